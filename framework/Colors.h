@@ -1,0 +1,88 @@
+#pragma once
+// Framework colours: 0x00BBGGRR values, system colours (0x80000000 + index) resolved through one
+// fixed classic palette, and the text forms that stored tables use.
+#include <QColor>
+#include <QString>
+#include <cstdint>
+
+using TColor = std::uint32_t;
+
+constexpr TColor clSystemColor = 0x80000000u;
+
+constexpr TColor clScrollBar = clSystemColor + 0;
+constexpr TColor clBackground = clSystemColor + 1;
+constexpr TColor clActiveCaption = clSystemColor + 2;
+constexpr TColor clInactiveCaption = clSystemColor + 3;
+constexpr TColor clMenu = clSystemColor + 4;
+constexpr TColor clWindow = clSystemColor + 5;
+constexpr TColor clWindowFrame = clSystemColor + 6;
+constexpr TColor clMenuText = clSystemColor + 7;
+constexpr TColor clWindowText = clSystemColor + 8;
+constexpr TColor clCaptionText = clSystemColor + 9;
+constexpr TColor clActiveBorder = clSystemColor + 10;
+constexpr TColor clInactiveBorder = clSystemColor + 11;
+constexpr TColor clAppWorkSpace = clSystemColor + 12;
+constexpr TColor clHighlight = clSystemColor + 13;
+constexpr TColor clHighlightText = clSystemColor + 14;
+constexpr TColor clBtnFace = clSystemColor + 15;
+constexpr TColor clBtnShadow = clSystemColor + 16;
+constexpr TColor clGrayText = clSystemColor + 17;
+constexpr TColor clBtnText = clSystemColor + 18;
+constexpr TColor clInactiveCaptionText = clSystemColor + 19;
+constexpr TColor clBtnHighlight = clSystemColor + 20;
+constexpr TColor cl3DDkShadow = clSystemColor + 21;
+constexpr TColor cl3DLight = clSystemColor + 22;
+constexpr TColor clInfoText = clSystemColor + 23;
+constexpr TColor clInfoBk = clSystemColor + 24;
+constexpr TColor clHotLight = clSystemColor + 26;
+constexpr TColor clGradientActiveCaption = clSystemColor + 27;
+constexpr TColor clGradientInactiveCaption = clSystemColor + 28;
+constexpr TColor clMenuHighlight = clSystemColor + 29;
+constexpr TColor clMenuBar = clSystemColor + 30;
+
+constexpr TColor clBlack = 0x000000;
+constexpr TColor clMaroon = 0x000080;
+constexpr TColor clGreen = 0x008000;
+constexpr TColor clOlive = 0x008080;
+constexpr TColor clNavy = 0x800000;
+constexpr TColor clPurple = 0x800080;
+constexpr TColor clTeal = 0x808000;
+constexpr TColor clGray = 0x808080;
+constexpr TColor clSilver = 0xC0C0C0;
+constexpr TColor clRed = 0x0000FF;
+constexpr TColor clLime = 0x00FF00;
+constexpr TColor clYellow = 0x00FFFF;
+constexpr TColor clBlue = 0xFF0000;
+constexpr TColor clFuchsia = 0xFF00FF;
+constexpr TColor clAqua = 0xFFFF00;
+constexpr TColor clWhite = 0xFFFFFF;
+constexpr TColor clMoneyGreen = 0xC0DCC0;
+constexpr TColor clSkyBlue = 0xF0CAA6;
+constexpr TColor clCream = 0xF0FBFF;
+constexpr TColor clMedGray = 0xA4A0A0;
+
+constexpr TColor clNone = 0x1FFFFFFF;
+constexpr TColor clDefault = 0x20000000;
+
+constexpr TColor RGB(int red, int green, int blue)
+{
+    return static_cast<TColor>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
+}
+constexpr int GetRValue(TColor color) { return static_cast<int>(color & 0xFF); }
+constexpr int GetGValue(TColor color) { return static_cast<int>((color >> 8) & 0xFF); }
+constexpr int GetBValue(TColor color) { return static_cast<int>((color >> 16) & 0xFF); }
+
+// The classic palette's value of system colour index (0x00BBGGRR); 0 for an unknown index.
+TColor GetSysColor(int index);
+// A system colour resolved through the palette; any other value keeps its low 24 bits.
+TColor ColorToRGB(TColor color);
+// The resolved colour as an opaque QColor.
+QColor ToQColor(TColor color);
+
+// "clBtnFace" for a named colour, else "$" and eight hexadecimal digits.
+QString ColorToString(TColor color);
+// A cl identifier (any case), "$" and hexadecimal digits, or a decimal number; raises
+// EConvertError for anything else.
+TColor StringToColor(const QString& text);
+bool ColorToIdent(TColor color, QString& ident);
+bool IdentToColor(const QString& ident, TColor& color);

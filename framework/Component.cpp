@@ -1,0 +1,155 @@
+#include "framework/Component.h"
+
+#include "framework/Exception.h"
+
+TComponent::TComponent(TComponent* owner)
+{
+    if (owner != nullptr)
+        owner->InsertComponent(this);
+}
+
+TComponent::~TComponent()
+{
+    Destroying();
+    // Components that asked to be told are told first, while this object is whole.
+    while (!freeNotifies_.isEmpty()) {
+        TComponent* other = freeNotifies_.takeLast();
+        other->RemoveFreeNotification(this);
+        other->Notification(this, TOperation::opRemove);
+    }
+    DestroyComponents();
+    if (owner_ != nullptr)
+        owner_->RemoveComponent(this);
+}
+
+void TComponent::Destroying()
+{
+    if (state_.Contains(TComponentStateFlag::csDestroying))
+        return;
+    state_.Include(TComponentStateFlag::csDestroying);
+    for (TComponent* component : components_)
+        component->Destroying();
+}
+
+void TComponent::DestroyComponents()
+{
+    while (!components_.isEmpty()) {
+        TComponent* component = components_.last();
+        RemoveComponent(component);
+        delete component;
+    }
+}
+
+int TComponent::ComponentIndex() const
+{
+    return owner_ != nullptr ? static_cast<int>(owner_->components_.indexOf(const_cast<TComponent*>(this))) : -1;
+}
+
+TComponent* TComponent::FindComponent(const QString& name) const
+{
+    if (name.isEmpty())
+        return nullptr;
+    for (TComponent* component : components_)
+        if (component->name_.compare(name, Qt::CaseInsensitive) == 0)
+            return component;
+    return nullptr;
+}
+
+bool IsValidIdent(const QString& name)
+{
+    if (name.isEmpty())
+        return false;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const QChar c = name[i];
+        const bool letter = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_';
+        const bool digit = c >= u'0' && c <= u'9';
+        if (!letter && !(digit && i > 0))
+            return false;
+    }
+    return true;
+}
+
+void TComponent::ValidateRename(const QString& newName) const
+{
+    if (!newName.isEmpty() && !IsValidIdent(newName))
+        throw Exception(QStringLiteral("'%1' is not a valid component name").arg(newName));
+    if (owner_ != nullptr && !newName.isEmpty()) {
+        TComponent* existing = owner_->FindComponent(newName);
+        if (existing != nullptr && existing != this)
+            throw Exception(QStringLiteral("A component named %1 already exists").arg(newName));
+    }
+}
+
+void TComponent::SetName(const QString& name)
+{
+    if (name == name_)
+        return;
+    ValidateRename(name);
+    name_ = name;
+}
+
+void TComponent::InsertComponent(TComponent* component)
+{
+    component->ValidateRename(component->name_);
+    if (component->owner_ != nullptr)
+        component->owner_->RemoveComponent(component);
+    components_.append(component);
+    component->owner_ = this;
+    Notification(component, TOperation::opInsert);
+}
+
+void TComponent::RemoveComponent(TComponent* component)
+{
+    Notification(component, TOperation::opRemove);
+    components_.removeOne(component);
+    component->owner_ = nullptr;
+}
+
+void TComponent::SetLoading(bool loading)
+{
+    if (loading)
+        state_.Include(TComponentStateFlag::csLoading);
+    else
+        state_.Exclude(TComponentStateFlag::csLoading);
+}
+
+void TComponent::SetDesigning(bool designing)
+{
+    if (designing)
+        state_.Include(TComponentStateFlag::csDesigning);
+    else
+        state_.Exclude(TComponentStateFlag::csDesigning);
+    for (TComponent* component : components_)
+        component->SetDesigning(designing);
+}
+
+void TComponent::Loaded()
+{
+    state_.Exclude(TComponentStateFlag::csLoading);
+}
+
+void TComponent::FreeNotification(TComponent* component)
+{
+    if (component == nullptr || component == this)
+        return;
+    // The link goes both ways, so either side's destruction tells the other.
+    if (!freeNotifies_.contains(component))
+        freeNotifies_.append(component);
+    if (!component->freeNotifies_.contains(this))
+        component->freeNotifies_.append(this);
+}
+
+void TComponent::RemoveFreeNotification(TComponent* component)
+{
+    freeNotifies_.removeOne(component);
+    if (component != nullptr)
+        component->freeNotifies_.removeOne(this);
+}
+
+void TComponent::Notification(TComponent* component, TOperation operation)
+{
+    if (operation == TOperation::opRemove && component != nullptr)
+        RemoveFreeNotification(component);
+    for (TComponent* owned : components_)
+        owned->Notification(component, operation);
+}
