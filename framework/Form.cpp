@@ -171,8 +171,11 @@ void TForm::SetVisible(bool visible)
 
 void TForm::Show()
 {
-    window_->show();
-    window_->raise();
+    // A window being shown comes up in front; one already shown is brought there.
+    if (window_->isVisible())
+        window_->raise();
+    else
+        window_->show();
 }
 
 void TForm::Hide()

@@ -2,6 +2,7 @@
 // A form: a top-level window without platform frame, holding a client area for its controls inside
 // the frame margins that a frame painter asks for.
 #include <QString>
+#include <QWidget>
 #include <functional>
 
 #include "framework/Colors.h"
@@ -9,7 +10,6 @@
 #include "framework/Types.h"
 
 class QEventLoop;
-class QWidget;
 
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;

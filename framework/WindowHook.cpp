@@ -22,7 +22,10 @@ public:
 
     static TWindowHookChain* Of(QWidget* window)
     {
-        return window->findChild<TWindowHookChain*>(QString(), Qt::FindDirectChildrenOnly);
+        for (QObject* child : window->children())
+            if (auto* chain = dynamic_cast<TWindowHookChain*>(child))
+                return chain;
+        return nullptr;
     }
 
     QWidget* Window() const { return window_; }
