@@ -97,6 +97,34 @@ bool TApplication::ExecLoop(QEventLoop& loop)
     return !running.terminated;
 }
 
+void TApplication::Minimize()
+{
+    if (minimized_)
+        return;
+    minimized_ = true;
+    for (TForm* form : forms_) {
+        if (form->Visible()) {
+            minimizedWindows_.append(form->Handle());
+            form->Handle()->showMinimized();
+        }
+    }
+    if (OnMinimize)
+        OnMinimize(this);
+}
+
+void TApplication::Restore()
+{
+    if (!minimized_)
+        return;
+    minimized_ = false;
+    for (const QPointer<QWidget>& window : std::as_const(minimizedWindows_))
+        if (!window.isNull())
+            window->showNormal();
+    minimizedWindows_.clear();
+    if (OnRestore)
+        OnRestore(this);
+}
+
 void TApplication::HandleException(TObject* sender)
 {
     if (!std::current_exception())

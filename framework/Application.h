@@ -2,6 +2,8 @@
 // The one application object: title, message loop, the list of forms, and the default handling
 // of errors that escape event, timer and message handlers.
 #include <QList>
+#include <QPointer>
+#include <QWidget>
 #include <QString>
 #include <functional>
 
@@ -55,6 +57,15 @@ public:
     // Runs loop until it exits or Terminate is called; answers false when Terminate ended it.
     bool ExecLoop(QEventLoop& loop);
 
+    // Minimizes every shown form, as one application; fires OnMinimize. Nothing when minimized.
+    void Minimize();
+    // Brings back the forms Minimize put down; fires OnRestore. Nothing unless minimized.
+    void Restore();
+    bool Minimized() const { return minimized_; }
+    // A form skinner chains its own handling in front of these and calls the previous ones.
+    TNotifyEvent OnMinimize;
+    TNotifyEvent OnRestore;
+
     // Called inside a catch block: hands the error being handled to OnException, or shows its
     // text in the error display. Never throws.
     void HandleException(TObject* sender);
@@ -96,6 +107,8 @@ private:
     QList<TForm*> forms_;
     QList<TLoop*> loops_;
     bool terminated_ = false;
+    bool minimized_ = false;
+    QList<QPointer<QWidget>> minimizedWindows_;
     TErrorDisplay* display_ = nullptr;
 };
 

@@ -84,3 +84,26 @@ TEST(Application, CreateFormFiresOnCreateThroughTheErrorHandling)
     EXPECT_EQ(Application->Forms(Application->FormCount() - 1), form);
     delete form;
 }
+
+TEST(Application, MinimizeAndRestoreTheShownFormsAsOne)
+{
+    TestForm shown(nullptr);
+    TestForm hidden(nullptr);
+    shown.Show();
+    QStringList log;
+    Application->OnMinimize = [&](TObject* sender) { log << (sender == Application ? "minimize" : "?"); };
+    Application->OnRestore = [&](TObject*) { log << "restore"; };
+    Application->Minimize();
+    Application->Minimize();
+    EXPECT_TRUE(Application->Minimized());
+    EXPECT_TRUE(shown.Handle()->isMinimized());
+    EXPECT_FALSE(hidden.Visible());
+    Application->Restore();
+    Application->Restore();
+    Application->OnMinimize = nullptr;
+    Application->OnRestore = nullptr;
+    EXPECT_FALSE(shown.Handle()->isMinimized());
+    EXPECT_TRUE(shown.Visible());
+    EXPECT_FALSE(hidden.Visible());
+    EXPECT_EQ(log, QStringList({"minimize", "restore"}));
+}
