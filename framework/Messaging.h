@@ -33,6 +33,7 @@ std::intptr_t SendMessage(QObject* window, std::uint32_t msg, std::intptr_t wPar
 // Queues the message for a window; it is dropped when the window is destroyed before delivery.
 void PostMessage(QObject* window, std::uint32_t msg, std::intptr_t wParam = 0, std::intptr_t lParam = 0);
 
-// Queues the message for a component's Dispatch; it is dropped when the component is destroyed
+// Queues the message for a component's Dispatch, past any hooks on its window (a class that is both
+// a component and a QObject picks the road with a cast); it is dropped when the component is destroyed
 // before delivery. An exception from the handler goes to the application's error handling.
 void PostMessage(TComponent* target, std::uint32_t msg, std::intptr_t wParam = 0, std::intptr_t lParam = 0);

@@ -61,6 +61,16 @@ TEST(Monitors, PointAndRectangleFindTheirMonitor)
 
 TEST(Platform, StandInsAreReplacedAndPutBack)
 {
+    {
+        TFakeSystemMetrics metrics;
+        metrics.metrics[SM_CYCAPTION] = 26;
+        metrics.keyboardDelay = 0;
+        EXPECT_EQ(GetSystemMetrics(SM_CYCAPTION), 26);
+        EXPECT_EQ(GetSystemMetrics(SM_CXFRAME), 4);
+        EXPECT_EQ(SystemMetrics().KeyboardDelay(), 0);
+    }
+    EXPECT_EQ(GetSystemMetrics(SM_CYCAPTION), 19);
+
     TShell* desktop = &Shell();
     {
         TRecordingShell shell;

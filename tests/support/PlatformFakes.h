@@ -1,5 +1,6 @@
 #pragma once
 // Recording stand-ins for the platform interfaces; each installs itself while it lives.
+#include <QHash>
 #include <QStringList>
 #include <memory>
 
@@ -47,6 +48,23 @@ private:
         calls << call;
         return succeed;
     }
+};
+
+// The classic metrics and settings with the values a test changes.
+class TFakeSystemMetrics : public TClassicSystemMetrics {
+public:
+    TFakeSystemMetrics() { SetSystemMetrics(this); }
+    ~TFakeSystemMetrics() override { SetSystemMetrics(nullptr); }
+
+    int Metric(int index) const override { return metrics.value(index, TClassicSystemMetrics::Metric(index)); }
+    int KeyboardDelay() const override { return keyboardDelay; }
+    int KeyboardSpeed() const override { return keyboardSpeed; }
+    bool DragFullWindows() const override { return dragFullWindows; }
+
+    QHash<int, int> metrics;
+    int keyboardDelay = 1;
+    int keyboardSpeed = 31;
+    bool dragFullWindows = true;
 };
 
 // A fixed set of monitors.
