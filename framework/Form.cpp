@@ -1,0 +1,290 @@
+#include "framework/Form.h"
+
+#include <QEventLoop>
+#include <QPainter>
+#include <QWidget>
+#include <algorithm>
+
+#include "framework/Application.h"
+#include "framework/Messaging.h"
+#include "framework/WindowHook.h"
+
+// The top-level window. Numbered messages go to the form's Dispatch; a close request from the
+// platform becomes the form's Close, which decides what happens.
+class TForm::TWindow : public QWidget {
+public:
+    explicit TWindow(TForm& form) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), form_(form) {}
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (TMessageEvent* message = TMessageEvent::From(event)) {
+            Application->Guard(&form_, [&] { form_.Dispatch(message->Message()); });
+            return true;
+        }
+        if (event->type() == QEvent::Close) {
+            event->ignore();
+            Application->Guard(&form_, [&] { form_.Close(); });
+            return true;
+        }
+        if (event->type() == QEvent::Resize)
+            form_.LayoutClient();
+        return QWidget::event(event);
+    }
+
+private:
+    TForm& form_;
+};
+
+// The client area: filled with the form's colour unless a hook paints it.
+class TForm::TClient : public QWidget {
+public:
+    TClient(TForm& form, QWidget* window) : QWidget(window), form_(form) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), ToQColor(form_.Color()));
+    }
+
+private:
+    TForm& form_;
+};
+
+TForm::TForm(TComponent* owner) : TComponent(owner), window_(new TWindow(*this)), client_(new TClient(*this, window_))
+{
+    Application->AddForm(this);
+    SetBounds(0, 0, 320, 240);
+}
+
+TForm::~TForm()
+{
+    Destroying();
+    if (OnDestroy)
+        Application->Guard(this, [this] { OnDestroy(this); });
+    // Controls go before the window that holds their widgets.
+    DestroyComponents();
+    Application->RemoveForm(this);
+    UnhookWindow(window_);
+    delete window_;
+}
+
+QWidget* TForm::Handle() const
+{
+    return window_;
+}
+
+QWidget* TForm::ClientWidget() const
+{
+    return client_;
+}
+
+QString TForm::Caption() const
+{
+    return window_->windowTitle();
+}
+
+void TForm::SetCaption(const QString& caption)
+{
+    window_->setWindowTitle(caption);
+}
+
+int TForm::Left() const
+{
+    return window_->x();
+}
+
+int TForm::Top() const
+{
+    return window_->y();
+}
+
+int TForm::Width() const
+{
+    return window_->width();
+}
+
+int TForm::Height() const
+{
+    return window_->height();
+}
+
+void TForm::SetBounds(int left, int top, int width, int height)
+{
+    window_->setGeometry(left, top, std::max(0, width), std::max(0, height));
+    LayoutClient();
+}
+
+int TForm::ClientWidth() const
+{
+    return std::max(0, Width() - marginLeft_ - marginRight_);
+}
+
+int TForm::ClientHeight() const
+{
+    return std::max(0, Height() - marginTop_ - marginBottom_);
+}
+
+void TForm::SetClientSize(int width, int height)
+{
+    window_->resize(std::max(0, width) + marginLeft_ + marginRight_, std::max(0, height) + marginTop_ + marginBottom_);
+    LayoutClient();
+}
+
+TRect TForm::ClientBounds() const
+{
+    return Rect(marginLeft_, marginTop_, marginLeft_ + ClientWidth(), marginTop_ + ClientHeight());
+}
+
+void TForm::SetFrameMargins(int left, int top, int right, int bottom)
+{
+    marginLeft_ = left;
+    marginTop_ = top;
+    marginRight_ = right;
+    marginBottom_ = bottom;
+    LayoutClient();
+}
+
+void TForm::LayoutClient()
+{
+    client_->setGeometry(ClientBounds().ToQRect());
+}
+
+void TForm::SetColor(TColor color)
+{
+    if (color == color_)
+        return;
+    color_ = color;
+    client_->update();
+}
+
+bool TForm::Visible() const
+{
+    return window_->isVisible();
+}
+
+void TForm::SetVisible(bool visible)
+{
+    window_->setVisible(visible);
+}
+
+void TForm::Show()
+{
+    // A window being shown comes up in front; one already shown is brought there.
+    if (window_->isVisible())
+        window_->raise();
+    else
+        window_->show();
+}
+
+void TForm::Hide()
+{
+    window_->hide();
+}
+
+bool TForm::CloseQuery()
+{
+    bool canClose = true;
+    if (OnCloseQuery)
+        OnCloseQuery(this, canClose);
+    return canClose;
+}
+
+void TForm::Close()
+{
+    if (Modal()) {
+        SetModalResult(mrCancel);
+        return;
+    }
+    if (!CloseQuery())
+        return;
+    TCloseAction action = TCloseAction::caHide;
+    if (OnClose)
+        OnClose(this, action);
+    if (action == TCloseAction::caNone)
+        return;
+    if (Application->MainForm() == this) {
+        Application->Terminate();
+        return;
+    }
+    switch (action) {
+    case TCloseAction::caHide:
+        Hide();
+        break;
+    case TCloseAction::caMinimize:
+        window_->showMinimized();
+        break;
+    case TCloseAction::caFree:
+        Release();
+        break;
+    case TCloseAction::caNone:
+        break;
+    }
+}
+
+TModalResult TForm::ShowModal()
+{
+    if (Visible() || Modal())
+        throw Exception(QStringLiteral("Cannot make a visible window modal"));
+    QEventLoop loop;
+    modalLoop_ = &loop;
+    modalResult_ = mrNone;
+    // Put the form back to modeless and hidden however the loop ends, an error included.
+    struct TRestore {
+        TForm& form;
+        ~TRestore()
+        {
+            form.modalLoop_ = nullptr;
+            form.window_->hide();
+            form.window_->setWindowModality(Qt::NonModal);
+        }
+    } restore{*this};
+    window_->setWindowModality(Qt::ApplicationModal);
+    Show();
+    for (;;) {
+        if (modalResult_ == mrNone && !Application->ExecLoop(loop)) {
+            modalResult_ = mrCancel;
+            break;
+        }
+        if (modalResult_ != mrNone && CloseModal())
+            break;
+    }
+    return modalResult_;
+}
+
+bool TForm::CloseModal()
+{
+    TCloseAction action = TCloseAction::caNone;
+    if (CloseQuery()) {
+        action = TCloseAction::caHide;
+        if (OnClose)
+            OnClose(this, action);
+    }
+    if (action == TCloseAction::caNone) {
+        modalResult_ = mrNone;
+        return false;
+    }
+    if (action == TCloseAction::caFree)
+        Release();
+    return true;
+}
+
+void TForm::SetModalResult(TModalResult result)
+{
+    modalResult_ = result;
+    if (modalLoop_ != nullptr && result != mrNone)
+        modalLoop_->exit();
+}
+
+void TForm::Release()
+{
+    // Queued on the window, so it is dropped when the form is freed some other way first.
+    QMetaObject::invokeMethod(window_, [this] { delete this; }, Qt::QueuedConnection);
+}
+
+void TForm::DoCreate()
+{
+    if (OnCreate)
+        Application->Guard(this, [this] { OnCreate(this); });
+}

@@ -1,0 +1,113 @@
+#pragma once
+// A form: a top-level window without platform frame, holding a client area for its controls inside
+// the frame margins that a frame painter asks for.
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+#include "framework/Colors.h"
+#include "framework/Component.h"
+#include "framework/Types.h"
+
+class QEventLoop;
+
+enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
+using TCloseQueryEvent = std::function<void(TObject* sender, bool& canClose)>;
+
+using TModalResult = int;
+constexpr TModalResult mrNone = 0;
+constexpr TModalResult mrOk = 1;
+constexpr TModalResult mrCancel = 2;
+
+class TForm : public TComponent {
+public:
+    explicit TForm(TComponent* owner);
+    // Fires OnDestroy, frees the owned components, then the window.
+    ~TForm() override;
+
+    // The top-level window: hooks attach here, and messages sent here reach Dispatch.
+    QWidget* Handle() const;
+    // The parent of the form's controls; its origin is the origin of client coordinates.
+    QWidget* ClientWidget() const;
+
+    QString Caption() const;
+    void SetCaption(const QString& caption);
+
+    // Outer bounds of the window, in screen coordinates.
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    void SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
+    void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
+    void SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
+    void SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
+    void SetBounds(int left, int top, int width, int height);
+    TRect BoundsRect() const { return Rect(Left(), Top(), Left() + Width(), Top() + Height()); }
+
+    // The client area's size; setting it resizes the window around it.
+    int ClientWidth() const;
+    int ClientHeight() const;
+    void SetClientWidth(int width) { SetClientSize(width, ClientHeight()); }
+    void SetClientHeight(int height) { SetClientSize(ClientWidth(), height); }
+    void SetClientSize(int width, int height);
+    // (0, 0, ClientWidth, ClientHeight).
+    TRect ClientRect() const { return Rect(0, 0, ClientWidth(), ClientHeight()); }
+    // The client area in window coordinates.
+    TRect ClientBounds() const;
+
+    // The frame around the client area. The window keeps its outer size and the client area
+    // shrinks or grows, as when the platform recomputes a window's frame.
+    void SetFrameMargins(int left, int top, int right, int bottom);
+
+    TColor Color() const { return color_; }
+    void SetColor(TColor color);
+
+    bool Visible() const;
+    void SetVisible(bool visible);
+    // Shows the window and brings it to the front.
+    void Show();
+    void Hide();
+
+    // Asks OnCloseQuery, then OnClose with caHide to start from, and acts on the answer: the main
+    // form ends the application, caHide hides, caMinimize minimizes, caFree releases the form.
+    // A modal form only sets ModalResult to mrCancel.
+    void Close();
+    bool CloseQuery();
+
+    // Shows the form modally and runs a message loop until ModalResult is set (and the close is
+    // not refused) or the application terminates; answers ModalResult.
+    TModalResult ShowModal();
+    bool Modal() const { return modalLoop_ != nullptr; }
+    TModalResult ModalResult() const { return modalResult_; }
+    void SetModalResult(TModalResult result);
+
+    // Frees the form once the events now pending have been handled.
+    void Release();
+
+    // Fires OnCreate; called once the form and its content are built (CreateForm does it).
+    void DoCreate();
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnDestroy;
+    TCloseEvent OnClose;
+    TCloseQueryEvent OnCloseQuery;
+
+private:
+    class TWindow;
+    class TClient;
+
+    void LayoutClient();
+    bool CloseModal();
+
+    TWindow* window_;
+    TClient* client_;
+    int marginLeft_ = 0;
+    int marginTop_ = 0;
+    int marginRight_ = 0;
+    int marginBottom_ = 0;
+    TColor color_ = clBtnFace;
+    QEventLoop* modalLoop_ = nullptr;
+    TModalResult modalResult_ = mrNone;
+};

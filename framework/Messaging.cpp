@@ -1,0 +1,142 @@
+#include "framework/Messaging.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QPointer>
+
+#include "framework/Application.h"
+
+TMessageEvent::TMessageEvent(const TMessage& message) : QEvent(EventType()), message_(message) {}
+
+QEvent::Type TMessageEvent::EventType()
+{
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
+TMessageEvent* TMessageEvent::From(QEvent* event)
+{
+    return event != nullptr && event->type() == EventType() ? static_cast<TMessageEvent*>(event) : nullptr;
+}
+
+namespace {
+
+TMessage MakeMessage(std::uint32_t msg, std::intptr_t wParam, std::intptr_t lParam)
+{
+    TMessage message;
+    message.Msg = msg;
+    message.WParam = wParam;
+    message.LParam = lParam;
+    return message;
+}
+
+// Messages posted to components wait here. Each waits under a serial number; a component's
+// destruction strikes its messages out, so a later component at the same address never gets them.
+class TComponentMailbox : public QObject {
+public:
+    static TComponentMailbox& Instance()
+    {
+        static QPointer<TComponentMailbox> mailbox;
+        if (mailbox.isNull())
+            mailbox = new TComponentMailbox(QCoreApplication::instance());
+        return *mailbox;
+    }
+
+    void Post(TComponent* target, const TMessage& message)
+    {
+        const quint64 serial = ++lastSerial_;
+        if (!HasPending(target))
+            target->FreeNotification(&watcher_);
+        pending_.insert(serial, target);
+        QCoreApplication::postEvent(this, new TPostedEvent(serial, message));
+    }
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() != TPostedEvent::EventType())
+            return QObject::event(event);
+        auto* posted = static_cast<TPostedEvent*>(event);
+        TComponent* target = pending_.take(posted->serial);
+        if (target == nullptr)
+            return true;
+        if (!HasPending(target))
+            target->RemoveFreeNotification(&watcher_);
+        Application->Guard(target, [&] { target->Dispatch(posted->message); });
+        return true;
+    }
+
+private:
+    struct TPostedEvent : QEvent {
+        TPostedEvent(quint64 serial, const TMessage& message) : QEvent(EventType()), serial(serial), message(message) {}
+        static QEvent::Type EventType()
+        {
+            static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+            return type;
+        }
+        quint64 serial;
+        TMessage message;
+    };
+
+    // Learns of the destruction of every component that has messages waiting.
+    class TWatcher : public TComponent {
+    public:
+        explicit TWatcher(TComponentMailbox& mailbox) : TComponent(nullptr), mailbox_(mailbox) {}
+
+    protected:
+        void Notification(TComponent* component, TOperation operation) override
+        {
+            TComponent::Notification(component, operation);
+            if (operation == TOperation::opRemove)
+                mailbox_.Forget(component);
+        }
+
+    private:
+        TComponentMailbox& mailbox_;
+    };
+
+    explicit TComponentMailbox(QObject* parent) : QObject(parent) {}
+
+    bool HasPending(TComponent* target) const
+    {
+        for (TComponent* waiting : pending_)
+            if (waiting == target)
+                return true;
+        return false;
+    }
+
+    void Forget(TComponent* component)
+    {
+        pending_.removeIf([component](const auto& entry) { return entry.value() == component; });
+    }
+
+    TWatcher watcher_{*this};
+    QHash<quint64, TComponent*> pending_;
+    quint64 lastSerial_ = 0;
+};
+
+}  // namespace
+
+std::intptr_t Perform(TObject* target, std::uint32_t msg, std::intptr_t wParam, std::intptr_t lParam)
+{
+    TMessage message = MakeMessage(msg, wParam, lParam);
+    target->Dispatch(message);
+    return message.Result;
+}
+
+std::intptr_t SendMessage(QObject* window, std::uint32_t msg, std::intptr_t wParam, std::intptr_t lParam)
+{
+    TMessageEvent event(MakeMessage(msg, wParam, lParam));
+    QCoreApplication::sendEvent(window, &event);
+    return event.Message().Result;
+}
+
+void PostMessage(QObject* window, std::uint32_t msg, std::intptr_t wParam, std::intptr_t lParam)
+{
+    QCoreApplication::postEvent(window, new TMessageEvent(MakeMessage(msg, wParam, lParam)));
+}
+
+void PostMessage(TComponent* target, std::uint32_t msg, std::intptr_t wParam, std::intptr_t lParam)
+{
+    TComponentMailbox::Instance().Post(target, MakeMessage(msg, wParam, lParam));
+}
