@@ -1,0 +1,142 @@
+#include "framework/DeviceContext.h"
+
+TDeviceContext::TDeviceContext(QPaintDevice* device) : device_(device) {}
+
+TDeviceContext::~TDeviceContext()
+{
+    EndPainting();
+}
+
+QImage* TDeviceContext::Image() const
+{
+    return device_ != nullptr && device_->devType() == QInternal::Image ? static_cast<QImage*>(device_) : nullptr;
+}
+
+TRect TDeviceContext::DeviceRect() const
+{
+    return device_ != nullptr ? TRect{0, 0, device_->width(), device_->height()} : TRect{};
+}
+
+QPainter& TDeviceContext::Painter(const TRect* limit)
+{
+    if (!painter_.isActive()) {
+        painter_.begin(device_);
+        // The classic platform draws lines and shapes aliased, pixel by pixel.
+        painter_.setRenderHint(QPainter::Antialiasing, false);
+        clipApplied_ = false;
+    }
+    if (limit != nullptr) {
+        QRegion region = ClipRegion().intersected(limit->ToQRect());
+        painter_.setClipRegion(region);
+        clipApplied_ = false;
+    } else if (!clipApplied_) {
+        if (clip_)
+            painter_.setClipRegion(*clip_);
+        else
+            painter_.setClipping(false);
+        clipApplied_ = true;
+    }
+    return painter_;
+}
+
+void TDeviceContext::EndPainting()
+{
+    if (painter_.isActive())
+        painter_.end();
+    clipApplied_ = false;
+}
+
+TRect TDeviceContext::ToDevice(const TRect& r) const
+{
+    return {r.Left - origin_.X, r.Top - origin_.Y, r.Right - origin_.X, r.Bottom - origin_.Y};
+}
+
+TRect TDeviceContext::ToLogical(const TRect& r) const
+{
+    return {r.Left + origin_.X, r.Top + origin_.Y, r.Right + origin_.X, r.Bottom + origin_.Y};
+}
+
+QRegion TDeviceContext::ClipRegion() const
+{
+    return clip_ ? *clip_ : QRegion(DeviceRect().ToQRect());
+}
+
+void TDeviceContext::SelectClipRegion(const QRegion& deviceRegion)
+{
+    clip_ = deviceRegion;
+    clipApplied_ = false;
+}
+
+void TDeviceContext::RemoveClip()
+{
+    clip_.reset();
+    clipApplied_ = false;
+}
+
+void TDeviceContext::ExcludeClipRect(const TRect& rect)
+{
+    clip_ = ClipRegion().subtracted(ToDevice(rect).ToQRect());
+    clipApplied_ = false;
+}
+
+void TDeviceContext::IntersectClipRect(const TRect& rect)
+{
+    // Without a clip region the rectangle itself becomes the region, as on the classic platform.
+    const QRect r = ToDevice(rect).ToQRect();
+    clip_ = clip_ ? clip_->intersected(r) : QRegion(r);
+    clipApplied_ = false;
+}
+
+TRect TDeviceContext::ClipBox() const
+{
+    const QRegion visible = ClipRegion().intersected(DeviceRect().ToQRect());
+    return visible.isEmpty() ? TRect{} : ToLogical(TRect::FromQRect(visible.boundingRect()));
+}
+
+bool TDeviceContext::RectVisible(const TRect& rect) const
+{
+    return ClipRegion().intersects(ToDevice(rect).ToQRect());
+}
+
+int TDeviceContext::SaveDC()
+{
+    saved_.push_back({origin_, penPos_, bkMode_, bkColor_, clip_});
+    return static_cast<int>(saved_.size());
+}
+
+bool TDeviceContext::RestoreDC(int level)
+{
+    const int depth = static_cast<int>(saved_.size());
+    const int target = level < 0 ? depth + 1 + level : level;
+    if (level == 0 || target < 1 || target > depth)
+        return false;
+    const TState state = saved_[static_cast<std::size_t>(target - 1)];
+    saved_.resize(static_cast<std::size_t>(target - 1));
+    origin_ = state.origin;
+    penPos_ = state.penPos;
+    bkMode_ = state.bkMode;
+    bkColor_ = state.bkColor;
+    clip_ = state.clip;
+    clipApplied_ = false;
+    return true;
+}
+
+void TDeviceContext::FillSpans(const TSpans& spans, const QBrush& brush, QPainter::CompositionMode mode)
+{
+    if (spans.empty() || device_ == nullptr || (clip_ && clip_->isEmpty()))
+        return;
+    QPainter& painter = Painter();
+    painter.setCompositionMode(mode);
+    // Rows with the same run are filled as one rectangle.
+    std::size_t i = 0;
+    while (i < spans.size()) {
+        const TSpan& first = spans[i];
+        std::size_t j = i + 1;
+        while (j < spans.size() && spans[j].X1 == first.X1 && spans[j].X2 == first.X2 &&
+               spans[j].Y == spans[j - 1].Y + 1)
+            ++j;
+        painter.fillRect(QRect(first.X1, first.Y, first.X2 - first.X1, static_cast<int>(j - i)), brush);
+        i = j;
+    }
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
