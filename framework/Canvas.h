@@ -8,17 +8,10 @@
 
 #include "framework/Brush.h"
 #include "framework/DeviceContext.h"
-#include "framework/Exception.h"
 #include "framework/Font.h"
 #include "framework/Pen.h"
 #include "framework/TextLayout.h"
 #include "framework/Types.h"
-
-// Drawing on a canvas that is bound to no device.
-class EInvalidGraphicOperation : public Exception {
-public:
-    using Exception::Exception;
-};
 
 // What Pixel answers outside the device or the clip region, or on a device it cannot read.
 constexpr TColor CLR_INVALID = 0xFFFFFFFFu;

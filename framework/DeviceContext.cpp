@@ -20,7 +20,9 @@ TRect TDeviceContext::DeviceRect() const
 QPainter& TDeviceContext::Painter(const TRect* limit)
 {
     if (!painter_.isActive()) {
-        painter_.begin(device_);
+        // Another painter on the device (a second context, or the device changed under this one).
+        if (device_ == nullptr || !painter_.begin(device_))
+            throw EInvalidGraphicOperation(QStringLiteral("Canvas does not allow drawing"));
         // The classic platform draws lines and shapes aliased, pixel by pixel.
         painter_.setRenderHint(QPainter::Antialiasing, false);
         clipApplied_ = false;

@@ -9,8 +9,15 @@
 #include <vector>
 
 #include "framework/Colors.h"
+#include "framework/Exception.h"
 #include "framework/Spans.h"
 #include "framework/Types.h"
+
+// Drawing without a device, or on a device that another painter holds.
+class EInvalidGraphicOperation : public Exception {
+public:
+    using Exception::Exception;
+};
 
 enum class TBackgroundMode { bmTransparent, bmOpaque };
 
@@ -30,7 +37,8 @@ public:
     TRect DeviceRect() const;
 
     // The painter, begun on first use, with the clip applied; with limit (device pixels) the clip
-    // is further narrowed until the next call.
+    // is further narrowed until the next call. Raises EInvalidGraphicOperation when the device
+    // cannot be painted on.
     QPainter& Painter(const TRect* limit = nullptr);
     // Ends the painter so that the device is free (before an image's memory changes or a paint
     // event ends). Drawing begins it again; the context's state is kept.
