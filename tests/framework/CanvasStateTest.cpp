@@ -1,5 +1,6 @@
 // The device-context state a canvas draws through: binding, clipping, saved states, window origin,
 // background mode, and copying pictures in and out.
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include "framework/Canvas.h"
@@ -205,6 +206,45 @@ TEST(PenBrush, BadSourcesAreRefused)
     }
     EXPECT_THROW(brush.SetPattern(QImage(4, 8, QImage::Format_RGB32)), EConvertError);
     EXPECT_FALSE(brush.HasPattern());
+}
+
+}  // namespace
+
+namespace {
+
+// A widget that paints through a context made for its paint event.
+class PaintedWidget : public QWidget {
+public:
+    void paintEvent(QPaintEvent*) override
+    {
+        TDeviceContext dc(this);
+        TCanvas canvas;
+        canvas.SetHandle(&dc);
+        canvas.Brush()->SetColor(clRed);
+        canvas.FillRect(Rect(0, 0, width(), height()));
+        canvas.ExcludeClipRect(Rect(0, 0, 2, 2));
+        canvas.Brush()->SetColor(clBlue);
+        canvas.FillRect(Rect(0, 0, 3, 3));
+        sawImage = canvas.Image() != nullptr;
+        readBack = canvas.Pixel(2, 2);
+    }
+    bool sawImage = true;
+    TColor readBack = 0;
+};
+
+TEST(CanvasOnWidget, DrawsDuringThePaintEvent)
+{
+    PaintedWidget widget;
+    widget.resize(4, 4);
+    const QImage shot = widget.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_FALSE(widget.sawImage);
+    EXPECT_EQ(widget.readBack, CLR_INVALID);  // a widget's pixels cannot be read back
+    EXPECT_EQ(Mask(shot, kRed, {{kBlue, u'B'}}), QStringList({"..B.", "..B.", "BBB.", "...."}));
+
+    TDeviceContext outside(&widget);
+    TCanvas canvas;
+    canvas.SetHandle(&outside);
+    EXPECT_THROW(canvas.FillRect(Rect(0, 0, 1, 1)), EInvalidGraphicOperation);
 }
 
 }  // namespace
