@@ -1,5 +1,55 @@
 #include "framework/DeviceContext.h"
 
+namespace {
+
+bool IsRasterOperation(QPainter::CompositionMode mode)
+{
+    return mode >= QPainter::RasterOp_SourceOrDestination;
+}
+
+// One raster operation on the colour bits of a pixel (source s, destination d).
+quint32 Combine(QPainter::CompositionMode mode, quint32 s, quint32 d)
+{
+    switch (mode) {
+    case QPainter::RasterOp_SourceOrDestination: return s | d;
+    case QPainter::RasterOp_SourceAndDestination: return s & d;
+    case QPainter::RasterOp_SourceXorDestination: return s ^ d;
+    case QPainter::RasterOp_NotSourceAndNotDestination: return ~(s | d);
+    case QPainter::RasterOp_NotSourceOrNotDestination: return ~(s & d);
+    case QPainter::RasterOp_NotSourceXorDestination: return ~(s ^ d);
+    case QPainter::RasterOp_NotSource: return ~s;
+    case QPainter::RasterOp_NotSourceAndDestination: return ~s & d;
+    case QPainter::RasterOp_SourceAndNotDestination: return s & ~d;
+    case QPainter::RasterOp_NotSourceOrDestination: return ~s | d;
+    case QPainter::RasterOp_SourceOrNotDestination: return s | ~d;
+    case QPainter::RasterOp_ClearDestination: return 0;
+    case QPainter::RasterOp_SetDestination: return 0xFFFFFFu;
+    case QPainter::RasterOp_NotDestination: return ~d;
+    default: return s;
+    }
+}
+
+// Raster operations straight on 32-bit image pixels: Qt would first premultiply the destination,
+// which spoils pixels that are not opaque (transparent-key pixels among them). Here the colour bits
+// are combined and the alpha byte kept, so an operation that undoes itself (XOR, NOT) restores any
+// pixel.
+void CombineSpans(QImage& image, const TSpans& spans, const QBrush& brush, QPainter::CompositionMode mode)
+{
+    const QImage texture = brush.style() == Qt::TexturePattern ? brush.textureImage() : QImage();
+    const quint32 solid = brush.color().rgb();
+    for (const TSpan& span : spans) {
+        auto* row = reinterpret_cast<quint32*>(image.scanLine(span.Y));
+        for (int x = span.X1; x < span.X2; ++x) {
+            const quint32 source = texture.isNull()
+                                       ? solid
+                                       : texture.pixel(x % texture.width(), span.Y % texture.height());
+            row[x] = (row[x] & 0xFF000000u) | (Combine(mode, source, row[x]) & 0xFFFFFFu);
+        }
+    }
+}
+
+}  // namespace
+
 TDeviceContext::TDeviceContext(QPaintDevice* device) : device_(device) {}
 
 TDeviceContext::~TDeviceContext()
@@ -127,6 +177,13 @@ void TDeviceContext::FillSpans(const TSpans& spans, const QBrush& brush, QPainte
 {
     if (spans.empty() || device_ == nullptr || (clip_ && clip_->isEmpty()))
         return;
+    QImage* image = Image();
+    if (IsRasterOperation(mode) && image != nullptr &&
+        (image->format() == QImage::Format_ARGB32 || image->format() == QImage::Format_RGB32)) {
+        const TSpans visible = RegionSpans(ClipRegion().intersected(DeviceRect().ToQRect()));
+        CombineSpans(*image, IntersectSpans(NormalizeSpans(spans), visible), brush, mode);
+        return;
+    }
     QPainter& painter = Painter();
     painter.setCompositionMode(mode);
     // Rows with the same run are filled as one rectangle.

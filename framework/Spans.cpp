@@ -138,6 +138,15 @@ TSpans RectSpans(const TRect& rect)
     return spans;
 }
 
+TSpans RegionSpans(const QRegion& region)
+{
+    TSpans spans;
+    for (const QRect& r : region)
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            spans.push_back({y, r.left(), r.left() + r.width()});
+    return NormalizeSpans(std::move(spans));
+}
+
 TSpans PolygonSpans(const QList<QPolygonF>& polygons, Qt::FillRule rule)
 {
     struct Edge {

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QRegion>
 #include <vector>
 
 #include "framework/Types.h"
@@ -30,6 +31,7 @@ TSpans TranslateSpans(TSpans spans, int dx, int dy);
 TRect SpansBounds(const TSpans& spans);
 
 TSpans RectSpans(const TRect& rect);
+TSpans RegionSpans(const QRegion& region);
 // Pixels whose centres (x + 0.5, y + 0.5) lie inside; on an edge counts as inside for left and top
 // edges only.
 TSpans PolygonSpans(const QList<QPolygonF>& polygons, Qt::FillRule rule);
