@@ -56,8 +56,6 @@ TRect Normalized(int left, int top, int right, int bottom)
 TCanvas::TCanvas()
     : pen_(std::make_unique<TPen>()), brush_(std::make_unique<TBrush>()), font_(std::make_unique<TFont>())
 {
-    brush_->OnChange = [this](TObject*) { brushRealized_ = false; };
-    font_->OnChange = [this](TObject*) { qfont_.reset(); };
 }
 
 TCanvas::TCanvas(QPaintDevice* device) : TCanvas()
@@ -72,11 +70,14 @@ TDeviceContext& TCanvas::Context()
 {
     if (context_ == nullptr)
         throw EInvalidGraphicOperation(QStringLiteral("Canvas does not allow drawing"));
-    if (!brushRealized_) {
+    // The background follows the brush only when the brush changed (or the context did), so a
+    // background mode set after the brush stays in force.
+    const std::pair realized{brush_->Style(), brush_->Color()};
+    if (realizedBrush_ != realized) {
         const bool solid = brush_->Style() == TBrushStyle::bsSolid;
         context_->SetBkMode(solid ? TBackgroundMode::bmOpaque : TBackgroundMode::bmTransparent);
         context_->SetBkColor(ColorToRGB(brush_->Color()));
-        brushRealized_ = true;
+        realizedBrush_ = realized;
     }
     return *context_;
 }
@@ -89,14 +90,16 @@ TDeviceContext* TCanvas::Handle()
 void TCanvas::SetHandle(TDeviceContext* context)
 {
     context_ = context;
-    brushRealized_ = false;
+    realizedBrush_.reset();
 }
 
 const QFont& TCanvas::QtFont()
 {
-    if (!qfont_)
+    if (!(fontOfQtFont_ == *font_)) {
+        fontOfQtFont_.Assign(font_.get());
         qfont_ = font_->ToQFont();
-    return *qfont_;
+    }
+    return qfont_;
 }
 
 bool TCanvas::PenDraws() const

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 #include <memory>
+#include <optional>
+#include <utility>
 
 #include "framework/Brush.h"
 #include "framework/DeviceContext.h"
@@ -135,6 +137,7 @@ private:
     std::unique_ptr<TPen> pen_;
     std::unique_ptr<TBrush> brush_;
     std::unique_ptr<TFont> font_;
-    bool brushRealized_ = false;
-    std::optional<QFont> qfont_;
+    std::optional<std::pair<TBrushStyle, TColor>> realizedBrush_;
+    TFont fontOfQtFont_;
+    QFont qfont_ = fontOfQtFont_.ToQFont();
 };
