@@ -152,13 +152,13 @@ TRect TCanvas::ShapeBounds(int left, int top, int right, int bottom) const
     return r;
 }
 
-void TCanvas::DrawShape(const TSpans& shape)
+void TCanvas::DrawShape(const TSpans& shape, const TSpans* knownInterior)
 {
     if (pen_->Style() == TPenStyle::psClear) {
         FillInterior(shape);
         return;
     }
-    const TSpans interior = ErodeSpans(shape, std::max(1, pen_->Width()));
+    const TSpans interior = knownInterior != nullptr ? *knownInterior : ErodeSpans(shape, std::max(1, pen_->Width()));
     FillInterior(interior);
     DrawPenSpans(SubtractSpans(shape, interior), {});
 }
@@ -234,7 +234,10 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom)
                  nullptr);
         return;
     }
-    DrawShape(RectSpans(ShapeBounds(left, top, right, bottom)));
+    const TRect shape = ShapeBounds(left, top, right, bottom);
+    const int w = std::max(1, pen_->Width());
+    const TSpans interior = RectSpans({shape.Left + w, shape.Top + w, shape.Right - w, shape.Bottom - w});
+    DrawShape(RectSpans(shape), &interior);
 }
 
 void TCanvas::RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight)

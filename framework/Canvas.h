@@ -127,7 +127,9 @@ private:
     bool PenDraws() const;
     void DrawPenSpans(const TSpans& on, const TSpans& off);
     void FillInterior(const TSpans& interior);
-    void DrawShape(const TSpans& shape);
+    // Outline and interior of a filled figure; the interior is the shape less the pen's width
+    // unless the caller knows it.
+    void DrawShape(const TSpans& shape, const TSpans* knownInterior = nullptr);
     void PenLines(const QList<TPoint>& points, bool closed, TSpans* covered);
     TRect ShapeBounds(int left, int top, int right, int bottom) const;
     void DrawTextRun(int x, int y, const QString& text, int width, bool rtl, const TRect* limit);

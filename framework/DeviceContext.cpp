@@ -180,8 +180,9 @@ void TDeviceContext::FillSpans(const TSpans& spans, const QBrush& brush, QPainte
     QImage* image = Image();
     if (IsRasterOperation(mode) && image != nullptr &&
         (image->format() == QImage::Format_ARGB32 || image->format() == QImage::Format_RGB32)) {
-        const TSpans visible = RegionSpans(ClipRegion().intersected(DeviceRect().ToQRect()));
-        CombineSpans(*image, IntersectSpans(NormalizeSpans(spans), visible), brush, mode);
+        const TSpans drawn = NormalizeSpans(spans);
+        const QRect area = SpansBounds(drawn).ToQRect().intersected(DeviceRect().ToQRect());
+        CombineSpans(*image, IntersectSpans(drawn, RegionSpans(ClipRegion().intersected(area))), brush, mode);
         return;
     }
     QPainter& painter = Painter();
