@@ -20,3 +20,9 @@ TComponent* StringToComponent(const QString& text, TComponent* instance = nullpt
 // Reads the stored description in a file or Qt resource (":/forms/MainWindow.twc") into
 // instance; the file may hold either form (the binary one starts with its signature).
 void ReadComponentResource(TComponent& instance, const QString& path);
+
+// Roots of other trees that references like "Form1.Button1" may name (the program's windows
+// register themselves when made and unregister when freed).
+void RegisterGlobalComponent(TComponent* root);
+void UnregisterGlobalComponent(TComponent* root);
+TComponent* FindGlobalComponent(const QString& name);

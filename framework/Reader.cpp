@@ -1,6 +1,7 @@
 #include "framework/Reader.h"
 
 #include "framework/Collection.h"
+#include "framework/ComponentStream.h"
 #include "framework/PropInfo.h"
 
 namespace {

@@ -60,8 +60,3 @@ private:
     QString definedName_;
     bool defined_ = false;
 };
-
-// Roots of other trees that references like "Form1.Button1" may name (the program's windows).
-void RegisterGlobalComponent(TComponent* root);
-void UnregisterGlobalComponent(TComponent* root);
-TComponent* FindGlobalComponent(const QString& name);
