@@ -259,7 +259,7 @@ TEST_F(Streaming, ReadErrorsNameWhatIsWrongAndFreeWhatTheReadCreated)
             std::unique_ptr<TComponent>(StringToComponent(text));
             ADD_FAILURE() << "no error";
         } catch (const EFilerError& error) {
-            EXPECT_EQ(error.Message(), c.message);
+            EXPECT_EQ(error.Message().toStdString(), c.message);
         }
         EXPECT_EQ(LiveStreamThings(), 0);
     }
