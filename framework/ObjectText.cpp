@@ -106,8 +106,12 @@ private:
 
     void ConvertProperties(int indent)
     {
-        for (QString name = in_.ReadName(); !name.isEmpty(); name = in_.ReadName())
+        for (QString name = in_.ReadName(); !name.isEmpty(); name = in_.ReadName()) {
+            // The text form would read these as the start or end of an object.
+            if (name.compare(u"object", Qt::CaseInsensitive) == 0 || name.compare(u"end", Qt::CaseInsensitive) == 0)
+                TValueReader::Invalid(QStringLiteral("'%1' cannot be a property name").arg(name));
             ConvertValue(indent, CheckedIdent(name) + QStringLiteral(" = "));
+        }
     }
 
     void ConvertValue(int indent, const QString& head)
