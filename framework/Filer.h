@@ -50,6 +50,7 @@ enum class TValueType : std::uint8_t {
     vaBinary = 13,      // int32 count, bytes
     vaCollection = 14,  // items, ended by vaNull
     vaNil = 15,         // no component, no handler
+    vaValueList = 16,   // values, ended by vaNull (string lists)
 };
 
 // The binary form starts with these four bytes and a version byte.

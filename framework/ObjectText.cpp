@@ -163,6 +163,17 @@ private:
             lines_.last() += u'>';
             return;
         }
+        case TValueType::vaValueList: {
+            if (indent > 2 * kMaxStreamNesting)
+                TValueReader::Invalid(QStringLiteral("lists nested too deeply"));
+            Line(indent, head + u'(');
+            for (TValueType item = in_.PeekType(); item != TValueType::vaNull; item = in_.PeekType())
+                ConvertValue(indent + 1, QString());
+            in_.ReadType();
+            // "()" when empty, else after the last value.
+            lines_.last() += u')';
+            return;
+        }
         case TValueType::vaNull:
         case TValueType::vaList:
             TValueReader::Invalid(QStringLiteral("%1 where a value was expected").arg(ValueTypeDescription(type)));
@@ -437,6 +448,8 @@ private:
                 return ParseCollection(depth);
             if (IsSymbol(u'{'))
                 return ParseBinary();
+            if (IsSymbol(u'('))
+                return ParseList(depth);
             break;
         case Token::tkEnd: break;
         }
@@ -474,6 +487,21 @@ private:
             out_.WriteName(QString());
         }
         ExpectSymbol(u'>');
+        out_.WriteType(TValueType::vaNull);
+    }
+
+    void ParseList(int depth)
+    {
+        if (depth > kMaxStreamNesting)
+            Error(QStringLiteral("Lists nested too deeply"));
+        Next();
+        out_.WriteType(TValueType::vaValueList);
+        while (!IsSymbol(u')')) {
+            if (token_ == Token::tkEnd)
+                Expected(QStringLiteral("')'"));
+            ParseValue(depth + 1);
+        }
+        Next();
         out_.WriteType(TValueType::vaNull);
     }
 

@@ -3,6 +3,9 @@
 //   object Form1: TForm1
 //     Caption = 'Trackwell'#13#10
 //     Font.Style = [fsBold]
+//     Items = (
+//       'first'
+//       'second')
 //     Themes = <
 //       item
 //         Tag = 1

@@ -36,6 +36,7 @@ enum class TPropKind {
     pkComponent,    // a reference to another component, by name
     pkMethod,       // an event, by handler name
     pkBinary,       // bytes
+    pkStrings,      // a list of texts (QStringList)
 };
 
 // An event value: the handler's name and, when reading, the handler found under it in the root's
@@ -49,7 +50,7 @@ struct TMethodValue {
 // A property value on its way between an object and a stream. Integers, enumeration ordinals,
 // set bits and colours travel as int64.
 using TPropValue = std::variant<std::monostate, std::int64_t, bool, double, QString, QByteArray, TPersistent*,
-                                TComponent*, TMethodValue>;
+                                TComponent*, TMethodValue, QStringList>;
 
 struct TPropInfo {
     QString Name;
@@ -283,6 +284,19 @@ public:
             std::invoke(set, static_cast<T&>(o), std::get<QByteArray>(v));
         };
         info.Default = TPropValue(QByteArray());
+        return *this;
+    }
+
+    // A QStringList; written when not empty.
+    template <typename G, typename S>
+    TPropRegistrar& Strings(const QString& name, G get, S set)
+    {
+        TPropInfo& info = Add(name, TPropKind::pkStrings);
+        info.Get = [get](const TPersistent& o) { return TPropValue(QStringList(Invoke(get, o))); };
+        info.Set = [set](TPersistent& o, const TPropValue& v) {
+            std::invoke(set, static_cast<T&>(o), std::get<QStringList>(v));
+        };
+        info.Default = TPropValue(QStringList());
         return *this;
     }
 

@@ -203,6 +203,7 @@ void TReader::ReadValue(TPersistent& object, const TPropInfo& info, const QStrin
                               case TPropKind::pkComponent: return QStringLiteral("a component name");
                               case TPropKind::pkMethod: return QStringLiteral("a method name");
                               case TPropKind::pkBinary: return QStringLiteral("binary data");
+                              case TPropKind::pkStrings: return QStringLiteral("a list of strings");
                               }
                               return QString();
                           }()));
@@ -328,6 +329,21 @@ void TReader::ReadValue(TPersistent& object, const TPropInfo& info, const QStrin
             mismatch();
         Assign(object, info, context, in_.ReadBinaryBody());
         return;
+    case TPropKind::pkStrings: {
+        if (type != TValueType::vaValueList)
+            mismatch();
+        QStringList texts;
+        for (TValueType item = in_.ReadType(); item != TValueType::vaNull; item = in_.ReadType()) {
+            if (item == TValueType::vaString)
+                texts << QString::fromLatin1(in_.ReadString8Body());
+            else if (item == TValueType::vaWString)
+                texts << in_.ReadWStringBody();
+            else
+                Fail(context, QStringLiteral("Invalid property value: %1 in a list of strings").arg(ValueTypeDescription(item)));
+        }
+        Assign(object, info, context, texts);
+        return;
+    }
     }
 }
 
@@ -405,6 +421,20 @@ QString TReader::ReadIdent()
     if (type != TValueType::vaIdent)
         TValueReader::Invalid(QStringLiteral("%1 where an identifier was expected").arg(ValueTypeDescription(type)));
     return in_.ReadIdentBody();
+}
+
+void TReader::ReadListBegin()
+{
+    const TValueType type = in_.ReadType();
+    if (type != TValueType::vaValueList)
+        TValueReader::Invalid(QStringLiteral("%1 where a list was expected").arg(ValueTypeDescription(type)));
+}
+
+void TReader::ReadListEnd()
+{
+    const TValueType type = in_.ReadType();
+    if (type != TValueType::vaNull)
+        TValueReader::Invalid(QStringLiteral("%1 where the end of a list was expected").arg(ValueTypeDescription(type)));
 }
 
 void TReader::DefineProperty(const QString& name, const TReaderProc& readData, const TWriterProc&, bool)

@@ -26,6 +26,10 @@ public:
     QString ReadString();
     double ReadFloat();
     QString ReadIdent();
+    // A list of values: begin, then values until EndOfList, then end.
+    void ReadListBegin();
+    bool EndOfList() { return in_.PeekType() == TValueType::vaNull; }
+    void ReadListEnd();
 
     void DefineProperty(const QString& name, const TReaderProc& readData, const TWriterProc& writeData,
                         bool hasData) override;

@@ -161,7 +161,7 @@ void TValueReader::ReadSignature()
 TValueType TValueReader::ReadType()
 {
     const std::uint8_t byte = ReadByte();
-    if (byte > static_cast<std::uint8_t>(TValueType::vaNil))
+    if (byte > static_cast<std::uint8_t>(TValueType::vaValueList))
         Invalid(QStringLiteral("unknown value type %1").arg(byte));
     return static_cast<TValueType>(byte);
 }
@@ -280,6 +280,7 @@ QString ValueTypeDescription(TValueType type)
     case TValueType::vaBinary: return QStringLiteral("binary data");
     case TValueType::vaCollection: return QStringLiteral("a collection");
     case TValueType::vaNil: return QStringLiteral("nil");
+    case TValueType::vaValueList: return QStringLiteral("a list");
     }
     return QStringLiteral("an unknown value");
 }

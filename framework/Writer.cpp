@@ -139,6 +139,13 @@ void TWriter::WriteProperty(const TPersistent& object, const TPropInfo& info, co
         out_.WriteName(name);
         out_.WriteBinary(std::get<QByteArray>(value));
         return;
+    case TPropKind::pkStrings:
+        out_.WriteName(name);
+        out_.WriteType(TValueType::vaValueList);
+        for (const QString& text : std::get<QStringList>(value))
+            out_.WriteString(text);
+        out_.WriteType(TValueType::vaNull);
+        return;
     }
 }
 
@@ -202,6 +209,17 @@ void TWriter::WriteFloat(double value)
 void TWriter::WriteIdent(const QString& ident)
 {
     out_.WriteIdent(ident);
+    ++values_;
+}
+
+void TWriter::WriteListBegin()
+{
+    out_.WriteType(TValueType::vaValueList);
+}
+
+void TWriter::WriteListEnd()
+{
+    out_.WriteType(TValueType::vaNull);
     ++values_;
 }
 

@@ -23,6 +23,9 @@ public:
     void WriteString(const QString& value);
     void WriteFloat(double value);
     void WriteIdent(const QString& ident);
+    // A list of values counts as one value: begin, the values, end.
+    void WriteListBegin();
+    void WriteListEnd();
 
     void DefineProperty(const QString& name, const TReaderProc& readData, const TWriterProc& writeData,
                         bool hasData) override;

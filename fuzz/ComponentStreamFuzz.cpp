@@ -54,6 +54,7 @@ public:
     TNotifyEvent OnEvent;
     QByteArray Blob;
     TCollection Items;
+    QStringList Lines;
 
 private:
     TMethodTable methods_;
@@ -80,7 +81,8 @@ void Register()
         .Reference("Link", [](const T& t) { return t.Link; }, [](T& t, TFuzzComponent* v) { t.Link = v; })
         .Event("OnEvent", &T::OnEvent)
         .Binary("Blob", [](const T& t) { return t.Blob; }, [](T& t, const QByteArray& v) { t.Blob = v; })
-        .Object("Items", [](const T& t) { return &t.Items; });
+        .Object("Items", [](const T& t) { return &t.Items; })
+        .Strings("Lines", [](const T& t) { return t.Lines; }, [](T& t, const QStringList& v) { t.Lines = v; });
 }
 
 void Fill(TMemoryStream& stream, const char* data, std::size_t size)

@@ -66,6 +66,7 @@ const QByteArray kCanonical = "object Root: TStreamRoot\n"
                               "    OnPing = PingHandler\n"
                               "    Blob = {}\n"
                               "    Items = <>\n"
+                              "    Lines = ()\n"
                               "    object B: TStreamThing\n"
                               "      Blob = {\n"
                               "        000102030405060708090A0B0C0D0E0F101112131415161718191A1B1C1D1E1F\n"
@@ -76,6 +77,9 @@ const QByteArray kCanonical = "object Root: TStreamRoot\n"
                               "        item\n"
                               "          Caption = #0\n"
                               "        end>\n"
+                              "      Lines = (\n"
+                              "        'a'\n"
+                              "        #20320)\n"
                               "    end\n"
                               "  end\n"
                               "  object TStreamThing\n"
@@ -146,6 +150,7 @@ TEST(ObjectText, SyntaxErrorsNameTheLine)
         {"object A: TX\n  P = [a b]\nend\n", "Line 2: ']' expected but 'b' found"},
         {"object A: TX\n  P = <\n    item\n  >\nend\n", "Line 4: 'end' expected but '>' found"},
         {"object A: TX\n  P = )\nend\n", "Line 2: Value expected but ')' found"},
+        {"object A: TX\n  P = ('a'\nend\n", "Line 4: ')' expected but end of text found"},
         {"object A: 5\nend\n", "Line 1: Identifier expected but '5' found"},
     };
     for (const auto& c : cases) {

@@ -79,6 +79,7 @@ public:
     TNotifyEvent OnPing;
     QByteArray Blob;
     TCollection Items;
+    QStringList Lines;
     QString Hidden = QStringLiteral("never stored");
 };
 
@@ -133,6 +134,7 @@ inline void RegisterStreamTestClasses()
         .Event("OnPing", &T::OnPing)
         .Binary("Blob", [](const T& t) { return t.Blob; }, [](T& t, const QByteArray& v) { t.Blob = v; t.Log("Blob"); })
         .Object("Items", [](const T& t) -> const TCollection& { return t.Items; })
+        .Strings("Lines", [](const T& t) { return t.Lines; }, [](T& t, const QStringList& v) { t.Lines = v; t.Log("Lines"); })
         .String("Hidden", [](const T& t) { return t.Hidden; }, [](T& t, const QString& v) { t.Hidden = v; })
         .NotStored();
 }

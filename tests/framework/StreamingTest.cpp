@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <functional>
 #include <memory>
 
@@ -89,6 +91,8 @@ TEST_F(Streaming, EveryPropertyKindRoundTripsThroughTextAndBinary)
          },
          "    Items = <\n      item\n        Caption = 'one'\n      end\n      item\n      end\n      item\n"
          "        Tag = 7\n      end>\n"},
+        {"string list", [](auto&, auto& t) { t.Lines = QStringList{"first", "", QString::fromUtf8("\u00E9")}; },
+         "    Lines = (\n      'first'\n      ''\n      #233)\n"},
         {"tag of the component base", [](auto&, auto& t) { t.SetTag(-1); }, "    Tag = -1\n"},
     };
     for (const KindCase& c : cases) {
@@ -322,4 +326,33 @@ TEST_F(Streaming, ClassRegistryFindsByNameWithoutRegardToCase)
     }
     std::unique_ptr<TComponent> made(GetClass("TStreamThing").Create(nullptr));
     EXPECT_NE(dynamic_cast<TStreamThing*>(made.get()), nullptr);
+}
+
+// A window reads its stored description from a file or resource in either form.
+TEST_F(Streaming, StoredDescriptionsLoadFromFilesInEitherForm)
+{
+    QTemporaryDir dir;
+    const QString text = "object Main: TStreamRoot\n  object T: TStreamThing\n    Int32 = 9\n  end\nend\n";
+    QByteArray binary;
+    {
+        std::unique_ptr<TComponent> source(StringToComponent(text));
+        TMemoryStream stream;
+        WriteComponent(stream, *source);
+        binary = stream.Bytes();
+    }
+    for (const QByteArray& content : {text.toUtf8(), binary}) {
+        const QString path = dir.filePath("Main.twc");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+        file.close();
+
+        TStreamRoot window(nullptr);
+        ReadComponentResource(window, path);
+        EXPECT_EQ(window.Name(), "Main");
+        ASSERT_EQ(window.ComponentCount(), 1);
+        EXPECT_EQ(Thing(window, "T")->Int32, 9);
+    }
+    TStreamRoot window(nullptr);
+    EXPECT_THROW(ReadComponentResource(window, dir.filePath("Missing.twc")), EFilerError);
 }
