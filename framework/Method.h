@@ -54,6 +54,13 @@ public:
             return (object->*method)(std::forward<A>(args)...);
         }));
     }
+    template <typename C, typename R, typename... A>
+    void Add(const QString& name, const C* object, R (C::*method)(A...) const)
+    {
+        Add<R(A...)>(name, std::function<R(A...)>([object, method](A... args) {
+            return (object->*method)(std::forward<A>(args)...);
+        }));
+    }
 
     // The stored handler (a std::function of its own signature), or nullptr; names ignore case.
     const std::any* Find(const QString& name) const
