@@ -42,7 +42,7 @@ public:
     TComponentState ComponentState() const { return state_; }
     // Loading: set while a stored description is read; Loaded clears it.
     void SetLoading(bool loading);
-    // Reading: set while the component's own stored values are being applied.
+    // Reading: set while the stored description holding the component is read; cleared before Loaded.
     void SetReading(bool reading);
     void SetDesigning(bool designing);
     virtual void Loaded();
