@@ -113,6 +113,20 @@ void TComponent::SetLoading(bool loading)
         state_.Exclude(TComponentStateFlag::csLoading);
 }
 
+void TComponent::SetReading(bool reading)
+{
+    if (reading)
+        state_.Include(TComponentStateFlag::csReading);
+    else
+        state_.Exclude(TComponentStateFlag::csReading);
+}
+
+void TComponent::GetChildren(const std::function<void(TComponent*)>& proc) const
+{
+    for (TComponent* component : components_)
+        proc(component);
+}
+
 void TComponent::SetDesigning(bool designing)
 {
     if (designing)

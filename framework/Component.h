@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+#include "framework/Method.h"
 #include "framework/Persistent.h"
 #include "framework/Set.h"
 
@@ -14,7 +15,7 @@ enum class TOperation { opInsert, opRemove };
 
 class TComponent;
 // Events receive the sender first.
-using TNotifyEvent = std::function<void(TObject* sender)>;
+using TNotifyEvent = TMethod<void(TObject* sender)>;
 
 class TComponent : public TPersistent {
 public:
@@ -41,8 +42,17 @@ public:
     TComponentState ComponentState() const { return state_; }
     // Loading: set while a stored description is read; Loaded clears it.
     void SetLoading(bool loading);
+    // Reading: set while the stored description holding the component is read; cleared before Loaded.
+    void SetReading(bool reading);
     void SetDesigning(bool designing);
     virtual void Loaded();
+
+    // The components written nested inside this one in a stored description; the base hands
+    // over every owned component in creation order.
+    virtual void GetChildren(const std::function<void(TComponent*)>& proc) const;
+    // The named handlers that events in a stored description read with this component as root
+    // are bound to; none by default.
+    virtual const TMethodTable* MethodTable() const { return nullptr; }
 
     // Asks to be told (Notification with opRemove) when component is destroyed.
     void FreeNotification(TComponent* component);

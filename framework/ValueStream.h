@@ -1,0 +1,70 @@
+#pragma once
+// The binary form's encoding of names and tagged values, little-endian, with every length checked
+// against what is left of the stream before anything is allocated.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+#include "framework/Filer.h"
+
+class TValueWriter {
+public:
+    explicit TValueWriter(TStream& stream) : stream_(stream) {}
+
+    void WriteSignature();
+    void WriteType(TValueType type);
+    // A class, component or property name: one length byte and 8-bit characters; "" ends a list.
+    void WriteName(const QString& name);
+    // The smallest of vaInt8, vaInt16, vaInt32, vaInt64 that holds value.
+    void WriteInteger(std::int64_t value);
+    void WriteDouble(double value);
+    // vaString when every character fits in 8 bits, else vaWString.
+    void WriteString(const QString& value);
+    void WriteString8(const QByteArray& value);
+    void WriteIdent(const QString& ident);
+    void WriteSet(const QStringList& names);
+    void WriteBinary(const QByteArray& bytes);
+    void WriteByte(std::uint8_t byte);
+
+private:
+    void WriteInt32(std::int32_t value);
+    void WriteRaw(const void* data, std::int64_t count) { stream_.WriteBuffer(data, count); }
+
+    TStream& stream_;
+};
+
+class TValueReader {
+public:
+    // Reads from the stream's position up to its end.
+    explicit TValueReader(TStream& stream);
+
+    // Raises for a wrong signature or an unknown version.
+    void ReadSignature();
+    TValueType ReadType();
+    TValueType PeekType();
+    QString ReadName();
+    std::uint8_t ReadByte();
+    // The value after an integer tag.
+    std::int64_t ReadIntegerBody(TValueType type);
+    double ReadDoubleBody();
+    QByteArray ReadString8Body();
+    QString ReadWStringBody();
+    QString ReadIdentBody() { return ReadName(); }
+    QStringList ReadSetBody();
+    QByteArray ReadBinaryBody();
+
+    // Raises "Invalid component stream: <what>".
+    [[noreturn]] static void Invalid(const QString& what);
+
+private:
+    void ReadRaw(void* data, std::int64_t count);
+    std::int32_t ReadLength();
+
+    TStream& stream_;
+    std::int64_t left_;
+    int peeked_ = -1;
+};
+
+// A value type's name for messages ("an integer", "a string").
+QString ValueTypeDescription(TValueType type);
