@@ -166,6 +166,7 @@ TEST(ObjectText, SyntaxErrorsNameTheLine)
 
 TEST(ObjectText, DeepNestingIsRefusedInTextAndBinary)
 {
+    RegisterStreamTestClasses();
     QByteArray text;
     for (int i = 0; i < 1000; ++i)
         text += "object TStreamThing\n";
