@@ -99,9 +99,10 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
                     carry = total - chunks * chunkSize;
                     std::memmove(ripBuffer.data(), ripBuffer.data() + std::size_t{chunks} * chunkSize, carry);
                 } else if (!encode_) {
-                    if (file->Write(ripBuffer.data(), n) < n)
+                    const std::int64_t put = file->Write(ripBuffer.data(), n);
+                    audioWritten += put;  // a short write still leaves its bytes in the file
+                    if (put < n)
                         throw ECDRIPError(QStringLiteral("Write error"));
-                    audioWritten += n;
                 }
             }
             if (status == CR_JITTER_FIXED) {
