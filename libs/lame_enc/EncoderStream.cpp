@@ -1,6 +1,7 @@
 #include "EncoderStream.h"
 
 #include <algorithm>
+#include <cmath>
 #include <initializer_list>
 
 namespace lameenc {
@@ -95,7 +96,10 @@ uint32_t TEncoderStream::Create(const BE_Config& config, std::unique_ptr<TEncode
 
 TEncoderStream::TEncoderStream(lame_global_flags* flags, int channels) : FFlags(flags), FChannels(channels)
 {
-    const int frameSize = lame_get_framesize(flags);
+    // One MP3 frame's worth of input; LAME may resample (low VBR qualities and presets do), so the frame, which
+    // counts output samples, is scaled back to the input rate.
+    const int frameSize = static_cast<int>(std::lround(static_cast<double>(lame_get_framesize(flags))
+        * lame_get_in_samplerate(flags) / lame_get_out_samplerate(flags)));
     FSamplesPerChunk = static_cast<uint32_t>(frameSize * channels);
     // LAME's documented worst case for n samples per channel is 1.25 n + 7200 bytes.
     FOutputBufferSize = static_cast<uint32_t>(kChunksPerCall * frameSize * 5 / 4 + 7200);

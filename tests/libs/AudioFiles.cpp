@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <numbers>
 #include <random>
 
 namespace libstest {
@@ -72,14 +74,30 @@ TPcm DecodeMp3(const std::filesystem::path& mp3)
     return pcm;
 }
 
-double ZeroCrossingFrequency(const TPcm& pcm)
+double DominantFrequency(const TPcm& pcm)
 {
-    size_t crossings = 0;
+    // Goertzel's single-bin power at each candidate frequency, away from the stream's silent edges.
+    const size_t window = static_cast<size_t>(pcm.Rate / 2);
+    if (pcm.Frames() < window)
+        return 0;
+    const size_t start = (pcm.Frames() - window) / 2;
     const size_t step = static_cast<size_t>(pcm.Channels);
-    for (size_t i = step; i < pcm.Samples.size(); i += step)
-        if ((pcm.Samples[i - step] < 0) != (pcm.Samples[i] < 0))
-            ++crossings;
-    return pcm.Frames() == 0 ? 0 : crossings / 2.0 * pcm.Rate / static_cast<double>(pcm.Frames());
+    double best = 0, bestPower = -1;
+    for (double f = 50; f < std::min(3000.0, pcm.Rate / 2.0); f += 5) {
+        const double coefficient = 2 * std::cos(2 * std::numbers::pi * f / pcm.Rate);
+        double s1 = 0, s2 = 0;
+        for (size_t i = start; i < start + window; ++i) {
+            const double s0 = pcm.Samples[i * step] + coefficient * s1 - s2;
+            s2 = s1;
+            s1 = s0;
+        }
+        const double power = s1 * s1 + s2 * s2 - coefficient * s1 * s2;
+        if (power > bestPower) {
+            bestPower = power;
+            best = f;
+        }
+    }
+    return best;
 }
 
 std::vector<TMp3Frame> Mp3Frames(const std::vector<uint8_t>& mp3)

@@ -32,8 +32,8 @@ struct TPcm {
 // Decodes with `mpg123 -w`; fails the calling test (empty result) when mpg123 does.
 TPcm DecodeMp3(const std::filesystem::path& mp3);
 
-// Frequency of the first channel from its zero crossings.
-double ZeroCrossingFrequency(const TPcm& pcm);
+// The strongest frequency below 3 kHz in the first channel's middle half second, to 5 Hz.
+double DominantFrequency(const TPcm& pcm);
 
 struct TMp3Frame {
     size_t Offset;
