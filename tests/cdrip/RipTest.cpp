@@ -271,6 +271,8 @@ TEST_F(EncodingRip, EncodesEveryByteIntoAnMp3FileWhateverTheExtension)
         range += "  chunk " + std::string(left <= 50000 ? "4 " : "0 ") + std::to_string(std::min(left, 50000)) + " 50\n";
     Make(range);
     Attach();
+    // With the info tag the decoder drops the encoder's delay and padding: every sample must come back.
+    coder.SetWriteVBRHeader(true);
     cdrip->SetWriteWAV(true);
     cdrip->RipTrack(1, Path("Track01.wav"));
 
@@ -280,9 +282,7 @@ TEST_F(EncodingRip, EncodesEveryByteIntoAnMp3FileWhateverTheExtension)
     EXPECT_NE(mp3.left(4), "RIFF");
     const audio::Decoded decoded = audio::DecodeMp3(Path("Track01.mp3"));
     ASSERT_TRUE(decoded.Ok);
-    const int frames = total / 4;
-    EXPECT_GE(decoded.Frames(), frames - 1152) << "the last partial encoder chunk is encoded too";
-    EXPECT_LE(decoded.Frames(), frames + 1152 + 2257);
+    EXPECT_EQ(decoded.Frames(), total / 4) << "the last partial encoder chunk is encoded too";
 }
 
 TEST_F(EncodingRip, AnEncodingStoppedEarlyIsStillFlushed)
