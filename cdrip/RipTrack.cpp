@@ -1,5 +1,5 @@
 // The rip loop of the ripping component: one track into one WAV, raw or MP3 file.
-#include <QtEndian>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <exception>
@@ -38,12 +38,25 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
         CR_FAILURE)
         return;
 
+    // An encoder that refuses its settings would leave an empty MP3 file behind a rip that seemed to work.
+    const bool encoding = encode_ && coder_ != nullptr;
+    if (encoding) {
+        if (const std::uint32_t result = coder_->InitStream(); result != 0) {
+            coder_->CloseStream();
+            library.CloseRipper();
+            throw ELameError(QStringLiteral("beInitStream failed %1").arg(result));
+        }
+    }
+
     const QString outputName = encode_ ? ChangeFileExt(fileName, QStringLiteral(".mp3")) : fileName;
     std::unique_ptr<TFileStream> file;
     try {
         file = std::make_unique<TFileStream>(outputName, TFileMode::fmCreate);
     } catch (...) {
-        library.CloseRipper();  // the range must not stay open for the next rip
+        // Neither the range nor the stream may stay open for the next rip.
+        if (encoding)
+            coder_->CloseStream();
+        library.CloseRipper();
         throw;
     }
 
@@ -52,18 +65,16 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
     const bool wavHeader = writeWAV_ && !encode_;
     if (wavHeader) {
         // The range is inclusive; the header is patched to the bytes really written once the rip ends.
-        const double sectors = static_cast<double>(last) - first + 1;
+        const double sectors = std::max(0.0, static_cast<double>(last) - first + 1);
         const auto dataLength = static_cast<std::uint32_t>(std::nearbyint(channels * sampleRate * 2.0 * sectors / 75));
         const auto header = MakeWavHeader(channels, sampleRate, dataLength);
         file->Write(header.data(), static_cast<std::int64_t>(header.size()));
     }
 
-    const bool encoding = encode_ && coder_ != nullptr;
     std::uint32_t chunkSize = 0;
     std::vector<std::uint8_t> encoded;
     std::vector<std::uint8_t> staging;
     if (encoding) {
-        coder_->InitStream();
         chunkSize = 2 * coder_->SamplesPerChunk();
         encoded.resize(coder_->OutputBufferSize());
         staging.resize(chunkSize);

@@ -93,7 +93,6 @@ std::uint32_t TLameCoder::InitStreamFor(std::uint32_t sampleRate, TLameMode mode
     config.VBRQuality = vbrQuality_;
     const std::uint32_t result =
         TLameEncLibrary::Instance().InitStream(&config, samplesPerChunk_, outputBufferSize_, streamHandle_);
-    streamOpen_ = true;
     if (result == 0)
         outputBuffer_.assign(outputBufferSize_, 0);
     return result;
@@ -135,7 +134,6 @@ bool TLameCoder::WriteInfoTag(TStream& file)
 void TLameCoder::CloseStream()
 {
     outputBuffer_ = {};
-    streamOpen_ = false;
     TLameEncLibrary::Instance().CloseStream(streamHandle_);
 }
 

@@ -125,7 +125,6 @@ private:
     TProgressEvent onProgress_;
 
     std::uint32_t streamHandle_ = 0;
-    bool streamOpen_ = false;
     std::uint32_t samplesPerChunk_ = 0;
     std::uint32_t outputBufferSize_ = 0;
     std::vector<std::uint8_t> outputBuffer_;

@@ -297,6 +297,22 @@ TEST_F(EncodingRip, AnEncodingStoppedEarlyIsStillFlushed)
     EXPECT_GE(decoded.Frames(), 23520 / 4 - 1152);
 }
 
+TEST_F(EncodingRip, AnEncoderThatRefusesItsSettingsStopsTheRipBeforeAnyFile)
+{
+    Make("range\n  open ok 2352\n  chunk 4 2352 100\n");
+    Attach();
+    coder.SetBitrate(7);
+    try {
+        cdrip->RipTrack(1, Path("Track01.mp3"));
+        ADD_FAILURE() << "no error";
+    } catch (const ELameError& error) {
+        EXPECT_EQ(error.Message(), "beInitStream failed 2");
+    }
+    EXPECT_FALSE(QFile::exists(Path("Track01.mp3")));
+    EXPECT_EQ(Calls().filter("CR_CloseRipper").size(), 1);
+    EXPECT_EQ(events, QStringList({"Begin 1"}));
+}
+
 TEST_F(EncodingRip, EncodeWithoutACoderDiscardsTheAudio)
 {
     Make("range\n  open ok 2352\n  chunk 4 2352 100\n");
