@@ -1,0 +1,54 @@
+#pragma once
+// The command line of a headless job: what to do, on which device, into which folder, with which
+// encoder settings. Settings left out keep the values the main window starts with.
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "cdrip/OutputFormat.h"
+#include "coder/LameCoder.h"
+#include "framework/Exception.h"
+
+// A command line that does not parse; the program prints the text and the usage and exits with 2.
+class EUsageError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+enum class TJobKind { jkNone, jkList, jkRip, jkConvert };
+enum class TRipFormat { rfMp3, rfWav, rfPcm };
+
+struct TEncoderOptions {
+    std::optional<std::uint32_t> SampleRate;
+    std::optional<std::uint32_t> Bitrate;
+    std::optional<std::uint32_t> MaxBitrate;
+    std::optional<TLameMode> Mode;
+    std::optional<MPEG_QUALITY> Quality;
+    std::optional<std::int32_t> VBRQuality;  // given: VBR on
+    bool VBRHeader = false;
+    bool Copyright = false;
+    bool Original = false;
+    bool NoCRC = false;
+    bool Private = false;
+};
+
+struct TJobOptions {
+    TJobKind Kind = TJobKind::jkNone;
+    QString Device;
+    bool AllTracks = false;
+    std::vector<int> Tracks;  // 1-based, as given
+    TRipFormat Format = TRipFormat::rfMp3;
+    QString OutputFolder;
+    std::optional<TOutputFormat> OutputFormat;
+    bool NoJitterCorrection = false;
+    QStringList Files;
+    TEncoderOptions Encoder;
+};
+
+// Parses the arguments after the program name; raises EUsageError.
+TJobOptions ParseJobOptions(const QStringList& arguments);
+// True when the arguments ask for a headless job (--list, --rip or --convert).
+bool IsHeadlessJob(const QStringList& arguments);
+QString UsageText();

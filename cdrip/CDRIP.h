@@ -1,0 +1,110 @@
+#pragma once
+// The ripping component: reads the disc's table of contents through the CD library, keeps the drive
+// description and track list, and rips a track into a WAV, raw PCM or (through the coder) MP3 file.
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "cdrip/CDRIPError.h"
+#include "cdrip/DriveTable.h"
+#include "cdrip/OutputFormat.h"
+#include "cdrip/Track.h"
+#include "coder/ProgressEvent.h"
+#include "framework/Component.h"
+#include "libs/cdrip/CDRip.h"
+
+class TLameCoder;
+
+// (Sender, 1-based track number).
+using TProcessTrackEvent = std::function<void(TObject* sender, std::uint16_t trackNum)>;
+
+class TCDRIP : public TComponent {
+public:
+    // Opens the CD library and reads the active drive's table of contents; a library error raises
+    // ECDRIPError "Initialization failure", a failure status only leaves the component without tracks.
+    explicit TCDRIP(TComponent* owner);
+    ~TCDRIP() override;
+
+    std::int32_t CDRomNum() const { return cdRomNum_; }
+    // Selects another drive and reads its table of contents.
+    void SetCDRomNum(std::int32_t value);
+    // Absent when the library gave no drive parameters.
+    TDriveTableClass* DriveTable() const { return driveTable_.get(); }
+    // Changes only the component's copy, never what the library sees.
+    void SetDriveTable(const TDriveTableClass& value);
+    TOutputFormat OutputFormat() const { return outputFormat_; }
+    void SetOutputFormat(TOutputFormat value);
+    TLameCoder* Coder() const { return coder_; }
+    void SetCoder(TLameCoder* coder);
+
+    std::int32_t TrackCount() const { return trackCount_; }
+    // The tracks' names (Track01, ...) in disc order, and the track of a 0-based index.
+    const QStringList& TrackList() const { return trackNames_; }
+    const TTrack& Track(int index) const { return *tracks_.at(static_cast<std::size_t>(index)); }
+    // Every jitter error since the component was made, "first last" per line.
+    const QStringList& JitterLog() const { return jitterLog_; }
+    std::int32_t JitterErrorCount() const { return jitterErrorCount_; }
+
+    bool JitterCorrect() const { return jitterCorrect_; }
+    void SetJitterCorrect(bool value);
+    bool Encode() const { return encode_; }
+    void SetEncode(bool value) { encode_ = value; }
+    bool WriteWAV() const { return writeWAV_; }
+    void SetWriteWAV(bool value) { writeWAV_ = value; }
+    bool AbortRequested() const { return abortRequested_; }
+    std::int32_t Speed() const { return speed_; }
+    void SetSpeed(std::int32_t value) { speed_ = value; }
+    const QString& Version() const { return version_; }
+    void SetVersion(const QString& value) { version_ = value; }
+    // The parameters record as it is handed to the library.
+    const CR_DriveParameters& Parameters() const { return parameters_; }
+
+    void SetOnBeginTrack(TProcessTrackEvent handler) { onBeginTrack_ = std::move(handler); }
+    void SetOnEndTrack(TProcessTrackEvent handler) { onEndTrack_ = std::move(handler); }
+    void SetOnProgress(TProgressEvent handler) { onProgress_ = std::move(handler); }
+
+    // Hands the output format's channel mode and sample rate to the coder, when there is one.
+    void UpdateCoderFormat();
+    // Hands the parameters record to the library; false when it reports failure.
+    bool ApplyParameters();
+
+    // Rips track trackNum (1-based) into fileName, between OnBeginTrack and OnEndTrack.
+    void RipTrack(std::uint16_t trackNum, const QString& fileName);
+    // Rips the sectors first to last, both included, into fileName (".mp3" when encoding).
+    void RipSectors(std::uint32_t first, std::uint32_t last, const QString& fileName);
+    // Ends a running rip before its next chunk.
+    void Stop() { abortRequested_ = true; }
+
+    // n as at least two decimal digits: 7 gives 07, 100 gives 100.
+    static QString PadTrackNumber(int n);
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    void ReadParameters();
+    void ReadTracks();
+
+    std::int32_t cdRomNum_ = 0;
+    std::unique_ptr<TDriveTableClass> driveTable_;
+    TOutputFormat outputFormat_ = TOutputFormat::STEREO44100;
+    TLameCoder* coder_ = nullptr;
+    std::int32_t trackCount_ = 0;
+    QStringList trackNames_;
+    std::vector<std::unique_ptr<TTrack>> tracks_;
+    QStringList jitterLog_;
+    std::int32_t jitterErrorCount_ = 0;
+    bool jitterCorrect_ = false;
+    bool encode_ = false;
+    bool writeWAV_ = false;
+    bool abortRequested_ = false;
+    std::int32_t speed_ = 0;
+    TProcessTrackEvent onBeginTrack_;
+    TProcessTrackEvent onEndTrack_;
+    TProgressEvent onProgress_;
+    QString version_;
+    CR_DriveParameters parameters_{};
+};

@@ -1,0 +1,59 @@
+#pragma once
+// The CD extraction library's calls, loaded at run time; an absent library fails every call, so the
+// program sees no drive and no tracks.
+#include <QString>
+
+#include "coder/SharedLibrary.h"
+#include "libs/cdrip/CDRip.h"
+
+class TCDRipLibrary {
+public:
+    // Opened on first use from $TRACKWELL_CDRIP_LIBRARY, else libcdrip.so beside the executable.
+    static TCDRipLibrary& Instance();
+
+    // Switches to another file (an empty path leaves the library absent); answers whether it loaded.
+    bool Load(const QString& path);
+    bool IsLoaded() const { return loaded_; }
+    const QString& ErrorText() const { return library_.ErrorText(); }
+
+    std::int32_t GetCDRipVersion();
+    std::int32_t Init();
+    std::int32_t GetCDROMParameters(CR_DriveParameters* parameters);
+    std::int32_t GetActiveCDROM();
+    std::int32_t SetActiveCDROM(std::int32_t drive);
+    std::int32_t SetCDROMParameters(const CR_DriveParameters* parameters);
+    std::int32_t ReadToc();
+    std::int32_t GetNumTocEntries();
+    CR_TocEntry GetTocEntry(std::int32_t index);
+    std::int32_t OpenRipper(std::int32_t* bufferSize, std::int32_t firstSector, std::int32_t lastSector);
+    std::int32_t RipChunk(std::uint8_t* buffer, std::int32_t* bytesRead);
+    void GetLastJitterErrorPosition(std::uint32_t* firstSector, std::uint32_t* lastSector);
+    std::int32_t GetPercentCompleted();
+    std::int32_t GetNumberOfJitterErrors();
+    std::int32_t CloseRipper();
+
+private:
+    TCDRipLibrary();
+
+    struct Calls {
+        decltype(&CR_GetCDRipVersion) getCDRipVersion = nullptr;
+        decltype(&CR_Init) init = nullptr;
+        decltype(&CR_GetCDROMParameters) getCDROMParameters = nullptr;
+        decltype(&CR_GetActiveCDROM) getActiveCDROM = nullptr;
+        decltype(&CR_SetActiveCDROM) setActiveCDROM = nullptr;
+        decltype(&CR_SetCDROMParameters) setCDROMParameters = nullptr;
+        decltype(&CR_ReadToc) readToc = nullptr;
+        decltype(&CR_GetNumTocEntries) getNumTocEntries = nullptr;
+        decltype(&CR_GetTocEntry) getTocEntry = nullptr;
+        decltype(&CR_OpenRipper) openRipper = nullptr;
+        decltype(&CR_RipChunk) ripChunk = nullptr;
+        decltype(&CR_GetLastJitterErrorPosition) getLastJitterErrorPosition = nullptr;
+        decltype(&CR_GetPercentCompleted) getPercentCompleted = nullptr;
+        decltype(&CR_GetNumberOfJitterErrors) getNumberOfJitterErrors = nullptr;
+        decltype(&CR_CloseRipper) closeRipper = nullptr;
+    };
+
+    TSharedLibrary library_;
+    Calls calls_;
+    bool loaded_ = false;
+};

@@ -1,0 +1,168 @@
+// The rip loop of the ripping component: one track into one WAV, raw or MP3 file.
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <exception>
+#include <vector>
+
+#include "cdrip/CDRIP.h"
+#include "cdrip/CDRipLibrary.h"
+#include "cdrip/WavHeader.h"
+#include "coder/ChangeFileExt.h"
+#include "coder/LameCoder.h"
+#include "coder/ProcessMessages.h"
+#include "framework/Stream.h"
+
+void TCDRIP::RipTrack(std::uint16_t trackNum, const QString& fileName)
+{
+    if (onBeginTrack_)
+        onBeginTrack_(this, trackNum);
+    if (trackNum < 1 || trackNum > tracks_.size())
+        throw ECDRIPError(QStringLiteral("Track %1 does not exist: the disc has %2 tracks")
+                              .arg(trackNum)
+                              .arg(tracks_.size()));
+    const TTrack& track = *tracks_[trackNum - 1];
+    RipSectors(track.StartSector, track.EndSector, fileName);
+    if (onEndTrack_)
+        onEndTrack_(this, trackNum);
+}
+
+void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& fileName)
+{
+    if (!ApplyParameters())
+        throw ECDRIPError(QStringLiteral("Invalid CD-ROM parameters"));
+    abortRequested_ = false;
+    TCDRipLibrary& library = TCDRipLibrary::Instance();
+    std::int32_t bufferSize = 0;
+    if (library.OpenRipper(&bufferSize, static_cast<std::int32_t>(first), static_cast<std::int32_t>(last)) ==
+        CR_FAILURE)
+        return;
+
+    // An encoder that refuses its settings would leave an empty MP3 file behind a rip that seemed to work.
+    const bool encoding = encode_ && coder_ != nullptr;
+    if (encoding) {
+        if (const std::uint32_t result = coder_->InitStream(); result != 0) {
+            coder_->CloseStream();
+            library.CloseRipper();
+            throw ELameError(QStringLiteral("beInitStream failed %1").arg(result));
+        }
+    }
+
+    const QString outputName = encode_ ? ChangeFileExt(fileName, QStringLiteral(".mp3")) : fileName;
+    std::unique_ptr<TFileStream> file;
+    try {
+        file = std::make_unique<TFileStream>(outputName, TFileMode::fmCreate);
+    } catch (...) {
+        // Neither the range nor the stream may stay open for the next rip.
+        if (encoding)
+            coder_->CloseStream();
+        library.CloseRipper();
+        throw;
+    }
+
+    const std::uint32_t sampleRate = OutputFormatSampleRate(outputFormat_);
+    const std::uint16_t channels = OutputFormatChannels(outputFormat_);
+    const bool wavHeader = writeWAV_ && !encode_;
+    if (wavHeader) {
+        // The range is inclusive; the header is patched to the bytes really written once the rip ends.
+        const double sectors = std::max(0.0, static_cast<double>(last) - first + 1);
+        const auto dataLength = static_cast<std::uint32_t>(std::nearbyint(channels * sampleRate * 2.0 * sectors / 75));
+        const auto header = MakeWavHeader(channels, sampleRate, dataLength);
+        file->Write(header.data(), static_cast<std::int64_t>(header.size()));
+    }
+
+    std::uint32_t chunkSize = 0;
+    std::vector<std::uint8_t> encoded;
+    std::vector<std::uint8_t> staging;
+    if (encoding) {
+        chunkSize = 2 * coder_->SamplesPerChunk();
+        encoded.resize(coder_->OutputBufferSize());
+        staging.resize(chunkSize);
+    }
+    std::vector<std::uint8_t> ripBuffer(static_cast<std::size_t>(std::max(bufferSize, 0)) + chunkSize);
+
+    auto writeEncoded = [&](std::uint32_t sampleCount) {
+        std::uint32_t produced = 0;
+        coder_->EncodeChunk(sampleCount, reinterpret_cast<const std::int16_t*>(staging.data()), encoded.data(),
+                            produced);
+        if (file->Write(encoded.data(), produced) < produced)
+            throw ECDRIPError(QStringLiteral("Write error"));
+    };
+
+    std::exception_ptr error;
+    std::int64_t audioWritten = 0;
+    std::uint32_t carry = 0;
+    try {
+        for (;;) {
+            if (abortRequested_)
+                break;
+            std::int32_t bytesRead = 0;
+            const std::int32_t status = library.RipChunk(ripBuffer.data() + carry, &bytesRead);
+            const auto n = static_cast<std::uint32_t>(std::max(bytesRead, 0));
+            if (status != CR_FAILURE) {
+                if (encoding) {
+                    const std::uint32_t total = carry + n;
+                    const std::uint32_t chunks = chunkSize > 0 ? total / chunkSize : 0;
+                    for (std::uint32_t k = 0; k < chunks; ++k) {
+                        std::memcpy(staging.data(), ripBuffer.data() + std::size_t{k} * chunkSize, chunkSize);
+                        writeEncoded(coder_->SamplesPerChunk());
+                    }
+                    carry = total - chunks * chunkSize;
+                    std::memmove(ripBuffer.data(), ripBuffer.data() + std::size_t{chunks} * chunkSize, carry);
+                } else if (!encode_) {
+                    const std::int64_t put = file->Write(ripBuffer.data(), n);
+                    audioWritten += put;  // a short write still leaves its bytes in the file
+                    if (put < n)
+                        throw ECDRIPError(QStringLiteral("Write error"));
+                }
+            }
+            if (status == CR_JITTER_FIXED) {
+                std::uint32_t jitterFirst = 0;
+                std::uint32_t jitterLast = 0;
+                library.GetLastJitterErrorPosition(&jitterFirst, &jitterLast);
+                jitterLog_.append(QStringLiteral("%1 %2").arg(jitterFirst).arg(jitterLast));
+            }
+            const auto percent = static_cast<std::uint16_t>(library.GetPercentCompleted());
+            if (onProgress_)
+                onProgress_(this, percent);
+            ProcessMessages();
+            if (status == CR_RANGE_DONE)
+                break;
+        }
+        // The audio left over is shorter than one encoder chunk; it is the track's last fraction of a second.
+        if (encoding && carry >= 2) {
+            std::memcpy(staging.data(), ripBuffer.data(), carry);
+            writeEncoded(carry / 2);
+        }
+    } catch (...) {
+        error = std::current_exception();
+    }
+
+    if (encoding) {
+        try {
+            std::uint32_t produced = 0;
+            coder_->DeinitStream(encoded.data(), produced);
+            if (file->Write(encoded.data(), produced) < produced || (!error && !coder_->WriteInfoTag(*file)))
+                throw ECDRIPError(QStringLiteral("Write error"));
+        } catch (...) {
+            if (!error)
+                error = std::current_exception();
+        }
+    }
+    jitterErrorCount_ = library.GetNumberOfJitterErrors();
+    library.CloseRipper();
+    if (wavHeader && !PatchWavLengths(*file, audioWritten) && !error)
+        error = std::make_exception_ptr(ECDRIPError(QStringLiteral("Write error")));
+    file.reset();
+    if (encoding)
+        coder_->CloseStream();
+    if (error)
+        std::rethrow_exception(error);
+
+    if (!jitterLog_.isEmpty()) {
+        TFileStream log(ChangeFileExt(outputName, QStringLiteral("jitt")), TFileMode::fmCreate);
+        const QByteArray text = (jitterLog_.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1();
+        if (log.Write(text.constData(), text.size()) < text.size())
+            throw ECDRIPError(QStringLiteral("Write error"));
+    }
+}

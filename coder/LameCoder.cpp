@@ -1,0 +1,229 @@
+#include "coder/LameCoder.h"
+
+#include <QtEndian>
+#include <cstring>
+
+#include "coder/ChangeFileExt.h"
+#include "coder/LameEncLibrary.h"
+#include "coder/ProcessMessages.h"
+#include "coder/WavLayout.h"
+#include "framework/Stream.h"
+
+namespace {
+
+std::int32_t Flag(bool value)
+{
+    return value ? -1 : 0;
+}
+
+// The largest read a conversion makes in one go.
+constexpr std::uint32_t MaxChunkSize = 65535;
+
+}  // namespace
+
+TLameCoder::TLameCoder(TComponent* owner) : TComponent(owner), lameVersion_(std::make_unique<TLameVersion>()) {}
+
+TLameCoder::~TLameCoder() = default;
+
+void TLameCoder::Assign(const TPersistent* source)
+{
+    const auto* other = dynamic_cast<const TLameCoder*>(source);
+    if (other == nullptr) {
+        TComponent::Assign(source);
+        return;
+    }
+    sampleRate_ = other->sampleRate_;
+    mode_ = other->mode_;
+    bitrate_ = other->bitrate_;
+    maxBitrate_ = other->maxBitrate_;
+    quality_ = other->quality_;
+    private_ = other->private_;
+    crc_ = other->crc_;
+    copyright_ = other->copyright_;
+    original_ = other->original_;
+    writeVBRHeader_ = other->writeVBRHeader_;
+    enableVBR_ = other->enableVBR_;
+    vbrQuality_ = other->vbrQuality_;
+}
+
+void TLameCoder::SetMode(TLameMode value)
+{
+    if (static_cast<std::uint32_t>(value) <= static_cast<std::uint32_t>(TLameMode::MONO))
+        mode_ = value;
+}
+
+void TLameCoder::SetEnableVBR(bool value)
+{
+    enableVBR_ = value;
+    writeVBRHeader_ = value;
+}
+
+void TLameCoder::SetInputFiles(const QStringList& files)
+{
+    inputFiles_ = files;
+    outputFiles_.clear();
+    for (const QString& file : files)
+        outputFiles_.append(ChangeFileExt(file, defaultExt_));
+}
+
+std::uint32_t TLameCoder::InitStream()
+{
+    return InitStreamFor(sampleRate_, mode_);
+}
+
+std::uint32_t TLameCoder::InitStreamFor(std::uint32_t sampleRate, TLameMode mode)
+{
+    BE_Config config{};
+    config.Config = BE_CONFIG_LAME;
+    config.StructVersion = BE_CONFIG_STRUCT_VERSION;
+    config.StructSize = BE_CONFIG_STRUCT_SIZE;
+    config.SampleRate = sampleRate;
+    config.ReSampleRate = 0;
+    config.Mode = static_cast<std::int32_t>(mode);
+    config.Bitrate = bitrate_;
+    config.MaxBitrate = maxBitrate_;
+    config.Quality = static_cast<std::int32_t>(quality_);
+    config.MpegVersion = 1;
+    config.Private = Flag(private_);
+    config.CRC = Flag(crc_);
+    config.Copyright = Flag(copyright_);
+    config.Original = Flag(original_);
+    config.WriteVBRHeader = Flag(writeVBRHeader_);
+    config.EnableVBR = Flag(enableVBR_);
+    config.VBRQuality = vbrQuality_;
+    const std::uint32_t result =
+        TLameEncLibrary::Instance().InitStream(&config, samplesPerChunk_, outputBufferSize_, streamHandle_);
+    if (result == 0)
+        outputBuffer_.assign(outputBufferSize_, 0);
+    return result;
+}
+
+std::uint32_t TLameCoder::EncodeChunk(const std::int16_t* samples, std::uint8_t* output, std::uint32_t& produced)
+{
+    return EncodeChunk(samplesPerChunk_, samples, output, produced);
+}
+
+std::uint32_t TLameCoder::EncodeChunk(std::uint32_t count, const std::int16_t* samples, std::uint8_t* output,
+                                      std::uint32_t& produced)
+{
+    return TLameEncLibrary::Instance().EncodeChunk(streamHandle_, count, samples, output, produced);
+}
+
+std::uint32_t TLameCoder::DeinitStream(std::uint8_t* output, std::uint32_t& produced)
+{
+    return TLameEncLibrary::Instance().DeinitStream(streamHandle_, output, produced);
+}
+
+bool TLameCoder::WriteInfoTag(TStream& file)
+{
+    if (!(writeVBRHeader_ || enableVBR_) || outputBuffer_.empty())
+        return true;
+    std::uint32_t tagBytes = 0;
+    // A library without the call, or a stream without a tag, leaves the placeholder frame as it is.
+    if (TLameEncLibrary::Instance().GetInfoTag(streamHandle_, outputBuffer_.data(),
+                                               static_cast<std::uint32_t>(outputBuffer_.size()), tagBytes) != 0 ||
+        tagBytes == 0)
+        return true;
+    const std::int64_t position = file.Position();
+    file.SetPosition(0);
+    const bool whole = file.Write(outputBuffer_.data(), tagBytes) == tagBytes;
+    file.SetPosition(position);
+    return whole;
+}
+
+void TLameCoder::CloseStream()
+{
+    outputBuffer_ = {};
+    TLameEncLibrary::Instance().CloseStream(streamHandle_);
+}
+
+void TLameCoder::Process()
+{
+    cancelled_ = false;
+    if (onBeginProcess_)
+        onBeginProcess_(this);
+    for (int i = 0; i < inputFiles_.size(); ++i)
+        if (!ProcessFile(i))
+            return;
+    if (onEndProcess_)
+        onEndProcess_(this);
+}
+
+bool TLameCoder::ProcessFile(int index)
+{
+    const QString& inputName = inputFiles_.at(index);
+    if (onBeginFile_)
+        onBeginFile_(this, static_cast<std::uint16_t>(index), inputName);
+    if (index >= outputFiles_.size())
+        throw ELameError(QStringLiteral("No output file is named for \"%1\"").arg(inputName));
+
+    auto input = std::make_unique<TFileStream>(inputName, TFileMode::fmOpenRead);
+    const TWavLayout layout = ReadWavLayout(*input, inputName);
+
+    // A WAV file is encoded at its own rate and channel count; raw PCM at the coder's settings.
+    TLameMode mode = mode_;
+    std::uint32_t sampleRate = sampleRate_;
+    if (layout.IsWave) {
+        sampleRate = layout.SampleRate;
+        if (layout.Channels == 1)
+            mode = TLameMode::MONO;
+        else if (mode == TLameMode::MONO)
+            mode = TLameMode::JSTEREO;  // the encoder takes one channel in mono mode: keep both
+    }
+    InitStreamFor(sampleRate, mode);
+
+    // Whatever leaves this function early closes the stream after the files are released.
+    struct StreamCloser {
+        TLameCoder* coder;
+        bool armed = true;
+        ~StreamCloser()
+        {
+            if (armed)
+                coder->CloseStream();
+        }
+    } closer{this};
+
+    auto output = std::make_unique<TFileStream>(outputFiles_.at(index), TFileMode::fmCreate);
+    const std::uint32_t chunkSize = layout.IsWave ? samplesPerChunk_ * layout.BlockAlign
+                                    : mode == TLameMode::MONO ? samplesPerChunk_
+                                                              : 2 * samplesPerChunk_;
+    if (chunkSize > MaxChunkSize)
+        throw ELameError(QStringLiteral("The encoder's chunk of %1 bytes is too large").arg(chunkSize));
+
+    std::vector<char> buffer(chunkSize);
+    input->SetPosition(layout.DataOffset);
+    const std::int64_t dataLength = layout.DataLength;
+    std::int64_t position = 0;
+    while (position != dataLength) {
+        const std::int64_t count = position + chunkSize < dataLength ? chunkSize : dataLength - position;
+        if (input->Read(buffer.data(), count) < count)
+            throw ELameError(QStringLiteral("Read Error"));
+        std::uint32_t produced = 0;
+        const std::uint32_t result =
+            EncodeChunk(static_cast<std::uint32_t>(count / 2), reinterpret_cast<const std::int16_t*>(buffer.data()),
+                        outputBuffer_.data(), produced);
+        if (result != 0)
+            throw ELameError(QStringLiteral("beEncodeChunk failed %1").arg(result));
+        if (output->Write(outputBuffer_.data(), produced) < produced)
+            throw ELameError(QStringLiteral("Write Error"));
+        position += count;
+        if (onProgress_)
+            onProgress_(this, static_cast<std::uint16_t>(static_cast<double>(position) / dataLength * 100));
+        ProcessMessages();
+        if (cancelled_)
+            return false;
+    }
+
+    std::uint32_t produced = 0;
+    if (!outputBuffer_.empty())
+        DeinitStream(outputBuffer_.data(), produced);
+    if (output->Write(outputBuffer_.data(), produced) < produced || !WriteInfoTag(*output))
+        throw ELameError(QStringLiteral("Write error"));
+    output.reset();
+    input.reset();
+    closer.armed = false;
+    CloseStream();
+    if (onEndFile_)
+        onEndFile_(this, static_cast<std::uint16_t>(index), outputFiles_.at(index));
+    return true;
+}

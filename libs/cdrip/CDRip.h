@@ -1,0 +1,124 @@
+/* CDRip.h: the C interface of the CD extraction library libcdrip.so (drives and disc images through libcdio).
+ *
+ * The program loads the library at run time with dlopen and looks each function up by name; C++ callers can
+ * write decltype(&CR_Init) for the pointer types. All calls come from one thread; there is one open range at a
+ * time, so the calls take no handle. Statuses: CR_FAILURE (1) means failure, every other value success.
+ *
+ * Drives: when the environment variable TRACKWELL_DEVICE names a drive (/dev/sr0) or a disc image (.cue, .toc,
+ * .nrg), that is drive 0 and the drives libcdio finds follow it; otherwise the drives libcdio finds, from 0.
+ * CR_Init fails when there is no drive or the named one does not exist; CR_ReadToc fails when the active drive
+ * cannot be opened or holds no readable disc.
+ *
+ * Sectors are logical sector numbers as libcdio reports them (the first track of a disc image starts at 0).
+ * CR_OpenRipper opens [first, last], both inclusive; each CR_RipChunk then delivers the next chunk of at most
+ * the reported buffer size, in the output format of the parameters record:
+ *   CR_CHUNK_READ     the chunk was read;
+ *   CR_JITTER_FIXED   the chunk was read, and paranoia had to correct jitter in it; CR_GetLastJitterErrorPosition
+ *                     then gives the chunk's first and last sector;
+ *   CR_RANGE_DONE     the range's last chunk (its data is valid; later calls deliver 0 bytes with the same status);
+ *   CR_FAILURE        the chunk could not be read even after retries; it delivers no data and the range moves
+ *                     on past it, so a damaged disc still reaches CR_RANGE_DONE.
+ * The library reads ahead on a thread of its own into a bounded buffer while the caller encodes; every call still
+ * answers on the caller's thread in the order the reads were made.
+ */
+#ifndef TRACKWELL_LIBS_CDRIP_H
+#define TRACKWELL_LIBS_CDRIP_H
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#if defined(CDRIP_BUILDING)
+#define CDRIP_API __attribute__((visibility("default")))
+#else
+#define CDRIP_API
+#endif
+
+/* File name the program loads from beside its executable. */
+#define CDRIP_LIBRARY_NAME "libcdrip.so"
+
+enum {
+    CR_CHUNK_READ = 0,
+    CR_FAILURE = 1,
+    CR_JITTER_FIXED = 3,
+    CR_RANGE_DONE = 4
+};
+
+/* TOC entry flag of an audio track. */
+#define CR_TOC_AUDIO 0x10
+
+/* Output formats, in the order of the program's TOutputFormat. */
+enum {
+    CR_STEREO44100 = 0,
+    CR_MONO44100 = 1,
+    CR_STEREO22050 = 2,
+    CR_MONO22050 = 3,
+    CR_STEREO11025 = 4,
+    CR_MONO11025 = 5
+};
+
+#pragma pack(push, 1)
+
+/* Drive parameters, filled by CR_GetCDROMParameters and handed back to CR_SetCDROMParameters. The library reads
+ * ReadSpeed (0: the drive's own speed), JitterCorrection and OutputFormat back; every other byte is the caller's
+ * to keep. */
+typedef struct CR_DriveParameters {
+    char DriveId[256];        /* drive or image name, zero-terminated */
+    uint8_t Reserved1[20];
+    int32_t ReadSpeed;        /* 276 */
+    uint8_t Reserved2[4];
+    int32_t JitterCorrection; /* 284: -1 full paranoia, 0 plain reads */
+    uint8_t Reserved3[4];
+    int32_t DriveType;        /* 292: 0 generic */
+    int32_t ReadMethod;       /* 296: 0 MMC */
+    int32_t SetSpeed;         /* 300: 1 MMC */
+    int32_t Endian;           /* 304: 1 little-endian */
+    int32_t EnableMode;       /* 308: 0 none */
+    int32_t Density;          /* 312 */
+    int32_t Atapi;            /* 316: -1 for a drive, 0 for an image */
+    uint8_t Reserved4[7];
+    int32_t OutputFormat;     /* 327, unaligned: CR_STEREO44100 ... CR_MONO11025 */
+    uint8_t Reserved5[9];
+} CR_DriveParameters;
+
+/* One entry of the table of contents; entry N (N = CR_GetNumTocEntries) is the lead-out. */
+typedef struct CR_TocEntry {
+    uint32_t FirstSector;
+    uint8_t Flags;            /* CR_TOC_AUDIO for an audio track */
+    uint8_t Unused;
+} CR_TocEntry;
+
+#pragma pack(pop)
+
+CDRIP_API int32_t CR_GetCDRipVersion(void);
+CDRIP_API int32_t CR_Init(void);
+CDRIP_API int32_t CR_GetCDROMParameters(CR_DriveParameters* parameters);
+CDRIP_API int32_t CR_GetActiveCDROM(void);
+CDRIP_API int32_t CR_SetActiveCDROM(int32_t drive);
+CDRIP_API int32_t CR_SetCDROMParameters(const CR_DriveParameters* parameters);
+CDRIP_API int32_t CR_ReadToc(void);
+CDRIP_API int32_t CR_GetNumTocEntries(void);
+CDRIP_API CR_TocEntry CR_GetTocEntry(int32_t index);       /* 0 to N; all zero outside */
+CDRIP_API int32_t CR_OpenRipper(int32_t* bufferSize, int32_t firstSector, int32_t lastSector);
+CDRIP_API int32_t CR_RipChunk(uint8_t* buffer, int32_t* bytesRead);
+CDRIP_API void CR_GetLastJitterErrorPosition(uint32_t* firstSector, uint32_t* lastSector);
+CDRIP_API int32_t CR_GetPercentCompleted(void);            /* sectors delivered of the open range, 0 to 100 */
+CDRIP_API int32_t CR_GetNumberOfJitterErrors(void);        /* chunks of the open range answered CR_JITTER_FIXED */
+CDRIP_API int32_t CR_CloseRipper(void);
+
+#ifdef __cplusplus
+}
+
+#include <cstddef>
+static_assert(sizeof(CR_DriveParameters) == 340);
+static_assert(offsetof(CR_DriveParameters, ReadSpeed) == 276);
+static_assert(offsetof(CR_DriveParameters, JitterCorrection) == 284);
+static_assert(offsetof(CR_DriveParameters, DriveType) == 292);
+static_assert(offsetof(CR_DriveParameters, Atapi) == 316);
+static_assert(offsetof(CR_DriveParameters, OutputFormat) == 327);
+static_assert(sizeof(CR_TocEntry) == 6);
+#endif
+
+#endif

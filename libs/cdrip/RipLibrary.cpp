@@ -1,0 +1,177 @@
+#include "RipLibrary.h"
+
+#include "DriveList.h"
+
+#include <cdio/logging.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstring>
+#include <exception>
+
+namespace cdrip {
+
+namespace {
+constexpr int32_t kTrue = -1;
+}
+
+TRipLibrary& TRipLibrary::Instance()
+{
+    static TRipLibrary library;
+    return library;
+}
+
+int32_t TRipLibrary::Init()
+{
+    CloseRange();
+    FDisc.reset();
+    cdio_loglevel_default = CDIO_LOG_ERROR;
+    FDrives = FindDrives();
+    FActive = 0;
+    struct stat info {};
+    if (FDrives.empty() || stat(FDrives.front().c_str(), &info) != 0)
+        return CR_FAILURE;
+    ResetParameters();
+    return CR_CHUNK_READ;
+}
+
+void TRipLibrary::ResetParameters()
+{
+    FParameters = CR_DriveParameters{};
+    const std::string& name = FDrives[static_cast<size_t>(FActive)];
+    std::strncpy(FParameters.DriveId, name.c_str(), sizeof FParameters.DriveId - 1);
+    FParameters.JitterCorrection = kTrue;
+    FParameters.SetSpeed = 1;
+    FParameters.Endian = 1;
+    struct stat info {};
+    const bool device = stat(name.c_str(), &info) == 0 && S_ISBLK(info.st_mode);
+    FParameters.Atapi = device ? kTrue : 0;
+    FParameters.OutputFormat = CR_STEREO44100;
+}
+
+int32_t TRipLibrary::GetParameters(CR_DriveParameters* parameters) const
+{
+    if (parameters == nullptr || FDrives.empty())
+        return CR_FAILURE;
+    *parameters = FParameters;
+    return CR_CHUNK_READ;
+}
+
+int32_t TRipLibrary::SetActiveDrive(int32_t drive)
+{
+    if (drive < 0 || static_cast<size_t>(drive) >= FDrives.size())
+        return CR_FAILURE;
+    if (drive != FActive) {
+        CloseRange();
+        FDisc.reset();
+        FActive = drive;
+        ResetParameters();
+    }
+    return CR_CHUNK_READ;
+}
+
+int32_t TRipLibrary::SetParameters(const CR_DriveParameters* parameters)
+{
+    if (parameters == nullptr || FDrives.empty() || parameters->OutputFormat < CR_STEREO44100
+        || parameters->OutputFormat > CR_MONO11025 || parameters->ReadSpeed < 0)
+        return CR_FAILURE;
+    FParameters = *parameters;
+    return CR_CHUNK_READ;
+}
+
+int32_t TRipLibrary::ReadToc()
+{
+    if (FDrives.empty())
+        return CR_FAILURE;
+    CloseRange();
+    FDisc = TDisc::Open(FDrives[static_cast<size_t>(FActive)]);
+    return FDisc ? CR_CHUNK_READ : CR_FAILURE;
+}
+
+int32_t TRipLibrary::TocEntryCount() const
+{
+    return FDisc ? FDisc->TrackCount() : 0;
+}
+
+CR_TocEntry TRipLibrary::TocEntry(int32_t index) const
+{
+    if (!FDisc || index < 0 || index > FDisc->TrackCount())
+        return CR_TocEntry{};
+    return FDisc->Toc()[static_cast<size_t>(index)];
+}
+
+int32_t TRipLibrary::OpenRange(int32_t* bufferSize, int32_t first, int32_t last)
+{
+    CloseRange();
+    if (bufferSize == nullptr || !FDisc || first < 0 || last < first || static_cast<uint32_t>(last) >= FDisc->LeadOut())
+        return CR_FAILURE;
+    try {
+        auto converter = std::make_unique<TFormatConverter>(FParameters.OutputFormat);
+        auto source = TSectorSource::Open(FDisc->Handle(), FParameters.JitterCorrection != 0, FParameters.ReadSpeed,
+            static_cast<uint32_t>(first));
+        if (!source)
+            return CR_FAILURE;
+        FRange = std::make_unique<TReadAhead>(std::move(source), std::move(converter), static_cast<uint32_t>(first),
+            static_cast<uint32_t>(last));
+    } catch (const std::exception&) {
+        return CR_FAILURE;
+    }
+    FRangeSectors = static_cast<uint32_t>(last - first + 1);
+    *bufferSize = static_cast<int32_t>(TReadAhead::kChunkBytes);
+    return CR_CHUNK_READ;
+}
+
+int32_t TRipLibrary::RipChunk(uint8_t* buffer, int32_t* bytesRead)
+{
+    if (bytesRead != nullptr)
+        *bytesRead = 0;
+    if (!FRange || buffer == nullptr || bytesRead == nullptr)
+        return CR_FAILURE;
+    if (FRangeDone)
+        return CR_RANGE_DONE;
+    const TChunkInfo chunk = FRange->Take(buffer);
+    FSectorsDone += chunk.LastSector - chunk.FirstSector + 1;
+    FRangeDone = chunk.Last;
+    if (chunk.Outcome == TReadOutcome::roFailed)
+        return CR_FAILURE;
+    *bytesRead = static_cast<int32_t>(chunk.Bytes);
+    const bool jitter = chunk.Outcome == TReadOutcome::roJitterFixed;
+    if (jitter) {
+        ++FJitterErrors;
+        FJitterFirst = chunk.FirstSector;
+        FJitterLast = chunk.LastSector;
+    }
+    // The end of the range outranks a jitter report: the caller stops only on CR_RANGE_DONE.
+    if (chunk.Last)
+        return CR_RANGE_DONE;
+    return jitter ? CR_JITTER_FIXED : CR_CHUNK_READ;
+}
+
+void TRipLibrary::LastJitterPosition(uint32_t* first, uint32_t* last) const
+{
+    if (first != nullptr)
+        *first = FJitterFirst;
+    if (last != nullptr)
+        *last = FJitterLast;
+}
+
+int32_t TRipLibrary::PercentCompleted() const
+{
+    if (FRangeSectors == 0)
+        return 0;
+    return static_cast<int32_t>(uint64_t{FSectorsDone} * 100 / FRangeSectors);
+}
+
+int32_t TRipLibrary::CloseRange()
+{
+    FRange.reset();
+    FRangeSectors = 0;
+    FSectorsDone = 0;
+    FRangeDone = false;
+    FJitterErrors = 0;
+    FJitterFirst = 0;
+    FJitterLast = 0;
+    return CR_CHUNK_READ;
+}
+
+}

@@ -1,0 +1,51 @@
+// TRipLibrary: the state behind the CR_ calls: drives, the active disc, the parameters and the open range.
+#pragma once
+
+#include "CDRip.h"
+#include "Disc.h"
+#include "ReadAhead.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace cdrip {
+
+class TRipLibrary {
+public:
+    static TRipLibrary& Instance();
+
+    int32_t Init();
+    int32_t GetParameters(CR_DriveParameters* parameters) const;
+    int32_t ActiveDrive() const { return FActive; }
+    int32_t SetActiveDrive(int32_t drive);
+    int32_t SetParameters(const CR_DriveParameters* parameters);
+    int32_t ReadToc();
+    int32_t TocEntryCount() const;
+    CR_TocEntry TocEntry(int32_t index) const;
+    int32_t OpenRange(int32_t* bufferSize, int32_t first, int32_t last);
+    int32_t RipChunk(uint8_t* buffer, int32_t* bytesRead);
+    void LastJitterPosition(uint32_t* first, uint32_t* last) const;
+    int32_t PercentCompleted() const;
+    int32_t JitterErrorCount() const { return FJitterErrors; }
+    int32_t CloseRange();
+
+private:
+    TRipLibrary() = default;
+    void ResetParameters();
+
+    std::vector<std::string> FDrives;
+    int32_t FActive = 0;
+    CR_DriveParameters FParameters{};
+    std::unique_ptr<TDisc> FDisc;
+
+    std::unique_ptr<TReadAhead> FRange;
+    uint32_t FRangeSectors = 0;
+    uint32_t FSectorsDone = 0;
+    bool FRangeDone = false;
+    int32_t FJitterErrors = 0;
+    uint32_t FJitterFirst = 0;
+    uint32_t FJitterLast = 0;
+};
+
+}

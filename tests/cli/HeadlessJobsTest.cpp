@@ -1,0 +1,180 @@
+// The headless jobs of the trackwell executable on the demo disc image: what they write, and how
+// each kind of bad input ends (a clear message, exit code 1, earlier files untouched).
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+#include "tests/support/AudioFiles.h"
+
+namespace {
+
+struct JobRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+class HeadlessJobs : public testing::Test {
+protected:
+    static QString Bin(const QString& name) { return QCoreApplication::applicationDirPath() + "/" + name; }
+    static QString Disc() { return Bin("demo/Trackwell-Demo.cue"); }
+
+    JobRun Trackwell(const QStringList& arguments, const QString& wrapper = {}) const
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("TRACKWELL_DEVICE");
+        environment.remove("QT_QPA_PLATFORM");  // headless jobs need no GUI platform at all
+        process.setProcessEnvironment(environment);
+        if (wrapper.isEmpty())
+            process.start(Bin("trackwell"), arguments);
+        else
+            process.start(wrapper.section(' ', 0, 0), wrapper.section(' ', 1).split(' ') + QStringList{Bin("trackwell")} + arguments);
+        JobRun run;
+        if (!process.waitForFinished(120000))
+            return run;
+        run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+        run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+        run.err = QString::fromLocal8Bit(process.readAllStandardError());
+        return run;
+    }
+
+    // The sectors of a track as the image holds them.
+    static QByteArray ImageSectors(int first, int last)
+    {
+        QFile bin(Bin("demo/Trackwell-Demo.bin"));
+        EXPECT_TRUE(bin.open(QIODevice::ReadOnly));
+        bin.seek(qint64{first} * 2352);
+        return bin.read(qint64{last - first + 1} * 2352);
+    }
+
+    QString Out(const QString& name) const { return folder.filePath(name); }
+
+    QTemporaryDir folder;
+    // The demo disc's table of contents, as its cue sheet gives it.
+    const std::vector<std::pair<int, int>> tracks{{0, 1649}, {1650, 3514}, {3515, 5164}};
+};
+
+TEST_F(HeadlessJobs, ListPrintsTheTrackNamesAndSectorRanges)
+{
+    const JobRun run = Trackwell({"--device", Disc(), "--list"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(lines[i].startsWith(QString("Track0%1").arg(i + 1))) << lines[i].toStdString();
+        EXPECT_TRUE(lines[i].contains(QString("%1-%2").arg(tracks[i].first).arg(tracks[i].second))) << lines[i].toStdString();
+    }
+}
+
+TEST_F(HeadlessJobs, RipsToWavFilesHoldingExactlyTheTracksSectors)
+{
+    const JobRun run = Trackwell({"--device", Disc(), "--rip", "all", "--format", "wav", "--output", folder.path()});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains("Ripped 3 tracks")) << run.out.toStdString();
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i + 1);
+        const QByteArray wav = audio::ReadFile(Out(QString("Track0%1.wav").arg(i + 1)));
+        const QByteArray sectors = ImageSectors(tracks[i].first, tracks[i].second);
+        ASSERT_EQ(wav.size(), 44 + sectors.size());
+        EXPECT_EQ(wav.mid(0, 4), "RIFF");
+        EXPECT_EQ(qFromLittleEndian<std::uint32_t>(wav.constData() + 4), std::uint32_t(wav.size() - 8));
+        EXPECT_EQ(wav.mid(8, 8), "WAVEfmt ");
+        EXPECT_EQ(qFromLittleEndian<std::uint16_t>(wav.constData() + 22), 2);
+        EXPECT_EQ(qFromLittleEndian<std::uint32_t>(wav.constData() + 24), 44100u);
+        EXPECT_EQ(wav.mid(36, 4), "data");
+        EXPECT_EQ(qFromLittleEndian<std::uint32_t>(wav.constData() + 40), std::uint32_t(sectors.size()));
+        EXPECT_TRUE(wav.mid(44) == sectors) << "the audio differs from the image's sectors";
+    }
+}
+
+TEST_F(HeadlessJobs, RipsToMp3FilesOfTheTracksDurationAndContent)
+{
+    const JobRun run = Trackwell({"--device", Disc(), "--rip", "1,3", "--format", "mp3", "--output", folder.path()});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(Out("Track02.mp3")));
+    for (int i : {0, 2}) {
+        SCOPED_TRACE(i + 1);
+        const QByteArray sectors = ImageSectors(tracks[i].first, tracks[i].second);
+        const audio::Decoded decoded = audio::DecodeMp3(Out(QString("Track0%1.mp3").arg(i + 1)));
+        ASSERT_TRUE(decoded.Ok);
+        EXPECT_EQ(decoded.SampleRate, 44100);
+        EXPECT_EQ(decoded.Channels, 2);
+        // The whole track, its last partial encoder chunk included: within one frame plus the encoder's delay.
+        const int frames = sectors.size() / 4;
+        EXPECT_GE(decoded.Frames(), frames - 1152);
+        EXPECT_LE(decoded.Frames(), frames + 1152 + 2257);
+        EXPECT_GT(audio::BestCorrelation(sectors, 2, decoded, 3000, 8192, frames / 2), 0.9);
+    }
+}
+
+TEST_F(HeadlessJobs, ConvertsWavFilesBesideThem)
+{
+    const QString wav = Out("song.wav");
+    ASSERT_TRUE(audio::WriteFile(wav, audio::Wav(44100, 2, audio::SinePcm(44100, 2, 44100))));
+    const JobRun run = Trackwell({"--convert", wav, "--bitrate", "192", "--mode", "joint"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains("Converted 1 file")) << run.out.toStdString();
+    EXPECT_TRUE(audio::DecodeMp3(Out("song.mp3")).Ok);
+}
+
+TEST_F(HeadlessJobs, BadInputEndsWithAClearMessageAndLeavesEarlierFilesAlone)
+{
+    // An earlier rip's file that no failing job may touch.
+    const QByteArray earlier("earlier output");
+    ASSERT_TRUE(audio::WriteFile(Out("Track02.mp3"), earlier));
+    ASSERT_TRUE(audio::WriteFile(Out("Track02.wav"), earlier));
+    ASSERT_TRUE(audio::WriteFile(Out("damaged.cue"), "FILE \"nothing.bin\" BINARY\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n"));
+    ASSERT_TRUE(audio::WriteFile(Out("garbage.cue"), QByteArray(300, '\x07')));
+    audio::WavOptions cut;
+    cut.DeclaredDataLength = 400000;
+    ASSERT_TRUE(audio::WriteFile(Out("cut.wav"), audio::Wav(44100, 2, audio::SinePcm(44100, 2, 20000), cut)));
+    ASSERT_TRUE(audio::WriteFile(Out("plain-file"), "x"));
+
+    const struct {
+        const char* name;
+        QStringList arguments;
+        QString wrapper;
+        const char* message;
+    } cases[] = {
+        {"missing image", {"--device", Out("missing.cue"), "--list"}, {}, "Cannot read a disc from"},
+        {"damaged image", {"--device", Out("damaged.cue"), "--rip", "all", "--output", folder.path()}, {}, "Cannot read a disc from"},
+        {"garbage image", {"--device", Out("garbage.cue"), "--list"}, {}, "Cannot read a disc from"},
+        {"track out of range", {"--device", Disc(), "--rip", "1,9", "--output", folder.path()}, {}, "Track 9 does not exist: the disc has 3 tracks"},
+        {"folder not creatable", {"--device", Disc(), "--rip", "1", "--output", Out("plain-file/sub")}, {}, "Cannot create the output folder"},
+        {"disk full, MP3", {"--device", Disc(), "--rip", "1", "--output", folder.path()}, "prlimit --fsize=100000", "Write error (ripping Track01"},
+        {"disk full, WAV", {"--device", Disc(), "--rip", "1", "--format", "wav", "--output", folder.path()}, "prlimit --fsize=100000", "Write error (ripping Track01"},
+        {"truncated WAV", {"--convert", Out("cut.wav")}, {}, "Read Error (converting"},
+        {"missing WAV", {"--convert", Out("none.wav")}, {}, "Cannot open file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const JobRun run = Trackwell(c.arguments, c.wrapper);
+        EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
+        EXPECT_TRUE(run.err.startsWith("trackwell: ")) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
+        EXPECT_EQ(audio::ReadFile(Out("Track02.mp3")), earlier);
+        EXPECT_EQ(audio::ReadFile(Out("Track02.wav")), earlier);
+    }
+    // What a full disk let through keeps a header that describes it.
+    const QByteArray wav = audio::ReadFile(Out("Track01.wav"));
+    ASSERT_GE(wav.size(), 44);
+    EXPECT_EQ(qFromLittleEndian<std::uint32_t>(wav.constData() + 40), std::uint32_t(wav.size() - 44));
+    EXPECT_EQ(qFromLittleEndian<std::uint32_t>(wav.constData() + 4), std::uint32_t(wav.size() - 8));
+}
+
+TEST_F(HeadlessJobs, AMalformedCommandLineIsAUsageError)
+{
+    for (const QStringList& arguments : {QStringList{"--rip"}, QStringList{"--rip", "x"}, QStringList{"--list", "--rip", "1"},
+                                         QStringList{"--rip", "1", "--bitrate", "999"}, QStringList{"--list", "--frobnicate"}}) {
+        const JobRun run = Trackwell(arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains("usage: trackwell")) << run.err.toStdString();
+    }
+}
+
+}  // namespace
