@@ -6,6 +6,7 @@
  *
  * Drives: when the environment variable TRACKWELL_DEVICE names a drive (/dev/sr0) or a disc image (.cue, .toc,
  * .nrg), that is drive 0 and the drives libcdio finds follow it; otherwise the drives libcdio finds, from 0.
+ * (libcdio reads a .cue sheet's audio from the .bin file of the same name beside it.)
  * CR_Init fails when there is no drive or the named one does not exist; CR_ReadToc fails when the active drive
  * cannot be opened or holds no readable disc.
  *
