@@ -80,7 +80,8 @@ typedef struct CR_DriveParameters {
     int32_t Density;          /* 312 */
     int32_t Atapi;            /* 316: -1 for a drive, 0 for an image */
     uint8_t Reserved4[7];
-    int32_t OutputFormat;     /* 327, unaligned: CR_STEREO44100 ... CR_MONO11025 */
+    int32_t OutputFormat;     /* 327, unaligned: CR_STEREO44100 ... CR_MONO11025; C++ must read it into a copy,
+                                 never bind a reference or pointer to it */
     uint8_t Reserved5[9];
 } CR_DriveParameters;
 

@@ -226,7 +226,7 @@ TEST_F(CDRipTest, ParametersRecordDescribesTheImageAndKeepsTheCallersBytes)
     ASSERT_EQ(CR_GetCDROMParameters(&parameters), CR_CHUNK_READ);
     EXPECT_STREQ(parameters.DriveId, TRACKWELL_DEMO_DISC);
     EXPECT_EQ(parameters.JitterCorrection, -1);
-    EXPECT_EQ(parameters.OutputFormat, CR_STEREO44100);
+    EXPECT_EQ(int32_t{parameters.OutputFormat}, CR_STEREO44100);   // a copy: the field is unaligned
     EXPECT_EQ(parameters.Endian, 1);
     EXPECT_EQ(parameters.Atapi, 0);
     EXPECT_EQ(CR_GetActiveCDROM(), 0);

@@ -73,7 +73,7 @@ TEST_F(ScriptedCDRipTest, PlaysDrivesTableOfContentsAndARange)
     EXPECT_STREQ(parameters.DriveId, "Plextor");
     EXPECT_EQ(parameters.ReadSpeed, 8);
     EXPECT_EQ(parameters.DriveType, 14);
-    EXPECT_EQ(parameters.OutputFormat, 3);
+    EXPECT_EQ(int32_t{parameters.OutputFormat}, 3);   // a copy: the field is unaligned
     EXPECT_EQ(toc(), CR_CHUNK_READ);
     EXPECT_EQ(Get<decltype(CR_GetNumTocEntries)>("CR_GetNumTocEntries")(), 2);
     EXPECT_EQ(entry(1).FirstSector, 15000u);
