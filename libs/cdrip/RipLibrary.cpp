@@ -5,7 +5,6 @@
 #include <cdio/logging.h>
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <cstring>
 #include <exception>
 
@@ -29,8 +28,10 @@ int32_t TRipLibrary::Init()
     FDrives = FindDrives();
     FActive = 0;
     struct stat info {};
-    if (FDrives.empty() || stat(FDrives.front().c_str(), &info) != 0)
+    if (FDrives.empty() || stat(FDrives.front().c_str(), &info) != 0) {
+        FDrives.clear();
         return CR_FAILURE;
+    }
     ResetParameters();
     return CR_CHUNK_READ;
 }

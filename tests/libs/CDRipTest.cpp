@@ -271,6 +271,8 @@ TEST(CDRipBrokenImage, MissingOrDamagedImagesFailWithoutTracks)
         SCOPED_TRACE(c.Device);
         setenv("TRACKWELL_DEVICE", c.Device.c_str(), 1);
         EXPECT_EQ(CR_Init(), c.Init);
+        CR_DriveParameters parameters{};
+        EXPECT_EQ(CR_GetCDROMParameters(&parameters), c.Init);
         EXPECT_EQ(CR_ReadToc(), CR_FAILURE);
         EXPECT_EQ(CR_GetNumTocEntries(), 0);
         int32_t bufferSize = 0;
