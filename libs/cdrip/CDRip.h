@@ -6,6 +6,7 @@
  *
  * Drives: when the environment variable TRACKWELL_DEVICE names a drive (/dev/sr0) or a disc image (.cue, .toc,
  * .nrg), that is drive 0 and the drives libcdio finds follow it; otherwise the drives libcdio finds, from 0.
+ * (libcdio reads a .cue sheet's audio from the .bin file of the same name beside it.)
  * CR_Init fails when there is no drive or the named one does not exist; CR_ReadToc fails when the active drive
  * cannot be opened or holds no readable disc.
  *
@@ -79,7 +80,8 @@ typedef struct CR_DriveParameters {
     int32_t Density;          /* 312 */
     int32_t Atapi;            /* 316: -1 for a drive, 0 for an image */
     uint8_t Reserved4[7];
-    int32_t OutputFormat;     /* 327, unaligned: CR_STEREO44100 ... CR_MONO11025 */
+    int32_t OutputFormat;     /* 327, unaligned: CR_STEREO44100 ... CR_MONO11025; C++ must read it into a copy,
+                                 never bind a reference or pointer to it */
     uint8_t Reserved5[9];
 } CR_DriveParameters;
 

@@ -4,18 +4,38 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 
 namespace cdrip {
+
+namespace {
+
+// /dev/cdrom and /dev/sr0 are often one drive under two names.
+std::string Canonical(const std::string& path)
+{
+    std::error_code error;
+    const std::filesystem::path canonical = std::filesystem::canonical(path, error);
+    return error ? path : canonical.string();
+}
+
+}
 
 std::vector<std::string> FindDrives()
 {
     std::vector<std::string> drives;
+    std::vector<std::string> seen;
+    const auto add = [&](const std::string& device) {
+        const std::string canonical = Canonical(device);
+        if (std::find(seen.begin(), seen.end(), canonical) != seen.end())
+            return;
+        seen.push_back(canonical);
+        drives.push_back(device);
+    };
     if (const char* named = std::getenv("TRACKWELL_DEVICE"); named != nullptr && *named != '\0')
-        drives.emplace_back(named);
+        add(named);
     if (char** found = cdio_get_devices(DRIVER_DEVICE)) {
         for (char** device = found; *device != nullptr; ++device)
-            if (std::find(drives.begin(), drives.end(), *device) == drives.end())
-                drives.emplace_back(*device);
+            add(*device);
         cdio_free_device_list(found);
     }
     return drives;

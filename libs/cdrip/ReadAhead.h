@@ -25,7 +25,7 @@ class TReadAhead {
 public:
     static constexpr uint32_t kSectorsPerChunk = 26;
     static constexpr size_t kChunkBytes = kSectorsPerChunk * 2352;
-    // Enough to ride out an encoder pause of about three seconds without the drive spinning down.
+    // About four seconds of audio: enough to ride out a slow encoder pass without the drive stopping.
     static constexpr size_t kRingChunks = 12;
 
     TReadAhead(std::unique_ptr<TSectorSource> source, std::unique_ptr<TFormatConverter> converter, uint32_t first,

@@ -5,7 +5,6 @@
 #include <cdio/logging.h>
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <cstring>
 #include <exception>
 
@@ -29,8 +28,10 @@ int32_t TRipLibrary::Init()
     FDrives = FindDrives();
     FActive = 0;
     struct stat info {};
-    if (FDrives.empty() || stat(FDrives.front().c_str(), &info) != 0)
+    if (FDrives.empty() || stat(FDrives.front().c_str(), &info) != 0) {
+        FDrives.clear();
         return CR_FAILURE;
+    }
     ResetParameters();
     return CR_CHUNK_READ;
 }
@@ -106,7 +107,7 @@ int32_t TRipLibrary::OpenRange(int32_t* bufferSize, int32_t first, int32_t last)
     if (bufferSize == nullptr || !FDisc || first < 0 || last < first || static_cast<uint32_t>(last) >= FDisc->LeadOut())
         return CR_FAILURE;
     try {
-        auto converter = std::make_unique<TFormatConverter>(FParameters.OutputFormat);
+        auto converter = std::make_unique<TFormatConverter>(int{FParameters.OutputFormat});   // the field is unaligned: pass a copy
         auto source = TSectorSource::Open(FDisc->Handle(), FParameters.JitterCorrection != 0, FParameters.ReadSpeed,
             static_cast<uint32_t>(first));
         if (!source)

@@ -143,8 +143,9 @@ TEST(LameEnc, LargerAndOddChunksEncodeTheSameAudio)
     const BE_Config config = Config(44100, BE_MODE_STEREO);
     const std::vector<int16_t> sine = Sine(1000, 44100, 2, 44100);
     const TEncoded regular = Encode(config, sine);
-    // Twice the chunk, as a WAV conversion hands over, and an odd count that splits a stereo pair.
-    for (uint32_t perCall : {2 * regular.SamplesPerChunk, 1001u}) {
+    // Twice the chunk, as a WAV conversion hands over, the most the buffer size is reported for, and an odd
+    // count that splits a stereo pair.
+    for (uint32_t perCall : {2 * regular.SamplesPerChunk, 8 * regular.SamplesPerChunk, 1001u}) {
         const TEncoded other = Encode(config, sine, perCall);
         EXPECT_TRUE(other.Mp3 == regular.Mp3) << perCall << " samples per call";
     }

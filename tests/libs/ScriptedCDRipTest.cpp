@@ -5,7 +5,11 @@
 
 #include <dlfcn.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -73,7 +77,7 @@ TEST_F(ScriptedCDRipTest, PlaysDrivesTableOfContentsAndARange)
     EXPECT_STREQ(parameters.DriveId, "Plextor");
     EXPECT_EQ(parameters.ReadSpeed, 8);
     EXPECT_EQ(parameters.DriveType, 14);
-    EXPECT_EQ(parameters.OutputFormat, 3);
+    EXPECT_EQ(int32_t{parameters.OutputFormat}, 3);   // a copy: the field is unaligned
     EXPECT_EQ(toc(), CR_CHUNK_READ);
     EXPECT_EQ(Get<decltype(CR_GetNumTocEntries)>("CR_GetNumTocEntries")(), 2);
     EXPECT_EQ(entry(1).FirstSector, 15000u);
@@ -139,6 +143,28 @@ TEST_F(ScriptedCDRipTest, AnEmptyScriptIsOneDriveWithoutTracks)
     EXPECT_EQ(Get<decltype(CR_GetNumTocEntries)>("CR_GetNumTocEntries")(), 0);
     int32_t bufferSize = 0;
     EXPECT_EQ(Get<decltype(CR_OpenRipper)>("CR_OpenRipper")(&bufferSize, 0, 10), CR_FAILURE);
+}
+
+}
+
+namespace {
+
+// The script file is read at the first call of a freshly loaded stand-in, so this runs in a process of its own.
+TEST(ScriptedCDRipFile, TheEnvironmentNamesTheScriptFile)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const std::string path = testing::TempDir() + "trackwell-scripted-cdrip.txt";
+    std::ofstream(path) << "version 55\ninit fail\n";
+    EXPECT_EXIT(
+        {
+            setenv("TRACKWELL_CDRIP_SCRIPT", path.c_str(), 1);
+            void* handle = dlopen(TRACKWELL_SCRIPTED_CDRIP_DIR "/" CDRIP_LIBRARY_NAME, RTLD_NOW | RTLD_LOCAL);
+            auto version = reinterpret_cast<decltype(CR_GetCDRipVersion)*>(dlsym(handle, "CR_GetCDRipVersion"));
+            auto init = reinterpret_cast<decltype(CR_Init)*>(dlsym(handle, "CR_Init"));
+            std::exit(version() == 55 && init() == CR_FAILURE ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
+    std::remove(path.c_str());
 }
 
 }

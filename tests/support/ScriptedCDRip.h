@@ -18,7 +18,7 @@
  *     toc ok|fail                 CR_ReadToc
  *     track SECTOR audio|data     the next table-of-contents entry
  *     leadout SECTOR              the lead-out entry
- *   setparameters ok|fail [...]   answers of successive CR_SetCDROMParameters calls; the last one repeats
+ *   setparameters ok|fail         answers of successive CR_SetCDROMParameters calls; the last one repeats
  *   range                         starts the next range; each CR_OpenRipper takes the next one, and fails
  *                                 when none is left
  *     open ok|fail BUFFERSIZE     CR_OpenRipper's answer and reported buffer size
