@@ -220,11 +220,11 @@ void TteBitmap::DrawUnder(const TteBitmap& source, int x, int y, const TRect& sr
         return;
     const TRect src = Intersect(srcRect, source.BoundsRect());
     for (int sy = src.Top; sy < src.Bottom; ++sy) {
-        const long long ty = static_cast<long long>(y) + sy - srcRect.Top;
+        const long long ty = static_cast<long long>(y) + sy - src.Top;
         if (ty < 0 || ty >= height_)
             continue;
         for (int sx = src.Left; sx < src.Right; ++sx) {
-            const long long tx = static_cast<long long>(x) + sx - srcRect.Left;
+            const long long tx = static_cast<long long>(x) + sx - src.Left;
             if (tx < 0 || tx >= width_)
                 continue;
             TteColor& d = *PixelPtr(static_cast<int>(tx), static_cast<int>(ty));

@@ -101,14 +101,14 @@ void TteBitmap::LoadFromStream(TStream& stream)
     const bool bottomUp = height <= 0;
     const long long rows = std::llabs(static_cast<long long>(height));
     // Pixels that the stream cannot hold are refused before any memory is set aside for them.
-    const long long bytes = static_cast<long long>(width) * rows * 4;
-    if (width > 0 && rows > 0 && bytes > stream.Size() - stream.Position())
+    const long long pixels = static_cast<long long>(width) * rows;
+    if (pixels > 0 && pixels > (stream.Size() - stream.Position()) / 4)
         throw EReadError();
     name_ = name;
     SetSize(width, static_cast<int>(bottomUp ? -rows : rows));
     if (width_ != width || height_ != rows)
         return;
-    stream.ReadBuffer(bits_.get(), bytes);
+    stream.ReadBuffer(bits_.get(), pixels * 4);
     if (bottomUp)
         FlipVertical();
 }
