@@ -40,6 +40,13 @@ void TteBitmap::ReleaseStore()
     bits_.reset();
 }
 
+void TteBitmap::CheckNotPainted() const
+{
+    // A painter open on the surface would go on drawing into the released memory.
+    if (surface_.paintingActive())
+        throw EBitmapError(QStringLiteral("Can't resize a bitmap while it is being painted on"));
+}
+
 void TteBitmap::SetSize(int width, int height)
 {
     // 64-bit magnitudes: the magnitude of the smallest int does not fit an int.
@@ -49,6 +56,7 @@ void TteBitmap::SetSize(int width, int height)
         return;
     if (w == width_ && h == height_ && bits_ != nullptr)
         return;
+    CheckNotPainted();
     ReleaseStore();
     width_ = 0;
     height_ = 0;

@@ -53,7 +53,8 @@ public:
 
     // Negative sizes count by their magnitude; a zero side or the current size changes nothing.
     // A new store is all zero. Raises EBitmapError and leaves the bitmap Empty when the store
-    // cannot be had (also for sizes beyond kMaxPixels).
+    // cannot be had (also for sizes beyond kMaxPixels); raises EBitmapError and changes nothing
+    // while a painter is open on the surface.
     void SetSize(int width, int height);
     bool Empty() const { return bits_ == nullptr; }
 
@@ -126,6 +127,7 @@ private:
         void operator()(TteColor* p) const;
     };
 
+    void CheckNotPainted() const;
     void ReleaseStore();
     void CopyFromImage(const QImage& image);
 

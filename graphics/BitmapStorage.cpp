@@ -50,6 +50,7 @@ void TteBitmap::Assign(const TteBitmap& source)
         return;
     if (source.Empty()) {
         // Nothing to copy from: this bitmap becomes empty too rather than keeping stale pixels.
+        CheckNotPainted();
         ReleaseStore();
         width_ = height_ = 0;
     } else {

@@ -75,6 +75,12 @@ TEST(BitmapTest, SurfaceIsTheSameMemoryAndMapsBackToTheBitmap)
     EXPECT_EQ(bitmap.GetPixel(0, 1), 0u);
     bitmap.SetSize(5, 5);
     EXPECT_EQ(FindBitmapBySurface(&bitmap.Surface()), &bitmap);
+    {
+        QPainter painter(&bitmap.Surface());
+        EXPECT_THROW(bitmap.SetSize(6, 6), EBitmapError) << "the painter would draw into freed memory";
+        bitmap.SetSize(5, 5);
+    }
+    EXPECT_EQ(bitmap.Width(), 5);
     QImage other(2, 2, QImage::Format_ARGB32);
     EXPECT_EQ(FindBitmapBySurface(&other), nullptr);
 }
