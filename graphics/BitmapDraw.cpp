@@ -30,7 +30,6 @@ bool Intersects(const TRect& a, const TRect& b)
 // straight-alpha 32-bit image (the counterpart of a 32-bit section with its own memory).
 struct TDirectTarget {
     TtePixelView View;
-    bool IsBitmap = false;
     // Logical to device pixels: the painter's translation (minus its window origin).
     int Dx = 0;
     int Dy = 0;
@@ -50,7 +49,6 @@ bool FindDirectTarget(QPainter& painter, TDirectTarget& target)
         return false;
     if (TteBitmap* bitmap = FindBitmapBySurface(device)) {
         target.View = bitmap->View();
-        target.IsBitmap = true;
     } else if (device->devType() == QInternal::Image) {
         auto* image = static_cast<QImage*>(device);
         if (image->format() != QImage::Format_ARGB32)
@@ -187,14 +185,7 @@ void TteBitmap::Tile(QPainter& surface, const TRect& destRect, const TRect& srcR
         return;
     TDirectTarget target;
     if (FindDirectTarget(surface, target)) {
-        // An image that is no bitmap's own takes the rounding maps of the direct path; tiles
-        // are one to one, so the maps only matter for the composition rule they share.
-        const TteMapRounding rounding = target.IsBitmap ? TteMapRounding::mrTruncate : TteMapRounding::mrNearest;
-        const TRect bounds{-target.Dx, -target.Dy, target.View.Width - target.Dx, target.View.Height - target.Dy};
-        const TteDrawMode mode = DrawMode();
-        ForEachTile(destRect, srcRect, bounds, [&](const TRect& tile, const TRect& part) {
-            ComposeView(target.View, View(), Offset(tile, target.Dx, target.Dy), part, mode, rounding);
-        });
+        TileView(target.View, View(), Offset(destRect, target.Dx, target.Dy), srcRect, DrawMode());
         return;
     }
     ForEachTile(destRect, srcRect, LogicalDeviceRect(surface),

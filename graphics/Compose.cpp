@@ -30,7 +30,7 @@ void Gather(const TteColor* sourceRow, const std::vector<int>& columns, TteColor
 }  // namespace
 
 void ComposeView(const TtePixelView& target, const TtePixelView& source, const TRect& destRect, const TRect& srcRect,
-                 TteDrawMode mode, TteMapRounding rounding)
+                 TteDrawMode mode)
 {
     if (srcRect.IsEmpty() || target.IsNull() || source.IsNull())
         return;
@@ -57,10 +57,9 @@ void ComposeView(const TtePixelView& target, const TtePixelView& source, const T
         return;
     }
 
-    const std::vector<int> columns = StretchMap(srcRect.Left, srcRect.Right, destWidth, firstColumn, width, rounding);
+    const std::vector<int> columns = StretchMap(srcRect.Left, srcRect.Right, destWidth, firstColumn, width);
     const std::vector<int> rows = StretchMap(srcRect.Top, srcRect.Bottom, destHeight,
-                                             static_cast<long long>(visible.Top) - destRect.Top, visible.Height(),
-                                             rounding);
+                                             static_cast<long long>(visible.Top) - destRect.Top, visible.Height());
     int lastRow = -1;
     if (mode == TteDrawMode::dmCopy) {
         for (int y = visible.Top; y < visible.Bottom; ++y) {
@@ -81,5 +80,32 @@ void ComposeView(const TtePixelView& target, const TtePixelView& source, const T
             Gather(source.Row(sy), columns, buffer.data());
         lastRow = sy;
         rule(buffer.data(), target.Row(y) + visible.Left, static_cast<std::size_t>(width));
+    }
+}
+
+void TileView(const TtePixelView& target, const TtePixelView& source, const TRect& destRect, const TRect& srcRect,
+              TteDrawMode mode)
+{
+    if (srcRect.IsEmpty() || target.IsNull() || source.IsNull())
+        return;
+    if (srcRect.Left < 0 || srcRect.Top < 0 || srcRect.Right > source.Width || srcRect.Bottom > source.Height)
+        return;
+    const TRect visible{std::max(destRect.Left, 0), std::max(destRect.Top, 0), std::min(destRect.Right, target.Width),
+                        std::min(destRect.Bottom, target.Height)};
+    if (visible.IsEmpty())
+        return;
+    const long long tw = srcRect.Width(), th = srcRect.Height();
+    // The tile column that holds the first visible pixel; earlier ones cannot show.
+    const long long firstX = destRect.Left + (static_cast<long long>(visible.Left) - destRect.Left) / tw * tw;
+    const TRowCopyProc rule = RowRule(mode);
+    for (int y = visible.Top; y < visible.Bottom; ++y) {
+        const int sy = srcRect.Top + static_cast<int>((static_cast<long long>(y) - destRect.Top) % th);
+        const TteColor* sourceRow = source.Row(sy) + srcRect.Left;
+        TteColor* targetRow = target.Row(y);
+        for (long long x = firstX; x < visible.Right; x += tw) {
+            const long long from = std::max<long long>(x, visible.Left);
+            const long long to = std::min<long long>(x + tw, visible.Right);
+            rule(sourceRow + (from - x), targetRow + from, static_cast<std::size_t>(to - from));
+        }
     }
 }

@@ -12,4 +12,10 @@ enum class TteDrawMode { dmCopy, dmKeyCopy, dmBlend };
 // Draws nothing for an empty source rectangle, a source rectangle that leaves the source, or a
 // target rectangle outside the target.
 void ComposeView(const TtePixelView& target, const TtePixelView& source, const TRect& destRect, const TRect& srcRect,
-                 TteDrawMode mode, TteMapRounding rounding = TteMapRounding::mrTruncate);
+                 TteDrawMode mode);
+
+// srcRect repeated one to one over destRect from its top-left corner (tiles cut by destRect's
+// right or bottom edge take the top-left part of srcRect), row by row across all tiles so the
+// target is written in memory order. Draws nothing when srcRect is empty or leaves the source.
+void TileView(const TtePixelView& target, const TtePixelView& source, const TRect& destRect, const TRect& srcRect,
+              TteDrawMode mode);

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-std::vector<int> StretchMap(int srcStart, int srcEnd, long long destLength, long long first, int count, TteMapRounding rounding)
+std::vector<int> StretchMap(int srcStart, int srcEnd, long long destLength, long long first, int count)
 {
     std::vector<int> map(static_cast<std::size_t>(count > 0 ? count : 0));
     if (destLength < 2) {
@@ -16,8 +16,7 @@ std::vector<int> StretchMap(int srcStart, int srcEnd, long long destLength, long
     const float ratio = static_cast<float>(static_cast<double>(srcEnd - srcStart - 1) / static_cast<double>(destLength - 1));
     for (int i = 0; i < count; ++i) {
         const double position = static_cast<double>(i + first) * static_cast<double>(ratio) + srcStart;
-        map[static_cast<std::size_t>(i)] = static_cast<int>(
-            rounding == TteMapRounding::mrNearest ? std::nearbyint(position) : std::trunc(position));
+        map[static_cast<std::size_t>(i)] = static_cast<int>(std::trunc(position));
     }
     return map;
 }

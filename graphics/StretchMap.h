@@ -2,11 +2,8 @@
 // Nearest-pixel maps from target columns (or rows) to source columns, both ends aligned.
 #include <vector>
 
-enum class TteMapRounding { mrTruncate, mrNearest };
-
 // Source index for each of count target positions starting first positions into a target span
 // of destLength, sampling the source span [srcStart, srcEnd). The ratio is held as a 32-bit
-// float, (srcLength - 1) / (destLength - 1); the product is truncated toward zero, or rounded
-// halves to even for the direct tiling path. A target span under 2 takes the middle source index.
-std::vector<int> StretchMap(int srcStart, int srcEnd, long long destLength, long long first, int count,
-                            TteMapRounding rounding = TteMapRounding::mrTruncate);
+// float, (srcLength - 1) / (destLength - 1), and the product is truncated toward zero. A target
+// span under 2 takes the middle source index.
+std::vector<int> StretchMap(int srcStart, int srcEnd, long long destLength, long long first, int count);

@@ -14,21 +14,18 @@ TEST(StretchMapTest, SamplesNearestWithBothEndsAligned)
 {
     struct Case {
         int source, dest;
-        TteMapRounding rounding;
         std::vector<int> expected;
     } cases[] = {
-        {3, 5, TteMapRounding::mrTruncate, {0, 0, 1, 1, 2}},
-        {3, 2, TteMapRounding::mrTruncate, {0, 2}},
-        {3, 1, TteMapRounding::mrTruncate, {1}},
-        {4, 1, TteMapRounding::mrTruncate, {1}},  // (0 + 4 - 1) div 2
-        {5, 3, TteMapRounding::mrTruncate, {0, 2, 4}},
+        {3, 5, {0, 0, 1, 1, 2}},
+        {3, 2, {0, 2}},
+        {3, 1, {1}},
+        {4, 1, {1}},  // (0 + 4 - 1) div 2
+        {5, 3, {0, 2, 4}},
         // 7 / 10 as a float is just below 0.7: 10 * ratio truncates to 6, column 7 is never reached.
-        {8, 11, TteMapRounding::mrTruncate, {0, 0, 1, 2, 2, 3, 4, 4, 5, 6, 6}},
-        {8, 11, TteMapRounding::mrNearest, {0, 1, 1, 2, 3, 3, 4, 5, 6, 6, 7}},
-        {3, 5, TteMapRounding::mrNearest, {0, 0, 1, 2, 2}},  // 0.5 and 1.5 go to the even neighbour
+        {8, 11, {0, 0, 1, 2, 2, 3, 4, 4, 5, 6, 6}},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(StretchMap(0, c.source, c.dest, 0, c.dest, c.rounding), c.expected)
+        EXPECT_EQ(StretchMap(0, c.source, c.dest, 0, c.dest), c.expected)
             << c.source << " to " << c.dest;
     // A part of the map starting inside the target, for a source span that does not start at 0.
     EXPECT_EQ(StretchMap(10, 13, 5, 2, 3), (std::vector<int>{11, 11, 12}));
@@ -193,6 +190,44 @@ TEST_F(DrawTest, TilesFromTheTopLeftAndCutTheLastTile)
         tile.Tile(painter, {-2000000000, 0, 2000000000, 10}, {0, 0, 1, 1});
     }
     EXPECT_EQ(Pixels(area), std::vector<TteColor>(300, 0xFF000000u));
+}
+
+// Tiling row by row must give what drawing each tile on its own gives, for every mode and for
+// areas that start before the target, end inside a tile or reach past the target.
+TEST_F(DrawTest, TilingMatchesDrawingEachTile)
+{
+    TteBitmap tile;
+    Make(tile, {{0x80FF0000u, TransparentKey, 0xFF00FF00u, 0x00000000u, 0x40123456u},
+                {0xFF0000FFu, 0xC0ABCDEFu, TransparentKey, 0xFF777777u, 0x01FFFFFFu},
+                {0x7F7F7F7Fu, 0xFF000001u, 0x80808080u, TransparentKey, 0xFEFEFEFEu}});
+    const TRect srcRects[] = {{0, 0, 5, 3}, {1, 1, 4, 3}};
+    const TRect areas[] = {{-7, -2, 13, 9}, {2, 1, 9, 4}, {0, 0, 20, 10}, {3, 3, 3, 8}};
+    for (int mode = 0; mode < 3; ++mode) {
+        tile.SetTransparent(mode == 1);
+        tile.SetAlphaBlend(mode == 2);
+        for (const TRect& src : srcRects) {
+            for (const TRect& area : areas) {
+                TteBitmap tiled, expected;
+                tiled.SetSize(16, 8);
+                tiled.Fill(0xFF204060u);
+                expected.Assign(tiled);
+                {
+                    QPainter painter(&tiled.Surface());
+                    painter.translate(1, -1);
+                    tile.Tile(painter, area, src);
+                }
+                for (int y = area.Top; y < area.Bottom; y += src.Height())
+                    for (int x = area.Left; x < area.Right; x += src.Width()) {
+                        const int w = std::min(src.Width(), area.Right - x), h = std::min(src.Height(), area.Bottom - y);
+                        tile.Draw(expected, {x + 1, y - 1, x + 1 + w, y - 1 + h},
+                                  {src.Left, src.Top, src.Left + w, src.Top + h});
+                    }
+                EXPECT_EQ(Pixels(tiled), Pixels(expected))
+                    << "mode " << mode << " area " << area.Left << "," << area.Top << "," << area.Right << ","
+                    << area.Bottom << " src " << src.Left << "," << src.Top;
+            }
+        }
+    }
 }
 
 TEST_F(DrawTest, TilesStraightIntoAnImageAndThroughAPainter)
