@@ -17,7 +17,7 @@ class QPainter;
 class TStream;
 class TteBitmapLink;
 
-// The pixel store could not be provided ("Can't allocate the DIB handle").
+// A pixel store that cannot be provided ("Can't allocate the DIB handle"), or that is in use.
 class EBitmapError : public Exception {
 public:
     using Exception::Exception;

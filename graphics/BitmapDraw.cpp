@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QTransform>
 #include <algorithm>
+#include <climits>
 #include <vector>
 
 #include "graphics/Bitmap.h"
@@ -11,9 +12,15 @@
 
 namespace {
 
+// Saturating, so a vast rectangle moved by the painter's origin stays a vast rectangle.
+int Shift(int v, int d)
+{
+    return static_cast<int>(std::clamp<long long>(static_cast<long long>(v) + d, INT_MIN, INT_MAX));
+}
+
 TRect Offset(const TRect& r, int dx, int dy)
 {
-    return {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy};
+    return {Shift(r.Left, dx), Shift(r.Top, dy), Shift(r.Right, dx), Shift(r.Bottom, dy)};
 }
 
 TRect Intersect(const TRect& a, const TRect& b)
