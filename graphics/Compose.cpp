@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "graphics/RowKernels.h"
+#include "graphics/StretchMap.h"
 
 namespace {
 

@@ -3,7 +3,6 @@
 // stretched by nearest-pixel sampling, with the row rule of a drawing mode.
 #include "framework/Types.h"
 #include "graphics/PixelView.h"
-#include "graphics/StretchMap.h"
 
 // Which row rule applies: a bitmap's AlphaBlend flag means blend, else Transparent means key
 // copy, else plain copy.
