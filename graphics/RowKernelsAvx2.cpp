@@ -56,23 +56,27 @@ TW_AVX2 void KeyCopyRowAvx2(const TteColor* source, TteColor* destination, std::
 }
 
 // t * a + b * (256 - a) = (t - b) * a + b * 256, which lies in 0 .. 255 * 256: computed
-// modulo 2^16 in 16-bit lanes it comes out exact, with one multiply instead of two. The
-// alpha of each pixel is spread over its four lanes straight from the packed pixels.
-TW_AVX2 inline __m256i BlendLanes(__m256i top, __m256i bottom, __m256i alpha)
+// modulo 2^16 it comes out exact with one multiply. Each pixel is taken apart in place into
+// its blue-red and green-alpha byte pairs (one channel per 16-bit lane), which needs masks and
+// shifts only, no unpacking; a carries the alpha of each pixel in both of its lanes.
+TW_AVX2 inline __m256i BlendEight(__m256i s, __m256i d, __m256i a)
 {
-    const __m256i product = _mm256_mullo_epi16(_mm256_sub_epi16(top, bottom), alpha);
-    return _mm256_srli_epi16(_mm256_add_epi16(product, _mm256_slli_epi16(bottom, 8)), 8);
+    const __m256i low = _mm256_set1_epi32(0x00FF00FF);
+    const __m256i blueRed = _mm256_add_epi16(_mm256_mullo_epi16(_mm256_sub_epi16(_mm256_and_si256(s, low),
+                                                                                  _mm256_and_si256(d, low)), a),
+                                             _mm256_slli_epi16(d, 8));
+    const __m256i greenAlpha = _mm256_add_epi16(
+        _mm256_mullo_epi16(_mm256_sub_epi16(_mm256_srli_epi16(s, 8), _mm256_srli_epi16(d, 8)), a),
+        _mm256_andnot_si256(low, d));
+    return _mm256_or_si256(_mm256_srli_epi16(blueRed, 8), _mm256_andnot_si256(low, greenAlpha));
 }
 
 TW_AVX2 void BlendRowAvx2(const TteColor* source, TteColor* destination, std::size_t count)
 {
     const __m256i alphaMask = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
-    const __m256i zero = _mm256_setzero_si256();
-    // Byte 3 (7, 11, 15) of each pixel into the low byte of its four 16-bit lanes.
-    const __m256i spreadLow = _mm256_setr_epi8(3, -1, 3, -1, 3, -1, 3, -1, 7, -1, 7, -1, 7, -1, 7, -1,
-                                               3, -1, 3, -1, 3, -1, 3, -1, 7, -1, 7, -1, 7, -1, 7, -1);
-    const __m256i spreadHigh = _mm256_setr_epi8(11, -1, 11, -1, 11, -1, 11, -1, 15, -1, 15, -1, 15, -1, 15, -1,
-                                                11, -1, 11, -1, 11, -1, 11, -1, 15, -1, 15, -1, 15, -1, 15, -1);
+    // The alpha byte of each pixel into the low byte of both of its 16-bit lanes.
+    const __m256i spreadAlpha = _mm256_setr_epi8(3, -1, 3, -1, 7, -1, 7, -1, 11, -1, 11, -1, 15, -1, 15, -1,
+                                                 3, -1, 3, -1, 7, -1, 7, -1, 11, -1, 11, -1, 15, -1, 15, -1);
     std::size_t i = 0;
     for (; i + 8 <= count; i += 8) {
         const __m256i s = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(source + i));
@@ -85,14 +89,10 @@ TW_AVX2 void BlendRowAvx2(const TteColor* source, TteColor* destination, std::si
             _mm256_storeu_si256(out, s);
             continue;
         }
-        // Alpha 0 needs no case of its own: (b * 256) >> 8 is b. Unpack and pack both work
-        // within 128-bit halves, so the pixel order comes back unchanged.
+        // Alpha 0 needs no case of its own: (b * 256) >> 8 is b.
         const __m256i d = _mm256_loadu_si256(out);
-        const __m256i low = BlendLanes(_mm256_unpacklo_epi8(s, zero), _mm256_unpacklo_epi8(d, zero),
-                                       _mm256_shuffle_epi8(s, spreadLow));
-        const __m256i high = BlendLanes(_mm256_unpackhi_epi8(s, zero), _mm256_unpackhi_epi8(d, zero),
-                                        _mm256_shuffle_epi8(s, spreadHigh));
-        _mm256_storeu_si256(out, _mm256_blendv_epi8(_mm256_packus_epi16(low, high), s, opaque));
+        const __m256i mixed = BlendEight(s, d, _mm256_shuffle_epi8(s, spreadAlpha));
+        _mm256_storeu_si256(out, _mm256_blendv_epi8(mixed, s, opaque));
     }
     ScalarRowKernels().Blend(source + i, destination + i, count - i);
 }

@@ -53,12 +53,17 @@ void KeyCopyRowSse2(const TteColor* source, TteColor* destination, std::size_t c
 }
 
 // t * a + b * (256 - a) = (t - b) * a + b * 256, which lies in 0 .. 255 * 256: computed
-// modulo 2^16 in 16-bit lanes it comes out exact, with one multiply instead of two.
-inline __m128i BlendLanes(__m128i top, __m128i bottom)
+// modulo 2^16 it comes out exact with one multiply. Each pixel is taken apart in place into
+// its blue-red and green-alpha byte pairs (one channel per 16-bit lane) by masks and shifts;
+// a carries the alpha of each pixel in both of its lanes.
+inline __m128i BlendFour(__m128i s, __m128i d, __m128i a)
 {
-    const __m128i alpha = _mm_shufflehi_epi16(_mm_shufflelo_epi16(top, 0xFF), 0xFF);
-    const __m128i product = _mm_mullo_epi16(_mm_sub_epi16(top, bottom), alpha);
-    return _mm_srli_epi16(_mm_add_epi16(product, _mm_slli_epi16(bottom, 8)), 8);
+    const __m128i low = _mm_set1_epi32(0x00FF00FF);
+    const __m128i blueRed = _mm_add_epi16(
+        _mm_mullo_epi16(_mm_sub_epi16(_mm_and_si128(s, low), _mm_and_si128(d, low)), a), _mm_slli_epi16(d, 8));
+    const __m128i greenAlpha = _mm_add_epi16(
+        _mm_mullo_epi16(_mm_sub_epi16(_mm_srli_epi16(s, 8), _mm_srli_epi16(d, 8)), a), _mm_andnot_si128(low, d));
+    return _mm_or_si128(_mm_srli_epi16(blueRed, 8), _mm_andnot_si128(low, greenAlpha));
 }
 
 void BlendRowSse2(const TteColor* source, TteColor* destination, std::size_t count)
@@ -69,8 +74,7 @@ void BlendRowSse2(const TteColor* source, TteColor* destination, std::size_t cou
     for (; i + 4 <= count; i += 4) {
         const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(source + i));
         const __m128i alpha = _mm_and_si128(s, alphaMask);
-        const int transparent = _mm_movemask_epi8(_mm_cmpeq_epi32(alpha, zero));
-        if (transparent == 0xFFFF)
+        if (_mm_movemask_epi8(_mm_cmpeq_epi32(alpha, zero)) == 0xFFFF)
             continue;
         const __m128i opaque = _mm_cmpeq_epi32(alpha, alphaMask);
         __m128i* out = reinterpret_cast<__m128i*>(destination + i);
@@ -80,9 +84,8 @@ void BlendRowSse2(const TteColor* source, TteColor* destination, std::size_t cou
         }
         // Alpha 0 needs no case of its own: (b * 256) >> 8 is b.
         const __m128i d = _mm_loadu_si128(out);
-        const __m128i low = BlendLanes(_mm_unpacklo_epi8(s, zero), _mm_unpacklo_epi8(d, zero));
-        const __m128i high = BlendLanes(_mm_unpackhi_epi8(s, zero), _mm_unpackhi_epi8(d, zero));
-        const __m128i mixed = _mm_packus_epi16(low, high);
+        const __m128i a = _mm_srli_epi32(s, 24);
+        const __m128i mixed = BlendFour(s, d, _mm_or_si128(a, _mm_slli_epi32(a, 16)));
         _mm_storeu_si128(out, _mm_or_si128(_mm_and_si128(opaque, s), _mm_andnot_si128(opaque, mixed)));
     }
     ScalarRowKernels().Blend(source + i, destination + i, count - i);
