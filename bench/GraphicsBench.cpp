@@ -1,0 +1,202 @@
+// Pixel throughput of the row rules and of the drawing built on them, over a full-HD frame,
+// against memcpy (the ceiling) and pixman's OVER (the usual yardstick for a blend).
+#include <benchmark/benchmark.h>
+#include <pixman.h>
+
+#include <QPainter>
+#include <cstring>
+#include <random>
+
+#include "graphics/Bitmap.h"
+#include "graphics/RowKernels.h"
+
+namespace {
+
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
+constexpr std::int64_t kPixels = static_cast<std::int64_t>(kWidth) * kHeight;
+
+enum class TFill { fOpaque, fRandomAlpha, fSomeKeys };
+
+void FillRandom(TteBitmap& bitmap, int width, int height, TFill fill, unsigned seed)
+{
+    bitmap.SetSize(width, height);
+    std::mt19937 random(seed);
+    TteColor* p = bitmap.Bits();
+    for (std::int64_t i = 0; i < static_cast<std::int64_t>(width) * height; ++i) {
+        TteColor c = static_cast<TteColor>(random());
+        if (fill == TFill::fOpaque || fill == TFill::fSomeKeys)
+            c |= 0xFF000000u;
+        if (fill == TFill::fSomeKeys && random() % 8 == 0)
+            c = TransparentKey;
+        p[i] = c;
+    }
+}
+
+// Arg 0: the kernels picked at start-up; 1 scalar; 2 SSE2; 3 AVX2.
+const TRowKernels* KernelsFor(benchmark::State& state)
+{
+    const TRowKernels* kernels = nullptr;
+    switch (state.range(0)) {
+    case 0:
+        kernels = &RowKernels();
+        break;
+    case 1:
+        kernels = &ScalarRowKernels();
+        break;
+    case 2:
+        kernels = Sse2RowKernels();
+        break;
+    default:
+        kernels = Avx2RowKernels();
+        break;
+    }
+    if (kernels == nullptr)
+        state.SkipWithError("not available on this processor");
+    else
+        state.SetLabel(kernels->Name);
+    return kernels;
+}
+
+void RunRows(benchmark::State& state, TRowCopyProc TRowKernels::*rule, TFill sourceFill)
+{
+    const TRowKernels* kernels = KernelsFor(state);
+    if (kernels == nullptr)
+        return;
+    TteBitmap source, target;
+    FillRandom(source, kWidth, kHeight, sourceFill, 1);
+    FillRandom(target, kWidth, kHeight, TFill::fOpaque, 2);
+    const TRowCopyProc proc = kernels->*rule;
+    for (auto _ : state) {
+        for (int y = 0; y < kHeight; ++y)
+            proc(source.ScanLine(y), target.ScanLine(y), kWidth);
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * kPixels);
+}
+
+void BM_Memcpy(benchmark::State& state)
+{
+    TteBitmap source, target;
+    FillRandom(source, kWidth, kHeight, TFill::fRandomAlpha, 1);
+    FillRandom(target, kWidth, kHeight, TFill::fOpaque, 2);
+    for (auto _ : state) {
+        std::memcpy(target.Bits(), source.Bits(), kPixels * sizeof(TteColor));
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * kPixels);
+}
+BENCHMARK(BM_Memcpy)->Unit(benchmark::kMicrosecond);
+
+void BM_RowCopy(benchmark::State& state)
+{
+    RunRows(state, &TRowKernels::Copy, TFill::fRandomAlpha);
+}
+BENCHMARK(BM_RowCopy)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
+
+void BM_RowKeyCopy(benchmark::State& state)
+{
+    RunRows(state, &TRowKernels::KeyCopy, TFill::fSomeKeys);
+}
+BENCHMARK(BM_RowKeyCopy)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
+
+// Every source alpha is random, so nearly every pixel takes the full blend.
+void BM_RowBlend(benchmark::State& state)
+{
+    RunRows(state, &TRowKernels::Blend, TFill::fRandomAlpha);
+}
+BENCHMARK(BM_RowBlend)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
+
+void BM_PixmanOver(benchmark::State& state)
+{
+    TteBitmap source, target;
+    FillRandom(source, kWidth, kHeight, TFill::fRandomAlpha, 1);
+    FillRandom(target, kWidth, kHeight, TFill::fOpaque, 2);
+    // pixman wants premultiplied pixels; premultiply so it blends real data.
+    for (std::int64_t i = 0; i < kPixels; ++i) {
+        const TteColor c = source.Bits()[i];
+        const TteColor a = c >> 24;
+        source.Bits()[i] = (a << 24) | (((c >> 16 & 0xFF) * a / 255) << 16) | (((c >> 8 & 0xFF) * a / 255) << 8) |
+                           ((c & 0xFF) * a / 255);
+    }
+    pixman_image_t* src = pixman_image_create_bits(PIXMAN_a8r8g8b8, kWidth, kHeight,
+                                                   reinterpret_cast<uint32_t*>(source.Bits()), kWidth * 4);
+    pixman_image_t* dst = pixman_image_create_bits(PIXMAN_a8r8g8b8, kWidth, kHeight,
+                                                   reinterpret_cast<uint32_t*>(target.Bits()), kWidth * 4);
+    for (auto _ : state) {
+        pixman_image_composite32(PIXMAN_OP_OVER, src, nullptr, dst, 0, 0, 0, 0, 0, 0, kWidth, kHeight);
+        benchmark::ClobberMemory();
+    }
+    pixman_image_unref(src);
+    pixman_image_unref(dst);
+    state.SetItemsProcessed(state.iterations() * kPixels);
+}
+BENCHMARK(BM_PixmanOver)->Unit(benchmark::kMicrosecond);
+
+// Arg: 0 copy, 1 key copy, 2 blend. A 640 x 360 picture stretched to the full frame.
+void SetMode(TteBitmap& bitmap, std::int64_t mode)
+{
+    bitmap.SetTransparent(mode == 1);
+    bitmap.SetAlphaBlend(mode == 2);
+}
+
+const char* ModeName(std::int64_t mode)
+{
+    return mode == 0 ? "copy" : mode == 1 ? "key copy" : "blend";
+}
+
+void BM_StretchDraw(benchmark::State& state)
+{
+    TteBitmap source, target;
+    const std::int64_t mode = state.range(0);
+    FillRandom(source, 640, 360, mode == 2 ? TFill::fRandomAlpha : TFill::fSomeKeys, 1);
+    FillRandom(target, kWidth, kHeight, TFill::fOpaque, 2);
+    SetMode(source, mode);
+    state.SetLabel(ModeName(mode));
+    for (auto _ : state) {
+        source.Draw(target, {0, 0, kWidth, kHeight}, source.BoundsRect());
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * kPixels);
+}
+BENCHMARK(BM_StretchDraw)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+
+// A 32 x 32 tile over the full frame of a bitmap, through a painter on its surface.
+void BM_Tile(benchmark::State& state)
+{
+    TteBitmap tile, target;
+    const std::int64_t mode = state.range(0);
+    FillRandom(tile, 32, 32, mode == 2 ? TFill::fRandomAlpha : TFill::fSomeKeys, 1);
+    FillRandom(target, kWidth, kHeight, TFill::fOpaque, 2);
+    SetMode(tile, mode);
+    state.SetLabel(ModeName(mode));
+    QPainter painter(&target.Surface());
+    for (auto _ : state) {
+        tile.Tile(painter, {0, 0, kWidth, kHeight}, tile.BoundsRect());
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * kPixels);
+}
+BENCHMARK(BM_Tile)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+
+// A button-sized nine-part element: corners one to one, edges and centre stretched, blended.
+void BM_NinePartDraw(benchmark::State& state)
+{
+    TteBitmap element, target;
+    FillRandom(element, 30, 21, TFill::fRandomAlpha, 1);
+    element.SetAlphaBlend(true);
+    FillRandom(target, 200, 30, TFill::fOpaque, 2);
+    constexpr int m = 5, w = 200, h = 30;
+    const int xs[] = {0, m, w - m, w}, ys[] = {0, m, h - m, h};
+    const int sx[] = {0, m, 30 - m, 30}, sy[] = {0, m, 21 - m, 21};
+    for (auto _ : state) {
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 3; ++c)
+                element.Draw(target, {xs[c], ys[r], xs[c + 1], ys[r + 1]}, {sx[c], sy[r], sx[c + 1], sy[r + 1]});
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * w * h);
+}
+BENCHMARK(BM_NinePartDraw);
+
+}  // namespace

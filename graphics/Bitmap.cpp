@@ -1,0 +1,212 @@
+#include "graphics/Bitmap.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#include "graphics/BitmapLink.h"
+#include "graphics/BitmapRegistry.h"
+#include "graphics/RowKernels.h"
+
+void TteBitmap::TFreeDeleter::operator()(TteColor* p) const
+{
+    std::free(p);
+}
+
+TteBitmap::TteBitmap() = default;
+
+TteBitmap::~TteBitmap()
+{
+    ReleaseStore();
+}
+
+std::unique_ptr<TteBitmap> TteBitmap::Create() const
+{
+    return std::make_unique<TteBitmap>();
+}
+
+TteDrawMode TteBitmap::DrawMode() const
+{
+    if (alphaBlend_)
+        return TteDrawMode::dmBlend;
+    return transparent_ ? TteDrawMode::dmKeyCopy : TteDrawMode::dmCopy;
+}
+
+void TteBitmap::ReleaseStore()
+{
+    if (bits_ != nullptr)
+        UnregisterBitmap(this);
+    surface_ = QImage();
+    bits_.reset();
+}
+
+void TteBitmap::CheckNotPainted() const
+{
+    // A painter open on the surface would go on drawing into the released memory.
+    if (surface_.paintingActive())
+        throw EBitmapError(QStringLiteral("Can't resize a bitmap while it is being painted on"));
+}
+
+void TteBitmap::SetSize(int width, int height)
+{
+    // 64-bit magnitudes: the magnitude of the smallest int does not fit an int.
+    const long long w = std::llabs(static_cast<long long>(width));
+    const long long h = std::llabs(static_cast<long long>(height));
+    if (w == 0 || h == 0)
+        return;
+    if (w == width_ && h == height_ && bits_ != nullptr)
+        return;
+    CheckNotPainted();
+    ReleaseStore();
+    width_ = 0;
+    height_ = 0;
+    if (w * h > kMaxPixels)
+        throw EBitmapError(QStringLiteral("Can't allocate the DIB handle"));
+    // calloc: a new store is all zero, and large stores come as untouched zero pages.
+    auto* memory = static_cast<TteColor*>(std::calloc(static_cast<std::size_t>(w * h), sizeof(TteColor)));
+    if (memory == nullptr)
+        throw EBitmapError(QStringLiteral("Can't allocate the DIB handle"));
+    bits_.reset(memory);
+    surface_ = QImage(reinterpret_cast<uchar*>(memory), static_cast<int>(w), static_cast<int>(h),
+                      static_cast<qsizetype>(w * 4), QImage::Format_ARGB32);
+    if (surface_.isNull()) {
+        bits_.reset();
+        throw EBitmapError(QStringLiteral("Can't create compatible DC"));
+    }
+    RegisterBitmap(this);
+    width_ = static_cast<int>(w);
+    height_ = static_cast<int>(h);
+}
+
+TteColor TteBitmap::GetPixel(int x, int y) const
+{
+    if (bits_ == nullptr || x < 0 || y < 0 || x >= width_ || y >= height_)
+        return 0;
+    return *PixelPtr(x, y);
+}
+
+void TteBitmap::SetPixel(int x, int y, TteColor pixel)
+{
+    if (bits_ == nullptr || x < 0 || y < 0 || x >= width_ || y >= height_)
+        return;
+    *PixelPtr(x, y) = pixel;
+}
+
+void TteBitmap::Fill(TteColor pixel)
+{
+    if (bits_ != nullptr)
+        std::fill_n(bits_.get(), static_cast<std::size_t>(width_) * height_, pixel);
+}
+
+void TteBitmap::FillRect(const TRect& rect, TteColor pixel)
+{
+    const TRect r{std::max(rect.Left, 0), std::max(rect.Top, 0), std::min(rect.Right, width_),
+                  std::min(rect.Bottom, height_)};
+    if (bits_ == nullptr || r.IsEmpty())
+        return;
+    const auto width = static_cast<std::size_t>(r.Width());
+    if (alphaBlend_) {
+        const TArrayOfteColor row(width, pixel);
+        const TRowCopyProc blend = RowKernels().Blend;
+        for (int y = r.Top; y < r.Bottom; ++y)
+            blend(row.data(), PixelPtr(r.Left, y), width);
+        return;
+    }
+    for (int y = r.Top; y < r.Bottom; ++y)
+        std::fill_n(PixelPtr(r.Left, y), width, pixel);
+}
+
+void TteBitmap::SetAlpha(int alpha)
+{
+    SetAlphaRect(alpha, BoundsRect());
+}
+
+void TteBitmap::SetAlphaRect(int alpha, const TRect& rect)
+{
+    if (rect.Width() == 0 || rect.Height() == 0)
+        return;
+    const TRect r{std::max(rect.Left, 0), std::max(rect.Top, 0), std::min(rect.Right, width_),
+                  std::min(rect.Bottom, height_)};
+    if (bits_ == nullptr || r.IsEmpty())
+        return;
+    const TteColor a = static_cast<TteColor>(alpha & 0xFF) << 24;
+    for (int y = r.Top; y < r.Bottom; ++y) {
+        TteColor* p = PixelPtr(r.Left, y);
+        for (int x = r.Left; x < r.Right; ++x, ++p)
+            *p = (*p & kRgbMask) | a;
+    }
+}
+
+void TteBitmap::DetectAlpha()
+{
+    if (bits_ == nullptr)
+        return;
+    const TteColor* p = bits_.get();
+    const TteColor* end = p + static_cast<std::size_t>(width_) * height_;
+    alphaBlend_ = std::any_of(p, end, [](TteColor c) {
+        const int a = AlphaOf(c);
+        return a != 0 && a != 255;
+    });
+}
+
+void TteBitmap::SetTransparentColor(TteColor color)
+{
+    if (bits_ == nullptr)
+        return;
+    transparent_ = false;
+    const int r = RedOf(color), g = GreenOf(color), b = BlueOf(color);
+    TteColor* p = bits_.get();
+    TteColor* end = p + static_cast<std::size_t>(width_) * height_;
+    for (; p != end; ++p) {
+        if (std::abs(RedOf(*p) - r) < 6 && std::abs(GreenOf(*p) - g) < 6 && std::abs(BlueOf(*p) - b) < 6) {
+            *p = TransparentKey;
+            transparent_ = true;
+        }
+    }
+}
+
+void TteBitmap::ChangeBrightness(int delta)
+{
+    if (delta == 0 || bits_ == nullptr)
+        return;
+    TteColor* p = bits_.get();
+    TteColor* end = p + static_cast<std::size_t>(width_) * height_;
+    for (; p != end; ++p)
+        if (AlphaOf(*p) != 0)
+            *p = (BrightnessShiftPixel(*p, delta) & kRgbMask) | (*p & 0xFF000000u);
+}
+
+void TteBitmap::ChangeHue(int delta)
+{
+    if (delta == 0 || bits_ == nullptr)
+        return;
+    TteColor* p = bits_.get();
+    TteColor* end = p + static_cast<std::size_t>(width_) * height_;
+    for (; p != end; ++p)
+        if (AlphaOf(*p) != 0)
+            *p = (HueShiftPixel(*p, delta) & kRgbMask) | (*p & 0xFF000000u);
+}
+
+void TteBitmap::FlipVertical()
+{
+    if (bits_ == nullptr)
+        return;
+    const auto width = static_cast<std::size_t>(width_);
+    TArrayOfteColor row(width);
+    for (int i = 0; i < height_ / 2; ++i) {
+        TteColor* a = ScanLine(i);
+        TteColor* b = ScanLine(height_ - 1 - i);
+        std::memcpy(row.data(), a, width * sizeof(TteColor));
+        std::memcpy(a, b, width * sizeof(TteColor));
+        std::memcpy(b, row.data(), width * sizeof(TteColor));
+    }
+}
+
+std::unique_ptr<TteBitmapLink> TteBitmap::CreateLink(const TRect& rect) const
+{
+    auto link = std::make_unique<TteBitmapLink>();
+    link->SetBitmap(const_cast<TteBitmap*>(this));
+    link->SetName(name_);
+    link->SetRect(rect);
+    return link;
+}

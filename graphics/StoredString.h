@@ -1,0 +1,10 @@
+#pragma once
+// The form every stream of the theme library stores a string in: a signed 32-bit little-endian
+// byte count, then that many 8-bit characters.
+#include <QString>
+
+class TStream;
+
+// Raises EReadError for a negative count or one larger than what is left of the stream.
+QString ReadStoredString(TStream& stream);
+void WriteStoredString(TStream& stream, const QString& text);
