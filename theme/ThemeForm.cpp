@@ -1,5 +1,7 @@
 // The abstract theme's window frame: the geometry every shipped kind's hit test starts from, and
 // its plain drawing.
+#include <algorithm>
+
 #include "framework/Canvas.h"
 #include "graphics/Bitmap.h"
 #include "graphics/CanvasDraw.h"
@@ -162,7 +164,8 @@ void TteTheme::DrawForm(TteFormKind kind, TCanvas& canvas, const TteWindowInfo& 
     const TColor border = Colors()->GetColor(TteThemeColor::ktcWindowBorder);
     FillRectColor(canvas, r.Left, r.Top, c.Left, r.Bottom, border);
     FillRectColor(canvas, c.Right, r.Top, r.Right, r.Bottom, border);
-    FillRectColor(canvas, c.Left, r.Top, c.Right, c.Top, border);
+    // The top band above the caption bar; the bar itself covers the rest of it.
+    FillRectColor(canvas, c.Left, r.Top, c.Right, std::min(3, c.Top), border);
     FillRectColor(canvas, c.Left, c.Bottom, c.Right, r.Bottom, border);
     // A repaint that starts below the top leaves the caption bar as it is.
     if (!info.PaintRect.IsEmpty() && info.PaintRect.Top != 0)
