@@ -63,6 +63,16 @@ bool FramedKind(TteFormKind kind)
     }
 }
 
+// The classic caption-button symbol in black. It is drawn through a scratch bitmap of the
+// button's size; a button too large for one shows no symbol rather than failing the paint.
+void CaptionSymbol(TCanvas& canvas, const TRect& rect, unsigned symbol)
+{
+    try {
+        DrawFrameGlyph(canvas, rect, DFC_CAPTION, symbol, clBlack);
+    } catch (const EBitmapError&) {
+    }
+}
+
 }  // namespace
 
 TRect TteTheme::GetFormClientRect(TteFormKind, const TteWindowInfo& info, const QString&)
@@ -209,20 +219,20 @@ void TteTheme::DrawFormButton(TteFormKind, TCanvas& canvas, const TteFormButtonI
             info.Glyph->Draw(canvas, CenterRect(info.Glyph->BoundsRect(), rect));
         break;
     case TteFormButton::kfbClose:
-        DrawFrameGlyph(canvas, rect, DFC_CAPTION, DFCS_CAPTIONCLOSE | push, clBlack);
+        CaptionSymbol(canvas, rect, DFCS_CAPTIONCLOSE | push);
         break;
     case TteFormButton::kfbHelp:
-        DrawFrameGlyph(canvas, rect, DFC_CAPTION, DFCS_CAPTIONHELP | push, clBlack);
+        CaptionSymbol(canvas, rect, DFCS_CAPTIONHELP | push);
         break;
     case TteFormButton::kfbMinimize:
-        DrawFrameGlyph(canvas, rect, DFC_CAPTION, DFCS_CAPTIONMIN | push, clBlack);
+        CaptionSymbol(canvas, rect, DFCS_CAPTIONMIN | push);
         break;
     case TteFormButton::kfbMinRestore:
     case TteFormButton::kfbMaxRestore:
-        DrawFrameGlyph(canvas, rect, DFC_CAPTION, DFCS_CAPTIONRESTORE | push, clBlack);
+        CaptionSymbol(canvas, rect, DFCS_CAPTIONRESTORE | push);
         break;
     case TteFormButton::kfbMaximize:
-        DrawFrameGlyph(canvas, rect, DFC_CAPTION, DFCS_CAPTIONMAX | push, clBlack);
+        CaptionSymbol(canvas, rect, DFCS_CAPTIONMAX | push);
         break;
     case TteFormButton::kfbRollUp:
     case TteFormButton::kfbRollDown: {

@@ -1,6 +1,7 @@
 // The shared text renderer: nine alignments by measuring and moving the text's rectangle, flags
 // mapped to the platform's format bits, and quarter-turned text.
 #include "framework/Canvas.h"
+#include "graphics/Bitmap.h"
 #include "graphics/WideText.h"
 #include "theme/Theme.h"
 
@@ -58,7 +59,12 @@ void TteTheme::DrawText(TCanvas& canvas, const TteTextInfo& info)
     const unsigned format = FormatOf(info.Flags);
 
     if (info.Rotation == TteTextRotation::ktrClockwise || info.Rotation == TteTextRotation::ktrCounterClockwise) {
-        DrawTurnedText(canvas, info, alignment, format);
+        // Turned text goes through scratch bitmaps of the rectangle's size; a rectangle too large
+        // for them shows no text rather than failing the paint.
+        try {
+            DrawTurnedText(canvas, info, alignment, format);
+        } catch (const EBitmapError&) {
+        }
         return;
     }
 
