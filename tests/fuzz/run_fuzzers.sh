@@ -8,11 +8,11 @@
 set -euo pipefail
 
 source_dir=$(cd "$1" && pwd)
-work_dir=$2
+mkdir -p "$2"
+work_dir=$(cd "$2" && pwd)
 seconds=${3:-15}
 build_dir=$work_dir/build
 cmake=${CMAKE:-cmake}
-mkdir -p "$work_dir"
 
 # The preset's own folder belongs to whoever fuzzes by hand; this run keeps its build apart.
 (cd "$source_dir" && $cmake --preset fuzz -B "$build_dir" >"$work_dir/configure.log") ||
