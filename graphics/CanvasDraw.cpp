@@ -148,6 +148,7 @@ void FillChecker(TCanvas& canvas, const TRect& rect, TColor colour1, TColor colo
     const TRect r{std::max(rect.Left, 0), std::max(rect.Top, 0), rect.Right, rect.Bottom};
     if (r.IsEmpty())
         return;
+    canvas.Brush()->SetStyle(TBrushStyle::bsSolid);
     canvas.Brush()->SetPattern(CheckerPattern(colour1, colour2));
     canvas.FillRect(r);
     canvas.Brush()->ClearPattern();
@@ -155,6 +156,8 @@ void FillChecker(TCanvas& canvas, const TRect& rect, TColor colour1, TColor colo
 
 void FillPolygonChecker(TCanvas& canvas, const QList<TPoint>& points, TColor colour1, TColor colour2)
 {
+    // A clear brush would fill nothing, pattern or not.
+    canvas.Brush()->SetStyle(TBrushStyle::bsSolid);
     canvas.Brush()->SetPattern(CheckerPattern(colour1, colour2));
     canvas.Pen()->SetStyle(TPenStyle::psClear);
     canvas.Polygon(points);
@@ -197,15 +200,21 @@ void DrawSmallIcon(TCanvas& canvas, const TRect& rect, const QIcon& icon)
 
 void DrawFrameGlyph(TCanvas& canvas, const TRect& rect, unsigned frameType, unsigned frameState, TColor colour)
 {
-    if (rect.IsEmpty())
+    // Only the part the canvas can show is drawn, so a vast rectangle costs no more than the device.
+    const TRect clip = canvas.ClipRect();
+    const TRect visible{std::max(rect.Left, clip.Left), std::max(rect.Top, clip.Top), std::min(rect.Right, clip.Right),
+                        std::min(rect.Bottom, clip.Bottom)};
+    if (rect.IsEmpty() || visible.IsEmpty())
         return;
     TteBitmap glyph;
-    glyph.SetSize(rect.Width(), rect.Height());
+    glyph.SetSize(visible.Width(), visible.Height());
     glyph.Fill(TransparentKey);
-    if (!DrawFrameSymbol(glyph, glyph.BoundsRect(), frameType, frameState, ColorToPixelAlpha(colour, 255)))
+    const TRect inGlyph{rect.Left - visible.Left, rect.Top - visible.Top, rect.Right - visible.Left,
+                        rect.Bottom - visible.Top};
+    if (!DrawFrameSymbol(glyph, inGlyph, frameType, frameState, ColorToPixelAlpha(colour, 255)))
         return;
     glyph.SetTransparent(true);
-    glyph.Draw(canvas, rect.Left, rect.Top);
+    glyph.Draw(canvas, visible.Left, visible.Top);
 }
 
 void DrawSilhouette(TCanvas& canvas, int x, int y, TColor colour, const TteBitmap& bitmap)
