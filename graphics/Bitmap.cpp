@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "framework/Canvas.h"
 #include "graphics/BitmapLink.h"
 #include "graphics/BitmapRegistry.h"
 #include "graphics/RowKernels.h"
@@ -32,17 +33,33 @@ TteDrawMode TteBitmap::DrawMode() const
     return transparent_ ? TteDrawMode::dmKeyCopy : TteDrawMode::dmCopy;
 }
 
+TCanvas& TteBitmap::Canvas()
+{
+    if (canvas_ == nullptr)
+        canvas_ = std::make_unique<TCanvas>(&surface_);
+    return *canvas_;
+}
+
+void TteBitmap::EndCanvasPainting()
+{
+    // The canvas's context keeps its state and begins a painter again on its next drawing.
+    if (canvas_ != nullptr && canvas_->HandleAllocated())
+        canvas_->Handle()->EndPainting();
+}
+
 void TteBitmap::ReleaseStore()
 {
+    EndCanvasPainting();
     if (bits_ != nullptr)
         UnregisterBitmap(this);
     surface_ = QImage();
     bits_.reset();
 }
 
-void TteBitmap::CheckNotPainted() const
+void TteBitmap::CheckNotPainted()
 {
-    // A painter open on the surface would go on drawing into the released memory.
+    EndCanvasPainting();
+    // Any other painter open on the surface would go on drawing into the released memory.
     if (surface_.paintingActive())
         throw EBitmapError(QStringLiteral("Can't resize a bitmap while it is being painted on"));
 }

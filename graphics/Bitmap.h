@@ -14,6 +14,7 @@
 #include "graphics/PixelView.h"
 
 class QPainter;
+class TCanvas;
 class TStream;
 class TteBitmapLink;
 
@@ -46,15 +47,18 @@ public:
 
     // The same pixels as a QImage (Format_ARGB32, straight alpha); a null image while Empty.
     // Painting on it changes the bitmap; the registry maps it back to this bitmap. It is
-    // replaced by SetSize, so no painter may stay open on it across a resize.
+    // replaced by SetSize, so no other painter may stay open on it across a resize.
     QImage& Surface() { return surface_; }
     const QImage& Surface() const { return surface_; }
+    // A canvas of the bitmap's own on Surface(), made on first request. Resizing, emptying and
+    // destroying the bitmap end its painter first; its next drawing begins one on the new store.
+    TCanvas& Canvas();
     TtePixelView View() const { return {bits_.get(), width_, height_, width_}; }
 
     // Negative sizes count by their magnitude; a zero side or the current size changes nothing.
     // A new store is all zero. Raises EBitmapError and leaves the bitmap Empty when the store
     // cannot be had (also for sizes beyond kMaxPixels); raises EBitmapError and changes nothing
-    // while a painter is open on the surface.
+    // while a painter other than Canvas()'s is open on the surface.
     void SetSize(int width, int height);
     bool Empty() const { return bits_ == nullptr; }
 
@@ -103,6 +107,14 @@ public:
     void Draw(QPainter& surface, int x, int y, const TRect& srcRect) const;
     void Draw(QPainter& surface, const TRect& destRect) const;
     void Draw(QPainter& surface, const TRect& destRect, const TRect& srcRect) const;
+    // Drawing onto a canvas: the painter forms on its device, with the canvas's window origin and
+    // clip region in force.
+    void Draw(TCanvas& canvas, int x, int y) const;
+    void Draw(TCanvas& canvas, int x, int y, const TRect& srcRect) const;
+    void Draw(TCanvas& canvas, const TRect& destRect) const;
+    void Draw(TCanvas& canvas, const TRect& destRect, const TRect& srcRect) const;
+    void Tile(TCanvas& canvas, const TRect& destRect, const TRect& srcRect) const;
+    void TileClipped(TCanvas& canvas, const TRect& destRect, const TRect& srcRect, const TRect& clipRect) const;
     // Drawing onto another bitmap: always pixel composition.
     void Draw(TteBitmap& target, int x, int y) const;
     void Draw(TteBitmap& target, int x, int y, const TRect& srcRect) const;
@@ -127,7 +139,8 @@ private:
         void operator()(TteColor* p) const;
     };
 
-    void CheckNotPainted() const;
+    void CheckNotPainted();
+    void EndCanvasPainting();
     void ReleaseStore();
     void CopyFromImage(const QImage& image);
 
@@ -136,6 +149,7 @@ private:
     int height_ = 0;
     QString name_;
     QImage surface_;
+    std::unique_ptr<TCanvas> canvas_;
     bool alphaBlend_ = false;
     bool transparent_ = false;
 };

@@ -4,8 +4,10 @@
 #include <QTransform>
 #include <algorithm>
 #include <climits>
+#include <optional>
 #include <vector>
 
+#include "framework/Canvas.h"
 #include "graphics/Bitmap.h"
 #include "graphics/BitmapRegistry.h"
 #include "graphics/RowKernels.h"
@@ -40,7 +42,25 @@ struct TDirectTarget {
     // Logical to device pixels: the painter's translation (minus its window origin).
     int Dx = 0;
     int Dy = 0;
+    // The painter's clip in device pixels, when it clips.
+    std::optional<QRegion> Clip;
 };
+
+// Composes into each rectangle of the target's clip as a view of its own, so the composition
+// (stretched or tiled alike) writes only inside the clip.
+template <typename Compose>
+void ComposeClipped(const TDirectTarget& target, const TRect& deviceRect, Compose compose)
+{
+    if (!target.Clip) {
+        compose(target.View, deviceRect);
+        return;
+    }
+    const QRect bounds(0, 0, target.View.Width, target.View.Height);
+    for (const QRect& r : target.Clip->intersected(bounds)) {
+        const TtePixelView part{target.View.Row(r.top()) + r.left(), r.width(), r.height(), target.View.Stride};
+        compose(part, Offset(deviceRect, -r.left(), -r.top()));
+    }
+}
 
 void PainterOffset(const QPainter& painter, int& dx, int& dy)
 {
@@ -66,6 +86,8 @@ bool FindDirectTarget(QPainter& painter, TDirectTarget& target)
         return false;
     }
     PainterOffset(painter, target.Dx, target.Dy);
+    if (painter.hasClipping())
+        target.Clip = painter.deviceTransform().map(painter.clipRegion());
     return true;
 }
 
@@ -166,7 +188,9 @@ void TteBitmap::Draw(QPainter& surface, const TRect& destRect, const TRect& srcR
         return;
     TDirectTarget target;
     if (FindDirectTarget(surface, target))
-        ComposeView(target.View, View(), Offset(destRect, target.Dx, target.Dy), srcRect, DrawMode());
+        ComposeClipped(target, Offset(destRect, target.Dx, target.Dy), [&](const TtePixelView& view, const TRect& dest) {
+            ComposeView(view, View(), dest, srcRect, DrawMode());
+        });
     else
         DrawThroughPainter(*this, surface, destRect, srcRect);
 }
@@ -192,7 +216,9 @@ void TteBitmap::Tile(QPainter& surface, const TRect& destRect, const TRect& srcR
         return;
     TDirectTarget target;
     if (FindDirectTarget(surface, target)) {
-        TileView(target.View, View(), Offset(destRect, target.Dx, target.Dy), srcRect, DrawMode());
+        ComposeClipped(target, Offset(destRect, target.Dx, target.Dy), [&](const TtePixelView& view, const TRect& dest) {
+            TileView(view, View(), dest, srcRect, DrawMode());
+        });
         return;
     }
     ForEachTile(destRect, srcRect, LogicalDeviceRect(surface),
@@ -212,6 +238,57 @@ void TteBitmap::TileClipped(QPainter& surface, const TRect& destRect, const TRec
         if (!clip || Intersects(tile, clipRect))
             Draw(surface, tile, part);
     });
+}
+
+namespace {
+
+// The canvas's painter with its clip in force and its window origin as the painter's translation,
+// which is how the painter forms read a window origin.
+template <typename Paint>
+void OnCanvas(TCanvas& canvas, Paint paint)
+{
+    TDeviceContext* context = canvas.Handle();
+    QPainter& painter = context->Painter();
+    const TPoint origin = context->WindowOrg();
+    painter.save();
+    painter.translate(-origin.X, -origin.Y);
+    paint(painter);
+    painter.restore();
+}
+
+}  // namespace
+
+void TteBitmap::Draw(TCanvas& canvas, int x, int y) const
+{
+    Draw(canvas, x, y, BoundsRect());
+}
+
+void TteBitmap::Draw(TCanvas& canvas, int x, int y, const TRect& srcRect) const
+{
+    Draw(canvas, TRect{x, y, x + srcRect.Width(), y + srcRect.Height()}, srcRect);
+}
+
+void TteBitmap::Draw(TCanvas& canvas, const TRect& destRect) const
+{
+    Draw(canvas, destRect, BoundsRect());
+}
+
+void TteBitmap::Draw(TCanvas& canvas, const TRect& destRect, const TRect& srcRect) const
+{
+    if (!Empty())
+        OnCanvas(canvas, [&](QPainter& painter) { Draw(painter, destRect, srcRect); });
+}
+
+void TteBitmap::Tile(TCanvas& canvas, const TRect& destRect, const TRect& srcRect) const
+{
+    if (!Empty())
+        OnCanvas(canvas, [&](QPainter& painter) { Tile(painter, destRect, srcRect); });
+}
+
+void TteBitmap::TileClipped(TCanvas& canvas, const TRect& destRect, const TRect& srcRect, const TRect& clipRect) const
+{
+    if (!Empty())
+        OnCanvas(canvas, [&](QPainter& painter) { TileClipped(painter, destRect, srcRect, clipRect); });
 }
 
 void TteBitmap::DrawUnder(const TteBitmap& source, int x, int y, const TRect& srcRect)

@@ -1,0 +1,151 @@
+#include "theme/ThemeSysColors.h"
+
+#include <QtEndian>
+#include <array>
+
+#include "framework/Stream.h"
+#include "graphics/Pixel.h"
+#include "theme/ThemeError.h"
+#include "theme/ThemeTableStream.h"
+
+namespace {
+
+struct TSysColorRow {
+    TColor Identifier;
+    const char* Name;
+};
+
+// Row 10 repeats row 1: lookups by identifier always land on row 1.
+constexpr std::array<TSysColorRow, TteThemeSysColors::kCount> kRows = {{
+    {clActiveBorder, "clActiveBorder"},
+    {clActiveCaption, "clActiveCaption"},
+    {clAppWorkSpace, "clAppWorkSpace"},
+    {clBackground, "clBackground"},
+    {clBtnFace, "clBtnFace"},
+    {clBtnHighlight, "clBtnHighlight"},
+    {clBtnShadow, "clBtnShadow"},
+    {clBtnText, "clBtnText"},
+    {clCaptionText, "clCaptionText"},
+    {clDefault, "clDefault"},
+    {clActiveCaption, "clActiveCaption"},
+    {clGrayText, "clGrayText"},
+    {clHighlight, "clHighlight"},
+    {clHighlightText, "clHighlightText"},
+    {clInactiveBorder, "clInactiveBorder"},
+    {clInactiveCaption, "clInactiveCaption"},
+    {clInactiveCaptionText, "clInactiveCaptionText"},
+    {clInfoBk, "clInfoBk"},
+    {clInfoText, "clInfoText"},
+    {clMenu, "clMenu"},
+    {clMenuText, "clMenuText"},
+    {clScrollBar, "clScrollBar"},
+    {cl3DDkShadow, "cl3DDkShadow"},
+    {cl3DLight, "cl3DLight"},
+    {clWindow, "clWindow"},
+    {clWindowFrame, "clWindowFrame"},
+}};
+
+void CheckIndex(int index)
+{
+    if (index < 0 || index >= TteThemeSysColors::kCount)
+        throw EThemeError(QStringLiteral("System colour index %1 out of range").arg(index));
+}
+
+int RowOf(TColor identifier)
+{
+    for (int i = 0; i < TteThemeSysColors::kCount; ++i)
+        if (kRows[static_cast<std::size_t>(i)].Identifier == identifier)
+            return i;
+    return -1;
+}
+
+}  // namespace
+
+TteThemeSysColors::TteThemeSysColors(TteTheme* theme) : theme_(theme)
+{
+    for (int i = 0; i < kCount; ++i)
+        colors_[static_cast<std::size_t>(i)] = ColorToRGB(kRows[static_cast<std::size_t>(i)].Identifier);
+}
+
+TColor TteThemeSysColors::Identifier(int index)
+{
+    CheckIndex(index);
+    return kRows[static_cast<std::size_t>(index)].Identifier;
+}
+
+QString TteThemeSysColors::Name(int index)
+{
+    CheckIndex(index);
+    return QString::fromLatin1(kRows[static_cast<std::size_t>(index)].Name);
+}
+
+TColor TteThemeSysColors::GetSysColor(TColor identifier) const
+{
+    const int row = RowOf(identifier);
+    return row < 0 ? clNone : colors_[static_cast<std::size_t>(row)];
+}
+
+void TteThemeSysColors::SetSysColor(TColor identifier, TColor color)
+{
+    const int row = RowOf(identifier);
+    if (row >= 0)
+        colors_[static_cast<std::size_t>(row)] = color;
+}
+
+TColor TteThemeSysColors::Entry(int index) const
+{
+    CheckIndex(index);
+    return colors_[static_cast<std::size_t>(index)];
+}
+
+void TteThemeSysColors::SetEntry(int index, TColor color)
+{
+    CheckIndex(index);
+    colors_[static_cast<std::size_t>(index)] = color;
+}
+
+void TteThemeSysColors::ApplyHue(int delta)
+{
+    if (delta == 0)
+        return;
+    for (TColor& color : colors_)
+        color = PixelToColor(HueShiftPixel(ColorToPixelAlpha(color, 255), delta));
+}
+
+void TteThemeSysColors::ApplyBrightness(int delta)
+{
+    if (delta == 0)
+        return;
+    for (TColor& color : colors_)
+        color = PixelToColor(BrightnessShiftPixel(ColorToPixelAlpha(color, 255), delta));
+}
+
+void TteThemeSysColors::ReadColors(TStream& stream)
+{
+    unsigned char raw[4];
+    stream.ReadBuffer(raw, 4);
+    const qint32 count = qFromLittleEndian<qint32>(raw);
+    for (qint32 i = 0; i < count; ++i) {
+        const TColor color = StringToColor(ReadTableEntry(stream));
+        if (i < kCount)
+            colors_[static_cast<std::size_t>(i)] = color;
+    }
+}
+
+void TteThemeSysColors::WriteColors(TStream& stream) const
+{
+    unsigned char raw[4];
+    qToLittleEndian<qint32>(kCount, raw);
+    stream.WriteBuffer(raw, 4);
+    for (int i = 0; i < kCount; ++i)
+        WriteTableEntry(stream, Name(i), ColorToString(colors_[static_cast<std::size_t>(i)]));
+}
+
+void TteThemeSysColors::Assign(const TPersistent* source)
+{
+    if (const auto* other = dynamic_cast<const TteThemeSysColors*>(source)) {
+        colors_ = other->colors_;
+        return;
+    }
+    TPersistent::Assign(source);
+}

@@ -1,0 +1,17 @@
+#include "theme/ThemeTableStream.h"
+
+#include "graphics/StoredString.h"
+
+void WriteTableEntry(TStream& stream, const QString& name, const QString& value)
+{
+    WriteStoredString(stream, name);
+    WriteStoredString(stream, QStringLiteral(":"));
+    WriteStoredString(stream, value);
+}
+
+QString ReadTableEntry(TStream& stream)
+{
+    ReadStoredString(stream);
+    ReadStoredString(stream);
+    return ReadStoredString(stream);
+}
