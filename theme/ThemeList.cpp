@@ -98,14 +98,15 @@ void TTeThemeStream::ReadThemeStream(TStream& stream)
 
 void TTeThemeStream::WriteThemeStream(TStream& stream) const
 {
-    if (data_.Size() == 0) {
+    const QByteArray& data = data_.Bytes();
+    if (data.isEmpty()) {
         stream.WriteBuffer(&kFormEmpty, 1);
         return;
     }
     stream.WriteBuffer(&kFormNamedData, 1);
     WriteStoredString(stream, name_);
-    WriteInt32(stream, static_cast<std::int32_t>(data_.Size()));
-    stream.WriteBuffer(data_.Memory(), data_.Size());
+    WriteInt32(stream, static_cast<std::int32_t>(data.size()));
+    stream.WriteBuffer(data.constData(), data.size());
 }
 
 void TTeThemeStream::FreeTemporaryTheme()

@@ -279,6 +279,8 @@ TteTheme* LoadThemeFromStream(TStream& stream)
     } catch (const EStreamError&) {
         // A stream cut short loads no theme, as a refusal does.
     }
+    // Like a refusing kind, a failed load leaves the stream where it was.
+    stream.SetPosition(position);
     return nullptr;
 }
 

@@ -42,7 +42,7 @@ public:
         TteThemeConfig config;
         config.CanSave = true;
         config.CanLoadStream = true;
-        config.Filter = QStringLiteral("Tagged themes (*.ts%1)|*.ts%1").arg(QLatin1Char(Tag).toLower());
+        config.Filter = QStringLiteral("Tagged themes (*.ts%1)|*.ts%1").arg(QChar(QLatin1Char(Tag)).toLower());
         return config;
     }
     static bool IsValidStream(TStream& stream)
