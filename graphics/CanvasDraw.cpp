@@ -148,6 +148,7 @@ void FillChecker(TCanvas& canvas, const TRect& rect, TColor colour1, TColor colo
     const TRect r{std::max(rect.Left, 0), std::max(rect.Top, 0), rect.Right, rect.Bottom};
     if (r.IsEmpty())
         return;
+    canvas.Brush()->SetStyle(TBrushStyle::bsSolid);
     canvas.Brush()->SetPattern(CheckerPattern(colour1, colour2));
     canvas.FillRect(r);
     canvas.Brush()->ClearPattern();
@@ -155,6 +156,8 @@ void FillChecker(TCanvas& canvas, const TRect& rect, TColor colour1, TColor colo
 
 void FillPolygonChecker(TCanvas& canvas, const QList<TPoint>& points, TColor colour1, TColor colour2)
 {
+    // A clear brush would fill nothing, pattern or not.
+    canvas.Brush()->SetStyle(TBrushStyle::bsSolid);
     canvas.Brush()->SetPattern(CheckerPattern(colour1, colour2));
     canvas.Pen()->SetStyle(TPenStyle::psClear);
     canvas.Polygon(points);

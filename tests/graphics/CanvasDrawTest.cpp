@@ -25,7 +25,7 @@ protected:
         target.Fill(background);
     }
     TCanvas& Canvas() { return target.Canvas(); }
-    // The target as one character per pixel: '.' background, 'r' red, 'b' blue, '?' anything else.
+    // The target as one character per pixel: '.' white, 'r' red, 'b' blue, 'k' black, '?' anything else.
     std::vector<std::string> Map()
     {
         Canvas().Handle()->EndPainting();
@@ -34,7 +34,7 @@ protected:
             std::string row;
             for (int x = 0; x < target.Width(); ++x) {
                 const TteColor p = target.GetPixel(x, y);
-                row += p == 0xFFFFFFFF ? '.' : p == 0xFFFF0000 ? 'r' : p == 0xFF0000FF ? 'b' : '?';
+                row += p == 0xFFFFFFFF ? '.' : p == 0xFFFF0000 ? 'r' : p == 0xFF0000FF ? 'b' : p == 0xFF000000 ? 'k' : '?';
             }
             rows.push_back(row);
         }
@@ -68,6 +68,16 @@ TEST_F(CanvasDrawTest, FramesAndFills)
          {"bbbbb.", ".bbbb.", "..bbb.", "...bb.", "....b.", "......"}},
         {"polygon frame", [](TCanvas& c) { DrawPolygonFrame(c, {{0, 0}, {4, 0}, {4, 4}}, kRed); },
          {"rrrrr.", ".r..r.", "..r.r.", "...rr.", "....r.", "......"}},
+        // Without a pen the polygon's interior is one pixel short on the right and bottom.
+        {"polygon checker", [](TCanvas& c) { FillPolygonChecker(c, {{0, 0}, {5, 0}, {5, 5}, {0, 5}}, kRed, kBlue); },
+         {"brbrb.", "rbrbr.", "brbrb.", "rbrbr.", "brbrb.", "......"}},
+        // Inverted dots, white on white turning black, every other pixel of the edge.
+        {"focus frame", [](TCanvas& c) { DrawFocusFrame(c, {0, 0, 5, 4}, kRed); },
+         {"k.k.k.", "......", "k...k.", ".k.k..", "......", "......"}},
+        {"round frame", [](TCanvas& c) { DrawRoundFrame(c, {0, 0, 6, 6}, 4, kRed); },
+         {".rrrr.", "r....r", "r....r", "r....r", "r....r", ".rrrr."}},
+        {"filled round rect", [](TCanvas& c) { FillRoundRect(c, {0, 0, 6, 6}, 4, kBlue); },
+         {".bbbb.", "bbbbbb", "bbbbbb", "bbbbbb", "bbbbbb", ".bbbb."}},
     };
     for (const Case& c : cases) {
         Start(6, 6);

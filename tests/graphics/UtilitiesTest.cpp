@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+#include "graphics/AnsiText.h"
 #include "graphics/MouseCapture.h"
 #include "graphics/Platform.h"
 #include "graphics/RectUtils.h"
@@ -157,6 +158,29 @@ TEST(MouseCaptureTest, ACaptureTakenOverByAnotherWindowIsNotReleased)
     EndMouseCapture();
     EXPECT_EQ(QWidget::mouseGrabber(), &second);
     second.releaseMouse();
+}
+
+}  // namespace
+
+namespace {
+
+TEST(AnsiTextTest, DecodesInTheCodePageThenTheSystemEncodingThenQuestionMarks)
+{
+    struct Case {
+        unsigned codePage;
+        QByteArray text;
+        QString expected;
+    } cases[] = {
+        {1252, "Caf\xe9 \x80", QString::fromUtf8("Café €")},
+        {1251, "\xcf\xf0\xe8", QString::fromUtf8("При")},
+        {437, "\x82\x01", QString::fromUtf8("é\x01")},
+        {CP_UTF8, "\xc3\xa9", QString::fromUtf8("é")},
+        {99999, "plain", "plain"},             // unknown code page: the system encoding
+        {CP_UTF8, "a\xff\xfe", "???"},         // invalid there and in the system encoding
+        {1252, "", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(AnsiToWide(c.codePage, c.text), c.expected) << c.codePage;
 }
 
 }  // namespace
