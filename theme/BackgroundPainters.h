@@ -1,0 +1,63 @@
+#pragma once
+// The background-painter registry: which painter draws what lies beneath a transparent control,
+// chosen by the class of the control's parent.
+#include <QObject>
+#include <functional>
+#include <typeinfo>
+
+#include "framework/Types.h"
+
+class TCanvas;
+class QWidget;
+
+// What a painter is handed: the child's bounds in parent coordinates (twice), the child and the parent.
+struct TteBackgroundPaintInfo {
+    TRect ChildBounds;
+    TRect PaintBounds;
+    QWidget* Child = nullptr;
+    QWidget* Parent = nullptr;
+};
+
+// Answers whether it painted; callers ignore the answer.
+using TteBackgroundPainter = std::function<bool(TCanvas& canvas, const TteBackgroundPaintInfo& info)>;
+
+// One registered class: how to recognise its instances and how to test class derivation (a
+// pointer of the class is thrown and caught as a pointer of the other, which is exact for public bases).
+struct TteBackgroundPainterClass {
+    const std::type_info* Type = nullptr;
+    std::function<bool(const QObject*)> IsInstance;
+    std::function<void()> ThrowPointer;
+    std::function<bool(const std::function<void()>&)> CatchesPointer;
+};
+
+void RegisterBackgroundPainter(TteBackgroundPainterClass controlClass, TteBackgroundPainter painter);
+// Appends a painter for parents of class C (and its descendants).
+template <typename C>
+void RegisterBackgroundPainter(TteBackgroundPainter painter)
+{
+    static_assert(std::is_base_of_v<QObject, C>);
+    RegisterBackgroundPainter(
+        TteBackgroundPainterClass{
+            &typeid(C),
+            [](const QObject* object) { return dynamic_cast<const C*>(object) != nullptr; },
+            [] { throw static_cast<C*>(nullptr); },
+            [](const std::function<void()>& thrower) {
+                try {
+                    thrower();
+                } catch (C*) {
+                    return true;
+                } catch (...) {
+                }
+                return false;
+            }},
+        std::move(painter));
+}
+
+// The painter for parent: among the registered classes parent belongs to, the most derived one;
+// nullptr when none.
+const TteBackgroundPainter* FindBackgroundPainter(const QObject* parent);
+
+// Registers the painter for the framework's group box, which fills with the group box's colour.
+void RegisterGroupBoxBackgroundPainter();
+// Empties the registry (at shut-down).
+void ClearBackgroundPainters();

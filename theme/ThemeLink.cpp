@@ -1,0 +1,121 @@
+#include "theme/ThemeLink.h"
+
+#include "framework/PropInfo.h"
+#include "theme/Theme.h"
+#include "theme/ThemeBuilding.h"
+#include "theme/ThemeList.h"
+#include "theme/ThemeManager.h"
+
+TTeThemeLink::TTeThemeLink(TComponent* owner) : TteCustomThemeLink(owner), themeBuilding_(NoThemeText()) {}
+
+TTeThemeLink::~TTeThemeLink() = default;
+
+void TTeThemeLink::ApplyDeltas()
+{
+    if (theme_)
+        theme_->SetDeltas(deltaHue_, deltaBrightness_);
+}
+
+void TTeThemeLink::Replace(TteTheme* theme)
+{
+    theme_.reset(theme);
+    ApplyDeltas();
+    NotifyThemeLinkChanged(this);
+}
+
+void TTeThemeLink::SetDeltaHue(int delta)
+{
+    deltaHue_ = delta;
+    if (theme_)
+        theme_->SetDeltaHue(delta);
+    NotifyThemeLinkChanged(this);
+}
+
+void TTeThemeLink::SetDeltaBrightness(int delta)
+{
+    deltaBrightness_ = delta;
+    if (theme_)
+        theme_->SetDeltaBrightness(delta);
+    NotifyThemeLinkChanged(this);
+}
+
+void TTeThemeLink::SetThemeFile(const QString& fileName)
+{
+    themeFile_ = fileName;
+    TteTheme* theme = LoadThemeFromFile(fileName);
+    if (theme == nullptr)
+        return;
+    themeBuilding_ = NoThemeText();
+    themeIndex_ = -1;
+    Replace(theme);
+}
+
+void TTeThemeLink::SetThemeBuilding(const QString& name)
+{
+    themeBuilding_ = name;
+    if (name == NoThemeText())
+        return;
+    const TteThemeClass* themeClass = FindBuiltInThemeClass(name);
+    if (themeClass == nullptr) {
+        themeBuilding_ = NoThemeText();
+        return;
+    }
+    themeFile_.clear();
+    themeIndex_ = -1;
+    Replace(themeClass->Create().release());
+    themeBuilding_ = themeClass->GetThemeKindName();
+}
+
+void TTeThemeLink::SetThemeList(TTeThemeList* list)
+{
+    if (themeList_ != nullptr)
+        themeList_->RemoveFreeNotification(this);
+    themeList_ = list;
+    if (list != nullptr)
+        list->FreeNotification(this);
+    else
+        themeIndex_ = -1;
+}
+
+void TTeThemeLink::SetThemeIndex(int index)
+{
+    themeIndex_ = index;
+    if (themeList_ != nullptr && themeList_->Themes().Count() > 0 && index >= 0) {
+        themeIndex_ = std::min(index, themeList_->Themes().Count() - 1);
+        if (TteTheme* theme = LoadItemTheme(*themeList_->Themes().Items(themeIndex_))) {
+            themeFile_.clear();
+            themeBuilding_ = NoThemeText();
+            Replace(theme);
+        }
+    } else if (!ComponentState().Contains(TComponentStateFlag::csLoading) && theme_) {
+        theme_.reset();
+        NotifyThemeLinkChanged(this);
+    }
+}
+
+void TTeThemeLink::Loaded()
+{
+    TteCustomThemeLink::Loaded();
+    if (themeList_ != nullptr && themeIndex_ >= 0)
+        SetThemeIndex(themeIndex_);
+}
+
+void TTeThemeLink::Notification(TComponent* component, TOperation operation)
+{
+    TteCustomThemeLink::Notification(component, operation);
+    if (operation == TOperation::opRemove && component != nullptr && component == themeList_) {
+        themeList_ = nullptr;
+        themeIndex_ = -1;
+    }
+}
+
+void RegisterThemeLinkProperties()
+{
+    RegisterProperties<TTeThemeLink, TComponent>()
+        .Integer("DeltaHue", &TTeThemeLink::DeltaHue, &TTeThemeLink::SetDeltaHue, 0)
+        .Integer("DeltaBrightness", &TTeThemeLink::DeltaBrightness, &TTeThemeLink::SetDeltaBrightness, 0)
+        .String("ThemeFile", &TTeThemeLink::ThemeFile, &TTeThemeLink::SetThemeFile)
+        .String("ThemeBuilding", &TTeThemeLink::ThemeBuilding, &TTeThemeLink::SetThemeBuilding)
+        .Reference("ThemeList", &TTeThemeLink::ThemeList, &TTeThemeLink::SetThemeList)
+        .Integer("ThemeIndex", &TTeThemeLink::ThemeIndex, &TTeThemeLink::SetThemeIndex, -1);
+}

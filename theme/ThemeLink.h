@@ -1,0 +1,54 @@
+#pragma once
+// The theme link component: a private theme, from a theme list, a file or a built-in kind, for the
+// controls and window frames bound to it; the application theme stays as it is.
+#include <QString>
+#include <memory>
+
+#include "theme/CustomThemeLink.h"
+
+class TTeThemeList;
+
+class TTeThemeLink : public TteCustomThemeLink {
+public:
+    explicit TTeThemeLink(TComponent* owner);
+    ~TTeThemeLink() override;
+
+    TteTheme* GetTheme() const override { return theme_.get(); }
+
+    int DeltaHue() const { return deltaHue_; }
+    // Sets the value on the link's theme and always sends the link notification.
+    void SetDeltaHue(int delta);
+    int DeltaBrightness() const { return deltaBrightness_; }
+    void SetDeltaBrightness(int delta);
+    const QString& ThemeFile() const { return themeFile_; }
+    // A file that yields no theme leaves the link's theme as it is.
+    void SetThemeFile(const QString& fileName);
+    const QString& ThemeBuilding() const { return themeBuilding_; }
+    void SetThemeBuilding(const QString& name);
+    TTeThemeList* ThemeList() const { return themeList_; }
+    // An empty reference also sets ThemeIndex to -1; the link keeps its theme.
+    void SetThemeList(TTeThemeList* list);
+    int ThemeIndex() const { return themeIndex_; }
+    // Loads the list's item (the last one for a larger index); without a list item the link drops its theme.
+    void SetThemeIndex(int index);
+
+    void Loaded() override;
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    // Takes theme as the link's own, freeing the previous one, applies the deltas and tells the controls.
+    void Replace(TteTheme* theme);
+    void ApplyDeltas();
+
+    std::unique_ptr<TteTheme> theme_;
+    QString themeFile_;
+    QString themeBuilding_;
+    int themeIndex_ = -1;
+    TTeThemeList* themeList_ = nullptr;
+    int deltaHue_ = 0;
+    int deltaBrightness_ = 0;
+};
+
+void RegisterThemeLinkProperties();
