@@ -154,3 +154,27 @@ TEST(BuiltInTablesTest, HueAndBrightnessShiftFontsOfBothAndColoursOfOfficeXPOnly
 }
 
 } // namespace
+
+#include "theme/ThemeManager.h"
+#include "theme/ThemeBuilding.h"
+#include "themes/BuiltInThemes.h"
+
+namespace {
+
+TEST(BuiltInThemesTest, RegisteredRightAfterTheAbstractTheme)
+{
+    RegisterBuiltInThemes();
+    ASSERT_GE(GetThemeClassCount(), 3);
+    EXPECT_EQ(GetThemeClass(0), &ThemeClassOf<TteTheme>());
+    EXPECT_EQ(GetThemeClass(1), &ThemeClassOf<TTeFlatTheme>());
+    EXPECT_EQ(GetThemeClass(2), &ThemeClassOf<TTeOfficeXPTheme>());
+    // Built by name, case ignored, as the theme engine and link do.
+    const TteThemeClass* officeXP = FindBuiltInThemeClass(QStringLiteral("officexp"));
+    ASSERT_EQ(officeXP, &ThemeClassOf<TTeOfficeXPTheme>());
+    EXPECT_EQ(ColorToRGB(officeXP->Create()->Colors()->GetColor(4)), ColorToRGB(clHighlight));
+    EXPECT_EQ(FindBuiltInThemeClass(QStringLiteral("FLAT"))->Create()->Colors()->GetColor(4), 0x008396A0u);
+    UnregisterBuiltInThemes();
+    EXPECT_EQ(FindBuiltInThemeClass(QStringLiteral("Flat")), nullptr);
+}
+
+} // namespace

@@ -3,13 +3,14 @@
 #include <QStringList>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 #include "framework/Exception.h"
 #include "graphics/Bitmap.h"
 #include "graphics/PngWriter.h"
 #include "theme/Theme.h"
-#include "themes/FlatTheme.h"
-#include "themes/OfficeXPTheme.h"
+#include "theme/ThemeManager.h"
+#include "themes/BuiltInThemes.h"
 #include "tools/gallery/GallerySheet.h"
 
 namespace {
@@ -17,15 +18,16 @@ namespace {
 constexpr const char* kUsage =
     "usage: trackwell-gallery --theme Default|Flat|OfficeXP [--hue N] [--brightness N] --out FILE.png\n";
 
-// The theme kinds the gallery can build without data, by kind name (case ignored).
+// A registered kind that needs no data (the abstract theme and the built-in kinds), by kind name
+// (case ignored).
 std::unique_ptr<TteTheme> CreateTheme(const QString& name)
 {
-    if (name.compare(TteTheme::GetThemeKindName(), Qt::CaseInsensitive) == 0)
-        return std::make_unique<TteTheme>();
-    if (name.compare(TTeFlatTheme::GetThemeKindName(), Qt::CaseInsensitive) == 0)
-        return std::make_unique<TTeFlatTheme>();
-    if (name.compare(TTeOfficeXPTheme::GetThemeKindName(), Qt::CaseInsensitive) == 0)
-        return std::make_unique<TTeOfficeXPTheme>();
+    for (int i = 0; i < GetThemeClassCount(); ++i) {
+        const TteThemeClass* kind = GetThemeClass(i);
+        const bool needsNoData = kind == &ThemeClassOf<TteTheme>() || kind->GetThemeConfig().BuiltIn;
+        if (needsNoData && name.compare(kind->GetThemeKindName(), Qt::CaseInsensitive) == 0)
+            return kind->Create();
+    }
     return nullptr;
 }
 
@@ -86,6 +88,7 @@ int main(int argc, char** argv)
         std::fputs(kUsage, stderr);
         return 2;
     }
+    RegisterBuiltInThemes();
     std::unique_ptr<TteTheme> theme = CreateTheme(options->Theme);
     if (!theme) {
         std::fprintf(stderr, "unknown theme \"%s\"\n%s", qPrintable(options->Theme), kUsage);
@@ -100,5 +103,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s\n", qPrintable(error.Message()));
         return 1;
     }
+    theme.reset();
+    FinalizeThemeManager();
     return 0;
 }
