@@ -415,7 +415,9 @@ void TGallerySheet::Panels()
     theme_.DrawRollPanel(0, canvas_, roll, kDefault);
     const TRect rollCaption{roll.Left, roll.Top, roll.Right, roll.Top + 20};
     theme_.DrawRollPanelCaption(0, canvas_, {rollCaption, 0}, kDefault);
-    theme_.DrawRollPanelPart(0, canvas_, {rollCaption, 0}, kDefault);
+    // The further roll-panel hook has a look of its own only in the abstract theme.
+    if (&theme_.ThemeClass() == &ThemeClassOf<TteTheme>())
+        theme_.DrawRollPanelPart(0, canvas_, {rollCaption, 0}, kDefault);
     UseFont(8);
     theme_.DrawRollPanelText(0, canvas_, Text({rollCaption.Left + 4, rollCaption.Top, rollCaption.Right - 60, rollCaption.Bottom}, QStringLiteral("Roll panel"),
                                               TteTextAlignment::ktaMiddleLeft), kDefault);
@@ -424,8 +426,13 @@ void TGallerySheet::Panels()
         theme_.DrawRollPanelButton(0, canvas_, {{bx, rollCaption.Top + 2, bx + 16, rollCaption.Top + 18}, static_cast<std::uint8_t>(part), static_cast<std::uint8_t>(part - 1)}, kDefault);
     }
     const TRect hint = place(120);
-    theme_.DrawHint(0, canvas_, hint, kDefault);
-    LabelBelow(hint, QStringLiteral("hint"));
+    if (theme_.IsHintAvailable(0, kDefault) || &theme_.ThemeClass() == &ThemeClassOf<TteTheme>()) {
+        theme_.DrawHint(0, canvas_, hint, kDefault);
+        LabelBelow(hint, QStringLiteral("hint"));
+    } else {
+        DrawFrameRect(canvas_, hint, 0x00C8C8C8);
+        Label(hint, QStringLiteral("hint: not themed"), DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
     NextBand(80);
 }
 

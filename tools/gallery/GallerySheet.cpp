@@ -1,6 +1,8 @@
 // Layout of the gallery sheet, its labels, and the window-frame and button sections.
 #include "tools/gallery/GallerySheet.h"
 
+#include <algorithm>
+
 #include "framework/Canvas.h"
 #include "graphics/CanvasDraw.h"
 #include "theme/Theme.h"
@@ -110,8 +112,10 @@ void TGallerySheet::Label(const TRect& rect, const QString& text, unsigned forma
 
 void TGallerySheet::LabelBelow(const TRect& element, const QString& text)
 {
-    Label({element.Left - 20, element.Bottom + 2, element.Right + 20, element.Bottom + 16}, text,
-          DT_CENTER | DT_SINGLELINE);
+    // Narrow elements still get room for a few words, centred under them.
+    const int middle = (element.Left + element.Right) / 2;
+    const int half = std::max(element.Width() / 2 + 20, 60);
+    Label({middle - half, element.Bottom + 2, middle + half, element.Bottom + 16}, text, DT_CENTER | DT_SINGLELINE);
 }
 
 void TGallerySheet::UseFont(int index)
@@ -238,14 +242,14 @@ void TGallerySheet::Buttons()
 void TGallerySheet::CheckBoxes()
 {
     Heading(QStringLiteral("Check boxes and radio buttons"), theme_.IsCheckBoxAvailable(0, kDefault));
-    static const char* const kRows[] = {"checked", "unchecked", "mixed"};
+    static const char* const kRows[] = {"checked", "clear", "mixed"};
     static const char* const kStates[] = {"normal", "hot", "pressed", "disabled"};
     const TSize box = theme_.GetCheckBoxSize(0, kDefault);
     for (int kind = 0; kind <= 1; ++kind) {
-        int x = kMargin + kind * 520;
+        int x = kMargin + kind * 512;
         for (int row = 0; row < (kind == 0 ? 3 : 2); ++row) {
             for (int state = 0; state <= 3; ++state) {
-                const int cx = x + state * 120;
+                const int cx = x + state * 126;
                 const int cy = y_ + row * 22;
                 const TteElementInfo info{{cx, cy, cx + box.cx, cy + box.cy},
                                           static_cast<std::uint8_t>(row * 5 + state)};
@@ -253,7 +257,7 @@ void TGallerySheet::CheckBoxes()
                 UseFont(state == 3 ? 19 : 15 + (state == 0 ? 0 : state == 1 ? 2 : 1));
                 theme_.DrawCheckBoxText(
                     kind, canvas_, {info.Rect, static_cast<std::uint8_t>(state)},
-                    MakeTextInfo({cx + box.cx + 4, cy - 2, cx + 116, cy + box.cy + 2},
+                    MakeTextInfo({cx + box.cx + 4, cy - 2, cx + 124, cy + box.cy + 2},
                                  QStringLiteral("%1 %2").arg(QString::fromLatin1(kRows[row]),
                                                              QString::fromLatin1(kStates[state])),
                                  TteTextAlignment::ktaMiddleLeft, kTextSingleLine, TteTextRotation::ktrNone),
@@ -283,7 +287,7 @@ void TGallerySheet::ScrollBars()
             theme_.DrawScrollBarPart(0, canvas_, {{px, y_, px + part.Width, y_ + part.Height}, part.Part,
                                                   static_cast<std::uint8_t>(state)}, kDefault);
         }
-        LabelBelow({x, y_ + 23, x + 4 * (part.Width + 3) - 3, y_ + 23}, QString::fromLatin1(part.Name));
+        LabelBelow({x, y_, x + 4 * (part.Width + 3) - 3, y_ + part.Height}, QString::fromLatin1(part.Name));
         x += 4 * (part.Width + 3) + 14;
     }
     // Whole bars: a horizontal one and a vertical one from their parts and tracks.
@@ -293,7 +297,7 @@ void TGallerySheet::ScrollBars()
     theme_.DrawScrollBarPart(0, canvas_, {{hx, y_, hx + 17, y_ + 17}, 4, 0}, kDefault);
     theme_.DrawScrollBarPart(0, canvas_, {{hx + 60, y_, hx + 100, y_ + 17}, 8, 2}, kDefault);
     theme_.DrawScrollBarPart(0, canvas_, {{hx + 153, y_, hx + 170, y_ + 17}, 5, 0}, kDefault);
-    LabelBelow({hx, y_ + 23, hx + 170, y_ + 23}, QStringLiteral("horizontal bar, hot thumb"));
+    LabelBelow({hx, y_, hx + 170, y_ + 17}, QStringLiteral("horizontal bar, hot thumb"));
     const int vx = hx + 190;
     theme_.DrawScrollBarTrack(0, canvas_, {{vx, y_ + 17, vx + 17, y_ + 63}, 0, 0}, kDefault);
     theme_.DrawScrollBarPart(0, canvas_, {{vx, y_, vx + 17, y_ + 17}, 0, 0}, kDefault);
