@@ -158,7 +158,13 @@ void TGallerySheet::Forms()
         theme_.DrawForm(sample.Kind, canvas_, info, kDefault);
         const TRect client = theme_.GetFormClientRect(sample.Kind, info, kDefault);
         theme_.DrawFormBackground(sample.Kind, canvas_, client, kDefault);
-        const TRect caption = theme_.GetFormCaptionRect(sample.Kind, info, kDefault);
+        // As a window does, the caption text is kept clear of the caption buttons.
+        TRect caption = theme_.GetFormCaptionRect(sample.Kind, info, kDefault);
+        for (int code = 1; code <= 9; ++code) {
+            const TRect button = theme_.GetFormButtonRect(sample.Kind, info, static_cast<TteFormButton>(code), kDefault);
+            if (!button.IsEmpty())
+                caption.Right = std::min(caption.Right, button.Left);
+        }
         if (!caption.IsEmpty())
             theme_.DrawFormCaptionText(sample.Kind, canvas_, info, caption, kDefault);
         for (int code = 0; code <= 9; ++code) {
