@@ -110,7 +110,7 @@ TEST(BuiltInSweepTest, EveryDrawingInEveryPartAndStateOnAwkwardRectangles)
                     for (const TRect& r : small)
                         ASSERT_NO_THROW(draw(*theme, canvas, r, a, b)) << name << " " << int(a) << "/" << int(b);
             // Huge rectangles in a few parts and states: fills are clipped, glyphs too big are left out.
-            for (std::uint8_t ab : {0, 1, 2, 3, 4, 9})
+            for (std::uint8_t ab : {0, 3})
                 for (const TRect& r : huge)
                     ASSERT_NO_THROW(draw(*theme, canvas, r, ab, ab)) << name << " huge " << int(ab);
         }
