@@ -17,6 +17,7 @@ constexpr TColor kFlatPressed = 0x00996633;
 constexpr TColor kXPHot = 0x00D2BDB6;
 constexpr TColor kXPPressed = 0x00B59285;
 
+using enum TteFormButton;
 using TDraw = std::function<void(TteTheme&, TCanvas&)>;
 
 struct PixelCase {
@@ -166,6 +167,9 @@ const PixelCase kCases[] = {
     {"caption button pressed dark", TKind::Flat, FormButton(TteFormButton::kfbClose, TteFormButtonState::kfbsPressed), 11, 11, OffsetColorRGB(kFace, -100)},
     {"caption button frame", TKind::Flat, FormButton(TteFormButton::kfbHelp, TteFormButtonState::kfbsNormal), 10, 10, kFlatBorder},
     {"system menu has no box", TKind::Flat, FormButton(TteFormButton::kfbSysMenu, TteFormButtonState::kfbsHot), 10, 10, kUntouched},
+    {"empty caption button", TKind::Flat, [](TteTheme& t, TCanvas& c) {
+         t.DrawFormButton(TteFormKind::kfkStandard, c, {{10, 10, 10, 28}, kfbClose, TteFormButtonState::kfbsHot, nullptr}, kObject);
+     }, 10, 10, kUntouched},
     {"tray square", TKind::Flat, FormButton(TteFormButton::kfbTray, TteFormButtonState::kfbsNormal), 27, 23, clBlack},
 };
 
@@ -222,6 +226,30 @@ TEST(BuiltInPixelTest, CheckMarksSitInTheirBoxes)
         EXPECT_EQ(surface.At(c.Box.Left, c.Box.Top), Rgb(0x008396A0)) << "the box outline";
         EXPECT_EQ(surface.At(c.Box.Right, c.Box.Bottom), kUntouched) << "nothing outside the box";
     }
+}
+
+TEST(BuiltInPixelTest, HoveredImageCastsAShadowAndLeavesTheImageAsItWas)
+{
+    // A 4 × 4 half-transparent square in an 8 × 8 image on a key ground, centred in a 20 × 20 glyph
+    // rectangle: hot, it
+    // moves up-left by one and its grey silhouette falls two pixels down-right of it.
+    TteBitmap image;
+    image.SetSize(8, 8);
+    image.Fill(TransparentKey);
+    image.FillRect({2, 2, 6, 6}, 0x80FF0000);
+    image.SetTransparent(true);
+    const QImage before = image.ToImage();
+    TTeOfficeXPTheme theme;
+    TThemeSurface surface;
+    surface.bitmap.Fill(0xFFFFFFFF);
+    const TteGlyphInfo glyph{{10, 10, 30, 30}, &image, 4, TteGlyphKind::kgkShadowedImage};
+    theme.DrawMenuItemGlyph(1, surface.Canvas(), {{0, 0, 80, 60}, 0, 1}, glyph, kObject);
+    EXPECT_EQ(image.ToImage(), before) << "the caller's image is not changed";
+    // The image's square now covers (17, 17)-(20, 20); its shadow (19, 19)-(22, 22) shows beside it.
+    EXPECT_NE(surface.At(17, 17), Rgb(clWhite));
+    EXPECT_NE(surface.At(22, 22), Rgb(clWhite));
+    EXPECT_EQ(surface.At(23, 23), Rgb(clWhite));
+    EXPECT_EQ(surface.At(16, 16), Rgb(clWhite));
 }
 
 } // namespace
