@@ -1,22 +1,10 @@
 // Canvas drawing that every control paint goes through: fills, XOR outlines, round shapes and text.
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
+#include "bench/GuiApplication.h"
 #include "framework/Canvas.h"
 
 namespace {
-
-// Fonts need the GUI application; the benchmarks run headless.
-void EnsureGuiApplication()
-{
-    static int argc = 1;
-    static char name[] = "trackwell_bench";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance() == nullptr) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QGuiApplication application(argc, argv);
-    }
-}
 
 void BM_CanvasFillRect(benchmark::State& state)
 {

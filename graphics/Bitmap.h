@@ -102,7 +102,8 @@ public:
 
     // Drawing onto a painter's device. A device that is a live bitmap's surface (or another
     // Format_ARGB32 image) is composed into pixel for pixel, DestRect moved by the painter's
-    // translation; any other device receives the composed picture through the painter.
+    // translation and kept to its clip; any other device receives the composed picture through
+    // the painter.
     void Draw(QPainter& surface, int x, int y) const;
     void Draw(QPainter& surface, int x, int y, const TRect& srcRect) const;
     void Draw(QPainter& surface, const TRect& destRect) const;

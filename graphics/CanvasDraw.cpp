@@ -200,15 +200,21 @@ void DrawSmallIcon(TCanvas& canvas, const TRect& rect, const QIcon& icon)
 
 void DrawFrameGlyph(TCanvas& canvas, const TRect& rect, unsigned frameType, unsigned frameState, TColor colour)
 {
-    if (rect.IsEmpty())
+    // Only the part the canvas can show is drawn, so a vast rectangle costs no more than the device.
+    const TRect clip = canvas.ClipRect();
+    const TRect visible{std::max(rect.Left, clip.Left), std::max(rect.Top, clip.Top), std::min(rect.Right, clip.Right),
+                        std::min(rect.Bottom, clip.Bottom)};
+    if (rect.IsEmpty() || visible.IsEmpty())
         return;
     TteBitmap glyph;
-    glyph.SetSize(rect.Width(), rect.Height());
+    glyph.SetSize(visible.Width(), visible.Height());
     glyph.Fill(TransparentKey);
-    if (!DrawFrameSymbol(glyph, glyph.BoundsRect(), frameType, frameState, ColorToPixelAlpha(colour, 255)))
+    const TRect inGlyph{rect.Left - visible.Left, rect.Top - visible.Top, rect.Right - visible.Left,
+                        rect.Bottom - visible.Top};
+    if (!DrawFrameSymbol(glyph, inGlyph, frameType, frameState, ColorToPixelAlpha(colour, 255)))
         return;
     glyph.SetTransparent(true);
-    glyph.Draw(canvas, rect.Left, rect.Top);
+    glyph.Draw(canvas, visible.Left, visible.Top);
 }
 
 void DrawSilhouette(TCanvas& canvas, int x, int y, TColor colour, const TteBitmap& bitmap)

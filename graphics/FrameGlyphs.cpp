@@ -43,15 +43,15 @@ const TGlyph kMaximize{{"XXXXXXXXX",  //
                         "X.......X",  //
                         "XXXXXXXXX"},
                        14, true};
-const TGlyph kRestore{{"..XXXXXX.",  //
-                       "..XXXXXX.",  //
-                       "..X....X.",  //
-                       "XXXXXX.X.",  //
-                       "XXXXXX.X.",  //
-                       "X....XXX.",  //
-                       "X....X...",  //
-                       "X....X...",  //
-                       "XXXXXX..."},
+const TGlyph kRestore{{"..XXXXXX",  //
+                       "..XXXXXX",  //
+                       "..X....X",  //
+                       "XXXXXX.X",  //
+                       "XXXXXX.X",  //
+                       "X....XXX",  //
+                       "X....X..",  //
+                       "X....X..",  //
+                       "XXXXXX.."},
                       14, true};
 const TGlyph kHelp{{".XXXX.",  //
                     "XX..XX",  //

@@ -1,5 +1,6 @@
 #include "graphics/WideText.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "framework/Canvas.h"
@@ -62,13 +63,17 @@ bool IsInk(TteColor pixel, TteColor key, TteColor ink)
 int DrawRotatedText(TCanvas& canvas, const QString& text, const TRect& rect, bool clockwise, unsigned format)
 {
     const int w = rect.Width(), h = rect.Height();
-    if (w <= 0 || h <= 0)
+    // Only the part of rect that the canvas can show is drawn, so a vast rectangle costs no more
+    // than the device: v is that part relative to rect, part the matching area of the lying text.
+    const TRect clip = canvas.ClipRect();
+    const TRect v{std::max(rect.Left, clip.Left) - rect.Left, std::max(rect.Top, clip.Top) - rect.Top,
+                  std::min(rect.Right, clip.Right) - rect.Left, std::min(rect.Bottom, clip.Bottom) - rect.Top};
+    if (w <= 0 || h <= 0 || v.IsEmpty())
         return 0;
-    TteBitmap work;
-    work.SetSize(w, h);
-    work.Fill(TransparentKey);
+    const TRect part = clockwise ? TRect{v.Top, w - v.Right, v.Bottom, w - v.Left}
+                                 : TRect{h - v.Bottom, v.Left, h - v.Top, v.Right};
     TteBitmap lying;
-    lying.SetSize(h, w);
+    lying.SetSize(part.Width(), part.Height());
     // Opaque key: text blended onto transparent pixels would keep the ink's colour but not its
     // coverage, and the smoothed edges could not be told from real ink. Over the opaque key each
     // edge pixel shows its coverage, and IsInk makes it ink or key.
@@ -76,23 +81,27 @@ int DrawRotatedText(TCanvas& canvas, const QString& text, const TRect& rect, boo
     lying.Fill(key);
     TCanvas& lyingCanvas = lying.Canvas();
     lyingCanvas.SetFont(canvas.Font());
+    lyingCanvas.SetWindowOrg(part.Left, part.Top);
     TRect textRect{0, 0, h, w};
     const int result = DrawWideText(lyingCanvas, text, textRect, format);
     lyingCanvas.Handle()->EndPainting();
 
+    TteBitmap work;
+    work.SetSize(v.Width(), v.Height());
+    work.Fill(TransparentKey);
     const TteColor ink = ColorToPixelAlpha(canvas.Font()->Color(), 255);
-    for (int y2 = 0; y2 < w; ++y2) {
-        const TteColor* row = lying.ScanLine(y2);
-        for (int x2 = 0; x2 < h; ++x2) {
+    for (int y2 = part.Top; y2 < part.Bottom; ++y2) {
+        const TteColor* row = lying.ScanLine(y2 - part.Top) - part.Left;
+        for (int x2 = part.Left; x2 < part.Right; ++x2) {
             if (IsKeyPixel(row[x2]) || !IsInk(row[x2], key, ink))
                 continue;
             if (clockwise)
-                work.SetPixel(w - 1 - y2, x2, ink);
+                work.SetPixel(w - 1 - y2 - v.Left, x2 - v.Top, ink);
             else
-                work.SetPixel(y2, h - 1 - x2, ink);
+                work.SetPixel(y2 - v.Left, h - 1 - x2 - v.Top, ink);
         }
     }
     work.SetTransparent(true);
-    work.Draw(canvas, rect.Left, rect.Top);
+    work.Draw(canvas, rect.Left + v.Left, rect.Top + v.Top);
     return result;
 }

@@ -17,5 +17,6 @@ QString EllipsisText(TCanvas& canvas, const QString& text, int maxWidth);
 // The text drawn horizontally into an (rect height × rect width) rectangle with format, then turned
 // into rect: clockwise it reads from top to bottom, else from bottom to top. The text is drawn in
 // the canvas's font and font colour, its smoothed edges made ink or nothing, so the picture has
-// only ink and untouched pixels. Answers DrawText's result.
+// only ink and untouched pixels. Only the part the canvas can show is drawn; when none is, nothing
+// is and 0 is answered. Else answers DrawText's result.
 int DrawRotatedText(TCanvas& canvas, const QString& text, const TRect& rect, bool clockwise, unsigned format);

@@ -229,4 +229,26 @@ TEST_F(CanvasDrawTest, FrameGlyphKeepsToItsRectangleAndTheCanvasOrigin)
     EXPECT_EQ(map[7].substr(0, 10), "....rr....");
 }
 
+TEST_F(CanvasDrawTest, FrameGlyphCutByTheClipIsPartOfTheWholeGlyph)
+{
+    Start(30, 30);
+    DrawFrameGlyph(Canvas(), {2, 2, 28, 28}, DFC_CAPTION, DFCS_CAPTIONRESTORE, kRed);
+    const std::vector<std::string> whole = Map();
+
+    Start(30, 30);
+    target.Fill(0xFFFFFFFF);
+    Canvas().SetWindowOrg(3, 1);
+    Canvas().IntersectClipRect({10, 6, 20, 17});  // device (7, 5)-(17, 16)
+    DrawFrameGlyph(Canvas(), {5, 3, 31, 29}, DFC_CAPTION, DFCS_CAPTIONRESTORE, kRed);
+    const std::vector<std::string> part = Map();
+    Canvas().Handle()->RemoveClip();
+    Canvas().SetWindowOrg(0, 0);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 30; ++x)
+            ASSERT_EQ(part[y][x], TRect({7, 5, 17, 16}).Contains({x, y}) ? whole[y][x] : '.') << x << "," << y;
+    EXPECT_NO_THROW(DrawFrameGlyph(Canvas(), {-1000000000, -1000000000, 1000000000, 1000000000}, DFC_BUTTON,
+                                   DFCS_BUTTONRADIOMASK, kRed));
+    EXPECT_EQ(Map(), std::vector<std::string>(30, std::string(30, 'r')));  // a giant dot covers it all
+}
+
 }  // namespace

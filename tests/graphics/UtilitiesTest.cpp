@@ -1,4 +1,4 @@
-// Platform probes, monitor rectangles, keyboard timing, mouse capture, rectangles and tokens.
+// Platform probes, monitor rectangles, keyboard timing, mouse capture, rectangles, tokens and code pages.
 #include <gtest/gtest.h>
 
 #include <QWidget>
@@ -159,10 +159,6 @@ TEST(MouseCaptureTest, ACaptureTakenOverByAnotherWindowIsNotReleased)
     EXPECT_EQ(QWidget::mouseGrabber(), &second);
     second.releaseMouse();
 }
-
-}  // namespace
-
-namespace {
 
 TEST(AnsiTextTest, DecodesInTheCodePageThenTheSystemEncodingThenQuestionMarks)
 {

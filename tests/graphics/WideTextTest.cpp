@@ -82,6 +82,40 @@ TEST_F(WideTextTest, RotatedTextLandsInItsRectangleOnTheCanvasOrigin)
     EXPECT_GT(inside, 10);
 }
 
+// Only the visible part is drawn, and it is the same part of the whole picture.
+TEST_F(WideTextTest, RotatedTextCutByTheClipIsPartOfTheWholePicture)
+{
+    for (bool clockwise : {true, false}) {
+        target.Fill(TransparentKey);
+        Canvas().SetWindowOrg(0, 0);
+        const TRect rect{2, 3, 30, 100};
+        DrawRotatedText(Canvas(), QStringLiteral("Wg Hi"), rect, clockwise, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+        Canvas().Handle()->EndPainting();
+        TteBitmap whole;
+        whole.Assign(target);
+
+        target.Fill(TransparentKey);
+        Canvas().SetWindowOrg(-1, 2);
+        Canvas().IntersectClipRect({5, 30, 20, 60});  // logical; device (6, 28)-(21, 58)
+        DrawRotatedText(Canvas(), QStringLiteral("Wg Hi"), {1, 5, 29, 102}, clockwise,
+                        DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+        Canvas().Handle()->EndPainting();
+        Canvas().Handle()->RemoveClip();
+        int ink = 0;
+        for (int y = 0; y < target.Height(); ++y)
+            for (int x = 0; x < target.Width(); ++x) {
+                const bool shown = TRect{6, 28, 21, 58}.Contains({x, y});
+                ASSERT_EQ(target.GetPixel(x, y), shown ? whole.GetPixel(x, y) : TransparentKey)
+                    << clockwise << " " << x << "," << y;
+                ink += shown && whole.GetPixel(x, y) != TransparentKey;
+            }
+        EXPECT_GT(ink, 10);
+    }
+    // A rectangle far larger than any store: only what shows is made.
+    EXPECT_NO_THROW(DrawRotatedText(Canvas(), QStringLiteral("Wg"), {-1000000000, -1000000000, 1000000000, 1000000000},
+                                    true, DT_SINGLELINE));
+}
+
 TEST_F(WideTextTest, HorizontalTextOnATransparentBackground)
 {
     Canvas().Brush()->SetColor(clRed);  // a solid brush would make the background opaque
