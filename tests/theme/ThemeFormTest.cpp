@@ -194,3 +194,27 @@ TEST(ThemeForm, CaptionButtons)
         EXPECT_GT(ink, 3) << static_cast<int>(button);
     }
 }
+
+TEST(ThemeForm, CaptionTextInTheActiveOrInactiveCaptionFont)
+{
+    TteTheme theme;
+    for (bool active : {true, false}) {
+        Picture p(120, 24);
+        TteWindowInfo info = Window(120, 24, {});
+        info.Active = active;
+        info.Caption = QStringLiteral("HHHH");
+        theme.DrawFormCaptionText(kStandard, p.Canvas(), info, {0, 0, 120, 24}, kObject);
+        const TColor ink = active ? clWhite : 0x00C0C0C0;
+        TRect box{120, 24, 0, 0};
+        for (int y = 0; y < 24; ++y)
+            for (int x = 0; x < 120; ++x)
+                if (p.At(x, y) == ink)
+                    box = {std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x + 1),
+                           std::max(box.Bottom, y + 1)};
+        ASSERT_FALSE(box.IsEmpty()) << active;
+        // Centred both ways, a pixel of rounding either side.
+        EXPECT_NEAR(box.Left + box.Right, 120, 3) << active;
+        EXPECT_NEAR(box.Top + box.Bottom, 24, 3) << active;
+        EXPECT_EQ(p.Canvas().Font()->Style(), TFontStyles{TFontStyle::fsBold});
+    }
+}

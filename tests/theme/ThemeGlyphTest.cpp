@@ -104,3 +104,17 @@ TEST_F(ThemeGlyph, CheckListBoxes)
     EXPECT_EQ(At(22, 22), clRed);
     EXPECT_EQ(At(21, 21), kPaper);
 }
+
+TEST_F(ThemeGlyph, ElementTextsIgnoreTheirRecordAndDrawThroughTheRenderer)
+{
+    const TteTextInfo text = MakeTextInfo({2, 2, 38, 38}, QStringLiteral("Ab"), TteTextAlignment::ktaCenter,
+                                          kTextSingleLine, TteTextRotation::ktrNone);
+    theme_.DrawText(canvas_, text);
+    canvas_.Handle()->EndPainting();
+    const QImage expected = image_.copy();
+    canvas_.Brush()->SetColor(kPaper);
+    canvas_.FillRect({0, 0, 40, 40});
+    theme_.DrawButtonText(0, canvas_, {{20, 20, 25, 25}, 3}, text, kObject);
+    canvas_.Handle()->EndPainting();
+    EXPECT_EQ(image_, expected);
+}

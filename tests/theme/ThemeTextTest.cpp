@@ -120,6 +120,14 @@ TEST_F(ThemeText, TurnedTextCentredOrAtTheTopLeftOnly)
     EXPECT_NEAR((centred.Top + centred.Bottom) / 2, 100, 3);
     EXPECT_NEAR((centred.Left + centred.Right) / 2, 105, 4);
 
+    // Measured across the turned rectangle: a text that fits its length stays on one line even
+    // where it is far from the canvas origin.
+    image_.fill(kPaper);
+    text_ = QStringLiteral("MMMM MMMM");
+    Draw(TteTextAlignment::ktaCenter, kTextWordBreak, TteTextRotation::ktrCounterClockwise, {150, 10, 190, 190});
+    EXPECT_LT(Ink().Width(), 20);
+    EXPECT_GT(Ink().Height(), 80);
+
     // The other alignments draw nothing.
     image_.fill(kPaper);
     Draw(TteTextAlignment::ktaMiddleLeft, kTextSingleLine, TteTextRotation::ktrClockwise, column);
