@@ -11,6 +11,7 @@
 #include "framework/MessageWindow.h"
 #include "framework/Messaging.h"
 #include "framework/Stream.h"
+#include "graphics/Platform.h"
 #include "theme/BackgroundPainters.h"
 #include "theme/CustomThemeLink.h"
 #include "theme/SavedFonts.h"
@@ -40,12 +41,19 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        // Both changes reach the application object once, whatever the number of windows.
-        if (watched == QCoreApplication::instance()) {
-            if (event->type() == QEvent::ApplicationPaletteChange)
-                Send(WM_SYSCOLORCHANGE);
-            else if (event->type() == QEvent::ThemeChange)
-                Send(WM_THEMECHANGED);
+        if (event->type() == QEvent::ApplicationPaletteChange && watched == QCoreApplication::instance()) {
+            Send(WM_SYSCOLORCHANGE);
+        } else if (event->type() == QEvent::ThemeChange && !themeChangePending_ &&
+                   (watched == QCoreApplication::instance() || watched->isWindowType())) {
+            // The platform tells every top-level window; one broadcast serves them all.
+            themeChangePending_ = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    themeChangePending_ = false;
+                    Send(WM_THEMECHANGED);
+                },
+                Qt::QueuedConnection);
         }
         return false;
     }
@@ -54,6 +62,7 @@ private:
     void Send(std::uint32_t msg) { SendMessage(window_, msg); }
 
     QObject* window_;
+    bool themeChangePending_ = false;
 };
 
 namespace {
@@ -118,7 +127,8 @@ QObject* TteThemeManager::UtilityWindow() const
 
 void TteThemeManager::HandleSystemMessage(TMessage& message)
 {
-    // Visual styles of the platform are never active here, so there is no probe to refresh first.
+    if (message.Msg == WM_THEMECHANGED)
+        UpdateVisualStylesActive();
     if (message.Msg == WM_SYSCOLORCHANGE || message.Msg == WM_DISPLAYCHANGE || message.Msg == WM_THEMECHANGED)
         Broadcast(TE_THEMECHANGE, static_cast<std::intptr_t>(TteThemeChange::ktcColors), 0);
 }

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <memory>
 
 #include "framework/Canvas.h"
@@ -287,6 +288,19 @@ TEST_F(ManagerTest, PlatformColourDisplayAndStyleChangesBroadcastColours)
     QApplication::setPalette(changed);
     QApplication::setPalette(palette);
     EXPECT_EQ(target.Changes(), (TCodes{5, 5}));
+
+    // A platform style change reaches every window; the controls hear of it once.
+    target.Log.clear();
+    QWidget first;
+    QWidget second;
+    first.show();
+    second.show();
+    for (QWidget* window : {&first, &second}) {
+        QEvent change(QEvent::ThemeChange);
+        QCoreApplication::sendEvent(window->windowHandle(), &change);
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(target.Changes(), (TCodes{5}));
 }
 
 TEST(ManagerSavedFonts, RestoreGivesBackTheLatestSavedCopyUntilForgotten)
