@@ -17,7 +17,7 @@ void DrawSharedGlyph(TCanvas& canvas, const TtePartInfo& info, const TteGlyphInf
 {
     switch (glyph.GlyphKind) {
     case TteGlyphKind::kgkSubMenuArrow:
-        DrawSymbol(canvas, CenterRect(kBox16, glyph.Rect), DFC_MENU, DFCS_MENUARROW, canvas.Font()->Color());
+        DrawFrameGlyph(canvas, CenterRect(kBox16, glyph.Rect), DFC_MENU, DFCS_MENUARROW, canvas.Font()->Color());
         break;
     case TteGlyphKind::kgkShadowedImage:
     case TteGlyphKind::kgkImage: {
