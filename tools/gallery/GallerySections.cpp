@@ -369,11 +369,14 @@ void TGallerySheet::ListsAndGrids()
             const std::uint8_t cellState = fixed ? 0 : kCells[col - 1];
             const TtePartInfo cell{{cx, cy, cx + cw, cy + 23}, cellState, static_cast<std::uint8_t>(fixed ? 1 : 0)};
             theme_.DrawGridCell(0, canvas_, cell, kDefault);
-            UseFont(fixed ? 57 : cellState == 3 ? 59 : cellState == 4 ? 61 : 57);
+            // As the grid does: its own font, the text at the top-left of the cell shrunk by 2.
+            UseFont(57);
             const QString text = row == 0 ? (col == 0 ? QString() : QString::fromLatin1(kCellNames[col - 1]))
                                  : col == 0 ? QStringLiteral("%1").arg(row)
                                             : QStringLiteral("Track%1").arg(row, 2, 10, QLatin1Char('0'));
-            theme_.DrawGridCellText(0, canvas_, cell, Text(InflateRectBy(cell.Rect, -3), text, TteTextAlignment::ktaMiddleLeft), kDefault);
+            const TRect inner = InflateRectBy(cell.Rect, -2);
+            theme_.DrawGridCellText(0, canvas_, {inner, cell.Part, cell.State},
+                                    Text(inner, text, TteTextAlignment::ktaTopLeft), kDefault);
         }
     }
     LabelBelow(grid, QStringLiteral("grid: fixed cells; normal, selected, highlighted, disabled"));
