@@ -404,14 +404,14 @@ void TGallerySheet::Panels()
     theme_.DrawSplitter(0, canvas_, splitter, kDefault);
     LabelBelow(splitter, QStringLiteral("splitter"));
     for (int state = 0; state <= 3; ++state) {
-        const TRect r = place(70);
+        const TRect r = place(60);
         theme_.DrawMemo(0, canvas_, {r, static_cast<std::uint8_t>(state)}, kDefault);
         LabelBelow(r, QStringLiteral("memo %1").arg(state));
     }
-    const TRect box = place(70);
+    const TRect box = place(60);
     theme_.DrawBox(0, canvas_, {box, 0}, kDefault);
     LabelBelow(box, QStringLiteral("box"));
-    const TRect scrollBox = place(70);
+    const TRect scrollBox = place(60);
     theme_.DrawScrollBox(0, canvas_, scrollBox, kDefault);
     LabelBelow(scrollBox, QStringLiteral("scroll box"));
     const TRect roll = place(150);
