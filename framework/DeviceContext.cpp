@@ -82,10 +82,10 @@ QPainter& TDeviceContext::Painter(const TRect* limit)
         painter_.setClipRegion(region);
         clipApplied_ = false;
     } else if (!clipApplied_) {
-        if (clip_)
-            painter_.setClipRegion(*clip_);
-        else
-            painter_.setClipping(false);
+        // A clip set after clipping was switched off is not always honoured by Qt's raster engine
+        // (a narrowed text clip, switched off, then a new region): the device rectangle stands for
+        // "no clip" instead, so clipping stays on.
+        painter_.setClipRegion(ClipRegion());
         clipApplied_ = true;
     }
     return painter_;

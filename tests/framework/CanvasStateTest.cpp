@@ -247,4 +247,20 @@ TEST(CanvasOnWidget, DrawsDuringThePaintEvent)
     EXPECT_THROW(canvas.FillRect(Rect(0, 0, 1, 1)), EInvalidGraphicOperation);
 }
 
+TEST_F(CanvasState, ExclusionHoldsAfterTextNarrowedTheClip)
+{
+    // Text narrows the clip to its rectangle for one call; the next drawing lifts that again, and a
+    // clip region set after it must still be honoured.
+    TRect text = Rect(0, 0, 8, 1);
+    canvas.DrawText(QStringLiteral("i"), text, DT_SINGLELINE | DT_NOPREFIX);
+    Fill(clBlue, Rect(0, 1, 8, 2));
+    const int saved = canvas.SaveDC();
+    canvas.ExcludeClipRect(Rect(2, 2, 6, 4));
+    Fill(clRed, Rect(0, 2, 8, 4));
+    canvas.RestoreDC(saved);
+    const QStringList drawn = Drawn();
+    EXPECT_EQ(drawn[2], QStringLiteral("RR....RR"));
+    EXPECT_EQ(drawn[3], QStringLiteral("RR....RR"));
+}
+
 }  // namespace

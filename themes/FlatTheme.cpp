@@ -1,0 +1,377 @@
+// The flat theme's tables, configuration and the families drawn as simple boxes.
+#include "themes/FlatTheme.h"
+
+#include "framework/Canvas.h"
+#include "graphics/Bitmap.h"
+#include "graphics/CanvasDraw.h"
+#include "graphics/FrameGlyphs.h"
+#include "graphics/RectUtils.h"
+#include "themes/BuiltInTables.h"
+#include "themes/FlatThemeDraw.h"
+
+using enum TteThemeColor;
+
+TTeFlatTheme::TTeFlatTheme() : TTeFlatTheme(0) {}
+
+TTeFlatTheme::TTeFlatTheme(int popupGutterWidth) : popupGutterWidth_(popupGutterWidth)
+{
+    // The base constructor could only reach the abstract tables.
+    Changed();
+}
+
+const TteThemeClass& TTeFlatTheme::ThemeClass() const { return ThemeClassOf<TTeFlatTheme>(); }
+
+QString TTeFlatTheme::GetThemeKindName() { return QStringLiteral("Flat"); }
+
+TteThemeConfig TTeFlatTheme::GetThemeConfig()
+{
+    TteThemeConfig config;
+    config.BuiltIn = true;
+    return config;
+}
+
+void TTeFlatTheme::InitColors()
+{
+    // The flat colours deliberately ignore the hue and brightness shifts; only its fonts follow them.
+    for (const TteBuiltInColor& entry : BuiltInColorTable())
+        Colors()->SetColor(entry.Index, entry.Flat);
+}
+
+void TTeFlatTheme::InitFonts() { WriteFonts(&TteBuiltInFont::Flat); }
+
+void TTeFlatTheme::WriteFonts(TteBuiltInFontLook TteBuiltInFont::*kindLook)
+{
+    for (const TteBuiltInFont& run : BuiltInFontTable()) {
+        const TteBuiltInFontLook& look = run.*kindLook;
+        if (!look.Written)
+            continue;
+        for (int index = run.First; index <= run.Last; ++index) {
+            TFont* font = Fonts()->GetFont(index);
+            font->SetName(QStringLiteral("Tahoma"));
+            font->SetSize(look.Size);
+            font->SetColor(look.Color);
+            font->SetStyle(look.Bold ? TFontStyles{TFontStyle::fsBold} : TFontStyles{});
+        }
+    }
+    Fonts()->ApplyHue(DeltaHue());
+    Fonts()->ApplyBrightness(DeltaBrightness());
+}
+
+void TTeFlatTheme::DrawBoxIn(TCanvas& canvas, const TRect& rect, TColor colour) const
+{
+    FillRectColor(canvas, rect, colour);
+    DrawFrameRect(canvas, rect, Color(ktcBorder));
+}
+
+void TTeFlatTheme::DrawCheckMarkAt(TCanvas& canvas, TPoint centre, TColor colour)
+{
+    // The shared check mark sits 2 left of and 1 below the middle of a 16 × 16 box; place that box
+    // so the mark's centre lands on centre, and lend the font the mark's colour.
+    const TColor fontColour = canvas.Font()->Color();
+    canvas.Font()->SetColor(colour);
+    DrawCheckMark(canvas, TRect{centre.X - 6, centre.Y - 9, centre.X + 10, centre.Y + 7});
+    canvas.Font()->SetColor(fontColour);
+}
+
+bool TTeFlatTheme::IsHintAvailable(TteKind, const QString&) { return false; }
+bool TTeFlatTheme::IsLabelAvailable(TteKind, const QString&) { return true; }
+
+// Panel.
+
+bool TTeFlatTheme::IsPanelAvailable(TteKind, const QString&) { return true; }
+bool TTeFlatTheme::IsPanelTransparent(TteKind, const QString&) { return false; }
+TRect TTeFlatTheme::GetPanelClientRect(TteKind, const TRect& rect, const QString&) { return InflateRectBy(rect, -2); }
+
+void TTeFlatTheme::DrawPanel(TteKind, TCanvas& canvas, const TRect& rect, const QString&)
+{
+    DrawBoxIn(canvas, rect, Color(ktcPanelNormal));
+}
+
+// Button.
+
+bool TTeFlatTheme::IsButtonAvailable(TteKind, const QString&) { return true; }
+bool TTeFlatTheme::IsButtonTransparent(TteKind, const QString&) { return true; }
+
+void TTeFlatTheme::DrawButton(TteKind kind, TCanvas& canvas, const TteElementInfo& info, const QString&)
+{
+    if (kind > 9)
+        return;
+    TteThemeColor face = ktcButtonNormal;
+    switch (info.State) {
+    case 1: face = ktcButtonHot; break;
+    case 2: face = ktcButtonPressed; break;
+    case 3: face = ktcButtonDisabled; break;
+    case 4:
+    case 6: face = ktcButtonFocused; break;
+    default: break;
+    }
+    DrawBoxIn(canvas, info.Rect, Color(face));
+    if (kind == 2) {
+        FillRoundRect(canvas, CenterRect(TRect{0, 0, 5, 5}, info.Rect), 3, clRed);
+    } else if (kind >= 4 && kind <= 7) {
+        static constexpr unsigned kArrows[] = {DFCS_SCROLLUP, DFCS_SCROLLDOWN, DFCS_SCROLLLEFT, DFCS_SCROLLRIGHT};
+        const TRect r = info.State == 2 ? OffsetRectBy(info.Rect, 1, 1) : info.Rect;
+        DrawArrow(canvas, r, kArrows[kind - 4], Color(ktcBorder));
+    }
+}
+
+void TTeFlatTheme::DrawButtonGlyph(TteKind, TCanvas& canvas, const TteElementInfo&, const TteGlyphInfo& glyph,
+                                   const QString&)
+{
+    if (glyph.Glyph != nullptr)
+        glyph.Glyph->Draw(canvas, glyph.Rect.Left, glyph.Rect.Top);
+}
+
+// Check box and radio button.
+
+bool TTeFlatTheme::IsCheckBoxAvailable(TteKind, const QString&) { return true; }
+bool TTeFlatTheme::IsCheckBoxTransparent(TteKind, const QString&) { return true; }
+
+void TTeFlatTheme::DrawCheckBox(TteKind kind, TCanvas& canvas, const TteElementInfo& info, const QString&)
+{
+    const TRect& r = info.Rect;
+    const TColor border = Color(ktcBorder);
+    TteThemeColor face = ktcButtonNormal;
+    if (kind == 0) {
+        switch (info.State) {
+        case 1: case 6: case 11: face = ktcButtonHot; break;
+        case 2: case 7: case 12: face = ktcButtonFocused; break;
+        default: break;
+        }
+        DrawBoxIn(canvas, r, Color(face));
+        if (info.State <= 3)
+            DrawCheckMarkAt(canvas, {(r.Left + r.Right) / 2 - 1, (r.Top + r.Bottom) / 2 + 1}, border);
+        else if (info.State >= 10 && info.State <= 13)
+            FillRectColor(canvas, InflateRectBy(r, -3), border);
+    } else if (kind == 1) {
+        switch (info.State) {
+        case 1: case 6: face = ktcButtonHot; break;
+        case 2: case 7: face = ktcButtonFocused; break;
+        default: break;
+        }
+        FillRoundRect(canvas, r, 10, Color(face));
+        DrawRoundFrame(canvas, r, 10, border);
+        if (info.State <= 3)
+            FillRoundRect(canvas, InflateRectBy(r, -3), 10, border);
+    }
+}
+
+// Splitter.
+
+bool TTeFlatTheme::IsSplitterAvailable(TteKind, const QString&) { return true; }
+bool TTeFlatTheme::IsSplitterTransparent(TteKind, const QString&) { return false; }
+
+void TTeFlatTheme::DrawSplitter(TteKind, TCanvas& canvas, const TRect& rect, const QString&)
+{
+    DrawBoxIn(canvas, rect, Color(ktcButtonNormal));
+}
+
+// Scroll bar.
+
+bool TTeFlatTheme::IsScrollBarAvailable(TteKind kind, const QString&) { return kind == 0; }
+bool TTeFlatTheme::IsScrollBarTransparent(TteKind, const QString&) { return false; }
+void TTeFlatTheme::DrawScrollBarFrame(TteKind, TCanvas&, const TRect&, const QString&) {}
+
+void TTeFlatTheme::DrawScrollBarPart(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
+{
+    // Scroll-bar states: 1 pressed, 2 hot.
+    TteThemeColor face = ktcButtonNormal;
+    switch (info.State) {
+    case 1: face = ktcButtonFocused; break;
+    case 2: face = ktcButtonHot; break;
+    case 3: face = ktcButtonDisabled; break;
+    default: break;
+    }
+    DrawBoxIn(canvas, info.Rect, Color(face));
+    switch (info.Part) {
+    case 0: DrawArrow(canvas, info.Rect, DFCS_SCROLLUP, Color(ktcBorder)); break;
+    case 1: DrawArrow(canvas, info.Rect, DFCS_SCROLLDOWN, Color(ktcBorder)); break;
+    case 4: DrawArrow(canvas, info.Rect, DFCS_SCROLLLEFT, Color(ktcBorder)); break;
+    case 5: DrawArrow(canvas, info.Rect, DFCS_SCROLLRIGHT, Color(ktcBorder)); break;
+    default: break;
+    }
+}
+
+void TTeFlatTheme::DrawScrollBarTrack(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
+{
+    FillChecker(canvas, info.Rect, clBtnFace, clWhite);
+}
+
+// Progress bar.
+
+bool TTeFlatTheme::IsProgressBarAvailable(TteKind, const QString&) { return true; }
+bool TTeFlatTheme::IsProgressBarTransparent(TteKind, const QString&) { return false; }
+
+void TTeFlatTheme::DrawProgressBar(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
+{
+    if (info.Part <= 1)
+        DrawBoxIn(canvas, info.Rect, Color(ktcButtonNormal));
+    else if (info.Part <= 5)
+        DrawBoxIn(canvas, info.Rect, Color(ktcButtonHot));
+}
+
+// Track bar.
+
+bool TTeFlatTheme::IsTrackBarAvailable(TteKind, const QString&) { return true; }
+bool TTeFlatTheme::IsTrackBarTransparent(TteKind, const QString&) { return true; }
+void TTeFlatTheme::DrawTrackBar(TteKind, TCanvas&, const TRect&, const QString&) {}
+
+void TTeFlatTheme::DrawTrackBarTrack(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
+{
+    DrawBoxIn(canvas, InflateRectBy(info.Rect, -2), Color(ktcButtonNormal));
+}
+
+void TTeFlatTheme::DrawTrackBarThumb(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
+{
+    const bool lit = info.State == 1 || info.State == 2;
+    DrawBoxIn(canvas, info.Rect, Color(lit ? ktcButtonHot : ktcButtonNormal));
+}
+
+// Header.
+
+bool TTeFlatTheme::IsHeaderAvailable(TteKind, const QString&) { return true; }
+bool TTeFlatTheme::IsHeaderTransparent(TteKind, const QString&) { return false; }
+
+void TTeFlatTheme::DrawHeader(TteKind, TCanvas& canvas, const TRect& rect, const QString&)
+{
+    FillRectColor(canvas, rect, Color(ktcButtonNormal));
+}
+
+void TTeFlatTheme::DrawHeaderSection(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
+{
+    switch (info.State) {
+    case 0: DrawBoxIn(canvas, info.Rect, Color(ktcButtonNormal)); break;
+    case 1: case 5: DrawBoxIn(canvas, info.Rect, Color(ktcButtonFocused)); break;
+    case 2: case 6: DrawBoxIn(canvas, info.Rect, Color(ktcButtonDisabled)); break;
+    case 3: case 4: DrawBoxIn(canvas, info.Rect, Color(ktcButtonHot)); break;
+    default: DrawFrameRect(canvas, info.Rect, Color(ktcBorder)); break;
+    }
+}
+
+void TTeFlatTheme::DrawHeaderSectionText(TteKind, TCanvas& canvas, const TtePartInfo& info, const TteTextInfo& text,
+                                         const QString&)
+{
+    TteTextInfo moved = text;
+    if (info.State == 4)
+        moved.Rect = OffsetRectBy(moved.Rect, -1, -1);
+    DrawText(canvas, moved);
+}
+
+void TTeFlatTheme::DrawHeaderSectionGlyph(TteKind, TCanvas& canvas, const TtePartInfo& info, const TteGlyphInfo& glyph,
+                                          const QString&)
+{
+    if (glyph.Glyph == nullptr)
+        return;
+    const TRect r = info.State == 4 ? OffsetRectBy(glyph.Rect, -1, -1) : glyph.Rect;
+    glyph.Glyph->Draw(canvas, r);
+}
+
+// Status bar.
+
+bool TTeFlatTheme::IsStatusBarAvailable(TteKind, const QString&) { return true; }
+bool TTeFlatTheme::IsStatusBarTransparent(TteKind, const QString&) { return false; }
+
+TRect TTeFlatTheme::GetStatusBarClientRect(TteKind, const TRect& rect, const QString&)
+{
+    return InsetRect(rect, 5, 2);
+}
+
+void TTeFlatTheme::DrawStatusBar(TteKind, TCanvas& canvas, const TRect& rect, const QString&)
+{
+    FillRectColor(canvas, rect, Color(ktcButtonNormal));
+}
+
+void TTeFlatTheme::DrawStatusPanel(TteKind, TCanvas& canvas, const TteElementInfo& info, const QString&)
+{
+    const TColor face = Color(ktcButtonNormal);
+    const TColor shade = OffsetColorRGB(face, -40);
+    FillRectColor(canvas, info.Rect, face);
+    if (info.State == 3) {
+        const TRect r = OffsetRectBy(InflateRectBy(info.Rect, -5), 3, 3);
+        FillPolygon(canvas, {{r.Right, r.Top - 2}, {r.Right, r.Top}, {r.Left, r.Bottom}, {r.Left - 2, r.Bottom}}, shade);
+        FillPolygon(canvas, {{r.Right, r.Top + 2}, {r.Right, r.Bottom}, {r.Left + 2, r.Bottom}}, shade);
+    } else if (info.State <= 1) {
+        const int x = info.Rect.Right - 2;
+        FillRectColor(canvas, x, info.Rect.Top + 1, x + 1, info.Rect.Bottom - 1, shade);
+    }
+}
+
+void TTeFlatTheme::DrawStatusPanelGlyph(TteKind, TCanvas& canvas, const TteElementInfo&, const TteGlyphInfo& glyph,
+                                        const QString&)
+{
+    if (glyph.Glyph != nullptr)
+        glyph.Glyph->Draw(canvas, glyph.Rect);
+}
+
+// Edit and combo box.
+
+bool TTeFlatTheme::IsEditAvailable(TteKind, const QString&) { return true; }
+bool TTeFlatTheme::IsEditTransparent(TteKind, const QString&) { return false; }
+
+TRect TTeFlatTheme::GetEditClientRect(TteKind, TCanvas&, const TteElementInfo& info, const QString&)
+{
+    return InflateRectBy(info.Rect, -4);
+}
+
+void TTeFlatTheme::DrawEdit(TteKind, TCanvas& canvas, const TteElementInfo& info, const QString&)
+{
+    if (info.State == 6)
+        FillRectColor(canvas, info.Rect, Color(ktcEditSelection));
+    else
+        DrawBoxIn(canvas, info.Rect, Color(ktcEditNormal));
+}
+
+void TTeFlatTheme::DrawEditButton(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
+{
+    // Here Part carries the button's state and State its arrow.
+    TteThemeColor face = ktcButtonNormal;
+    switch (info.Part) {
+    case 1: face = ktcButtonHot; break;
+    case 2: face = ktcButtonPressed; break;
+    case 4: face = ktcButtonDisabled; break;
+    default: break;
+    }
+    DrawBoxIn(canvas, info.Rect, Color(face));
+    if (info.State == 0 || info.State == 3)
+        DrawArrow(canvas, info.Rect, DFCS_SCROLLDOWN, Color(ktcBorder));
+    else if (info.State == 2)
+        DrawArrow(canvas, info.Rect, DFCS_SCROLLUP, Color(ktcBorder));
+}
+
+// Group box.
+
+bool TTeFlatTheme::IsGroupBoxAvailable(TteKind, const QString&) { return true; }
+bool TTeFlatTheme::IsGroupBoxTransparent(TteKind, const QString&) { return true; }
+TRect TTeFlatTheme::GetGroupBoxClientRect(TteKind, const TRect& rect, const QString&) { return InflateRectBy(rect, -6); }
+
+void TTeFlatTheme::DrawGroupBox(TteKind, TCanvas& canvas, const TteGroupBoxInfo& info, const QString&)
+{
+    const int saved = canvas.SaveDC();
+    if (!info.CaptionRect.IsEmpty())
+        canvas.ExcludeClipRect(info.CaptionRect);
+    DrawRoundFrame(canvas, info.Rect, 5, Color(ktcBorder));
+    canvas.RestoreDC(saved);
+}
+
+// Memo and box.
+
+bool TTeFlatTheme::IsMemoAvailable(TteKind, const QString&) { return true; }
+bool TTeFlatTheme::IsMemoTransparent(TteKind, const QString&) { return false; }
+TRect TTeFlatTheme::GetMemoClientRect(TteKind, TCanvas&, const TRect& rect, const QString&) { return rect; }
+
+void TTeFlatTheme::DrawMemo(TteKind, TCanvas& canvas, const TteElementInfo& info, const QString&)
+{
+    DrawBoxIn(canvas, info.Rect, Color(ktcEditNormal));
+}
+
+bool TTeFlatTheme::IsBoxAvailable(TteKind, const QString&) { return true; }
+
+TRect TTeFlatTheme::GetBoxClientRect(TteKind, TCanvas&, const TRect& rect, const QString&)
+{
+    return InflateRectBy(rect, -2);
+}
+
+void TTeFlatTheme::DrawBox(TteKind, TCanvas& canvas, const TteElementInfo& info, const QString&)
+{
+    DrawBoxIn(canvas, info.Rect, Color(ktcButtonNormal));
+}

@@ -1,0 +1,109 @@
+// trackwell-gallery: renders one theme's gallery sheet into a PNG file.
+#include <QGuiApplication>
+#include <QStringList>
+#include <cstdio>
+#include <memory>
+#include <optional>
+
+#include "framework/Exception.h"
+#include "graphics/Bitmap.h"
+#include "graphics/PngWriter.h"
+#include "theme/Theme.h"
+#include "theme/ThemeManager.h"
+#include "themes/BuiltInThemes.h"
+#include "tools/gallery/GallerySheet.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: trackwell-gallery --theme Default|Flat|OfficeXP [--hue N] [--brightness N] --out FILE.png\n";
+
+// A registered kind that needs no data (the abstract theme and the built-in kinds), by kind name
+// (case ignored).
+std::unique_ptr<TteTheme> CreateTheme(const QString& name)
+{
+    for (int i = 0; i < GetThemeClassCount(); ++i) {
+        const TteThemeClass* kind = GetThemeClass(i);
+        const bool needsNoData = kind == &ThemeClassOf<TteTheme>() || kind->GetThemeConfig().BuiltIn;
+        if (needsNoData && name.compare(kind->GetThemeKindName(), Qt::CaseInsensitive) == 0)
+            return kind->Create();
+    }
+    return nullptr;
+}
+
+struct TOptions {
+    QString Theme;
+    int Hue = 0;
+    int Brightness = 0;
+    QString Out;
+};
+
+// Nothing on a usage error (after saying what is wrong).
+std::optional<TOptions> ParseOptions(const QStringList& args)
+{
+    TOptions options;
+    for (int i = 1; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (i + 1 >= args.size()) {
+            std::fprintf(stderr, "%s needs a value\n", qPrintable(arg));
+            return std::nullopt;
+        }
+        const QString value = args[++i];
+        bool number = true;
+        if (arg == QLatin1String("--theme"))
+            options.Theme = value;
+        else if (arg == QLatin1String("--out"))
+            options.Out = value;
+        else if (arg == QLatin1String("--hue"))
+            options.Hue = value.toInt(&number);
+        else if (arg == QLatin1String("--brightness"))
+            options.Brightness = value.toInt(&number);
+        else {
+            std::fprintf(stderr, "unknown option %s\n", qPrintable(arg));
+            return std::nullopt;
+        }
+        if (!number) {
+            std::fprintf(stderr, "%s needs a whole number, not \"%s\"\n", qPrintable(arg), qPrintable(value));
+            return std::nullopt;
+        }
+    }
+    if (options.Theme.isEmpty() || options.Out.isEmpty()) {
+        std::fprintf(stderr, "--theme and --out are required\n");
+        return std::nullopt;
+    }
+    return options;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Headless: the sheet is drawn off screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    const std::optional<TOptions> options = ParseOptions(QCoreApplication::arguments());
+    if (!options) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    RegisterBuiltInThemes();
+    std::unique_ptr<TteTheme> theme = CreateTheme(options->Theme);
+    if (!theme) {
+        std::fprintf(stderr, "unknown theme \"%s\"\n%s", qPrintable(options->Theme), kUsage);
+        return 2;
+    }
+    try {
+        theme->SetDeltas(options->Hue, options->Brightness);
+        TteBitmap sheet;
+        TGallerySheet::Render(*theme, sheet);
+        SaveBitmapToPng(sheet, options->Out);
+    } catch (const Exception& error) {
+        std::fprintf(stderr, "%s\n", qPrintable(error.Message()));
+        return 1;
+    }
+    theme.reset();
+    FinalizeThemeManager();
+    return 0;
+}
