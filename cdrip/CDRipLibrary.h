@@ -3,7 +3,7 @@
 // program sees no drive and no tracks.
 #include <QString>
 
-#include "coder/SharedLibrary.h"
+#include "framework/SharedLibrary.h"
 #include "libs/cdrip/CDRip.h"
 
 class TCDRipLibrary {

@@ -10,7 +10,7 @@
 #include "cdrip/WavHeader.h"
 #include "coder/ChangeFileExt.h"
 #include "coder/LameCoder.h"
-#include "coder/ProcessMessages.h"
+#include "framework/Application.h"
 #include "framework/Stream.h"
 
 void TCDRIP::RipTrack(std::uint16_t trackNum, const QString& fileName)
@@ -125,7 +125,7 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
             const auto percent = static_cast<std::uint16_t>(library.GetPercentCompleted());
             if (onProgress_)
                 onProgress_(this, percent);
-            ProcessMessages();
+            Application->ProcessMessages();
             if (status == CR_RANGE_DONE)
                 break;
         }

@@ -5,7 +5,7 @@
 
 #include "coder/ChangeFileExt.h"
 #include "coder/LameEncLibrary.h"
-#include "coder/ProcessMessages.h"
+#include "framework/Application.h"
 #include "coder/WavLayout.h"
 #include "framework/Stream.h"
 
@@ -209,7 +209,7 @@ bool TLameCoder::ProcessFile(int index)
         position += count;
         if (onProgress_)
             onProgress_(this, static_cast<std::uint16_t>(static_cast<double>(position) / dataLength * 100));
-        ProcessMessages();
+        Application->ProcessMessages();
         if (cancelled_)
             return false;
     }

@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "coder/SharedLibrary.h"
+#include "framework/SharedLibrary.h"
 #include "libs/lame_enc/LameEnc.h"
 
 class TLameEncLibrary {

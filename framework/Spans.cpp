@@ -229,12 +229,12 @@ void LineSpans(TPoint a, TPoint b, TDashState& dash, TSpans& on, TSpans& off)
         int y;
         if (std::abs(dx) >= std::abs(dy)) {
             x = a.X + (dx > 0 ? i : -i);
-            const int num = 2 * i * std::abs(dy) + std::abs(dx) - 1;
-            y = a.Y + (dy >= 0 ? 1 : -1) * (num / (2 * std::abs(dx)));
+            const std::int64_t num = std::int64_t{2} * i * std::abs(dy) + std::abs(dx) - 1;
+            y = a.Y + (dy >= 0 ? 1 : -1) * static_cast<int>(num / (std::int64_t{2} * std::abs(dx)));
         } else {
             y = a.Y + (dy > 0 ? i : -i);
-            const int num = 2 * i * std::abs(dx) + std::abs(dy) - 1;
-            x = a.X + (dx >= 0 ? 1 : -1) * (num / (2 * std::abs(dy)));
+            const std::int64_t num = std::int64_t{2} * i * std::abs(dx) + std::abs(dy) - 1;
+            x = a.X + (dx >= 0 ? 1 : -1) * static_cast<int>(num / (std::int64_t{2} * std::abs(dy)));
         }
         TSpans& target = dash.Next() ? on : off;
         if (!target.empty() && target.back().Y == y && target.back().X2 == x)

@@ -1,4 +1,4 @@
-#include "coder/SharedLibrary.h"
+#include "framework/SharedLibrary.h"
 
 #include <QCoreApplication>
 #include <dlfcn.h>

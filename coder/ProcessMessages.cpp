@@ -1,9 +1,0 @@
-#include "coder/ProcessMessages.h"
-
-#include <QCoreApplication>
-
-void ProcessMessages()
-{
-    if (QCoreApplication::instance() != nullptr)
-        QCoreApplication::processEvents();
-}
