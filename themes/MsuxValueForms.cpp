@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/Convert.h"
+#include "framework/Font.h"
 #include "graphics/Tokens.h"
 
 namespace {
@@ -124,4 +125,19 @@ QString ResourceImageName(const QString& imageFileValue)
             name[i] = u'_';
     }
     return name.trimmed();
+}
+
+void MsuxFont(const QString& value, TFont& font)
+{
+    static const QString comma = QStringLiteral(",");
+    QString rest = value.trimmed();
+    const QString face = ExtractTokenBy(rest, comma);
+    const int size = StrToInt(ExtractTokenBy(rest, comma));
+    TFontStyles style;
+    for (TFontStyle s : {TFontStyle::fsBold, TFontStyle::fsItalic, TFontStyle::fsUnderline, TFontStyle::fsStrikeOut})
+        if (!ExtractTokenBy(rest, comma).isEmpty())
+            style.Include(s);
+    font.SetName(face);
+    font.SetSize(size);
+    font.SetStyle(style);
 }

@@ -6,6 +6,8 @@
 #include "framework/Colors.h"
 #include "framework/Types.h"
 
+class TFont;
+
 // "r g b" (any token delimiter); a missing or non-numeric part counts as 0, each part is kept to 0..255.
 TColor MsuxColor(const QString& value);
 // "true", "1" or "yes", without regard to case.
@@ -24,6 +26,10 @@ std::uint8_t MsuxContentAlignment(const QString& value);
 std::uint8_t MsuxTextShadowType(const QString& value);
 std::uint8_t MsuxImageLayout(const QString& value);
 std::uint8_t MsuxGlyphType(const QString& value);
+
+// "face, size[, bold[, italic[, underline[, strikeout]]]]": a non-empty style field sets that style.
+// Raises EConvertError when the size is not a number.
+void MsuxFont(const QString& value, TFont& font);
 
 // The bitmap name of an image file value: "\" and the dot before a "b" extension become "_".
 QString ResourceImageName(const QString& imageFileValue);

@@ -363,3 +363,50 @@ TEST(MsuxThemeObject, FillAndBorderBackgrounds)
         EXPECT_EQ(untouched.bitmap.GetPixel(2, 2), kBack);
     }
 }
+
+TEST(MsuxThemeObject, OpaqueImagesCopyEvenKeyAndAlphaPixels)
+{
+    TStyle style;
+    auto half = MakeBitmap(QStringLiteral("HALF_BMP"), 2, 2, 0x80FF0000);
+    half->SetAlphaBlend(true);
+    style.bitmaps.Add(std::move(half));
+    const auto object = style.Element({"ImageFile = half.bmp", "SizingType = truesize"});
+    ASSERT_TRUE(object->DrawTransparent);
+    object->DrawTransparent = false;
+    TSurface surface(2, 2);
+    object->Draw(surface.bitmap.Canvas(), Rect(0, 0, 2, 2), 1, {});
+    EXPECT_EQ(surface.bitmap.GetPixel(0, 0), 0x80FF0000u);
+    // The shared bitmap keeps its own flags for other sections.
+    EXPECT_TRUE(style.bitmaps.FindBitmap(QStringLiteral("HALF_BMP"))->AlphaBlend());
+}
+
+TEST(MsuxThemeObject, SizeSelectedImagesAndGlyphs)
+{
+    TStyle style;
+    style.bitmaps.Add(MakeBitmap(QStringLiteral("SMALL_BMP"), 2, 2, 0xFF0000AA));
+    style.bitmaps.Add(MakeBitmap(QStringLiteral("LARGE_BMP"), 6, 6, 0xFF0000BB));
+    // The image that is narrower than the room left by the content margins wins, the later one first.
+    struct {
+        int width;
+        TteColor centre;
+    } const cases[] = {{5, 0xFF0000AA}, {10, 0xFF0000BB}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.width);
+        const auto object = style.Element({"ImageFile1 = small.bmp", "ImageFile2 = large.bmp", "ImageSelectType = dpi",
+                                           "ContentMargins = 1, 1, 0, 0", "SizingType = truesize"});
+        TSurface surface(10, 10);
+        object->Draw(surface.bitmap.Canvas(), Rect(0, 0, c.width, 10), 1, {});
+        EXPECT_EQ(surface.bitmap.GetPixel(c.width / 2, 5), c.centre);
+    }
+
+    // An image glyph: the background fill, then the glyph frame unscaled in the middle.
+    const auto glyph = style.Element({"FillColor = 0 255 0", "GlyphType = imageglyph",
+                                      "GlyphImageFile = brushed\\frames.bmp", "ImageCount = 5", "ImageLayout = vertical"});
+    TSurface surface(8, 8);
+    glyph->Draw(surface.bitmap.Canvas(), Rect(0, 0, 8, 8), 4, {});
+    EXPECT_EQ(glyph->BgType, TmsuxThemeObject::kbgFill);
+    EXPECT_EQ(surface.bitmap.GetPixel(0, 0) & 0x00FFFFFF, 0x0000FF00u);
+    EXPECT_EQ(surface.bitmap.GetPixel(2, 2), FrameColour(4));
+    EXPECT_EQ(surface.bitmap.GetPixel(5, 5), FrameColour(4));
+    EXPECT_EQ(surface.bitmap.GetPixel(6, 6) & 0x00FFFFFF, 0x0000FF00u);
+}

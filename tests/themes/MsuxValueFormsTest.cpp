@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/Exception.h"
+#include "framework/Font.h"
 #include "themes/MsuxValueForms.h"
 
 TEST(MsuxValueForms, Colours)
@@ -63,4 +64,26 @@ TEST(MsuxValueForms, ResourceImageNames)
                        {" dir\\a.b.bmp ", "dir_a_b_bmp"}, {"a.bb", "a_bb"}};
     for (const auto& c : cases)
         EXPECT_EQ(ResourceImageName(QLatin1String(c.value)), QLatin1String(c.expected)) << c.value;
+}
+
+TEST(MsuxValueForms, Fonts)
+{
+    struct {
+        const char* text;
+        const char* face;
+        int size;
+        TFontStyles style;
+    } const cases[] = {{"Lucida Grande, 9", "Lucida Grande", 9, {}},
+                       {"Tahoma, 8, bold", "Tahoma", 8, {TFontStyle::fsBold}},
+                       {"Tahoma, 8, , italic, , strike", "Tahoma", 8, {TFontStyle::fsItalic, TFontStyle::fsStrikeOut}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        TFont font;
+        MsuxFont(QLatin1String(c.text), font);
+        EXPECT_EQ(font.Name(), QLatin1String(c.face));
+        EXPECT_EQ(font.Size(), c.size);
+        EXPECT_TRUE(font.Style() == c.style);
+    }
+    TFont font;
+    EXPECT_THROW(MsuxFont(QStringLiteral("Tahoma, big"), font), EConvertError);
 }
