@@ -1,0 +1,392 @@
+#include "themes/MsuxThemeObject.h"
+
+#include <algorithm>
+
+#include "framework/Canvas.h"
+#include "framework/IniFile.h"
+#include "framework/StringList.h"
+#include "graphics/Bitmap.h"
+#include "graphics/BitmapList.h"
+#include "graphics/CanvasDraw.h"
+#include "graphics/Pixel.h"
+#include "graphics/RectUtils.h"
+#include "themes/MsuxBitmapSource.h"
+#include "themes/MsuxValueForms.h"
+
+namespace {
+
+bool Meets(const TRect& a, const TRect& b)
+{
+    return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}
+
+// A part with a non-empty clip rectangle that it misses is not drawn.
+bool Clipped(const TRect& part, const TRect& clipRect)
+{
+    return !clipRect.IsEmpty() && !Meets(part, clipRect);
+}
+
+// A part cut down to no width or height still shows one pixel row or column of its edge.
+void Widen(TRect& part, const TRect& whole)
+{
+    if (part.Width() == 0) {
+        if (part.Right < whole.Right)
+            ++part.Right;
+        else if (part.Left > whole.Left)
+            --part.Left;
+    }
+    if (part.Height() == 0) {
+        if (part.Bottom < whole.Bottom)
+            ++part.Bottom;
+        else if (part.Top > whole.Top)
+            --part.Top;
+    }
+}
+
+struct TNineParts {
+    TRect centre, left, top, right, bottom;
+};
+
+TNineParts CutParts(const TRect& whole, const TRect& m)
+{
+    const TRect inner{whole.Left + m.Left, whole.Top + m.Top, whole.Right - m.Right, whole.Bottom - m.Bottom};
+    TNineParts p{inner,
+                 {whole.Left, inner.Top, inner.Left, inner.Bottom},
+                 {inner.Left, whole.Top, inner.Right, inner.Top},
+                 {inner.Right, inner.Top, whole.Right, inner.Bottom},
+                 {inner.Left, inner.Bottom, inner.Right, whole.Bottom}};
+    for (TRect* part : {&p.centre, &p.left, &p.top, &p.right, &p.bottom})
+        Widen(*part, whole);
+    return p;
+}
+
+// Keeps the bitmap's drawing flags as they were, whatever the drawing in between does.
+class TFlagsGuard {
+public:
+    explicit TFlagsGuard(TteBitmap& bitmap)
+        : bitmap_(bitmap), alphaBlend_(bitmap.AlphaBlend()), transparent_(bitmap.Transparent()) {}
+    ~TFlagsGuard()
+    {
+        bitmap_.SetAlphaBlend(alphaBlend_);
+        bitmap_.SetTransparent(transparent_);
+    }
+    TFlagsGuard(const TFlagsGuard&) = delete;
+    TFlagsGuard& operator=(const TFlagsGuard&) = delete;
+
+private:
+    TteBitmap& bitmap_;
+    bool alphaBlend_;
+    bool transparent_;
+};
+
+}  // namespace
+
+TmsuxThemeObject::TmsuxThemeObject() : TComponent(nullptr) {}
+
+TmsuxThemeObject::TmsuxThemeObject(const TMemIniFile& ini, const QString& sectionName, TteBitmapList* bitmaps,
+                                   TmsuxBitmapSource* theme)
+    : TmsuxThemeObject()
+{
+    Theme = theme;
+    Bitmaps = bitmaps;
+    LoadSection(ini, sectionName);
+}
+
+TmsuxThemeObject::~TmsuxThemeObject() = default;
+
+void TmsuxThemeObject::Loaded()
+{
+    TComponent::Loaded();
+    for (TteBitmapLink* link : {&ImageFile, &ImageFile1, &ImageFile2, &ImageFile3, &GlyphImageFile}) {
+        if (link->Name().isEmpty())
+            continue;
+        const auto fresh = Bitmaps != nullptr ? Bitmaps->GetLink(link->Name(), link->Rect()) : nullptr;
+        if (fresh != nullptr)
+            link->Assign(fresh.get());
+        else
+            link->SetBitmap(nullptr);
+    }
+}
+
+void TmsuxThemeObject::LoadSection(const TMemIniFile& ini, const QString& sectionName)
+{
+    SectionName = sectionName;
+    TStringList lines;
+    ini.ReadSectionValues(sectionName, lines);
+    // Walking the lines (not looking keys up) lets a repeated key's later value win.
+    for (int i = 0; i < lines.Count(); ++i)
+        if (lines.Strings(i).contains(u'='))
+            SetProp(lines.Names(i).trimmed(), lines.ValueFromIndex(i).trimmed());
+    SettleTransparency();
+}
+
+void TmsuxThemeObject::SettleTransparency()
+{
+    const TteColor key = ColorToPixel(TransparentColor);
+    if (ImageFile.Valid()) {
+        TteBitmap& bitmap = *ImageFile.Bitmap();
+        if (!bitmap.Transparent())
+            bitmap.SetTransparentColor(key);
+        if (bitmap.Transparent())
+            Transparent = DrawTransparent = true;
+        if (bitmap.AlphaBlend())
+            DrawTransparent = true;
+    }
+    if (GlyphTransparent) {
+        for (TteBitmapLink* link : {&GlyphImageFile, &ImageFile1, &ImageFile2, &ImageFile3})
+            if (link->Valid() && !link->Bitmap()->Transparent())
+                link->Bitmap()->SetTransparentColor(key);
+        return;
+    }
+    for (TteBitmapLink* link : {&ImageFile1, &ImageFile2, &ImageFile3}) {
+        if (!link->Valid() || link->Bitmap()->Transparent())
+            continue;
+        link->Bitmap()->SetTransparentColor(key);
+        if (link->Bitmap()->Transparent())
+            Transparent = DrawTransparent = true;
+    }
+}
+
+void TmsuxThemeObject::SetProp(const QString& name, const QString& value)
+{
+    const QString key = name.toLower();
+    QString recorded = value;
+    if (key == u"bgtype")
+        BgType = MsuxBgType(value);
+    else if (key == u"fillcolorhint")
+        FillColorHint = MsuxColor(value);
+    else if (key == u"fillcolor")
+        FillColor = MsuxColor(value);
+    else if (key == u"textcolor")
+        TextColor = MsuxColor(value);
+    else if (key == u"bordercolor")
+        BorderColor = MsuxColor(value);
+    else if (key == u"transparentcolor")
+        TransparentColor = MsuxColor(value);
+    else if (key == u"transparent")
+        Transparent = MsuxBoolean(value);
+    else if (key == u"bordersize")
+        BorderSize = MsuxInteger(value);
+    else if (key == u"imageselecttype")
+        ImageSelectType = MsuxImageSelectType(value);
+    else if (key == u"imagefile")
+        recorded = SetImage(ImageFile, value, true);
+    else if (key == u"imagefile1")
+        recorded = SetImage(ImageFile1, value, true);
+    else if (key == u"imagefile2")
+        recorded = SetImage(ImageFile2, value, true);
+    else if (key == u"imagefile3")
+        recorded = SetImage(ImageFile3, value, true);
+    else if (key == u"imagecount")
+        ImageCount = MsuxInteger(value);
+    else if (key == u"imagelayout")
+        ImageLayout = MsuxImageLayout(value);
+    else if (key == u"sizingtype")
+        SizingType = MsuxSizingType(value);
+    else if (key == u"sizingmargins")
+        SizingMargins = MsuxMargins(value);
+    else if (key == u"glyphtransparent")
+        GlyphTransparent = MsuxBoolean(value);
+    else if (key == u"glyphtype")
+        GlyphType = MsuxGlyphType(value);
+    else if (key == u"glyphimagefile")
+        recorded = SetImage(GlyphImageFile, value, false);
+    else if (key == u"contentalignment")
+        ContentAlignment = MsuxContentAlignment(value);
+    else if (key == u"contentmargins")
+        ContentMargins = MsuxMargins(value);
+    else if (key == u"captionmargins")
+        CaptionMargins = MsuxMargins(value);
+    else if (key == u"textshadowtype")
+        TextShadowType = MsuxTextShadowType(value);
+    else if (key == u"textshadowcolor")
+        TextShadowColor = MsuxColor(value);
+    else if (key == u"textshadowoffset")
+        TextShadowOffset = MsuxPoint(value);
+    RecordProp(key, recorded);
+}
+
+QString TmsuxThemeObject::SetImage(TteBitmapLink& link, const QString& value, bool background)
+{
+    const QString imageName = ResourceImageName(value);
+    if (Theme != nullptr)
+        Theme->EnsureBitmap(imageName);
+    link.SetName(imageName);
+    const TteBitmap* bitmap = Bitmaps != nullptr ? Bitmaps->FindBitmap(imageName) : nullptr;
+    link.SetRect(bitmap != nullptr ? bitmap->BoundsRect() : TRect{});
+    Loaded();
+    if (background) {
+        BgType = kbgImage;
+        if (bitmap != nullptr && (bitmap->AlphaBlend() || bitmap->Transparent()))
+            DrawTransparent = Transparent = true;
+    }
+    return imageName;
+}
+
+void TmsuxThemeObject::RecordProp(const QString& key, const QString& value)
+{
+    if (TmsuxObjectProp* prop = FindProp(key)) {
+        prop->SetValue(value);
+        return;
+    }
+    props_.push_back(std::make_unique<TmsuxObjectProp>(key, value));
+}
+
+TmsuxObjectProp* TmsuxThemeObject::FindProp(const QString& name) const
+{
+    for (const auto& prop : props_)
+        if (prop->Name().compare(name, Qt::CaseInsensitive) == 0)
+            return prop.get();
+    return nullptr;
+}
+
+TteBitmapLink* TmsuxThemeObject::ImageBySize(const TRect& rect)
+{
+    TteBitmapLink* chosen = &ImageFile1;
+    const int room = rect.Width() - ContentMargins.Left - ContentMargins.Right;
+    for (TteBitmapLink* link : {&ImageFile2, &ImageFile3})
+        if (link->Valid() && link->Bitmap()->Width() < room)
+            chosen = link;
+    return chosen;
+}
+
+void TmsuxThemeObject::SelectFrame(TteBitmapLink& link, int imageIndex) const
+{
+    if (ImageCount <= 0 || imageIndex <= 0)
+        return;
+    const int k = std::min(imageIndex, ImageCount);
+    const int width = link.Bitmap()->Width(), height = link.Bitmap()->Height();
+    if (ImageLayout == 1) {
+        const int frame = width / ImageCount;
+        link.SetRect({(k - 1) * frame, 0, k * frame, height});
+    } else {
+        const int frame = height / ImageCount;
+        link.SetRect({0, (k - 1) * frame, width, k * frame});
+    }
+}
+
+void TmsuxThemeObject::Draw(TCanvas& canvas, const TRect& rect, int imageIndex, const TRect& clipRect)
+{
+    switch (BgType) {
+    case kbgFill:
+        // A section without a fill colour leaves the background as it is.
+        if (FillColor != clNone)
+            FillRectColor(canvas, rect, FillColor);
+        DrawGlyph(canvas, rect, imageIndex, clipRect);
+        break;
+    case kbgBorderFill: {
+        TRect inner = rect;
+        for (int i = 0; i < BorderSize && !inner.IsEmpty(); ++i) {
+            DrawFrameRect(canvas, inner, BorderColor);
+            inner = InflateRectBy(inner, -1);
+        }
+        if (FillColor != clNone && !inner.IsEmpty())
+            FillRectColor(canvas, inner, FillColor);
+        DrawGlyph(canvas, rect, imageIndex, clipRect);
+        break;
+    }
+    case kbgImage:
+        DrawImage(canvas, rect, imageIndex, clipRect);
+        break;
+    default:
+        break;
+    }
+}
+
+void TmsuxThemeObject::DrawImage(TCanvas& canvas, const TRect& rect, int imageIndex, const TRect& clipRect)
+{
+    TteBitmapLink* link = ImageSelectType == 1 && GlyphType != 1 ? ImageBySize(rect) : &ImageFile;
+    if (!link->Valid())
+        return;
+    SelectFrame(*link, imageIndex);
+    TteBitmap& bitmap = *link->Bitmap();
+    {
+        const TFlagsGuard guard(bitmap);
+        if (!DrawTransparent) {
+            bitmap.SetAlphaBlend(false);
+            bitmap.SetTransparent(false);
+        }
+        const TRect src = link->Rect();
+        switch (SizingType) {
+        case kstTile:
+            DrawNineParts(canvas, bitmap, rect, src, false, false, clipRect);
+            break;
+        case kstStretch:
+            DrawNineParts(canvas, bitmap, rect, src, true, true, clipRect);
+            break;
+        case kstBorderTileClientStretch:
+            DrawNineParts(canvas, bitmap, rect, src, true, false, clipRect);
+            break;
+        case kstBorderStretchClientTile:
+            DrawNineParts(canvas, bitmap, rect, src, false, true, clipRect);
+            break;
+        case kstTrueSize: {
+            const TRect dest = CenterRect(src, rect);
+            if (!Clipped(dest, clipRect))
+                bitmap.Draw(canvas, dest.Left, dest.Top, src);
+            break;
+        }
+        default:
+            // Tiling along one axis only is recognised but has no drawing of its own yet.
+            break;
+        }
+    }
+    LastImage = link;
+    DrawGlyph(canvas, rect, imageIndex, clipRect);
+}
+
+void TmsuxThemeObject::DrawNineParts(TCanvas& canvas, const TteBitmap& bitmap, const TRect& rect, const TRect& src,
+                                     bool stretchCentre, bool stretchBands, const TRect& clipRect) const
+{
+    const TRect& m = SizingMargins;
+    const TNineParts d = CutParts(rect, m);
+    const TNineParts s = CutParts(src, m);
+    // A destination smaller than the margins turns parts inside out; they have nothing to show.
+    const auto part = [&](const TRect& dest, const TRect& from, bool stretch) {
+        if (Clipped(dest, clipRect) || dest.IsEmpty() || from.IsEmpty())
+            return;
+        if (stretch)
+            bitmap.Draw(canvas, dest, from);
+        else
+            bitmap.Tile(canvas, dest, from);
+    };
+    part(d.centre, s.centre, stretchCentre);
+    part(d.top, s.top, stretchBands);
+    part(d.bottom, s.bottom, stretchBands);
+    part(d.left, s.left, stretchBands);
+    part(d.right, s.right, stretchBands);
+
+    const auto corner = [&](int x, int y, const TRect& from) {
+        if (!from.IsEmpty())
+            bitmap.Draw(canvas, x, y, from);
+    };
+    const int rightX = rect.Left + rect.Width() - m.Right;
+    const int bottomY = rect.Top + rect.Height() - m.Bottom;
+    corner(rect.Left, rect.Top, {src.Left, src.Top, src.Left + m.Left, src.Top + m.Top});
+    corner(rightX, rect.Top, {src.Right - m.Right, src.Top, src.Right, src.Top + m.Top});
+    corner(rect.Left, bottomY, {src.Left, src.Bottom - m.Bottom, src.Left + m.Left, src.Bottom});
+    corner(rightX, bottomY, {src.Right - m.Right, src.Bottom - m.Bottom, src.Right, src.Bottom});
+}
+
+void TmsuxThemeObject::DrawGlyph(TCanvas& canvas, const TRect& rect, int imageIndex, const TRect& clipRect)
+{
+    if (GlyphType != 1)
+        return;
+    DrawCentredFrame(canvas, GlyphImageFile, rect, imageIndex, clipRect);
+    if (ImageSelectType == 1 || ImageSelectType == 2)
+        DrawCentredFrame(canvas, *ImageBySize(rect), rect, imageIndex, clipRect);
+}
+
+void TmsuxThemeObject::DrawCentredFrame(TCanvas& canvas, TteBitmapLink& link, const TRect& rect, int imageIndex,
+                                        const TRect& clipRect)
+{
+    if (!link.Valid() || ImageCount <= 0 || imageIndex <= 0)
+        return;
+    SelectFrame(link, imageIndex);
+    TteBitmap& bitmap = *link.Bitmap();
+    if (GlyphTransparent)
+        bitmap.SetAlphaBlend(true);
+    const TRect dest = CenterRect(link.Rect(), rect);
+    if (!Clipped(dest, clipRect))
+        bitmap.Draw(canvas, dest.Left, dest.Top, link.Rect());
+}
