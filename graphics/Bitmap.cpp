@@ -182,7 +182,8 @@ void TteBitmap::SetTransparentColor(TteColor color)
     }
 }
 
-void TteBitmap::ChangeBrightness(int delta)
+// Shifts the colour of every pixel that shows, keeping its alpha.
+void TteBitmap::ShiftColours(TteColor (*shift)(TteColor, int), int delta)
 {
     if (delta == 0 || bits_ == nullptr)
         return;
@@ -190,18 +191,17 @@ void TteBitmap::ChangeBrightness(int delta)
     TteColor* end = p + static_cast<std::size_t>(width_) * height_;
     for (; p != end; ++p)
         if (AlphaOf(*p) != 0)
-            *p = (BrightnessShiftPixel(*p, delta) & kRgbMask) | (*p & 0xFF000000u);
+            *p = (shift(*p, delta) & kRgbMask) | (*p & 0xFF000000u);
+}
+
+void TteBitmap::ChangeBrightness(int delta)
+{
+    ShiftColours(BrightnessShiftPixel, delta);
 }
 
 void TteBitmap::ChangeHue(int delta)
 {
-    if (delta == 0 || bits_ == nullptr)
-        return;
-    TteColor* p = bits_.get();
-    TteColor* end = p + static_cast<std::size_t>(width_) * height_;
-    for (; p != end; ++p)
-        if (AlphaOf(*p) != 0)
-            *p = (HueShiftPixel(*p, delta) & kRgbMask) | (*p & 0xFF000000u);
+    ShiftColours(HueShiftPixel, delta);
 }
 
 void TteBitmap::FlipVertical()

@@ -136,6 +136,7 @@ public:
     static constexpr long long kMaxPixels = 1LL << 28;
 
 private:
+    void ShiftColours(TteColor (*shift)(TteColor, int), int delta);
     struct TFreeDeleter {
         void operator()(TteColor* p) const;
     };
