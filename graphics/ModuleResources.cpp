@@ -247,6 +247,16 @@ std::vector<TResourceId> TModuleResources::Types() const
     return result;
 }
 
+std::vector<TResourceId> TModuleResources::Names(const TResourceId& type) const
+{
+    std::vector<TResourceId> result;
+    for (const TTypeEntry& t : types_)
+        if (t.id.Matches(type))
+            for (const TNameEntry& n : t.names)
+                result.push_back(n.id);
+    return result;
+}
+
 std::optional<QByteArray> TModuleResources::Find(const TResourceId& type, const TResourceId& name) const
 {
     for (const TTypeEntry& t : types_) {

@@ -48,6 +48,8 @@ public:
 
     // The types in directory order.
     std::vector<TResourceId> Types() const;
+    // The names of a type in directory order (those that have a language); none for an absent type.
+    std::vector<TResourceId> Names(const TResourceId& type) const;
     // The bytes of the resource's first language; nothing when there is no such resource.
     std::optional<QByteArray> Find(const TResourceId& type, const TResourceId& name) const;
     // The string with this id from the string tables; nothing when its block is absent.

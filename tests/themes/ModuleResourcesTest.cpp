@@ -69,6 +69,10 @@ TEST_P(ModuleResourcesFormats, FindsResourcesByNameAndNumber)
     for (const TResourceId& id : module.Types())
         types.push_back(id.IsName() ? id.Name() : QString::number(id.Number()));
     EXPECT_EQ(types, (std::vector<QString>{"TEXTFILE", "COLORNAMES", "6", "2"}));
+    const std::vector<TResourceId> bitmaps = module.Names(kResourceBitmap);
+    ASSERT_EQ(bitmaps.size(), 2u);
+    EXPECT_EQ(bitmaps[0].Name(), "BLUE_BUTTON_BMP");
+    EXPECT_EQ(bitmaps[1].Number(), 7);
 
     // Names are compared without regard to case; a number never matches a name.
     const auto text = module.Find("textfile", "Normal_Ini");
@@ -290,4 +294,31 @@ TEST(ModuleResources, WideStringRuns)
     EXPECT_EQ(ReadWideStringRun(WideRun({"a", "bc"}) + Utf16Bytes("ignored")), (QStringList{"a", "bc"}));
     EXPECT_EQ(ReadWideStringRun(Utf16Bytes("open") + QByteArray(1, 'x')), QStringList{"open"});
     EXPECT_TRUE(ReadWideStringRun({}).isEmpty());
+}
+
+// The fuzz target's seeds are these modules and a bare bitmap; TRACKWELL_UPDATE_GOLDEN=1 writes them anew.
+TEST(ModuleResources, FuzzSeedsAreTheBuiltModules)
+{
+    const QDir corpus(QStringLiteral(TRACKWELL_TEST_SOURCE_DIR "/fuzz/corpus/module_resources"));
+    const struct {
+        const char* file;
+        QByteArray built;
+    } seeds[] = {
+        {"sample_pe32", BuildModule(SampleResources()).bytes},
+        {"sample_pe32plus", BuildModule(SampleResources(), true).bytes},
+        {"bitmap_24", Dib24()},
+    };
+    for (const auto& seed : seeds) {
+        SCOPED_TRACE(seed.file);
+        const QByteArray& built = seed.built;
+        QFile file(corpus.filePath(seed.file));
+        if (qEnvironmentVariableIsSet("TRACKWELL_UPDATE_GOLDEN")) {
+            QDir().mkpath(corpus.path());
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(built);
+            continue;
+        }
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), built);
+    }
 }
