@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <map>
 
 #include "graphics/Dib.h"
 
@@ -127,13 +128,19 @@ public:
     }
 
 private:
-    QString Name(std::uint32_t offset) const
+    // Entries may share one name string; they share its text too, so a file cannot make the walk
+    // hold many copies of a long name.
+    QString Name(std::uint32_t offset)
     {
+        const auto known = names_.find(offset);
+        if (known != names_.end())
+            return known->second;
         const std::uint32_t length = bytes_.U16(offset, "resource name out of range");
         bytes_.Check(qint64(offset) + 2, qint64(length) * 2, "resource name out of range");
         QString name(static_cast<qsizetype>(length), Qt::Uninitialized);
         for (std::uint32_t i = 0; i < length; ++i)
             name[i] = QChar(static_cast<char16_t>(bytes_.U16(qint64(offset) + 2 + 2 * qint64(i), "resource name out of range")));
+        names_.emplace(offset, name);
         return name;
     }
 
@@ -141,6 +148,7 @@ private:
     const std::vector<TSection>& sections_;
     TBytes bytes_;
     qint64 visited_ = 0;
+    std::map<std::uint32_t, QString> names_;
 };
 
 }  // namespace
