@@ -290,8 +290,12 @@ std::optional<QString> TModuleResources::FindString(int id) const
     for (int index = 0;; ++index) {
         const std::uint32_t length = bytes.U16(at, "string table out of range");
         bytes.Check(at + 2, qint64(length) * 2, "string table out of range");
-        if (index == id % 16)
-            return QString::fromUtf16(reinterpret_cast<const char16_t*>(block->constData() + at + 2), length);
+        if (index == id % 16) {
+            QString text(static_cast<qsizetype>(length), Qt::Uninitialized);
+            for (std::uint32_t i = 0; i < length; ++i)
+                text[i] = QChar(static_cast<char16_t>(bytes.U16(at + 2 + 2 * qint64(i), "string table out of range")));
+            return text;
+        }
         at += 2 + qint64(length) * 2;
     }
 }
