@@ -322,3 +322,11 @@ TEST(ModuleResources, FuzzSeedsAreTheBuiltModules)
         EXPECT_EQ(file.readAll(), built);
     }
 }
+
+TEST(ModuleResources, CutStringBlockRaises)
+{
+    // The first string claims five characters that the block does not hold.
+    const TModuleResources module(BuildModule({{kResourceString, 1, QByteArray("\x05\x00", 2)}}).bytes);
+    EXPECT_THROW(module.FindString(0), EModuleError);
+    EXPECT_THROW(module.FindString(3), EModuleError);
+}
