@@ -1,0 +1,385 @@
+// The visual-style theme: kind, packed stream, element objects and the tables filled from the style.
+#include "themes/MsStylesTheme.h"
+
+#include <QtEndian>
+#include <cstring>
+
+#include "framework/Font.h"
+#include "framework/IniFile.h"
+#include "framework/Stream.h"
+#include "framework/StringList.h"
+#include "graphics/Bitmap.h"
+#include "graphics/BitmapList.h"
+#include "graphics/Pixel.h"
+#include "graphics/StoredString.h"
+#include "graphics/ZlibCompression.h"
+#include "graphics/ZlibDecompression.h"
+#include "theme/ThemeColors.h"
+#include "theme/ThemeFonts.h"
+#include "theme/ThemeSysColors.h"
+#include "themes/MsuxThemeObject.h"
+#include "themes/MsuxValueForms.h"
+
+namespace {
+
+const QString kSysMetrics = QStringLiteral("SysMetrics");
+
+// The smallest bitmap record: empty name, width, height, the name again, two flag bytes.
+constexpr std::int64_t kMinBitmapRecord = 4 + 4 + 4 + 4 + 1 + 1;
+
+qint32 ReadInt32(TStream& stream)
+{
+    unsigned char raw[4];
+    stream.ReadBuffer(raw, 4);
+    return qFromLittleEndian<qint32>(raw);
+}
+
+void WriteInt32(TStream& stream, qint32 value)
+{
+    unsigned char raw[4];
+    qToLittleEndian<qint32>(value, raw);
+    stream.WriteBuffer(raw, 4);
+}
+
+bool ReadFlag(TStream& stream)
+{
+    char flag = 0;
+    stream.ReadBuffer(&flag, 1);
+    return flag != 0;
+}
+
+void WriteFlag(TStream& stream, bool value)
+{
+    const char flag = value ? 1 : 0;
+    stream.WriteBuffer(&flag, 1);
+}
+
+// The whole inflated body; reading it to its end lets zlib verify the checksum before anything is used.
+void Inflate(TStream& source, TMemoryStream& body)
+{
+    char buffer[65536];
+    try {
+        TDecompressionStream inflater(source);
+        for (std::int64_t got; (got = inflater.Read(buffer, sizeof buffer)) > 0;)
+            body.WriteBuffer(buffer, got);
+        inflater.SkipToEnd();
+    } catch (const EDecompressionError& error) {
+        throw EDecompressionError(QStringLiteral("Damaged visual style data: the compressed body is invalid (%1)")
+                                      .arg(error.Message()));
+    }
+    body.Seek(0, TSeekOrigin::soBeginning);
+}
+
+}  // namespace
+
+TTeThemeMsStyles::TTeThemeMsStyles()
+    : ini_(std::make_unique<TMemIniFile>()),
+      bitmaps_(std::make_unique<TteBitmapList>()),
+      packedCache_(std::make_unique<TMemoryStream>()),
+      msgBoxFont_(std::make_unique<TFont>())
+{
+    // The base constructor could only reach the abstract tables.
+    Changed();
+}
+
+TTeThemeMsStyles::~TTeThemeMsStyles()
+{
+    // The element objects hold links into the bitmaps.
+    elements_.clear();
+}
+
+const TteThemeClass& TTeThemeMsStyles::ThemeClass() const { return ThemeClassOf<TTeThemeMsStyles>(); }
+
+QString TTeThemeMsStyles::GetThemeKindName() { return QStringLiteral("Microsoft msstyles"); }
+
+TteThemeConfig TTeThemeMsStyles::GetThemeConfig()
+{
+    TteThemeConfig config;
+    config.CanSave = true;
+    config.CanLoadStream = true;
+    config.Filter = GetThemeKindName() + QStringLiteral(" (*.msstyles)|*.msstyles|") +
+                    QStringLiteral("RorezAzizad themes (*.theme)|*.theme");
+    config.DefaultExt = QStringLiteral("msstyles");
+    return config;
+}
+
+bool TTeThemeMsStyles::IsValidStream(TStream& stream)
+{
+    char magic[sizeof kMagic];
+    return stream.Read(magic, sizeof magic) == sizeof magic && std::memcmp(magic, kMagic, sizeof magic) == 0;
+}
+
+bool TTeThemeMsStyles::LoadFromStream(TStream& stream)
+{
+    LoadPacked(stream);
+    packedCache_->Clear();
+    Changed();
+    return true;
+}
+
+bool TTeThemeMsStyles::SaveToStream(TStream& stream)
+{
+    SavePacked(stream);
+    return true;
+}
+
+void TTeThemeMsStyles::Assign(const TPersistent* source)
+{
+    TteTheme::Assign(source);
+    auto* other = dynamic_cast<const TTeThemeMsStyles*>(source);
+    if (other == nullptr || other == this)
+        return;
+    TMemoryStream packed;
+    const_cast<TTeThemeMsStyles*>(other)->SavePacked(packed);
+    packed.Seek(0, TSeekOrigin::soBeginning);
+    LoadPacked(packed);
+    packedCache_->Clear();
+    Changed();
+}
+
+void TTeThemeMsStyles::Changed()
+{
+    BuildObjects();
+    TteTheme::Changed();
+}
+
+void TTeThemeMsStyles::LoadPacked(TStream& stream)
+{
+    if (!IsValidStream(stream))
+        return;
+    TMemoryStream body;
+    Inflate(stream, body);
+
+    // Everything is read into locals first, so damaged data leaves the theme as it was.
+    QString name;
+    QString iniText;
+    auto bitmaps = std::make_unique<TteBitmapList>();
+    int index = -1;
+    try {
+        name = ReadStoredString(body);
+        iniText = ReadStoredString(body);
+        const qint32 count = ReadInt32(body);
+        if (count > 0 && count > (body.Size() - body.Position()) / kMinBitmapRecord)
+            throw EReadError(QStringLiteral("Damaged visual style data: %1 bitmaps cannot fit in the data").arg(count));
+        for (index = 0; index < count; ++index) {
+            auto bitmap = std::make_unique<TteBitmap>();
+            bitmap->LoadFromStream(body);
+            bitmap->SetName(ReadStoredString(body));
+            bitmap->SetTransparent(ReadFlag(body));
+            bitmap->SetAlphaBlend(ReadFlag(body));
+            bitmaps->Add(std::move(bitmap));
+        }
+    } catch (const EReadError& error) {
+        const QString where = index < 0 ? QStringLiteral("the header") : QStringLiteral("bitmap record %1").arg(index + 1);
+        throw EReadError(QStringLiteral("Damaged visual style data: %1 is cut short or invalid (%2)")
+                             .arg(where, error.Message()));
+    }
+
+    TStringList lines;
+    lines.SetText(iniText);
+    ini_->SetStrings(lines);
+    // The element objects link into the old bitmaps.
+    elements_.clear();
+    bitmaps_ = std::move(bitmaps);
+    themeName_ = name;
+    SetName(name);
+}
+
+void TTeThemeMsStyles::SavePacked(TStream& stream)
+{
+    stream.WriteBuffer(kMagic, sizeof kMagic);
+    TCompressionStream deflater(TCompressionLevel::lvFastest, stream);
+    WriteStoredString(deflater, Name());
+    TStringList lines;
+    ini_->GetStrings(lines);
+    WriteStoredString(deflater, lines.Text());
+    WriteInt32(deflater, bitmaps_->Count());
+    for (int i = 0; i < bitmaps_->Count(); ++i) {
+        const TteBitmap* bitmap = bitmaps_->GetBitmap(i);
+        bitmap->SaveToStream(deflater);
+        WriteStoredString(deflater, bitmap->Name());
+        WriteFlag(deflater, bitmap->Transparent());
+        WriteFlag(deflater, bitmap->AlphaBlend());
+    }
+    deflater.Finish();
+}
+
+const std::vector<QString>& TTeThemeMsStyles::ElementSections()
+{
+    static const std::vector<QString> sections = [] {
+        std::vector<QString> names;
+        for (const char* name :
+             {// Window frame.
+              "Window", "Window.Caption", "Window.FrameLeft", "Window.FrameRight", "Window.FrameBottom",
+              "Window.CloseButton", "Window.HelpButton", "Window.MaxButton", "Window.MinButton",
+              "Window.RestoreButton", "Window.SmallCaption", "Window.SmallFrameLeft", "Window.SmallFrameRight",
+              "Window.SmallFrameBottom", "Window.SmallCloseButton", "Window.Caption(Active)",
+              "Window.Caption(Inactive)", "Window.MDIMinButton", "Window.MDICloseButton", "Window.MDIRestoreButton",
+              // Buttons and check boxes.
+              "Button.Pushbutton", "Button.Pushbutton(Disabled)", "Spin.Up", "Spin.Down", "Spin.Uphorz",
+              "Spin.Downhorz", "button.checkbox", "button.radiobutton",
+              // Scroll bar, progress bar, track bar.
+              "ScrollBar.ArrowBtn", "ScrollBar.ThumbBtnHorz", "ScrollBar.ThumbBtnVert", "ScrollBar.UpperTrackHorz",
+              "ScrollBar.UpperTrackVert", "ScrollBar.GripperHorz", "ScrollBar.GripperVert", "Progress",
+              "Progress.Bar", "Progress.BarVert", "Progress.Chunk", "Progress.ChunkVert", "TrackBar",
+              "TrackBar.Thumb", "TrackBar.ThumbTop", "TrackBar.ThumbBottom", "TrackBar.ThumbVert",
+              "TrackBar.ThumbLeft", "TrackBar.ThumbRight", "TrackBar.Track", "TrackBar.TrackVert",
+              // Group box, edit and combo, header, status bar.
+              "button.groupbox", "edit", "edit.edittext(disabled)", "edit.edittext(readonly)", "combobox",
+              "combobox(disabled)", "Combobox.DropDownButton", "header", "header.headeritem", "status",
+              "status.pane", "status.gripperpane", "status.gripper",
+              // Rebar and tool bar, tabs, roll panel, lists.
+              "rebar", "rebar.gripper", "rebar.grippervert", "toolbar.button", "toolbar.separator",
+              "toolbar.dropdownbutton", "toolbar.splitbutton", "toolbar.splitbuttondropdown", "tab", "tab.pane",
+              "tab.toptabitem", "tab.toptabitemleftedge", "explorerbar", "explorerbar.SpecialGroupBackground",
+              "explorerbar.NormalGroupCollapse", "explorerbar.NormalGroupExpand", "explorerbar.NormalGroupHead",
+              "explorerbar.headerclose", "listview"})
+            names.push_back(QString::fromLatin1(name));
+        return names;
+    }();
+    return sections;
+}
+
+TmsuxThemeObject* TTeThemeMsStyles::Element(const QString& sectionName) const
+{
+    for (const auto& element : elements_)
+        if (element->SectionName.compare(sectionName, Qt::CaseInsensitive) == 0)
+            return element.get();
+    return nullptr;
+}
+
+void TTeThemeMsStyles::BuildObjects()
+{
+    if (packedCache_->Size() > 0) {
+        packedCache_->Seek(0, TSeekOrigin::soBeginning);
+        LoadPacked(*packedCache_);
+    }
+
+    elements_.clear();
+    for (const QString& section : ElementSections()) {
+        elements_.push_back(std::make_unique<TmsuxThemeObject>(*ini_, section, bitmaps_.get(), this));
+    }
+    const auto metric = [this](const char* key, const char* defaultValue) {
+        return MsuxInteger(ini_->ReadString(kSysMetrics, QString::fromLatin1(key), QString::fromLatin1(defaultValue)));
+    };
+    captionBarHeight_ = metric("CaptionBarHeight", "25");
+    smCaptionBarHeight_ = metric("SMCaptionBarHeight", "17");
+    borderWidth_ = metric("BorderWidth", "4");
+    smBorderWidth_ = metric("SMBorderWidth", "3");
+
+    if (packedCache_->Size() == 0)
+        SavePacked(*packedCache_);
+
+    if (DeltaHue() == 0 && DeltaBrightness() == 0)
+        return;
+    for (int i = 0; i < bitmaps_->Count(); ++i) {
+        TteBitmap* bitmap = bitmaps_->GetBitmap(i);
+        bitmap->ChangeHue(DeltaHue());
+        bitmap->ChangeBrightness(DeltaBrightness());
+    }
+    for (const auto& element : elements_) {
+        if (!element->IsLoaded())
+            continue;
+        element->FillColor = Tinted(element->FillColor);
+        element->BorderColor = Tinted(element->BorderColor);
+        element->TextColor = Tinted(element->TextColor);
+    }
+}
+
+void TTeThemeMsStyles::EnsureBitmap(const QString& imageName)
+{
+    const QString name = imageName.toUpper();
+    for (int i = 0; i < bitmaps_->Count(); ++i)
+        if (bitmaps_->GetBitmap(i)->Name() == name)
+            return;
+    auto bitmap = std::make_unique<TteBitmap>();
+    if (!msStylesFileName_.isEmpty()) {
+        try {
+            bitmap->LoadFromResource(msStylesFileName_, name);
+        } catch (const Exception&) {
+            // A picture the module cannot give stays empty; the section then draws without it.
+        }
+    }
+    bitmap->SetName(name);
+    bitmaps_->Add(std::move(bitmap));
+}
+
+bool TTeThemeMsStyles::IsEmpty() const
+{
+    const TmsuxThemeObject* button = Element(QStringLiteral("Button.Pushbutton"));
+    return bitmaps_->Count() == 0 || button == nullptr || !button->IsLoaded();
+}
+
+TColor TTeThemeMsStyles::Tinted(TColor color) const
+{
+    TteColor pixel = ColorToPixelAlpha(color, 255);
+    pixel = HueShiftPixel(pixel, DeltaHue());
+    pixel = BrightnessShiftPixel(pixel, DeltaBrightness());
+    return PixelToColor(pixel);
+}
+
+TColor TTeThemeMsStyles::MetricColor(const QString& key, const QString& defaultValue) const
+{
+    return MsuxColor(ini_->ReadString(kSysMetrics, key, defaultValue));
+}
+
+void TTeThemeMsStyles::InitColors()
+{
+    TteTheme::InitColors();
+    if (IsEmpty())
+        return;
+    Colors()->SetColor(TteThemeColor::ktcButtonNormal, Element(QStringLiteral("Button.Pushbutton"))->FillColorHint);
+    const TColor list = Element(QStringLiteral("listview"))->FillColor;
+    for (TteThemeColor entry :
+         {TteThemeColor::ktcList, TteThemeColor::ktcTree, TteThemeColor::ktcGrid, TteThemeColor::ktcBarDock})
+        Colors()->SetColor(entry, list);
+}
+
+void TTeThemeMsStyles::InitSysColors()
+{
+    TteTheme::InitSysColors();
+    if (IsEmpty())
+        return;
+    const QString grey = QStringLiteral("100 100 100");
+    SysColors()->SetSysColor(clWindow, MetricColor(QStringLiteral("Window"), grey));
+    SysColors()->SetSysColor(clBtnFace, MetricColor(QStringLiteral("BtnFace"), grey));
+    SysColors()->SetSysColor(clHighlight, MetricColor(QStringLiteral("Highlight"), grey));
+    SysColors()->SetSysColor(clBtnShadow, MetricColor(QStringLiteral("BtnShadow"), grey));
+    SysColors()->SetSysColor(clHighlightText, MetricColor(QStringLiteral("HighlightText"), grey));
+    menuColor_ = Tinted(MetricColor(QStringLiteral("Menu"), grey));
+    menuHilightColor_ = Tinted(MetricColor(QStringLiteral("MenuHilight"), grey));
+    SysColors()->ApplyHue(DeltaHue());
+    SysColors()->ApplyBrightness(DeltaBrightness());
+}
+
+void TTeThemeMsStyles::InitFonts()
+{
+    TteTheme::InitFonts();
+    if (IsEmpty())
+        return;
+    using enum TteThemeFont;
+    TFont caption;
+    MsuxFont(ini_->ReadString(kSysMetrics, QStringLiteral("CaptionFont"), QStringLiteral("Tahoma,10")), caption);
+    for (TteThemeFont index : {ktfCaptionTextNormal, ktfCaptionTextInactive}) {
+        Fonts()->GetFont(index)->SetName(caption.Name());
+        Fonts()->GetFont(index)->SetSize(caption.Size());
+    }
+    const QString white = QStringLiteral("255 255 255");
+    Fonts()->GetFont(ktfCaptionTextNormal)->SetColor(MetricColor(QStringLiteral("CaptionText"), white));
+    Fonts()->GetFont(ktfCaptionTextInactive)->SetColor(MetricColor(QStringLiteral("InactiveCaptionText"), white));
+    MsuxFont(ini_->ReadString(kSysMetrics, QStringLiteral("MsgBoxFont"), QStringLiteral("Tahoma, 8")), *msgBoxFont_);
+    const TColor highlightText = MetricColor(QStringLiteral("HighlightText"), QStringLiteral("100 100 100"));
+    for (TteThemeFont index :
+         {ktfMenuItemTextSelected, ktfMenuItemTextHot, ktfPopupMenuItemTextSelected, ktfPopupMenuItemTextHot})
+        Fonts()->GetFont(index)->SetColor(highlightText);
+    const TColor buttonText = Element(QStringLiteral("Button.Pushbutton"))->TextColor;
+    for (TteThemeFont index :
+         {ktfButtonTextNormal, ktfButtonTextHot, ktfButtonTextPressed, ktfButtonTextFocused, ktfButtonTextDisabled}) {
+        TFont* font = Fonts()->GetFont(index);
+        font->SetName(msgBoxFont_->Name());
+        font->SetSize(msgBoxFont_->Size());
+        font->SetStyle(msgBoxFont_->Style());
+        font->SetColor(buttonText);
+    }
+    Fonts()->GetFont(ktfButtonTextDisabled)->SetColor(Element(QStringLiteral("Button.Pushbutton(Disabled)"))->TextColor);
+}
