@@ -170,7 +170,8 @@ void TTeThemeMsStyles::LoadPacked(TStream& stream)
             bitmaps->Add(std::move(bitmap));
         }
     } catch (const EReadError& error) {
-        const QString where = index < 0 ? QStringLiteral("the header") : QStringLiteral("bitmap record %1").arg(index + 1);
+        const QString where =
+            index < 0 ? QStringLiteral("the header") : QStringLiteral("bitmap record %1").arg(index + 1);
         throw EReadError(QStringLiteral("Damaged visual style data: %1 is cut short or invalid (%2)")
                              .arg(where, error.Message()));
     }
@@ -381,5 +382,6 @@ void TTeThemeMsStyles::InitFonts()
         font->SetStyle(msgBoxFont_->Style());
         font->SetColor(buttonText);
     }
-    Fonts()->GetFont(ktfButtonTextDisabled)->SetColor(Element(QStringLiteral("Button.Pushbutton(Disabled)"))->TextColor);
+    const TColor disabledText = Element(QStringLiteral("Button.Pushbutton(Disabled)"))->TextColor;
+    Fonts()->GetFont(ktfButtonTextDisabled)->SetColor(disabledText);
 }

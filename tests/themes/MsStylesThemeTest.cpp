@@ -139,7 +139,10 @@ QByteArray String(const QByteArray& text) { return Int32(static_cast<qint32>(tex
 QByteArray Header(qint32 count) { return String("Damaged") + String("[Button.Pushbutton]\r\n") + Int32(count); }
 
 // One record of a 2 x 1 bitmap.
-QByteArray Record() { return String("A") + Int32(2) + Int32(1) + QByteArray(8, '\x7f') + String("A") + QByteArray("\x01\x00", 2); }
+QByteArray Record()
+{
+    return String("A") + Int32(2) + Int32(1) + QByteArray(8, '\x7f') + String("A") + QByteArray("\x01\x00", 2);
+}
 
 }  // namespace
 
@@ -150,7 +153,8 @@ TEST(MsStylesTheme, KindAnswersItsNameConfigAndMagic)
     EXPECT_FALSE(config.BuiltIn);
     EXPECT_TRUE(config.CanSave);
     EXPECT_TRUE(config.CanLoadStream);
-    EXPECT_EQ(config.Filter, QStringLiteral("Microsoft msstyles (*.msstyles)|*.msstyles|RorezAzizad themes (*.theme)|*.theme"));
+    EXPECT_EQ(config.Filter,
+              QStringLiteral("Microsoft msstyles (*.msstyles)|*.msstyles|RorezAzizad themes (*.theme)|*.theme"));
     EXPECT_EQ(config.DefaultExt, QStringLiteral("msstyles"));
 
     TTeThemeMsStyles theme;
@@ -187,7 +191,8 @@ TEST(MsStylesTheme, PackedStreamIsMagicThenFastestZlib)
         plain.WriteBuffer(buffer, got);
     plain.Seek(0, TSeekOrigin::soBeginning);
     EXPECT_EQ(ReadStoredString(plain), QStringLiteral("OSXTiger"));
-    EXPECT_TRUE(ReadStoredString(plain).startsWith(QStringLiteral("[Button.Pushbutton]\r\nimagefile=Blue\\Button.bmp\r\n")));
+    const QString text = ReadStoredString(plain);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("[Button.Pushbutton]\r\nimagefile=Blue\\Button.bmp\r\n")));
     qint32 count = 0;
     plain.ReadBuffer(&count, 4);
     EXPECT_EQ(qFromLittleEndian(count), 2);
@@ -248,24 +253,28 @@ TEST(MsStylesTheme, DamagedInputRaisesAndKeepsTheStyle)
     FillStyle(valid);
     const QByteArray good = Packed(valid);
     const QByteArray oneRecord = Header(1) + Record();
+    const auto flipped = [&](qsizetype at, char bits) {
+        QByteArray data = good;
+        data[at] = static_cast<char>(data[at] ^ bits);
+        return data;
+    };
 
     struct Case {
         const char* name;
         QByteArray data;
         bool zlibError;
     };
+    const QByteArray zeros(64, '\0');
     const Case cases[] = {
-        {"deflate data altered", [&] { QByteArray d = good; d[12] = static_cast<char>(d[12] ^ 0x5A); return d; }(), true},
-        {"checksum altered", [&] { QByteArray d = good; d[d.size() - 1] = static_cast<char>(d[d.size() - 1] ^ 1); return d; }(),
-         true},
+        {"deflate data altered", flipped(12, 0x5A), true},
+        {"checksum altered", flipped(good.size() - 1, 1), true},
         {"compressed data cut", good.left(good.size() / 2), true},
         {"no body at all", QByteArray("ZVMSSTL"), true},
         {"bitmap record cut", PackBody(oneRecord.left(oneRecord.size() - 3)), false},
         {"bitmap pixels cut", PackBody(Header(1) + String("A") + Int32(2) + Int32(1) + QByteArray(5, '\0')), false},
         {"absurd bitmap count", PackBody(Header(0x7FFFFFFF) + Record()), false},
-        {"absurd bitmap size", PackBody(Header(1) + String("A") + Int32(1 << 20) + Int32(1 << 20) + QByteArray(64, '\0')),
-         false},
-        {"negative bitmap width", PackBody(Header(1) + String("A") + Int32(-5) + Int32(1) + QByteArray(64, '\0')), false},
+        {"absurd bitmap size", PackBody(Header(1) + String("A") + Int32(1 << 20) + Int32(1 << 20) + zeros), false},
+        {"negative bitmap width", PackBody(Header(1) + String("A") + Int32(-5) + Int32(1) + zeros), false},
         {"absurd name length", PackBody(Int32(0x7FFFFFF0) + QByteArray(16, 'a')), false},
         {"negative text length", PackBody(String("N") + Int32(-1) + QByteArray(16, 'a')), false},
     };
