@@ -70,6 +70,8 @@ void Inflate(TStream& source, TMemoryStream& body)
     body.Seek(0, TSeekOrigin::soBeginning);
 }
 
+bool IsPackedFileName(const QString& fileName) { return fileName.toLower().endsWith(QStringLiteral(".theme")); }
+
 }  // namespace
 
 TTeThemeMsStyles::TTeThemeMsStyles()
@@ -121,6 +123,24 @@ bool TTeThemeMsStyles::SaveToStream(TStream& stream)
 {
     SavePacked(stream);
     return true;
+}
+
+bool TTeThemeMsStyles::LoadFromFile(const QString& fileName)
+{
+    if (!IsPackedFileName(fileName))
+        return false;
+    TFileStream file(fileName, TFileMode::fmOpenRead);
+    msStylesFileName_ = fileName;
+    SetFileName(fileName);
+    return LoadFromStream(file);
+}
+
+bool TTeThemeMsStyles::SaveToFile(const QString& fileName)
+{
+    if (!IsPackedFileName(fileName))
+        return false;
+    TFileStream file(fileName, TFileMode::fmCreate);
+    return SaveToStream(file);
 }
 
 void TTeThemeMsStyles::Assign(const TPersistent* source)

@@ -33,6 +33,10 @@ public:
     // LoadPacked, then a rebuild from the new style; answers true even when the magic did not match.
     bool LoadFromStream(TStream& stream) override;
     bool SaveToStream(TStream& stream) override;
+    // A ".theme" file holds a packed stream; module files are not read yet (false).
+    bool LoadFromFile(const QString& fileName) override;
+    // Only to a ".theme" file (any letter case); any other name answers false and writes nothing.
+    bool SaveToFile(const QString& fileName) override;
     void Assign(const TPersistent* source) override;
     // BuildObjects, then the tables.
     void Changed() override;

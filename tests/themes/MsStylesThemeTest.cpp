@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QtEndian>
 #include <functional>
 #include <memory>
@@ -354,4 +356,24 @@ TEST(MsStylesTheme, HueSetTwiceEqualsTheSecondOnce)
     twice->SetDeltas(0, 0);
     ExpectSameStyle(*twice, *plain);
     EXPECT_EQ(list(*twice), list(*plain));
+}
+
+TEST(MsStylesTheme, FilesHoldThePackedStreamOnlyUnderTheme)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    auto theme = LoadedStyle();
+    const QString packed = folder.filePath(QStringLiteral("x.THEME"));
+    EXPECT_TRUE(theme->SaveToFile(packed));
+    TTeThemeMsStyles loaded;
+    EXPECT_TRUE(loaded.LoadFromFile(packed));
+    ExpectSameStyle(loaded, *theme);
+    EXPECT_EQ(loaded.FileName(), packed);
+
+    const QString module = folder.filePath(QStringLiteral("x.msstyles"));
+    EXPECT_FALSE(theme->SaveToFile(module));
+    EXPECT_FALSE(QFileInfo::exists(module));
+    EXPECT_THROW(loaded.LoadFromFile(folder.filePath(QStringLiteral("missing.theme"))), EFOpenError);
+    EXPECT_EQ(loaded.FileName(), packed);
+    ExpectSameStyle(loaded, *theme);
 }
