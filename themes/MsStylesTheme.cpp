@@ -55,18 +55,27 @@ void WriteFlag(TStream& stream, bool value)
 }
 
 // The whole inflated body; reading it to its end lets zlib verify the checksum before anything is used.
+// A few kilobytes can inflate to gigabytes, so the body is held to what a style can sensibly need.
 void Inflate(TStream& source, TMemoryStream& body)
 {
     char buffer[65536];
+    bool tooLarge = false;
     try {
         TDecompressionStream inflater(source);
-        for (std::int64_t got; (got = inflater.Read(buffer, sizeof buffer)) > 0;)
-            body.WriteBuffer(buffer, got);
-        inflater.SkipToEnd();
+        for (std::int64_t got; !tooLarge && (got = inflater.Read(buffer, sizeof buffer)) > 0;) {
+            tooLarge = body.Size() + got > TTeThemeMsStyles::kMaxBodySize;
+            if (!tooLarge)
+                body.WriteBuffer(buffer, got);
+        }
+        if (!tooLarge)
+            inflater.SkipToEnd();
     } catch (const EDecompressionError& error) {
         throw EDecompressionError(QStringLiteral("Damaged visual style data: the compressed body is invalid (%1)")
                                       .arg(error.Message()));
     }
+    if (tooLarge)
+        throw EDecompressionError(QStringLiteral("Damaged visual style data: the body is larger than %1 MB")
+                                      .arg(TTeThemeMsStyles::kMaxBodySize >> 20));
     body.Seek(0, TSeekOrigin::soBeginning);
 }
 

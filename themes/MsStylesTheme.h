@@ -20,6 +20,8 @@ class TmsuxThemeObject;
 class TTeThemeMsStyles : public TteTheme, public TmsuxBitmapSource {
 public:
     static constexpr char kMagic[7] = {'Z', 'V', 'M', 'S', 'S', 'T', 'L'};
+    // The largest inflated body a packed style may have.
+    static constexpr std::int64_t kMaxBodySize = std::int64_t{256} << 20;
 
     TTeThemeMsStyles();
     ~TTeThemeMsStyles() override;

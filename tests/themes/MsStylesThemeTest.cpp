@@ -377,3 +377,27 @@ TEST(MsStylesTheme, FilesHoldThePackedStreamOnlyUnderTheme)
     EXPECT_EQ(loaded.FileName(), packed);
     ExpectSameStyle(loaded, *theme);
 }
+
+TEST(MsStylesTheme, BodyInflatingPastTheLimitIsRefused)
+{
+    // A few hundred kilobytes of zeros that inflate beyond what a style may hold.
+    TMemoryStream stream;
+    stream.WriteBuffer(TTeThemeMsStyles::kMagic, sizeof TTeThemeMsStyles::kMagic);
+    {
+        TCompressionStream deflater(TCompressionLevel::lvFastest, stream);
+        const QByteArray zeros(1 << 20, '\0');
+        for (std::int64_t written = 0; written <= TTeThemeMsStyles::kMaxBodySize; written += zeros.size())
+            deflater.WriteBuffer(zeros.constData(), zeros.size());
+        deflater.Finish();
+    }
+    stream.Seek(0, TSeekOrigin::soBeginning);
+    auto theme = LoadedStyle();
+    const auto reference = LoadedStyle();
+    try {
+        theme->LoadFromStream(stream);
+        FAIL() << "no error";
+    } catch (const EDecompressionError& error) {
+        EXPECT_EQ(error.Message(), "Damaged visual style data: the body is larger than 256 MB");
+    }
+    ExpectSameStyle(*theme, *reference);
+}
