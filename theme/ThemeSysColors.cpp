@@ -10,40 +10,35 @@
 
 namespace {
 
-struct TSysColorRow {
-    TColor Identifier;
-    const char* Name;
-};
-
 // Row 10 repeats row 1: lookups by identifier always land on row 1.
-constexpr std::array<TSysColorRow, TteThemeSysColors::kCount> kRows = {{
-    {clActiveBorder, "clActiveBorder"},
-    {clActiveCaption, "clActiveCaption"},
-    {clAppWorkSpace, "clAppWorkSpace"},
-    {clBackground, "clBackground"},
-    {clBtnFace, "clBtnFace"},
-    {clBtnHighlight, "clBtnHighlight"},
-    {clBtnShadow, "clBtnShadow"},
-    {clBtnText, "clBtnText"},
-    {clCaptionText, "clCaptionText"},
-    {clDefault, "clDefault"},
-    {clActiveCaption, "clActiveCaption"},
-    {clGrayText, "clGrayText"},
-    {clHighlight, "clHighlight"},
-    {clHighlightText, "clHighlightText"},
-    {clInactiveBorder, "clInactiveBorder"},
-    {clInactiveCaption, "clInactiveCaption"},
-    {clInactiveCaptionText, "clInactiveCaptionText"},
-    {clInfoBk, "clInfoBk"},
-    {clInfoText, "clInfoText"},
-    {clMenu, "clMenu"},
-    {clMenuText, "clMenuText"},
-    {clScrollBar, "clScrollBar"},
-    {cl3DDkShadow, "cl3DDkShadow"},
-    {cl3DLight, "cl3DLight"},
-    {clWindow, "clWindow"},
-    {clWindowFrame, "clWindowFrame"},
-}};
+constexpr std::array<TColor, TteThemeSysColors::kCount> kRows = {
+    clActiveBorder,
+    clActiveCaption,
+    clAppWorkSpace,
+    clBackground,
+    clBtnFace,
+    clBtnHighlight,
+    clBtnShadow,
+    clBtnText,
+    clCaptionText,
+    clDefault,
+    clActiveCaption,
+    clGrayText,
+    clHighlight,
+    clHighlightText,
+    clInactiveBorder,
+    clInactiveCaption,
+    clInactiveCaptionText,
+    clInfoBk,
+    clInfoText,
+    clMenu,
+    clMenuText,
+    clScrollBar,
+    cl3DDkShadow,
+    cl3DLight,
+    clWindow,
+    clWindowFrame,
+};
 
 void CheckIndex(int index)
 {
@@ -54,7 +49,7 @@ void CheckIndex(int index)
 int RowOf(TColor identifier)
 {
     for (int i = 0; i < TteThemeSysColors::kCount; ++i)
-        if (kRows[static_cast<std::size_t>(i)].Identifier == identifier)
+        if (kRows[static_cast<std::size_t>(i)] == identifier)
             return i;
     return -1;
 }
@@ -64,19 +59,19 @@ int RowOf(TColor identifier)
 TteThemeSysColors::TteThemeSysColors(TteTheme* theme) : theme_(theme)
 {
     for (int i = 0; i < kCount; ++i)
-        colors_[static_cast<std::size_t>(i)] = ColorToRGB(kRows[static_cast<std::size_t>(i)].Identifier);
+        colors_[static_cast<std::size_t>(i)] = ColorToRGB(kRows[static_cast<std::size_t>(i)]);
 }
 
 TColor TteThemeSysColors::Identifier(int index)
 {
     CheckIndex(index);
-    return kRows[static_cast<std::size_t>(index)].Identifier;
+    return kRows[static_cast<std::size_t>(index)];
 }
 
 QString TteThemeSysColors::Name(int index)
 {
     CheckIndex(index);
-    return QString::fromLatin1(kRows[static_cast<std::size_t>(index)].Name);
+    return ColorToString(kRows[static_cast<std::size_t>(index)]);
 }
 
 TColor TteThemeSysColors::GetSysColor(TColor identifier) const
