@@ -17,6 +17,7 @@
 #include "theme/ThemeColors.h"
 #include "theme/ThemeFonts.h"
 #include "theme/ThemeSysColors.h"
+#include "themes/MsStylesElements.h"
 #include "themes/MsuxThemeObject.h"
 #include "themes/MsuxValueForms.h"
 
@@ -236,37 +237,7 @@ void TTeThemeMsStyles::SavePacked(TStream& stream)
 
 const std::vector<QString>& TTeThemeMsStyles::ElementSections()
 {
-    static const std::vector<QString> sections = [] {
-        std::vector<QString> names;
-        for (const char* name :
-             {// Window frame.
-              "Window", "Window.Caption", "Window.FrameLeft", "Window.FrameRight", "Window.FrameBottom",
-              "Window.CloseButton", "Window.HelpButton", "Window.MaxButton", "Window.MinButton",
-              "Window.RestoreButton", "Window.SmallCaption", "Window.SmallFrameLeft", "Window.SmallFrameRight",
-              "Window.SmallFrameBottom", "Window.SmallCloseButton", "Window.Caption(Active)",
-              "Window.Caption(Inactive)", "Window.MDIMinButton", "Window.MDICloseButton", "Window.MDIRestoreButton",
-              // Buttons and check boxes.
-              "Button.Pushbutton", "Button.Pushbutton(Disabled)", "Spin.Up", "Spin.Down", "Spin.Uphorz",
-              "Spin.Downhorz", "button.checkbox", "button.radiobutton",
-              // Scroll bar, progress bar, track bar.
-              "ScrollBar.ArrowBtn", "ScrollBar.ThumbBtnHorz", "ScrollBar.ThumbBtnVert", "ScrollBar.UpperTrackHorz",
-              "ScrollBar.UpperTrackVert", "ScrollBar.GripperHorz", "ScrollBar.GripperVert", "Progress",
-              "Progress.Bar", "Progress.BarVert", "Progress.Chunk", "Progress.ChunkVert", "TrackBar",
-              "TrackBar.Thumb", "TrackBar.ThumbTop", "TrackBar.ThumbBottom", "TrackBar.ThumbVert",
-              "TrackBar.ThumbLeft", "TrackBar.ThumbRight", "TrackBar.Track", "TrackBar.TrackVert",
-              // Group box, edit and combo, header, status bar.
-              "button.groupbox", "edit", "edit.edittext(disabled)", "edit.edittext(readonly)", "combobox",
-              "combobox(disabled)", "Combobox.DropDownButton", "header", "header.headeritem", "status",
-              "status.pane", "status.gripperpane", "status.gripper",
-              // Rebar and tool bar, tabs, roll panel, lists.
-              "rebar", "rebar.gripper", "rebar.grippervert", "toolbar.button", "toolbar.separator",
-              "toolbar.dropdownbutton", "toolbar.splitbutton", "toolbar.splitbuttondropdown", "tab", "tab.pane",
-              "tab.toptabitem", "tab.toptabitemleftedge", "explorerbar", "explorerbar.SpecialGroupBackground",
-              "explorerbar.NormalGroupCollapse", "explorerbar.NormalGroupExpand", "explorerbar.NormalGroupHead",
-              "explorerbar.headerclose", "listview"})
-            names.push_back(QString::fromLatin1(name));
-        return names;
-    }();
+    static const std::vector<QString> sections(kMsElementSections.begin(), kMsElementSections.end());
     return sections;
 }
 
@@ -276,6 +247,11 @@ TmsuxThemeObject* TTeThemeMsStyles::Element(const QString& sectionName) const
         if (element->SectionName.compare(sectionName, Qt::CaseInsensitive) == 0)
             return element.get();
     return nullptr;
+}
+
+TmsuxThemeObject& TTeThemeMsStyles::Element(TMsElement element) const
+{
+    return *elements_.at(static_cast<std::size_t>(element));
 }
 
 void TTeThemeMsStyles::BuildObjects()
@@ -336,8 +312,7 @@ void TTeThemeMsStyles::EnsureBitmap(const QString& imageName)
 
 bool TTeThemeMsStyles::IsEmpty() const
 {
-    const TmsuxThemeObject* button = Element(QStringLiteral("Button.Pushbutton"));
-    return bitmaps_->Count() == 0 || button == nullptr || !button->IsLoaded();
+    return bitmaps_->Count() == 0 || elements_.empty() || !Element(TMsElement::ButtonPushbutton).IsLoaded();
 }
 
 TColor TTeThemeMsStyles::Tinted(TColor color) const
@@ -358,8 +333,8 @@ void TTeThemeMsStyles::InitColors()
     TteTheme::InitColors();
     if (IsEmpty())
         return;
-    Colors()->SetColor(TteThemeColor::ktcButtonNormal, Element(QStringLiteral("Button.Pushbutton"))->FillColorHint);
-    const TColor list = Element(QStringLiteral("listview"))->FillColor;
+    Colors()->SetColor(TteThemeColor::ktcButtonNormal, Element(TMsElement::ButtonPushbutton).FillColorHint);
+    const TColor list = Element(TMsElement::Listview).FillColor;
     for (TteThemeColor entry :
          {TteThemeColor::ktcList, TteThemeColor::ktcTree, TteThemeColor::ktcGrid, TteThemeColor::ktcBarDock})
         Colors()->SetColor(entry, list);
@@ -402,7 +377,7 @@ void TTeThemeMsStyles::InitFonts()
     for (TteThemeFont index :
          {ktfMenuItemTextSelected, ktfMenuItemTextHot, ktfPopupMenuItemTextSelected, ktfPopupMenuItemTextHot})
         Fonts()->GetFont(index)->SetColor(highlightText);
-    const TColor buttonText = Element(QStringLiteral("Button.Pushbutton"))->TextColor;
+    const TColor buttonText = Element(TMsElement::ButtonPushbutton).TextColor;
     for (TteThemeFont index :
          {ktfButtonTextNormal, ktfButtonTextHot, ktfButtonTextPressed, ktfButtonTextFocused, ktfButtonTextDisabled}) {
         TFont* font = Fonts()->GetFont(index);
@@ -411,6 +386,6 @@ void TTeThemeMsStyles::InitFonts()
         font->SetStyle(msgBoxFont_->Style());
         font->SetColor(buttonText);
     }
-    const TColor disabledText = Element(QStringLiteral("Button.Pushbutton(Disabled)"))->TextColor;
+    const TColor disabledText = Element(TMsElement::ButtonPushbuttonDisabled).TextColor;
     Fonts()->GetFont(ktfButtonTextDisabled)->SetColor(disabledText);
 }

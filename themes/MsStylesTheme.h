@@ -7,6 +7,7 @@
 
 #include "framework/Colors.h"
 #include "theme/Theme.h"
+#include "themes/MsStylesElements.h"
 #include "themes/MsuxBitmapSource.h"
 
 class TFont;
@@ -63,6 +64,8 @@ public:
     // The element object of a section of the element table (case ignored); null before BuildObjects
     // or for a section outside the table.
     TmsuxThemeObject* Element(const QString& sectionName) const;
+    // The element object of a table entry; only once BuildObjects has run (it always does on construction).
+    TmsuxThemeObject& Element(TMsElement element) const;
     // The sections that get element objects, in the order they are built.
     static const std::vector<QString>& ElementSections();
 
@@ -73,6 +76,10 @@ public:
     const TFont& MsgBoxFont() const { return *msgBoxFont_; }
     TColor MenuColor() const { return menuColor_; }
     TColor MenuHilightColor() const { return menuHilightColor_; }
+
+    // Window frame.
+
+    // Control families.
 
 private:
     TColor Tinted(TColor color) const;

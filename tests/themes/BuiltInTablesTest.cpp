@@ -157,23 +157,25 @@ TEST(BuiltInTablesTest, HueAndBrightnessShiftFontsOfBothAndColoursOfOfficeXPOnly
 
 #include "theme/ThemeManager.h"
 #include "theme/ThemeBuilding.h"
-#include "themes/BuiltInThemes.h"
+#include "themes/MsStylesTheme.h"
+#include "themes/ThemeKinds.h"
 
 namespace {
 
-TEST(BuiltInThemesTest, RegisteredRightAfterTheAbstractTheme)
+TEST(ThemeKindsTest, RegisteredRightAfterTheAbstractTheme)
 {
-    RegisterBuiltInThemes();
-    ASSERT_GE(GetThemeClassCount(), 3);
+    RegisterThemeKinds();
+    ASSERT_GE(GetThemeClassCount(), 4);
     EXPECT_EQ(GetThemeClass(0), &ThemeClassOf<TteTheme>());
     EXPECT_EQ(GetThemeClass(1), &ThemeClassOf<TTeFlatTheme>());
     EXPECT_EQ(GetThemeClass(2), &ThemeClassOf<TTeOfficeXPTheme>());
+    EXPECT_EQ(GetThemeClass(3), &ThemeClassOf<TTeThemeMsStyles>());
     // Built by name, case ignored, as the theme engine and link do.
     const TteThemeClass* officeXP = FindBuiltInThemeClass(QStringLiteral("officexp"));
     ASSERT_EQ(officeXP, &ThemeClassOf<TTeOfficeXPTheme>());
     EXPECT_EQ(ColorToRGB(officeXP->Create()->Colors()->GetColor(4)), ColorToRGB(clHighlight));
     EXPECT_EQ(FindBuiltInThemeClass(QStringLiteral("FLAT"))->Create()->Colors()->GetColor(4), 0x008396A0u);
-    UnregisterBuiltInThemes();
+    UnregisterThemeKinds();
     EXPECT_EQ(FindBuiltInThemeClass(QStringLiteral("Flat")), nullptr);
 }
 

@@ -10,7 +10,7 @@
 #include "graphics/PngWriter.h"
 #include "theme/Theme.h"
 #include "theme/ThemeManager.h"
-#include "themes/BuiltInThemes.h"
+#include "themes/ThemeKinds.h"
 #include "tools/gallery/GallerySheet.h"
 
 namespace {
@@ -88,7 +88,7 @@ int main(int argc, char** argv)
         std::fputs(kUsage, stderr);
         return 2;
     }
-    RegisterBuiltInThemes();
+    RegisterThemeKinds();
     std::unique_ptr<TteTheme> theme = CreateTheme(options->Theme);
     if (!theme) {
         std::fprintf(stderr, "unknown theme \"%s\"\n%s", qPrintable(options->Theme), kUsage);

@@ -1,17 +1,20 @@
-#include "themes/BuiltInThemes.h"
+#include "themes/ThemeKinds.h"
 
 #include "theme/ThemeManager.h"
 #include "themes/FlatTheme.h"
+#include "themes/MsStylesTheme.h"
 #include "themes/OfficeXPTheme.h"
 
-void RegisterBuiltInThemes()
+void RegisterThemeKinds()
 {
     RegisterThemeClass(ThemeClassOf<TTeFlatTheme>());
     RegisterThemeClass(ThemeClassOf<TTeOfficeXPTheme>());
+    RegisterThemeClass(ThemeClassOf<TTeThemeMsStyles>());
 }
 
-void UnregisterBuiltInThemes()
+void UnregisterThemeKinds()
 {
+    UnregisterThemeClass(ThemeClassOf<TTeThemeMsStyles>());
     UnregisterThemeClass(ThemeClassOf<TTeOfficeXPTheme>());
     UnregisterThemeClass(ThemeClassOf<TTeFlatTheme>());
 }
