@@ -1,4 +1,5 @@
 // trackwell-gallery: renders one theme's gallery sheet into a PNG file.
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
@@ -10,13 +11,17 @@
 #include "graphics/PngWriter.h"
 #include "theme/Theme.h"
 #include "theme/ThemeManager.h"
+#include "themes/MsStylesTheme.h"
+#include "themes/StoredThemes.h"
 #include "themes/ThemeKinds.h"
 #include "tools/gallery/GallerySheet.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: trackwell-gallery --theme Default|Flat|OfficeXP [--hue N] [--brightness N] --out FILE.png\n";
+    "usage: trackwell-gallery --theme Default|Flat|OfficeXP|OSXTiger|FILE.theme|FILE.msstyles\n"
+    "                         [--hue N] [--brightness N] --out FILE.png\n"
+    "       trackwell-gallery --export-theme OSXTiger --out FILE.theme\n";
 
 // A registered kind that needs no data (the abstract theme and the built-in kinds), by kind name
 // (case ignored).
@@ -33,6 +38,8 @@ std::unique_ptr<TteTheme> CreateTheme(const QString& name)
 
 struct TOptions {
     QString Theme;
+    // A carried theme to write out as a packed file instead of drawing a sheet.
+    QString ExportTheme;
     int Hue = 0;
     int Brightness = 0;
     QString Out;
@@ -52,6 +59,8 @@ std::optional<TOptions> ParseOptions(const QStringList& args)
         bool number = true;
         if (arg == QLatin1String("--theme"))
             options.Theme = value;
+        else if (arg == QLatin1String("--export-theme"))
+            options.ExportTheme = value;
         else if (arg == QLatin1String("--out"))
             options.Out = value;
         else if (arg == QLatin1String("--hue"))
@@ -67,11 +76,34 @@ std::optional<TOptions> ParseOptions(const QStringList& args)
             return std::nullopt;
         }
     }
-    if (options.Theme.isEmpty() || options.Out.isEmpty()) {
-        std::fprintf(stderr, "--theme and --out are required\n");
+    if (options.Theme.isEmpty() == options.ExportTheme.isEmpty() || options.Out.isEmpty()) {
+        std::fprintf(stderr, "--out and one of --theme or --export-theme are required\n");
         return std::nullopt;
     }
     return options;
+}
+
+// A file name rather than a theme name: it exists, or it names a theme file by its extension.
+bool IsThemeFile(const QString& name)
+{
+    const QString suffix = QFileInfo(name).suffix().toLower();
+    return QFileInfo::exists(name) || suffix == QLatin1String("theme") || suffix == QLatin1String("msstyles");
+}
+
+// The packed file of a carried theme; answers the exit status.
+int ExportTheme(const TOptions& options)
+{
+    std::unique_ptr<TTeThemeMsStyles> theme = CreateStoredTheme(options.ExportTheme);
+    if (!theme) {
+        std::fprintf(stderr, "no stored theme \"%s\" (carried: %s)\n", qPrintable(options.ExportTheme),
+                     qPrintable(StoredThemeNames().join(QStringLiteral(", "))));
+        return 2;
+    }
+    if (!theme->SaveToFile(options.Out)) {
+        std::fprintf(stderr, "a stored theme is written only to a .theme file, not \"%s\"\n", qPrintable(options.Out));
+        return 1;
+    }
+    return 0;
 }
 
 } // namespace
@@ -89,12 +121,32 @@ int main(int argc, char** argv)
         return 2;
     }
     RegisterThemeKinds();
-    std::unique_ptr<TteTheme> theme = CreateTheme(options->Theme);
-    if (!theme) {
-        std::fprintf(stderr, "unknown theme \"%s\"\n%s", qPrintable(options->Theme), kUsage);
-        return 2;
-    }
+    std::unique_ptr<TteTheme> theme;
     try {
+        if (!options->ExportTheme.isEmpty()) {
+            const int status = ExportTheme(*options);
+            FinalizeThemeManager();
+            return status;
+        }
+        theme = CreateTheme(options->Theme);
+        if (!theme)
+            theme = CreateStoredTheme(options->Theme);
+        if (!theme && IsThemeFile(options->Theme)) {
+            theme.reset(LoadThemeFromFile(options->Theme));
+            // A ".theme" file without the packed magic still "loads", into an empty style.
+            const auto* style = dynamic_cast<const TTeThemeMsStyles*>(theme.get());
+            if (style != nullptr && style->IsEmpty())
+                theme.reset();
+            if (!theme) {
+                std::fprintf(stderr, "cannot load the theme file \"%s\": it is missing, damaged, or no theme kind reads it\n",
+                             qPrintable(options->Theme));
+                return 1;
+            }
+        }
+        if (!theme) {
+            std::fprintf(stderr, "unknown theme \"%s\"\n%s", qPrintable(options->Theme), kUsage);
+            return 2;
+        }
         theme->SetDeltas(options->Hue, options->Brightness);
         TteBitmap sheet;
         TGallerySheet::Render(*theme, sheet);
