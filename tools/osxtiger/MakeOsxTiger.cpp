@@ -1,5 +1,5 @@
 // trackwell-make-osxtiger: draws the stored theme "OSXTiger" and writes it as a packed .theme file;
-// with --preview it also writes a proof sheet of every element.
+// with --preview it also writes a proof sheet of every element and a mock of the main window.
 #include <QGuiApplication>
 #include <cstdio>
 
@@ -38,6 +38,9 @@ int main(int argc, char** argv)
                     status = 1;
                 } else {
                     SaveElementPreview(loaded, args[3]);
+                    QString mock = args[3];
+                    mock.chop(mock.endsWith(QStringLiteral(".png")) ? 4 : 0);
+                    SaveWindowMock(loaded, mock + QStringLiteral("-window.png"));
                 }
             }
         }

@@ -40,6 +40,9 @@ QImage Caption(int height, int radius, std::uint32_t seed)
         // A bright line under the outline: the top edge catches the light.
         painter.setPen(QPen(QColor(255, 255, 255, 190), 1.0));
         painter.drawLine(QPointF(radius, rect.top() + 1.5), QPointF(rect.right() - radius + 1, rect.top() + 1.5));
+        // A faint seam where the caption meets the window's face.
+        painter.setPen(QPen(Tint(colours.Bottom, -0.05), 1.0));
+        painter.drawLine(QPointF(0, rect.bottom() + 0.5), QPointF(kCaptionWidth, rect.bottom() + 0.5));
         painter.setPen(QPen(colours.Outline, 1.0));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(RoundedRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, height + radius), radius));

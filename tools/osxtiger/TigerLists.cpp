@@ -57,9 +57,9 @@ QImage SizeGrip()
         painter.setRenderHint(QPainter::Antialiasing, false);
         for (int i = 0; i < 3; ++i) {
             const int at = 3 + i * 4;
-            painter.setPen(QColor(0, 0, 0, 80));
+            painter.setPen(QColor(0, 0, 0, 120));
             painter.drawLine(at, 11, 11, at);
-            painter.setPen(QColor(255, 255, 255, 170));
+            painter.setPen(QColor(255, 255, 255, 220));
             painter.drawLine(at + 1, 11, 11, at + 1);
         }
     });
