@@ -179,7 +179,11 @@ void TTeThemeMsStyles::LoadPacked(TStream& stream)
         return;
     TMemoryStream body;
     Inflate(stream, body);
+    ReadBody(body);
+}
 
+void TTeThemeMsStyles::ReadBody(TStream& body)
+{
     // Everything is read into locals first, so damaged data leaves the theme as it was.
     QString name;
     QString iniText;
@@ -220,19 +224,24 @@ void TTeThemeMsStyles::SavePacked(TStream& stream)
 {
     stream.WriteBuffer(kMagic, sizeof kMagic);
     TCompressionStream deflater(TCompressionLevel::lvFastest, stream);
-    WriteStoredString(deflater, Name());
+    WriteBody(deflater);
+    deflater.Finish();
+}
+
+void TTeThemeMsStyles::WriteBody(TStream& body) const
+{
+    WriteStoredString(body, Name());
     TStringList lines;
     ini_->GetStrings(lines);
-    WriteStoredString(deflater, lines.Text());
-    WriteInt32(deflater, bitmaps_->Count());
+    WriteStoredString(body, lines.Text());
+    WriteInt32(body, bitmaps_->Count());
     for (int i = 0; i < bitmaps_->Count(); ++i) {
         const TteBitmap* bitmap = bitmaps_->GetBitmap(i);
-        bitmap->SaveToStream(deflater);
-        WriteStoredString(deflater, bitmap->Name());
-        WriteFlag(deflater, bitmap->Transparent());
-        WriteFlag(deflater, bitmap->AlphaBlend());
+        bitmap->SaveToStream(body);
+        WriteStoredString(body, bitmap->Name());
+        WriteFlag(body, bitmap->Transparent());
+        WriteFlag(body, bitmap->AlphaBlend());
     }
-    deflater.Finish();
 }
 
 const std::vector<QString>& TTeThemeMsStyles::ElementSections()
@@ -258,7 +267,7 @@ void TTeThemeMsStyles::BuildObjects()
 {
     if (packedCache_->Size() > 0) {
         packedCache_->Seek(0, TSeekOrigin::soBeginning);
-        LoadPacked(*packedCache_);
+        ReadBody(*packedCache_);
     }
 
     elements_.clear();
@@ -274,7 +283,7 @@ void TTeThemeMsStyles::BuildObjects()
     smBorderWidth_ = metric("SMBorderWidth", "3");
 
     if (packedCache_->Size() == 0)
-        SavePacked(*packedCache_);
+        WriteBody(*packedCache_);
 
     if (DeltaHue() == 0 && DeltaBrightness() == 0)
         return;
