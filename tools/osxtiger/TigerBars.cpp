@@ -73,6 +73,8 @@ QImage ToolSeparator()
 QImage Tabs()
 {
     return FrameStrip(kTabWidth, kTabHeight, 5, [](QPainter& painter, int frame) {
+        // Tabs are not drawn over their parent's background: the corners take the face colour.
+        painter.fillRect(QRect(0, 0, kTabWidth, kTabHeight), kFace);
         QPainterPath shape = RoundedRect(QRectF(0.5, 0.5, kTabWidth - 1, kTabHeight + 6), 5);
         if (frame == 2 || frame == 4) {
             PaintGlossyShape(painter, shape, frame == 2 ? kAquaPressed : kAqua, kAquaEdge);
@@ -140,8 +142,7 @@ void AddBars(TTigerStyle& style)
                              {"imagelayout", "vertical"},
                              {"sizingmargins", "6, 6, 6, 2"},
                              {"sizingtype", "stretch"},
-                             {"contentmargins", "6, 6, 2, 2"},
-                             {"transparent", "true"}};
+                             {"contentmargins", "6, 6, 2, 2"}};
     style.Section(QStringLiteral("tab.toptabitem"), tabKeys);
     style.Section(QStringLiteral("tab.toptabitemleftedge"), tabKeys);
 }

@@ -111,7 +111,7 @@ void AddFrameSet(TTigerStyle& style, const QString& prefix, const QString& pictu
 
 void AddWindowFrame(TTigerStyle& style)
 {
-    style.Section(QStringLiteral("Window"), {{"fillcolor", "230 230 230"}});
+    style.Section(QStringLiteral("Window"), {{"fillcolor", IniColour(kFace)}});
     AddFrameSet(style, QString(), QStringLiteral("Frame"), kCaptionBarHeight, kBorderWidth, 1105);
     AddFrameSet(style, QStringLiteral("Small"), QStringLiteral("SmallFrame"), kSmallCaptionBarHeight,
                 kSmallBorderWidth, 2205);

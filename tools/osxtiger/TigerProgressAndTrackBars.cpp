@@ -16,6 +16,9 @@ QImage Trough(bool vertical)
     const int width = vertical ? 16 : 32;
     const int height = vertical ? 32 : 16;
     return FrameStrip(width, height, 1, [=](QPainter& painter, int) {
+        // The theme does not ask for the parent's background under a progress bar, so the round
+        // corners stand on the window's face colour instead of showing through.
+        painter.fillRect(QRect(0, 0, width, height), kFace);
         const QRectF rect(0.5, 0.5, width - 1, height - 1);
         PaintWell(painter, RoundedRect(rect, 3), rect, QColor(246, 246, 246), kEdge);
     });
@@ -109,10 +112,13 @@ void AddProgressAndTrackBars(TTigerStyle& style)
         return TTigerKeys{{"imagefile", file}, {"sizingmargins", margins}, {"sizingtype", "stretch"},
                           {"transparent", "true"}};
     };
+    const auto opaque = [](const QString& file, const QString& margins) {
+        return TTigerKeys{{"imagefile", file}, {"sizingmargins", margins}, {"sizingtype", "stretch"}};
+    };
     style.Section(QStringLiteral("Progress.Bar"),
-                  stretched(style.Image(QStringLiteral("ProgressTrough"), Trough(false)), "4, 4, 4, 4"));
+                  opaque(style.Image(QStringLiteral("ProgressTrough"), Trough(false)), "4, 4, 4, 4"));
     style.Section(QStringLiteral("Progress.BarVert"),
-                  stretched(style.Image(QStringLiteral("ProgressTroughVert"), Trough(true)), "4, 4, 4, 4"));
+                  opaque(style.Image(QStringLiteral("ProgressTroughVert"), Trough(true)), "4, 4, 4, 4"));
     style.Section(QStringLiteral("Progress.Chunk"),
                   stretched(style.Image(QStringLiteral("ProgressChunk"), Chunk(false)), "3, 3, 3, 3"));
     style.Section(QStringLiteral("Progress.ChunkVert"),

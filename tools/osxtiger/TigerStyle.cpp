@@ -26,6 +26,11 @@ bool LetsGroundShow(const QImage& picture)
 
 }  // namespace
 
+QString IniColour(const QColor& colour)
+{
+    return QStringLiteral("%1 %2 %3").arg(colour.red()).arg(colour.green()).arg(colour.blue());
+}
+
 QString TTigerStyle::Image(const QString& name, const QImage& picture)
 {
     const QString fileName = QStringLiteral("Tiger\\") + name + QStringLiteral(".bmp");

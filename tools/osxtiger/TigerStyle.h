@@ -1,11 +1,15 @@
 #pragma once
 // The OSXTiger style being assembled: its INI sections in order and its pictures by file name.
+#include <QColor>
 #include <QImage>
 #include <QString>
 #include <utility>
 #include <vector>
 
 class TTeThemeMsStyles;
+
+// A colour in the style's "red green blue" form.
+QString IniColour(const QColor& colour);
 
 using TTigerKeys = std::vector<std::pair<QString, QString>>;
 
