@@ -17,5 +17,6 @@ void MakeOsxTiger(TTeThemeMsStyles& theme)
     tiger::AddFields(style);
     tiger::AddLists(style);
     tiger::AddBars(style);
+    tiger::AddRollPanel(style);
     style.FillTheme(theme);
 }

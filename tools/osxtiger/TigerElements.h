@@ -20,5 +20,7 @@ void AddProgressAndTrackBars(TTigerStyle& style);
 void AddFields(TTigerStyle& style);
 void AddLists(TTigerStyle& style);
 void AddBars(TTigerStyle& style);
+// After AddCaptionButtons: it shares the small close light.
+void AddRollPanel(TTigerStyle& style);
 
 }  // namespace tiger
