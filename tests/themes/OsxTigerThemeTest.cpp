@@ -56,7 +56,7 @@ TEST(OsxTigerTheme, IsCarriedUnderItsNameWhateverTheLetterCase)
 
 // Every section of the element table has keys, and the picture keys agree with their
 // pictures: each named bitmap is there and splits evenly into the frames the theme counts on.
-TEST(OsxTigerTheme, EveryUsedElementHasKeysAndFramesThatFitItsPicture)
+TEST(OsxTigerTheme, EveryElementHasKeysAndFramesThatFitItsPicture)
 {
     const auto theme = Tiger();
     ASSERT_NE(theme, nullptr);
