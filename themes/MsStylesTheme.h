@@ -2,7 +2,9 @@
 // The visual-style theme kind: an INI text of element sections plus named bitmaps, carried as a
 // packed stream, and one element object per section the theme draws with.
 #include <QString>
+#include <QStringList>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "framework/Colors.h"
@@ -13,6 +15,7 @@
 class TFont;
 class TMemIniFile;
 class TMemoryStream;
+class TModuleResources;
 class TStream;
 class TteBitmap;
 class TteBitmapList;
@@ -36,7 +39,9 @@ public:
     // LoadPacked, then a rebuild from the new style; answers true even when the magic did not match.
     bool LoadFromStream(TStream& stream) override;
     bool SaveToStream(TStream& stream) override;
-    // A ".theme" file holds a packed stream; module files are not read yet (false).
+    // A ".theme" file holds a packed stream; any other file is read as a visual-style module: false when
+    // its name lists are empty or name no style text for the variant, EModuleError when it is no module
+    // or lacks a resource. A refused file changes nothing.
     bool LoadFromFile(const QString& fileName) override;
     // Only to a ".theme" file (any letter case); any other name answers false and writes nothing.
     bool SaveToFile(const QString& fileName) override;
@@ -59,6 +64,9 @@ public:
     bool IsEmpty() const;
 
     const QString& ThemeName() const { return themeName_; }
+    const QStringList& ColorNames() const { return colorNames_; }
+    const QStringList& SizeNames() const { return sizeNames_; }
+    const QStringList& FileResNames() const { return fileResNames_; }
     TMemIniFile& Ini() const { return *ini_; }
     TteBitmapList& Bitmaps() const { return *bitmaps_; }
     // The element object of a section of the element table (case ignored); null before BuildObjects
@@ -78,15 +86,47 @@ public:
     TColor MenuHilightColor() const { return menuHilightColor_; }
 
     // Window frame.
+    bool IsFormAvailable(TteFormKind kind, const QString& objectName) override;
+    std::optional<QRegion> GetFormRegion(TteFormKind kind, const TRect& rect, const QString& objectName) override;
+    TteFormHit FormHitTest(TteFormKind kind, const TteWindowInfo& info, int x, int y,
+                           const QString& objectName) override;
+    TRect GetFormClientRect(TteFormKind kind, const TteWindowInfo& info, const QString& objectName) override;
+    TRect GetFormCaptionRect(TteFormKind kind, const TteWindowInfo& info, const QString& objectName) override;
+    TRect GetFormButtonRect(TteFormKind kind, const TteWindowInfo& info, TteFormButton button,
+                            const QString& objectName) override;
+    void DrawForm(TteFormKind kind, TCanvas& canvas, const TteWindowInfo& info, const QString& objectName) override;
+    void DrawFormBackground(TteFormKind kind, TCanvas& canvas, const TRect& rect, const QString& objectName) override;
+    void DrawFormCaptionText(TteFormKind kind, TCanvas& canvas, const TteWindowInfo& info, const TRect& rect,
+                             const QString& objectName) override;
+    void DrawFormButton(TteFormKind kind, TCanvas& canvas, const TteFormButtonInfo& info,
+                        const QString& objectName) override;
 
     // Control families.
 
 private:
+    bool LoadFromModule(const QString& fileName);
+
+    // The metrics and sections of a framed kind's caption and edges; none for frameless kinds.
+    struct TFrameStyle {
+        int CaptionBarHeight;
+        int BorderWidth;
+        TMsElement Caption, Left, Right, Bottom;
+    };
+    std::optional<TFrameStyle> FrameStyle(TteFormKind kind) const;
+
     TColor Tinted(TColor color) const;
     TColor MetricColor(const QString& key, const QString& defaultValue) const;
 
     QString msStylesFileName_;
     QString themeName_;
+    // The variant of a module's styles; nothing chooses another one yet.
+    int sizeIndex_ = 0;
+    int colorIndex_ = 0;
+    QStringList colorNames_;
+    QStringList sizeNames_;
+    QStringList fileResNames_;
+    // The module being loaded, while its bitmaps are fetched.
+    std::unique_ptr<TModuleResources> module_;
     std::unique_ptr<TMemIniFile> ini_;
     std::unique_ptr<TteBitmapList> bitmaps_;
     std::vector<std::unique_ptr<TmsuxThemeObject>> elements_;
