@@ -113,6 +113,8 @@ TTeThemeMsStyles::TTeThemeMsStyles()
       packedCache_(std::make_unique<TMemoryStream>()),
       msgBoxFont_(std::make_unique<TFont>())
 {
+    scratch_ = std::make_unique<TteBitmap>();
+    scratch_->SetSize(1, 1);
     // The base constructor could only reach the abstract tables.
     Changed();
 }
@@ -122,6 +124,8 @@ TTeThemeMsStyles::~TTeThemeMsStyles()
     // The element objects hold links into the bitmaps.
     elements_.clear();
 }
+
+TCanvas& TTeThemeMsStyles::ScratchCanvas() const { return scratch_->Canvas(); }
 
 const TteThemeClass& TTeThemeMsStyles::ThemeClass() const { return ThemeClassOf<TTeThemeMsStyles>(); }
 
