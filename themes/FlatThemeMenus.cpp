@@ -4,6 +4,7 @@
 #include "graphics/RectUtils.h"
 #include "themes/FlatTheme.h"
 #include "themes/FlatThemeDraw.h"
+#include "themes/MenuImageGlyph.h"
 
 using enum TteThemeColor;
 
@@ -15,29 +16,10 @@ constexpr TRect kBox16{0, 0, 16, 16};
 // Glyph kinds 2, 3 and 4, which menus and tool bars draw alike.
 void DrawSharedGlyph(TCanvas& canvas, const TtePartInfo& info, const TteGlyphInfo& glyph)
 {
-    switch (glyph.GlyphKind) {
-    case TteGlyphKind::kgkSubMenuArrow:
+    if (glyph.GlyphKind == TteGlyphKind::kgkSubMenuArrow)
         DrawFrameGlyph(canvas, CenterRect(kBox16, glyph.Rect), DFC_MENU, DFCS_MENUARROW, canvas.Font()->Color());
-        break;
-    case TteGlyphKind::kgkShadowedImage:
-    case TteGlyphKind::kgkImage: {
-        if (glyph.Glyph == nullptr || glyph.Glyph->Empty())
-            return;
-        TRect place = CenterRect(glyph.Glyph->BoundsRect(), glyph.Rect);
-        if (glyph.GlyphKind == TteGlyphKind::kgkShadowedImage && (info.State == 1 || info.State == 2)) {
-            // The lifted image casts its shadow two pixels down and right. The shadow is cut from an
-            // opaque copy, so the caller's image keeps its own alpha.
-            place = OffsetRectBy(place, -1, -1);
-            TteBitmap shadow;
-            shadow.Assign(*glyph.Glyph);
-            shadow.SetAlpha(255);
-            DrawSilhouette(canvas, place.Left + 2, place.Top + 2, kGray, shadow);
-        }
-        glyph.Glyph->Draw(canvas, place.Left, place.Top);
-        break;
-    }
-    default: break;
-    }
+    else
+        DrawMenuImageGlyph(canvas, info.State, glyph);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "graphics/RectUtils.h"
 #include "themes/FlatTheme.h"
 #include "themes/FlatThemeDraw.h"
+#include "themes/TabTextRotation.h"
 
 using enum TteThemeColor;
 
@@ -114,12 +115,7 @@ void TTeFlatTheme::DrawTabScrollButton(TteKind, TCanvas& canvas, const TtePartIn
 void TTeFlatTheme::DrawTabText(TteKind, TCanvas& canvas, const TtePartInfo& info, const TteTextInfo& text,
                                const QString&)
 {
-    TteTextInfo turned = text;
-    if (info.Part >= 3 && info.Part <= 5)
-        turned.Rotation = TteTextRotation::ktrCounterClockwise;
-    else if (info.Part >= 6 && info.Part <= 8)
-        turned.Rotation = TteTextRotation::ktrClockwise;
-    DrawText(canvas, turned);
+    DrawText(canvas, TabTextTurned(info, text));
 }
 
 // List box.

@@ -1,6 +1,8 @@
 // The visual-style theme: kind, packed stream, element objects and the tables filled from the style.
 #include "themes/MsStylesTheme.h"
 
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QtEndian>
 #include <cstring>
 
@@ -10,6 +12,7 @@
 #include "framework/StringList.h"
 #include "graphics/Bitmap.h"
 #include "graphics/BitmapList.h"
+#include "graphics/ModuleResources.h"
 #include "graphics/Pixel.h"
 #include "graphics/StoredString.h"
 #include "graphics/ZlibCompression.h"
@@ -82,6 +85,26 @@ void Inflate(TStream& source, TMemoryStream& body)
 
 bool IsPackedFileName(const QString& fileName) { return fileName.toLower().endsWith(QStringLiteral(".theme")); }
 
+// A module's style text is UTF-16 with " = " between keys and values; the last four characters are
+// padding and never part of the text.
+QString StyleIniText(const QByteArray& utf16)
+{
+    const qsizetype length = utf16.size() / 2;
+    const auto at = [&utf16](qsizetype i) { return QChar(qFromLittleEndian<quint16>(utf16.constData() + 2 * i)); };
+    QString text;
+    text.reserve(length);
+    for (qsizetype i = 0; i < length - 4;) {
+        if (i + 2 < length && at(i) == u' ' && at(i + 1) == u'=' && at(i + 2) == u' ') {
+            text += u'=';
+            i += 3;
+        } else {
+            text += at(i);
+            ++i;
+        }
+    }
+    return text;
+}
+
 }  // namespace
 
 TTeThemeMsStyles::TTeThemeMsStyles()
@@ -90,6 +113,8 @@ TTeThemeMsStyles::TTeThemeMsStyles()
       packedCache_(std::make_unique<TMemoryStream>()),
       msgBoxFont_(std::make_unique<TFont>())
 {
+    scratch_ = std::make_unique<TteBitmap>();
+    scratch_->SetSize(1, 1);
     // The base constructor could only reach the abstract tables.
     Changed();
 }
@@ -99,6 +124,8 @@ TTeThemeMsStyles::~TTeThemeMsStyles()
     // The element objects hold links into the bitmaps.
     elements_.clear();
 }
+
+TCanvas& TTeThemeMsStyles::ScratchCanvas() const { return scratch_->Canvas(); }
 
 const TteThemeClass& TTeThemeMsStyles::ThemeClass() const { return ThemeClassOf<TTeThemeMsStyles>(); }
 
@@ -137,12 +164,54 @@ bool TTeThemeMsStyles::SaveToStream(TStream& stream)
 
 bool TTeThemeMsStyles::LoadFromFile(const QString& fileName)
 {
-    if (!IsPackedFileName(fileName))
+    if (IsPackedFileName(fileName)) {
+        TFileStream file(fileName, TFileMode::fmOpenRead);
+        msStylesFileName_ = fileName;
+        SetFileName(fileName);
+        return LoadFromStream(file);
+    }
+    return LoadFromModule(fileName);
+}
+
+bool TTeThemeMsStyles::LoadFromModule(const QString& fileName)
+{
+    auto module = std::make_unique<TModuleResources>(TModuleResources::FromFile(fileName));
+    const auto names = [&module, &fileName](const char* type) {
+        const std::optional<QByteArray> data = module->Find(QString::fromLatin1(type), 1);
+        if (!data)
+            throw EModuleError(QStringLiteral("The visual style %1 has no %2 resource").arg(fileName, QLatin1String(type)));
+        return ReadWideStringRun(*data);
+    };
+    const QStringList colorNames = names("COLORNAMES");
+    const QStringList sizeNames = names("SIZENAMES");
+    const QStringList fileResNames = names("FILERESNAMES");
+    const qint64 variant = qint64(sizeNames.size()) * colorIndex_ + sizeIndex_;
+    if (colorNames.isEmpty() || sizeNames.isEmpty() || fileResNames.isEmpty() || variant >= fileResNames.size())
         return false;
-    TFileStream file(fileName, TFileMode::fmOpenRead);
+    const QString resName = fileResNames[static_cast<int>(variant)];
+    const std::optional<QByteArray> text = module->Find(QStringLiteral("TEXTFILE"), resName);
+    if (!text)
+        throw EModuleError(QStringLiteral("The visual style %1 has no TEXTFILE resource %2").arg(fileName, resName));
+
+    TStringList lines;
+    lines.SetText(StyleIniText(*text));
+    ini_->SetStrings(lines);
+    colorNames_ = colorNames;
+    sizeNames_ = sizeNames;
+    fileResNames_ = fileResNames;
+    // Only the bitmaps of this module belong to the style; BuildObjects fetches them as sections name them.
+    elements_.clear();
+    bitmaps_ = std::make_unique<TteBitmapList>();
     msStylesFileName_ = fileName;
     SetFileName(fileName);
-    return LoadFromStream(file);
+    themeName_ = QFileInfo(fileName).completeBaseName();
+    SetName(themeName_);
+    packedCache_->Clear();
+
+    module_ = std::move(module);
+    const auto release = qScopeGuard([this] { module_.reset(); });
+    Changed();
+    return true;
 }
 
 bool TTeThemeMsStyles::SaveToFile(const QString& fileName)
@@ -308,10 +377,10 @@ void TTeThemeMsStyles::EnsureBitmap(const QString& imageName)
         if (bitmaps_->GetBitmap(i)->Name() == name)
             return;
     auto bitmap = std::make_unique<TteBitmap>();
-    if (!msStylesFileName_.isEmpty()) {
+    if (module_) {
         try {
-            bitmap->LoadFromResource(msStylesFileName_, name);
-        } catch (const Exception&) {
+            module_->LoadBitmap(name, *bitmap);
+        } catch (const EModuleError&) {
             // A picture the module cannot give stays empty; the section then draws without it.
         }
     }

@@ -2,7 +2,9 @@
 // The visual-style theme kind: an INI text of element sections plus named bitmaps, carried as a
 // packed stream, and one element object per section the theme draws with.
 #include <QString>
+#include <QStringList>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "framework/Colors.h"
@@ -13,6 +15,7 @@
 class TFont;
 class TMemIniFile;
 class TMemoryStream;
+class TModuleResources;
 class TStream;
 class TteBitmap;
 class TteBitmapList;
@@ -36,7 +39,9 @@ public:
     // LoadPacked, then a rebuild from the new style; answers true even when the magic did not match.
     bool LoadFromStream(TStream& stream) override;
     bool SaveToStream(TStream& stream) override;
-    // A ".theme" file holds a packed stream; module files are not read yet (false).
+    // A ".theme" file holds a packed stream; any other file is read as a visual-style module: false when
+    // its name lists are empty or name no style text for the variant, EModuleError when it is no module
+    // or lacks a resource. A refused file changes nothing.
     bool LoadFromFile(const QString& fileName) override;
     // Only to a ".theme" file (any letter case); any other name answers false and writes nothing.
     bool SaveToFile(const QString& fileName) override;
@@ -59,6 +64,9 @@ public:
     bool IsEmpty() const;
 
     const QString& ThemeName() const { return themeName_; }
+    const QStringList& ColorNames() const { return colorNames_; }
+    const QStringList& SizeNames() const { return sizeNames_; }
+    const QStringList& FileResNames() const { return fileResNames_; }
     TMemIniFile& Ini() const { return *ini_; }
     TteBitmapList& Bitmaps() const { return *bitmaps_; }
     // The element object of a section of the element table (case ignored); null before BuildObjects
@@ -78,10 +86,176 @@ public:
     TColor MenuHilightColor() const { return menuHilightColor_; }
 
     // Window frame.
+    bool IsFormAvailable(TteFormKind kind, const QString& objectName) override;
+    std::optional<QRegion> GetFormRegion(TteFormKind kind, const TRect& rect, const QString& objectName) override;
+    TteFormHit FormHitTest(TteFormKind kind, const TteWindowInfo& info, int x, int y,
+                           const QString& objectName) override;
+    TRect GetFormClientRect(TteFormKind kind, const TteWindowInfo& info, const QString& objectName) override;
+    TRect GetFormCaptionRect(TteFormKind kind, const TteWindowInfo& info, const QString& objectName) override;
+    TRect GetFormButtonRect(TteFormKind kind, const TteWindowInfo& info, TteFormButton button,
+                            const QString& objectName) override;
+    void DrawForm(TteFormKind kind, TCanvas& canvas, const TteWindowInfo& info, const QString& objectName) override;
+    void DrawFormBackground(TteFormKind kind, TCanvas& canvas, const TRect& rect, const QString& objectName) override;
+    void DrawFormCaptionText(TteFormKind kind, TCanvas& canvas, const TteWindowInfo& info, const TRect& rect,
+                             const QString& objectName) override;
+    void DrawFormButton(TteFormKind kind, TCanvas& canvas, const TteFormButtonInfo& info,
+                        const QString& objectName) override;
 
     // Control families.
 
+    // Panel.
+    bool IsPanelAvailable(TteKind kind, const QString& objectName) override;
+    TRect GetPanelClientRect(TteKind kind, const TRect& rect, const QString& objectName) override;
+    void DrawPanel(TteKind kind, TCanvas& canvas, const TRect& rect, const QString& objectName) override;
+
+    // Button.
+    bool IsButtonAvailable(TteKind kind, const QString& objectName) override;
+    bool IsButtonTransparent(TteKind kind, const QString& objectName) override;
+    void DrawButton(TteKind kind, TCanvas& canvas, const TteElementInfo& info, const QString& objectName) override;
+
+    // Check box.
+    bool IsCheckBoxAvailable(TteKind kind, const QString& objectName) override;
+    bool IsCheckBoxTransparent(TteKind kind, const QString& objectName) override;
+    void DrawCheckBox(TteKind kind, TCanvas& canvas, const TteElementInfo& info, const QString& objectName) override;
+
+    // Splitter.
+    bool IsSplitterAvailable(TteKind kind, const QString& objectName) override;
+    void DrawSplitter(TteKind kind, TCanvas& canvas, const TRect& rect, const QString& objectName) override;
+
+    // Scroll bar.
+    bool IsScrollBarAvailable(TteKind kind, const QString& objectName) override;
+    bool IsScrollBarTransparent(TteKind kind, const QString& objectName) override;
+    void DrawScrollBarFrame(TteKind kind, TCanvas& canvas, const TRect& rect, const QString& objectName) override;
+    void DrawScrollBarPart(TteKind kind, TCanvas& canvas, const TtePartInfo& info, const QString& objectName) override;
+    void DrawScrollBarTrack(TteKind kind, TCanvas& canvas, const TtePartInfo& info, const QString& objectName) override;
+
+    // Progress bar.
+    bool IsProgressBarAvailable(TteKind kind, const QString& objectName) override;
+    bool IsProgressBarTransparent(TteKind kind, const QString& objectName) override;
+    void DrawProgressBar(TteKind kind, TCanvas& canvas, const TtePartInfo& info, const QString& objectName) override;
+
+    // Track bar.
+    bool IsTrackBarAvailable(TteKind kind, const QString& objectName) override;
+    bool IsTrackBarTransparent(TteKind kind, const QString& objectName) override;
+    void DrawTrackBar(TteKind kind, TCanvas& canvas, const TRect& rect, const QString& objectName) override;
+    void DrawTrackBarTrack(TteKind kind, TCanvas& canvas, const TtePartInfo& info, const QString& objectName) override;
+    void DrawTrackBarThumb(TteKind kind, TCanvas& canvas, const TtePartInfo& info, const QString& objectName) override;
+    // The frame size of a thumb drawn at its true size; (0, 0) for thumbs that stretch.
+    TPoint GetTrackBarThumbSize(TteKind kind, TCanvas& canvas, const TtePartInfo& info,
+                                const QString& objectName) override;
+
+    // Header.
+    bool IsHeaderAvailable(TteKind kind, const QString& objectName) override;
+    void DrawHeader(TteKind kind, TCanvas& canvas, const TRect& rect, const QString& objectName) override;
+    void DrawHeaderSection(TteKind kind, TCanvas& canvas, const TtePartInfo& info, const QString& objectName) override;
+
+    // Status bar.
+    bool IsStatusBarAvailable(TteKind kind, const QString& objectName) override;
+    TRect GetStatusBarClientRect(TteKind kind, const TRect& rect, const QString& objectName) override;
+    void DrawStatusBar(TteKind kind, TCanvas& canvas, const TRect& rect, const QString& objectName) override;
+    void DrawStatusPanel(TteKind kind, TCanvas& canvas, const TteElementInfo& info, const QString& objectName) override;
+
+    // Edit and combo box.
+    bool IsEditAvailable(TteKind kind, const QString& objectName) override;
+    TRect GetEditClientRect(TteKind kind, TCanvas& canvas, const TteElementInfo& info,
+                            const QString& objectName) override;
+    void DrawEdit(TteKind kind, TCanvas& canvas, const TteElementInfo& info, const QString& objectName) override;
+    void DrawEditButton(TteKind kind, TCanvas& canvas, const TtePartInfo& info, const QString& objectName) override;
+
+    // Group box.
+    bool IsGroupBoxAvailable(TteKind kind, const QString& objectName) override;
+    bool IsGroupBoxTransparent(TteKind kind, const QString& objectName) override;
+    void DrawGroupBox(TteKind kind, TCanvas& canvas, const TteGroupBoxInfo& info, const QString& objectName) override;
+
+    // Memo and box.
+    bool IsMemoAvailable(TteKind kind, const QString& objectName) override;
+    bool IsMemoTransparent(TteKind kind, const QString& objectName) override;
+    TRect GetMemoClientRect(TteKind kind, TCanvas& canvas, const TRect& rect, const QString& objectName) override;
+    void DrawMemo(TteKind kind, TCanvas& canvas, const TteElementInfo& info, const QString& objectName) override;
+    bool IsBoxAvailable(TteKind kind, const QString& objectName) override;
+    bool IsBoxTransparent(TteKind kind, const QString& objectName) override;
+    TRect GetBoxClientRect(TteKind kind, TCanvas& canvas, const TRect& rect, const QString& objectName) override;
+    void DrawBox(TteKind kind, TCanvas& canvas, const TteElementInfo& info, const QString& objectName) override;
+
+    // Menu.
+    bool IsMenuAvailable(TteKind kind, const QString& objectName) override;
+    bool IsMenuTransparent(TteKind kind, const QString& objectName) override;
+    TRect GetMenuClientRect(TteKind kind, const TRect& rect, const QString& objectName) override;
+    void DrawMenu(TteKind kind, TCanvas& canvas, const TRect& rect, const QString& objectName) override;
+    void DrawMenuItem(TteKind kind, TCanvas& canvas, const TtePartInfo& info, const QString& objectName) override;
+    void DrawMenuItemGlyph(TteKind kind, TCanvas& canvas, const TtePartInfo& info, const TteGlyphInfo& glyph,
+                           const QString& objectName) override;
+
+    // Control bar.
+    bool IsControlBarAvailable(TteKind kind, const QString& objectName) override;
+    TRect GetControlBarClientRect(TteKind kind, const TRect& rect, const QString& objectName) override;
+    void DrawControlBar(TteKind kind, TCanvas& canvas, const TRect& rect, const QString& objectName) override;
+
+    // Tool bar.
+    bool IsToolBarAvailable(TteKind kind, const QString& objectName) override;
+    void DrawToolBar(TteKind kind, TCanvas& canvas, const TRect& rect, const QString& objectName) override;
+    void DrawToolButton(TteKind kind, TCanvas& canvas, const TtePartInfo& info, const QString& objectName) override;
+
+    // Scroll box and roll panel.
+    bool IsScrollBoxAvailable(TteKind kind, const QString& objectName) override;
+    TRect GetScrollBoxClientRect(TteKind kind, TCanvas& canvas, const TRect& rect, const QString& objectName) override;
+    void DrawScrollBox(TteKind kind, TCanvas& canvas, const TRect& rect, const QString& objectName) override;
+    bool IsRollPanelAvailable(TteKind kind, const QString& objectName) override;
+    bool IsRollPanelTransparent(TteKind kind, const QString& objectName) override;
+    TRect GetRollPanelClientRect(TteKind kind, TCanvas& canvas, const TRect& rect, const QString& objectName) override;
+    void DrawRollPanel(TteKind kind, TCanvas& canvas, const TRect& rect, const QString& objectName) override;
+    void DrawRollPanelCaption(TteKind kind, TCanvas& canvas, const TteElementInfo& info,
+                              const QString& objectName) override;
+    void DrawRollPanelButton(TteKind kind, TCanvas& canvas, const TtePartInfo& info, const QString& objectName) override;
+
+    // Tab.
+    bool IsTabAvailable(TteKind kind, const QString& objectName) override;
+    TRect GetTabClientRect(TteKind kind, const TRect& rect, const QString& objectName) override;
+    void DrawTabPane(TteKind kind, TCanvas& canvas, const TRect& rect, const QString& objectName) override;
+    void DrawTab(TteKind kind, TCanvas& canvas, const TtePartInfo& info, const QString& objectName) override;
+    void DrawTabScrollButton(TteKind kind, TCanvas& canvas, const TtePartInfo& info, const QString& objectName) override;
+    void DrawTabText(TteKind kind, TCanvas& canvas, const TtePartInfo& info, const TteTextInfo& text,
+                     const QString& objectName) override;
+
+    // List box and tree.
+    bool IsListBoxAvailable(TteKind kind, const QString& objectName) override;
+    void DrawListBox(TteKind kind, TCanvas& canvas, const TRect& rect, const QString& objectName) override;
+    void DrawListBoxItem(TteKind kind, TCanvas& canvas, const TteElementInfo& info, const QString& objectName) override;
+    void DrawListBoxItemCheck(TteKind kind, TCanvas& canvas, const TteElementInfo& info, const TteListCheckInfo& check,
+                              const QString& objectName) override;
+    bool IsTreeAvailable(TteKind kind, const QString& objectName) override;
+    void DrawTree(TteKind kind, TCanvas& canvas, const TRect& rect, const QString& objectName) override;
+    void DrawTreeItem(TteKind kind, TCanvas& canvas, const TteElementInfo& info, const QString& objectName) override;
+
+    // Grid.
+    bool IsGridAvailable(TteKind kind, const QString& objectName) override;
+    void DrawGrid(TteKind kind, TCanvas& canvas, const TRect& rect, const QString& objectName) override;
+    void DrawGridCell(TteKind kind, TCanvas& canvas, const TtePartInfo& info, const QString& objectName) override;
+
+    // A 1 x 1 canvas for drawings made only to learn their geometry (LastImage).
+    TCanvas& ScratchCanvas() const;
+
 private:
+    // The substitute of a system colour (clBtnFace, clWindow, clHighlight).
+    TColor SysColor(TColor identifier) const;
+    // A 3-D frame in the button face lightened and darkened by 30: light above when raised, below when sunken.
+    void DrawBevel(TCanvas& canvas, const TRect& rect, bool raised) const;
+    void DrawScrollThumb(TCanvas& canvas, const TtePartInfo& info, int frame);
+    // The list items and tree items alike.
+    void DrawItem(TCanvas& canvas, const TteElementInfo& info) const;
+    std::unique_ptr<TteBitmap> scratch_;
+
+private:
+    bool LoadFromModule(const QString& fileName);
+
+    // The metrics and sections of a framed kind's caption and edges; none for frameless kinds.
+    struct TFrameStyle {
+        int CaptionBarHeight;
+        int BorderWidth;
+        TMsElement Caption, Left, Right, Bottom;
+    };
+    std::optional<TFrameStyle> FrameStyle(TteFormKind kind) const;
+
     // The body of the packed stream (name, INI text, bitmap records), uncompressed.
     void ReadBody(TStream& body);
     void WriteBody(TStream& body) const;
@@ -90,6 +264,14 @@ private:
 
     QString msStylesFileName_;
     QString themeName_;
+    // The variant of a module's styles; nothing chooses another one yet.
+    int sizeIndex_ = 0;
+    int colorIndex_ = 0;
+    QStringList colorNames_;
+    QStringList sizeNames_;
+    QStringList fileResNames_;
+    // The module being loaded, while its bitmaps are fetched.
+    std::unique_ptr<TModuleResources> module_;
     std::unique_ptr<TMemIniFile> ini_;
     std::unique_ptr<TteBitmapList> bitmaps_;
     std::vector<std::unique_ptr<TmsuxThemeObject>> elements_;

@@ -3,6 +3,7 @@
 // section holds a resource directory (type, name, one language) with the given resources.
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QtEndian>
 #include <algorithm>
 #include <vector>
@@ -175,6 +176,22 @@ inline QByteArray Utf16Bytes(const QString& text)
     for (qsizetype i = 0; i < text.size(); ++i)
         module_builder::Put16(bytes, 2 * i, text[i].unicode());
     return bytes;
+}
+
+// Zero-ended UTF-16 strings closed by an empty one.
+inline QByteArray WideRun(const QStringList& strings)
+{
+    QByteArray bytes;
+    for (const QString& s : strings)
+        bytes += Utf16Bytes(s) + QByteArray(2, '\0');
+    return bytes + QByteArray(2, '\0');
+}
+
+// A pixel's blue, green and red bytes, as bitmap rows hold them.
+inline QByteArray Bgr(quint32 rgb)
+{
+    const char bytes[] = {char(rgb & 0xFF), char((rgb >> 8) & 0xFF), char((rgb >> 16) & 0xFF)};
+    return QByteArray(bytes, 3);
 }
 
 // A string-table block: sixteen length-prefixed strings, missing ones empty.

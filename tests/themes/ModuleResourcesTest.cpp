@@ -16,19 +16,6 @@ namespace {
 
 const QString kIni = QStringLiteral("[Button.Pushbutton]\r\nimagefile = Blue\\Button.bmp\r\n");
 
-QByteArray WideRun(const QStringList& strings)
-{
-    QByteArray bytes;
-    for (const QString& s : strings)
-        bytes += Utf16Bytes(s) + QByteArray(2, '\0');
-    return bytes + QByteArray(2, '\0');
-}
-
-QByteArray Bgr(quint32 rgb)
-{
-    const char bytes[] = {char(rgb & 0xFF), char((rgb >> 8) & 0xFF), char((rgb >> 16) & 0xFF)};
-    return QByteArray(bytes, 3);
-}
 QByteArray Bgra(quint32 argb) { return Bgr(argb) + QByteArray(1, char(argb >> 24)); }
 
 // 3 × 2, bottom row first in the file: red green blue over white black grey.

@@ -20,6 +20,7 @@
 #include "theme/ThemeSysColors.h"
 #include "themes/MsStylesTheme.h"
 #include "themes/MsuxThemeObject.h"
+#include "tests/themes/MsStylesFixture.h"
 
 namespace {
 
@@ -53,16 +54,14 @@ std::unique_ptr<TteBitmap> MakeBitmap(const QString& name, int width, int height
 // A theme holding the INI text above and two bitmaps, one with each flag.
 void FillStyle(TTeThemeMsStyles& theme)
 {
-    theme.SetName(QStringLiteral("OSXTiger"));
-    TStringList lines;
-    lines.SetText(QString::fromLatin1(kIni));
-    theme.Ini().SetStrings(lines);
     auto button = MakeBitmap(QStringLiteral("BLUE_BUTTON_BMP"), 6, 10, 0x00204060);
     button->SetTransparent(true);
     auto caption = MakeBitmap(QStringLiteral("BRUSHED_FRAMECAPTION_BMP"), 32, 29, 0x00802010);
     caption->SetAlphaBlend(true);
-    theme.Bitmaps().Add(std::move(button));
-    theme.Bitmaps().Add(std::move(caption));
+    std::vector<std::unique_ptr<TteBitmap>> bitmaps;
+    bitmaps.push_back(std::move(button));
+    bitmaps.push_back(std::move(caption));
+    SetStyle(theme, QStringLiteral("OSXTiger"), QString::fromLatin1(kIni), std::move(bitmaps));
 }
 
 QByteArray Packed(TTeThemeMsStyles& theme)
