@@ -49,20 +49,28 @@ void PaintFace(QPainter& painter, const QRectF& rect, qreal radius, TLook look)
     PaintGlossyShape(painter, RoundedRect(rect, radius), base, edge);
 }
 
-QImage SpinPicture(int width, int height, int direction)
+// Spin buttons: a small pearl face (aqua when pressed) and, as a glyph at its own size, the arrow.
+QImage SpinFace(int width, int height)
 {
     return FrameStrip(width, height, 4, [=](QPainter& painter, int frame) {
-        const auto look = static_cast<TLook>(frame);
-        const QRectF rect(0.5, 0.5, width - 1, height - 1.5);
-        PaintFace(painter, rect, 3, look);
-        const QColor ink = look == TLook::Disabled ? kDisabledInk : look == TLook::Pressed ? Qt::white : kInk;
-        PaintArrow(painter, rect.center(), std::min(width, height) * 0.5, direction, ink);
+        PaintFace(painter, QRectF(0.5, 0.5, width - 1, height - 1.5), 3, static_cast<TLook>(frame));
     });
 }
 
-TTigerKeys SpinKeys(const QString& file)
+QImage SpinArrow(int direction)
 {
-    return {{"imagefile", file},        {"imagecount", "4"},           {"imagelayout", "vertical"},
+    constexpr int kSize = 9;
+    return FrameStrip(kSize, kSize, 4, [=](QPainter& painter, int frame) {
+        const auto look = static_cast<TLook>(frame);
+        const QColor ink = look == TLook::Disabled ? kDisabledInk : look == TLook::Pressed ? Qt::white : kInk;
+        PaintArrow(painter, QPointF(kSize / 2.0, kSize / 2.0), 6, direction, ink);
+    });
+}
+
+TTigerKeys SpinKeys(const QString& face, const QString& arrow)
+{
+    return {{"imagefile", face},          {"glyphimagefile", arrow},     {"glyphtype", "imageglyph"},
+            {"glyphtransparent", "true"}, {"imagecount", "4"},           {"imagelayout", "vertical"},
             {"sizingmargins", "4, 4, 4, 4"}, {"sizingtype", "stretch"}, {"transparent", "true"}};
 }
 
@@ -86,13 +94,15 @@ void AddButtons(TTigerStyle& style)
                    {"fillcolorhint", "236 236 236"}});
     style.Section(QStringLiteral("Button.Pushbutton(Disabled)"), {{"textcolor", "150 150 150"}});
 
-    style.Section(QStringLiteral("Spin.Up"), SpinKeys(style.Image(QStringLiteral("SpinUp"), SpinPicture(15, 11, 0))));
+    const QString upright = style.Image(QStringLiteral("SpinFace"), SpinFace(15, 11));
+    const QString lying = style.Image(QStringLiteral("SpinFaceHorz"), SpinFace(11, 15));
+    style.Section(QStringLiteral("Spin.Up"), SpinKeys(upright, style.Image(QStringLiteral("SpinUp"), SpinArrow(0))));
     style.Section(QStringLiteral("Spin.Down"),
-                  SpinKeys(style.Image(QStringLiteral("SpinDown"), SpinPicture(15, 11, 1))));
+                  SpinKeys(upright, style.Image(QStringLiteral("SpinDown"), SpinArrow(1))));
     style.Section(QStringLiteral("Spin.Uphorz"),
-                  SpinKeys(style.Image(QStringLiteral("SpinRight"), SpinPicture(11, 15, 3))));
+                  SpinKeys(lying, style.Image(QStringLiteral("SpinRight"), SpinArrow(3))));
     style.Section(QStringLiteral("Spin.Downhorz"),
-                  SpinKeys(style.Image(QStringLiteral("SpinLeft"), SpinPicture(11, 15, 2))));
+                  SpinKeys(lying, style.Image(QStringLiteral("SpinLeft"), SpinArrow(2))));
 }
 
 }  // namespace tiger

@@ -22,15 +22,24 @@ QImage Field()
     });
 }
 
-QImage DropDown()
+constexpr int kDropDownWidth = 16, kDropDownHeight = 18;
+
+QImage DropDownFace()
 {
-    constexpr int kWidth = 16, kHeight = 18;
-    return FrameStrip(kWidth, kHeight, 4, [](QPainter& painter, int frame) {
+    return FrameStrip(kDropDownWidth, kDropDownHeight, 4, [](QPainter& painter, int frame) {
         const QColor base = frame == 1 ? kAquaHot : frame == 2 ? kAquaPressed : frame == 3 ? QColor(206, 212, 222) : kAqua;
-        const QRectF rect(0.5, 0.5, kWidth - 1, kHeight - 1);
+        const QRectF rect(0.5, 0.5, kDropDownWidth - 1, kDropDownHeight - 1);
         PaintGlossyShape(painter, RoundedRect(rect, 2.5), base, frame == 3 ? QColor(168, 174, 184) : kAquaEdge);
+    });
+}
+
+// The arrow as a glyph, so it keeps its shape in a button of any height.
+QImage DropDownArrow()
+{
+    constexpr int kSize = 10;
+    return FrameStrip(kSize, kSize, 4, [](QPainter& painter, int frame) {
         const QColor ink = frame == 3 ? QColor(150, 156, 166) : QColor(255, 255, 255);
-        PaintArrow(painter, rect.center() + QPointF(0, 0.5), 7, 1, ink);
+        PaintArrow(painter, QPointF(kSize / 2.0, kSize / 2.0 + 0.5), 7, 1, ink);
     });
 }
 
@@ -65,7 +74,10 @@ void AddFields(TTigerStyle& style)
     style.Section(QStringLiteral("combobox"), fieldKeys);
     style.Section(QStringLiteral("combobox(disabled)"), {{"fillcolor", "240 240 240"}});
     style.Section(QStringLiteral("Combobox.DropDownButton"),
-                  {{"imagefile", style.Image(QStringLiteral("ComboButton"), DropDown())},
+                  {{"imagefile", style.Image(QStringLiteral("ComboButton"), DropDownFace())},
+                   {"glyphimagefile", style.Image(QStringLiteral("ComboArrow"), DropDownArrow())},
+                   {"glyphtype", "imageglyph"},
+                   {"glyphtransparent", "true"},
                    {"imagecount", "4"},
                    {"imagelayout", "vertical"},
                    {"sizingmargins", "3, 3, 4, 4"},

@@ -13,10 +13,11 @@ constexpr int kBreadth = 16;
 constexpr int kThumbLength = 28;
 constexpr int kThumbMargin = 8;
 
-QImage Arrows()
+// The arrow buttons' faces: 16 frames (four directions × four states) so that they pair with the
+// arrow glyphs frame for frame; the face itself does not depend on the direction.
+QImage ArrowFaces()
 {
     return FrameStrip(kBreadth, kBreadth, 16, [](QPainter& painter, int frame) {
-        const int direction = frame / 4;
         const int state = frame % 4;
         const QRectF rect(0, 0, kBreadth, kBreadth);
         QLinearGradient face(rect.topLeft(), rect.bottomLeft());
@@ -29,33 +30,47 @@ QImage Arrows()
         painter.setPen(QPen(kSoftEdge, 1.0));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect.adjusted(0.5, 0.5, -0.5, -0.5));
-        const QColor ink = state == 3 ? QColor(188, 188, 188) : state == 2 ? kAquaEdge : QColor(70, 70, 70);
-        PaintArrow(painter, rect.center(), 7, direction, ink);
     });
 }
 
-// The track is sunken: shaded on the side the light cannot reach.
+// The arrows, drawn at their own size in the middle of the button whatever its size.
+QImage ArrowGlyphs()
+{
+    return FrameStrip(kBreadth, kBreadth, 16, [](QPainter& painter, int frame) {
+        const int state = frame % 4;
+        const QColor ink = state == 3 ? QColor(188, 188, 188) : state == 2 ? kAquaEdge : QColor(70, 70, 70);
+        PaintArrow(painter, QPointF(kBreadth / 2.0, kBreadth / 2.0), 7, frame / 4, ink);
+    });
+}
+
+// The track is sunken: shaded on the side the light cannot reach. It looks the same all along,
+// so the thumbs can carry it behind their capsule.
+void PaintTrack(QPainter& painter, int length, bool vertical)
+{
+    const QRectF rect(0, 0, vertical ? kBreadth : length, vertical ? length : kBreadth);
+    QLinearGradient well = vertical ? QLinearGradient(0, 0, kBreadth, 0) : QLinearGradient(0, 0, 0, kBreadth);
+    well.setColorAt(0.0, QColor(212, 212, 212));
+    well.setColorAt(0.3, QColor(234, 234, 234));
+    well.setColorAt(1.0, QColor(246, 246, 246));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillRect(rect, well);
+    painter.setPen(kSoftEdge);
+    if (vertical) {
+        painter.drawLine(0, 0, 0, length - 1);
+        painter.drawLine(kBreadth - 1, 0, kBreadth - 1, length - 1);
+    } else {
+        painter.drawLine(0, 0, length - 1, 0);
+        painter.drawLine(0, kBreadth - 1, length - 1, kBreadth - 1);
+    }
+    painter.restore();
+}
+
 QImage Track(bool vertical)
 {
     const int length = 32;
     return FrameStrip(vertical ? kBreadth : length, vertical ? length : kBreadth, 1,
-                      [vertical, length](QPainter& painter, int) {
-                          const QRectF rect(0, 0, vertical ? kBreadth : length, vertical ? length : kBreadth);
-                          QLinearGradient well = vertical ? QLinearGradient(0, 0, kBreadth, 0)
-                                                          : QLinearGradient(0, 0, 0, kBreadth);
-                          well.setColorAt(0.0, QColor(212, 212, 212));
-                          well.setColorAt(0.3, QColor(234, 234, 234));
-                          well.setColorAt(1.0, QColor(246, 246, 246));
-                          painter.fillRect(rect, well);
-                          painter.setPen(QPen(kSoftEdge, 1.0));
-                          if (vertical) {
-                              painter.drawLine(QPointF(0.5, 0), QPointF(0.5, length));
-                              painter.drawLine(QPointF(kBreadth - 0.5, 0), QPointF(kBreadth - 0.5, length));
-                          } else {
-                              painter.drawLine(QPointF(0, 0.5), QPointF(length, 0.5));
-                              painter.drawLine(QPointF(0, kBreadth - 0.5), QPointF(length, kBreadth - 0.5));
-                          }
-                      });
+                      [=](QPainter& painter, int) { PaintTrack(painter, length, vertical); });
 }
 
 QColor ThumbColour(int state)
@@ -73,6 +88,9 @@ QImage Thumb(bool vertical)
     const int width = vertical ? kBreadth : kThumbLength;
     const int height = vertical ? kThumbLength : kBreadth;
     return FrameStrip(width, height, 4, [=](QPainter& painter, int state) {
+        // Opaque, on the track's own look: a thumb squeezed below its picture's length is first
+        // drawn into a scratch ground of the theme's, which must not show through.
+        PaintTrack(painter, kThumbLength, vertical);
         const QRectF rect = vertical ? QRectF(2.5, 1.5, kBreadth - 5, kThumbLength - 3)
                                      : QRectF(1.5, 2.5, kThumbLength - 3, kBreadth - 5);
         PaintGlossyShape(painter, RoundedRect(rect, 5.5), ThumbColour(state),
@@ -103,14 +121,18 @@ QImage Gripper(bool vertical)
 
 void AddScrollBars(TTigerStyle& style)
 {
-    style.Section(QStringLiteral("ScrollBar.ArrowBtn"), {{"imagefile", style.Image(QStringLiteral("ScrollArrows"), Arrows())},
-                                                         {"imagecount", "16"},
-                                                         {"imagelayout", "vertical"},
-                                                         {"sizingmargins", "3, 3, 3, 3"},
-                                                         {"sizingtype", "stretch"}});
+    style.Section(QStringLiteral("ScrollBar.ArrowBtn"),
+                  {{"imagefile", style.Image(QStringLiteral("ScrollArrowFaces"), ArrowFaces())},
+                   {"glyphimagefile", style.Image(QStringLiteral("ScrollArrows"), ArrowGlyphs())},
+                   {"glyphtype", "imageglyph"},
+                   {"glyphtransparent", "true"},
+                   {"imagecount", "16"},
+                   {"imagelayout", "vertical"},
+                   {"sizingmargins", "3, 3, 3, 3"},
+                   {"sizingtype", "stretch"}});
     const auto thumbKeys = [](const QString& file, const QString& margins) {
-        return TTigerKeys{{"imagefile", file},        {"imagecount", "4"},      {"imagelayout", "vertical"},
-                          {"sizingmargins", margins}, {"sizingtype", "stretch"}, {"transparent", "true"}};
+        return TTigerKeys{{"imagefile", file}, {"imagecount", "4"}, {"imagelayout", "vertical"},
+                          {"sizingmargins", margins}, {"sizingtype", "stretch"}};
     };
     const QString along = QStringLiteral("%1, %1, 0, 0").arg(kThumbMargin);
     const QString down = QStringLiteral("0, 0, %1, %1").arg(kThumbMargin);
