@@ -67,16 +67,19 @@ TEST(OsxTigerTheme, EveryElementHasKeysAndFramesThatFitItsPicture)
     theme->Ini().ReadSections(sections);
     for (int s = 0; s < sections.Count(); ++s) {
         const QString section = sections.Strings(s);
-        const QString file = theme->Ini().ReadString(section, QStringLiteral("imagefile"), QString());
-        if (file.isEmpty())
-            continue;
-        const TteBitmap* bitmap = theme->Bitmaps().FindBitmap(ResourceImageName(file));
-        ASSERT_NE(bitmap, nullptr) << qPrintable(section);
-        ASSERT_FALSE(bitmap->Empty()) << qPrintable(section);
         const int count = theme->Ini().ReadInteger(section, QStringLiteral("imagecount"), 1);
         const bool stacked = theme->Ini().ReadString(section, QStringLiteral("imagelayout"), QString()) ==
                              QLatin1String("vertical");
-        EXPECT_EQ((stacked ? bitmap->Height() : bitmap->Width()) % count, 0) << qPrintable(section);
+        for (const QString& key : {QStringLiteral("imagefile"), QStringLiteral("glyphimagefile")}) {
+            const QString file = theme->Ini().ReadString(section, key, QString());
+            if (file.isEmpty())
+                continue;
+            const TteBitmap* bitmap = theme->Bitmaps().FindBitmap(ResourceImageName(file));
+            ASSERT_NE(bitmap, nullptr) << qPrintable(section) << " " << qPrintable(key);
+            ASSERT_FALSE(bitmap->Empty()) << qPrintable(section) << " " << qPrintable(key);
+            EXPECT_EQ((stacked ? bitmap->Height() : bitmap->Width()) % count, 0)
+                << qPrintable(section) << " " << qPrintable(key);
+        }
     }
 }
 
