@@ -5,6 +5,7 @@
 #include <QScopeGuard>
 #include <QtEndian>
 #include <cstring>
+#include <functional>
 
 #include "framework/Font.h"
 #include "framework/IniFile.h"
@@ -150,10 +151,26 @@ bool TTeThemeMsStyles::IsValidStream(TStream& stream)
 
 bool TTeThemeMsStyles::LoadFromStream(TStream& stream)
 {
-    LoadPacked(stream);
-    packedCache_->Clear();
-    Changed();
+    ReplaceStyle([this, &stream] { return LoadPacked(stream); });
     return true;
+}
+
+void TTeThemeMsStyles::ReplaceStyle(const std::function<bool()>& load)
+{
+    std::unique_ptr<TMemoryStream> previous = std::move(packedCache_);
+    packedCache_ = std::make_unique<TMemoryStream>();
+    try {
+        if (!load()) {
+            packedCache_ = std::move(previous);
+            return;
+        }
+        Changed();
+    } catch (...) {
+        // The previous style was built before, so it builds again.
+        packedCache_ = std::move(previous);
+        Changed();
+        throw;
+    }
 }
 
 bool TTeThemeMsStyles::SaveToStream(TStream& stream)
@@ -166,9 +183,10 @@ bool TTeThemeMsStyles::LoadFromFile(const QString& fileName)
 {
     if (IsPackedFileName(fileName)) {
         TFileStream file(fileName, TFileMode::fmOpenRead);
+        LoadFromStream(file);
         msStylesFileName_ = fileName;
         SetFileName(fileName);
-        return LoadFromStream(file);
+        return true;
     }
     return LoadFromModule(fileName);
 }
@@ -193,24 +211,24 @@ bool TTeThemeMsStyles::LoadFromModule(const QString& fileName)
     if (!text)
         throw EModuleError(QStringLiteral("The visual style %1 has no TEXTFILE resource %2").arg(fileName, resName));
 
-    TStringList lines;
-    lines.SetText(StyleIniText(*text));
-    ini_->SetStrings(lines);
+    const auto release = qScopeGuard([this] { module_.reset(); });
+    ReplaceStyle([&] {
+        TStringList lines;
+        lines.SetText(StyleIniText(*text));
+        ini_->SetStrings(lines);
+        // Only the bitmaps of this module belong to the style; BuildObjects fetches them as sections name them.
+        elements_.clear();
+        bitmaps_ = std::make_unique<TteBitmapList>();
+        themeName_ = QFileInfo(fileName).completeBaseName();
+        SetName(themeName_);
+        module_ = std::move(module);
+        return true;
+    });
     colorNames_ = colorNames;
     sizeNames_ = sizeNames;
     fileResNames_ = fileResNames;
-    // Only the bitmaps of this module belong to the style; BuildObjects fetches them as sections name them.
-    elements_.clear();
-    bitmaps_ = std::make_unique<TteBitmapList>();
     msStylesFileName_ = fileName;
     SetFileName(fileName);
-    themeName_ = QFileInfo(fileName).completeBaseName();
-    SetName(themeName_);
-    packedCache_->Clear();
-
-    module_ = std::move(module);
-    const auto release = qScopeGuard([this] { module_.reset(); });
-    Changed();
     return true;
 }
 
@@ -231,9 +249,7 @@ void TTeThemeMsStyles::Assign(const TPersistent* source)
     TMemoryStream packed;
     const_cast<TTeThemeMsStyles*>(other)->SavePacked(packed);
     packed.Seek(0, TSeekOrigin::soBeginning);
-    LoadPacked(packed);
-    packedCache_->Clear();
-    Changed();
+    ReplaceStyle([this, &packed] { return LoadPacked(packed); });
 }
 
 void TTeThemeMsStyles::Changed()
@@ -242,10 +258,10 @@ void TTeThemeMsStyles::Changed()
     TteTheme::Changed();
 }
 
-void TTeThemeMsStyles::LoadPacked(TStream& stream)
+bool TTeThemeMsStyles::LoadPacked(TStream& stream)
 {
     if (!IsValidStream(stream))
-        return;
+        return false;
     TMemoryStream body;
     Inflate(stream, body);
     ReadBody(body);
@@ -287,6 +303,7 @@ void TTeThemeMsStyles::ReadBody(TStream& body)
     bitmaps_ = std::move(bitmaps);
     themeName_ = name;
     SetName(name);
+    return true;
 }
 
 void TTeThemeMsStyles::SavePacked(TStream& stream)

@@ -3,6 +3,7 @@
 // packed stream, and one element object per section the theme draws with.
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -53,8 +54,8 @@ public:
     void InitFonts() override;
 
     // Reads a packed stream into the name, the INI text and the bitmaps. A stream without the magic
-    // loads nothing; damaged data raises (EDecompressionError, EReadError) and changes nothing.
-    void LoadPacked(TStream& stream);
+    // loads nothing (false); damaged data raises (EDecompressionError, EReadError) and changes nothing.
+    bool LoadPacked(TStream& stream);
     // Writes the packed form of the current name, INI text and bitmaps.
     void SavePacked(TStream& stream);
     // Recreates the element objects from the unshifted style and applies the hue and brightness shifts.
@@ -247,6 +248,10 @@ private:
 
 private:
     bool LoadFromModule(const QString& fileName);
+    // Replaces the style by what load puts into the INI text and the bitmaps (false: it put nothing),
+    // then rebuilds; when the new style cannot be built, the previous one comes back and the error
+    // passes on.
+    void ReplaceStyle(const std::function<bool()>& load);
 
     // The metrics and sections of a framed kind's caption and edges; none for frameless kinds.
     struct TFrameStyle {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "framework/Exception.h"
 #include "framework/IniFile.h"
 #include "framework/Stream.h"
 #include "framework/StringList.h"
@@ -242,10 +243,33 @@ TEST(MsStylesTheme, WrongMagicLoadsNothing)
     EXPECT_EQ(other.Bitmaps().Count(), 0);
     EXPECT_TRUE(IniLines(other).isEmpty());
 
+    // A shifted style stays shifted once, not twice.
     auto before = LoadedStyle();
+    before->SetDeltas(60, 10);
+    theme->SetDeltas(60, 10);
     stream.Seek(0, TSeekOrigin::soBeginning);
     theme->LoadFromStream(stream);
     ExpectSameStyle(*theme, *before);
+}
+
+TEST(MsStylesTheme, StyleThatCannotBeBuiltRaisesAndKeepsTheStyle)
+{
+    TTeThemeMsStyles broken;
+    FillStyle(broken);
+    broken.Ini().WriteString(QStringLiteral("Button.Pushbutton"), QStringLiteral("imagecount"), QStringLiteral("4px"));
+    const QByteArray packed = Packed(broken);
+
+    auto theme = LoadedStyle();
+    theme->SetDeltas(30, 0);
+    auto reference = LoadedStyle();
+    reference->SetDeltas(30, 0);
+    TMemoryStream stream;
+    stream.WriteBuffer(packed.constData(), packed.size());
+    stream.Seek(0, TSeekOrigin::soBeginning);
+    EXPECT_THROW(theme->LoadFromStream(stream), EConvertError);
+    ExpectSameStyle(*theme, *reference);
+    EXPECT_TRUE(theme->Element(TMsElement::ButtonPushbutton).IsLoaded());
+    EXPECT_EQ(theme->Element(TMsElement::ButtonPushbutton).ImageCount, 2);
 }
 
 TEST(MsStylesTheme, DamagedInputRaisesAndKeepsTheStyle)
