@@ -265,6 +265,7 @@ bool TTeThemeMsStyles::LoadPacked(TStream& stream)
     TMemoryStream body;
     Inflate(stream, body);
     ReadBody(body);
+    return true;
 }
 
 void TTeThemeMsStyles::ReadBody(TStream& body)
@@ -303,7 +304,6 @@ void TTeThemeMsStyles::ReadBody(TStream& body)
     bitmaps_ = std::move(bitmaps);
     themeName_ = name;
     SetName(name);
-    return true;
 }
 
 void TTeThemeMsStyles::SavePacked(TStream& stream)
