@@ -32,6 +32,17 @@ inline void SetStyle(TTeThemeMsStyles& theme, const QString& name, const QString
         theme.Bitmaps().Add(std::move(bitmap));
 }
 
+// A new theme loaded from source's packed stream, as the manager hands a stored theme over.
+inline std::unique_ptr<TTeThemeMsStyles> LoadedCopy(TTeThemeMsStyles& source)
+{
+    TMemoryStream packed;
+    source.SavePacked(packed);
+    packed.Seek(0, TSeekOrigin::soBeginning);
+    auto theme = std::make_unique<TTeThemeMsStyles>();
+    theme->LoadFromStream(packed);
+    return theme;
+}
+
 // A strip of frames side by side, each frameWidth x frameHeight, opaque; colour(frame from 1, x, y).
 inline std::unique_ptr<TteBitmap> StripBitmap(const QString& name, int frames, int frameWidth, int frameHeight,
                                               const std::function<TColor(int, int, int)>& colour)
@@ -90,13 +101,7 @@ inline std::unique_ptr<TTeThemeMsStyles> MakeFrameStyle(const TSectionOverrides&
     ini << QStringLiteral("[SysMetrics]") << QStringLiteral("Window=10 20 30") << QStringLiteral("BtnFace=60 60 60")
         << QStringLiteral("Highlight=70 80 90") << QStringLiteral("Menu=100 110 120")
         << QStringLiteral("MenuHilight=130 140 150");
-    // Loaded through the packed stream, as a stored theme is.
     TTeThemeMsStyles source;
     SetStyle(source, QStringLiteral("Frames"), ini.join(QStringLiteral("\r\n")), std::move(bitmaps));
-    TMemoryStream packed;
-    source.SavePacked(packed);
-    packed.Seek(0, TSeekOrigin::soBeginning);
-    auto theme = std::make_unique<TTeThemeMsStyles>();
-    theme->LoadFromStream(packed);
-    return theme;
+    return LoadedCopy(source);
 }

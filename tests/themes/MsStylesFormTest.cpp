@@ -13,6 +13,7 @@
 #include "graphics/BitmapList.h"
 #include "graphics/Pixel.h"
 #include "theme/ThemeFonts.h"
+#include "tests/themes/MsStylesFixture.h"
 #include "themes/MsStylesTheme.h"
 
 namespace {
@@ -71,12 +72,7 @@ std::unique_ptr<TTeThemeMsStyles> FrameStyle(const char* captionKeys = "")
     source.Bitmaps().Add(Strip(QStringLiteral("SIDE_BMP"), 8, 8, {kActive, kInactive}));
     source.Bitmaps().Add(Strip(QStringLiteral("BUTTONS_BMP"), 8, 8,
                                {kButtonFrames[0], kButtonFrames[1], kButtonFrames[2], kButtonFrames[3]}));
-    TMemoryStream stream;
-    source.SavePacked(stream);
-    stream.Seek(0, TSeekOrigin::soBeginning);
-    auto theme = std::make_unique<TTeThemeMsStyles>();
-    theme->LoadFromStream(stream);
-    return theme;
+    return LoadedCopy(source);
 }
 
 TteWindowInfo Window(int width, int height, TteFormButtons buttons, bool active = true)

@@ -77,12 +77,7 @@ std::unique_ptr<TTeThemeMsStyles> LoadedStyle()
 {
     TTeThemeMsStyles source;
     FillStyle(source);
-    TMemoryStream stream;
-    source.SavePacked(stream);
-    stream.Seek(0, TSeekOrigin::soBeginning);
-    auto theme = std::make_unique<TTeThemeMsStyles>();
-    theme->LoadFromStream(stream);
-    return theme;
+    return LoadedCopy(source);
 }
 
 QStringList IniLines(const TTeThemeMsStyles& theme)
