@@ -5,7 +5,6 @@
 namespace tiger {
 
 // Brushed metal of the frame and the light caption.
-inline const QColor kMetal{214, 214, 214};
 inline const QColor kCaptionTop{242, 242, 242};
 inline const QColor kCaptionBottom{212, 212, 212};
 inline const QColor kFrameOutline{126, 126, 126};
