@@ -183,6 +183,10 @@ bool TTeThemeMsStyles::LoadFromFile(const QString& fileName)
 {
     if (IsPackedFileName(fileName)) {
         TFileStream file(fileName, TFileMode::fmOpenRead);
+        // A file that is no packed style is refused rather than "loaded" as nothing.
+        if (!IsValidStream(file))
+            return false;
+        file.Seek(0, TSeekOrigin::soBeginning);
         LoadFromStream(file);
         msStylesFileName_ = fileName;
         SetFileName(fileName);

@@ -40,9 +40,10 @@ public:
     // LoadPacked, then a rebuild from the new style; answers true even when the magic did not match.
     bool LoadFromStream(TStream& stream) override;
     bool SaveToStream(TStream& stream) override;
-    // A ".theme" file holds a packed stream; any other file is read as a visual-style module: false when
-    // its name lists are empty or name no style text for the variant, EModuleError when it is no module
-    // or lacks a resource. A refused file changes nothing.
+    // A ".theme" file holds a packed stream (false when it does not start with the magic); any other
+    // file is read as a visual-style module: false when its name lists are empty or name no style text
+    // for the variant, EModuleError when it is no module or lacks a resource. A refused file changes
+    // nothing.
     bool LoadFromFile(const QString& fileName) override;
     // Only to a ".theme" file (any letter case); any other name answers false and writes nothing.
     bool SaveToFile(const QString& fileName) override;

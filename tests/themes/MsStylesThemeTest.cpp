@@ -392,6 +392,11 @@ TEST(MsStylesTheme, FilesHoldThePackedStreamOnlyUnderTheme)
     EXPECT_FALSE(theme->SaveToFile(module));
     EXPECT_FALSE(QFileInfo::exists(module));
     EXPECT_THROW(loaded.LoadFromFile(folder.filePath(QStringLiteral("missing.theme"))), EFOpenError);
+    const QString text = folder.filePath(QStringLiteral("notes.theme"));
+    TMemoryStream notes;
+    notes.WriteBuffer("[Theme]\r\nName=x\r\n", 18);
+    notes.SaveToFile(text);
+    EXPECT_FALSE(loaded.LoadFromFile(text));
     EXPECT_EQ(loaded.FileName(), packed);
     ExpectSameStyle(loaded, *theme);
 }
