@@ -416,8 +416,10 @@ bool TTeThemeMsStyles::IsEmpty() const
 
 TColor TTeThemeMsStyles::Tinted(TColor color) const
 {
+    // A hue step of 0 would still round the hue to 1/255 of a turn and move the colour.
     TteColor pixel = ColorToPixelAlpha(color, 255);
-    pixel = HueShiftPixel(pixel, DeltaHue());
+    if (DeltaHue() != 0)
+        pixel = HueShiftPixel(pixel, DeltaHue());
     pixel = BrightnessShiftPixel(pixel, DeltaBrightness());
     return PixelToColor(pixel);
 }
