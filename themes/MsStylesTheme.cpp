@@ -159,6 +159,7 @@ void TTeThemeMsStyles::ReplaceStyle(const std::function<bool()>& load)
 {
     std::unique_ptr<TMemoryStream> previous = std::move(packedCache_);
     packedCache_ = std::make_unique<TMemoryStream>();
+    justRead_.reset();
     try {
         if (!load()) {
             packedCache_ = std::move(previous);
@@ -266,9 +267,10 @@ bool TTeThemeMsStyles::LoadPacked(TStream& stream)
 {
     if (!IsValidStream(stream))
         return false;
-    TMemoryStream body;
-    Inflate(stream, body);
-    ReadBody(body);
+    auto body = std::make_unique<TMemoryStream>();
+    Inflate(stream, *body);
+    ReadBody(*body);
+    justRead_ = std::move(body);
     return true;
 }
 
@@ -372,8 +374,13 @@ void TTeThemeMsStyles::BuildObjects()
     borderWidth_ = metric("BorderWidth", "4");
     smBorderWidth_ = metric("SMBorderWidth", "3");
 
-    if (packedCache_->Size() == 0)
-        WriteBody(*packedCache_);
+    if (packedCache_->Size() == 0) {
+        if (justRead_)
+            packedCache_ = std::move(justRead_);
+        else
+            WriteBody(*packedCache_);
+    }
+    justRead_.reset();
 
     if (DeltaHue() == 0 && DeltaBrightness() == 0)
         return;

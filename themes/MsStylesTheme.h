@@ -289,6 +289,10 @@ private:
     // stream's body uncompressed: filling it after a load then costs no deflate, and a rebuild no
     // inflate.
     std::unique_ptr<TMemoryStream> packedCache_;
+    // The body the style was last read from by LoadPacked, until the next BuildObjects: when the cache
+    // is to be filled, this body is the unshifted style already, and writing it out again would cost
+    // more than the rest of a load.
+    std::unique_ptr<TMemoryStream> justRead_;
     std::unique_ptr<TFont> msgBoxFont_;
     TColor menuColor_ = 0;
     TColor menuHilightColor_ = 0;
