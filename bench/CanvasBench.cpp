@@ -1,7 +1,7 @@
 // Canvas drawing that every control paint goes through: fills, XOR outlines, round shapes and text.
 #include <benchmark/benchmark.h>
 
-#include "bench/GuiApplication.h"
+#include "framework/HeadlessGui.h"
 #include "framework/Canvas.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // inflating the same body alone, and one whole gallery sheet drawn with it.
 #include <benchmark/benchmark.h>
 
-#include "bench/GuiApplication.h"
+#include "framework/HeadlessGui.h"
 #include "framework/Stream.h"
 #include "graphics/Bitmap.h"
 #include "graphics/ZlibDecompression.h"

@@ -1,7 +1,7 @@
 // The canvas helpers that theme text and glyph drawing lean on: gradients, turned text, glyphs.
 #include <benchmark/benchmark.h>
 
-#include "bench/GuiApplication.h"
+#include "framework/HeadlessGui.h"
 #include "framework/Canvas.h"
 #include "graphics/Bitmap.h"
 #include "graphics/CanvasDraw.h"

@@ -2,12 +2,12 @@
 // whatever loads must draw. Input that starts with the magic is read as it stands (damaged
 // compressed data); anything else is taken as the inflated body and packed first, so mutations
 // reach the name, the INI text and the bitmap records rather than dying at zlib's checksum.
-#include <QGuiApplication>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 
 #include "framework/Exception.h"
+#include "framework/HeadlessGui.h"
 #include "framework/Stream.h"
 #include "graphics/Bitmap.h"
 #include "graphics/ZlibCompression.h"
@@ -15,18 +15,6 @@
 #include "themes/MsuxThemeObject.h"
 
 namespace {
-
-// Fonts need a GUI application; it lives as long as the process.
-void EnsureApplication()
-{
-    static int argc = 1;
-    static char name[] = "fuzz_packed_style";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance() == nullptr) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QGuiApplication application(argc, argv);
-    }
-}
 
 void Pack(const std::uint8_t* body, std::size_t size, TMemoryStream& packed)
 {
@@ -40,7 +28,7 @@ void Pack(const std::uint8_t* body, std::size_t size, TMemoryStream& packed)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    EnsureApplication();
+    EnsureGuiApplication();
     TMemoryStream packed;
     if (size >= sizeof TTeThemeMsStyles::kMagic &&
         std::memcmp(data, TTeThemeMsStyles::kMagic, sizeof TTeThemeMsStyles::kMagic) == 0)

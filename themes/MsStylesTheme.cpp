@@ -112,9 +112,9 @@ TTeThemeMsStyles::TTeThemeMsStyles()
     : ini_(std::make_unique<TMemIniFile>()),
       bitmaps_(std::make_unique<TteBitmapList>()),
       packedCache_(std::make_unique<TMemoryStream>()),
-      msgBoxFont_(std::make_unique<TFont>())
+      msgBoxFont_(std::make_unique<TFont>()),
+      scratch_(std::make_unique<TteBitmap>())
 {
-    scratch_ = std::make_unique<TteBitmap>();
     scratch_->SetSize(1, 1);
     // The base constructor could only reach the abstract tables.
     Changed();
@@ -125,8 +125,6 @@ TTeThemeMsStyles::~TTeThemeMsStyles()
     // The element objects hold links into the bitmaps.
     elements_.clear();
 }
-
-TCanvas& TTeThemeMsStyles::ScratchCanvas() const { return scratch_->Canvas(); }
 
 const TteThemeClass& TTeThemeMsStyles::ThemeClass() const { return ThemeClassOf<TTeThemeMsStyles>(); }
 

@@ -234,9 +234,6 @@ public:
     void DrawGrid(TteKind kind, TCanvas& canvas, const TRect& rect, const QString& objectName) override;
     void DrawGridCell(TteKind kind, TCanvas& canvas, const TtePartInfo& info, const QString& objectName) override;
 
-    // A 1 x 1 canvas for drawings made only to learn their geometry (LastImage).
-    TCanvas& ScratchCanvas() const;
-
 private:
     // The substitute of a system colour (clBtnFace, clWindow, clHighlight).
     TColor SysColor(TColor identifier) const;
@@ -245,9 +242,10 @@ private:
     void DrawScrollThumb(TCanvas& canvas, const TtePartInfo& info, int frame);
     // The list items and tree items alike.
     void DrawItem(TCanvas& canvas, const TteElementInfo& info) const;
-    std::unique_ptr<TteBitmap> scratch_;
+    // The rectangle of the picture frame that drawing element into rect would use, learnt by drawing
+    // it into the 1 x 1 scratch bitmap; empty when it draws no picture.
+    TRect DrawnImageRect(TmsuxThemeObject& element, const TRect& rect, int frame) const;
 
-private:
     bool LoadFromModule(const QString& fileName);
     // Replaces the style by what load puts into the INI text and the bitmaps (false: it put nothing),
     // then rebuilds; when the new style cannot be built, the previous one comes back and the error
@@ -294,6 +292,7 @@ private:
     // more than the rest of a load.
     std::unique_ptr<TMemoryStream> justRead_;
     std::unique_ptr<TFont> msgBoxFont_;
+    std::unique_ptr<TteBitmap> scratch_;
     TColor menuColor_ = 0;
     TColor menuHilightColor_ = 0;
 };

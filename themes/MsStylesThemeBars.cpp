@@ -27,20 +27,6 @@ int ScrollStateFrame(std::uint8_t state)
 // uncovered.
 constexpr TteColor kSqueezedThumbGround = 0x99999900;
 
-// The size of one frame of an element's image strip; the whole picture when it has no frame count.
-TSize FrameSize(const TmsuxThemeObject& element)
-{
-    const TteBitmap& bitmap = *element.ImageFile.Bitmap();
-    TSize size{bitmap.Width(), bitmap.Height()};
-    if (element.ImageCount > 0) {
-        if (element.ImageLayout == 1)
-            size.cx /= element.ImageCount;
-        else
-            size.cy /= element.ImageCount;
-    }
-    return size;
-}
-
 bool HasPicture(const TteBitmapLink& link) { return link.Bitmap() != nullptr && !link.Bitmap()->Empty(); }
 
 // The thumb of track bar part 0-5; null for other parts.
@@ -52,6 +38,13 @@ TmsuxThemeObject* ThumbOfPart(const TTeThemeMsStyles& theme, std::uint8_t part)
 }
 
 }  // namespace
+
+TRect TTeThemeMsStyles::DrawnImageRect(TmsuxThemeObject& element, const TRect& rect, int frame) const
+{
+    element.LastImage = nullptr;
+    DrawElementFrame(element, scratch_->Canvas(), rect, frame);
+    return element.LastImage != nullptr ? element.LastImage->Rect() : TRect{};
+}
 
 // Scroll bar.
 
@@ -82,10 +75,7 @@ void TTeThemeMsStyles::DrawScrollThumb(TCanvas& canvas, const TtePartInfo& info,
     if (rect.IsEmpty())
         return;
     TmsuxThemeObject& thumb = Element(horizontal ? ScrollBarThumbBtnHorz : ScrollBarThumbBtnVert);
-    // A drawing on the scratch canvas tells the size of the frame.
-    thumb.LastImage = nullptr;
-    DrawElementFrame(thumb, ScratchCanvas(), rect, frame);
-    const TRect image = thumb.LastImage != nullptr ? thumb.LastImage->Rect() : TRect{};
+    const TRect image = DrawnImageRect(thumb, rect, frame);
     const bool squeezed = horizontal ? rect.Width() < image.Width() : rect.Height() < image.Height();
     if (squeezed) {
         // Drawn at its frame's length and scaled down whole, so its end caps shrink with it instead of
@@ -104,7 +94,7 @@ void TTeThemeMsStyles::DrawScrollThumb(TCanvas& canvas, const TtePartInfo& info,
     TmsuxThemeObject& gripper = Element(horizontal ? ScrollBarGripperHorz : ScrollBarGripperVert);
     if (!HasPicture(gripper.ImageFile))
         return;
-    const TSize grip = FrameSize(gripper);
+    const TSize grip = gripper.FrameSize();
     if (grip.cx < rect.Width() && grip.cy < rect.Height())
         DrawElementFrame(gripper, canvas, rect, frame);
 }
@@ -157,11 +147,7 @@ TPoint TTeThemeMsStyles::GetTrackBarThumbSize(TteKind, TCanvas&, const TtePartIn
     TmsuxThemeObject* thumb = ThumbOfPart(*this, info.Part);
     if (thumb == nullptr || thumb->SizingType != TmsuxThemeObject::kstTrueSize)
         return {0, 0};
-    thumb->LastImage = nullptr;
-    DrawElementFrame(*thumb, ScratchCanvas(), TRect{0, 0, 10, 10}, 1);
-    if (thumb->LastImage == nullptr)
-        return {0, 0};
-    const TRect& image = thumb->LastImage->Rect();
+    const TRect image = DrawnImageRect(*thumb, TRect{0, 0, 10, 10}, 1);
     return {image.Width(), image.Height()};
 }
 

@@ -10,7 +10,6 @@
 #include "graphics/Pixel.h"
 #include "graphics/WideText.h"
 #include "theme/ThemeFonts.h"
-#include "theme/ThemeSysColors.h"
 #include "themes/MsStylesTheme.h"
 #include "themes/MsuxThemeObject.h"
 
@@ -201,7 +200,7 @@ void TTeThemeMsStyles::DrawForm(TteFormKind kind, TCanvas& canvas, const TteWind
 
 void TTeThemeMsStyles::DrawFormBackground(TteFormKind, TCanvas& canvas, const TRect& rect, const QString&)
 {
-    FillRectColor(canvas, rect, SysColors()->GetSysColor(clBtnFace));
+    FillRectColor(canvas, rect, SysColor(clBtnFace));
 }
 
 void TTeThemeMsStyles::DrawFormCaptionText(TteFormKind kind, TCanvas& canvas, const TteWindowInfo& info,

@@ -250,6 +250,21 @@ TteBitmapLink* TmsuxThemeObject::ImageBySize(const TRect& rect)
     return chosen;
 }
 
+TSize TmsuxThemeObject::FrameSize() const
+{
+    const TteBitmap* bitmap = ImageFile.Bitmap();
+    if (bitmap == nullptr)
+        return {0, 0};
+    TSize size{bitmap->Width(), bitmap->Height()};
+    if (ImageCount > 0) {
+        if (ImageLayout == 1)
+            size.cx /= ImageCount;
+        else
+            size.cy /= ImageCount;
+    }
+    return size;
+}
+
 void TmsuxThemeObject::SelectFrame(TteBitmapLink& link, int imageIndex) const
 {
     if (ImageCount <= 0 || imageIndex <= 0)

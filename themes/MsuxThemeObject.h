@@ -51,6 +51,8 @@ public:
     int PropCount() const { return static_cast<int>(props_.size()); }
     TmsuxObjectProp* Prop(int index) const { return props_.at(static_cast<std::size_t>(index)).get(); }
     bool IsLoaded() const { return PropCount() > 0; }
+    // One frame of ImageFile's picture (the whole picture without a frame count); (0, 0) without one.
+    TSize FrameSize() const;
 
     QString SectionName;
     TColor FillColor = clNone;

@@ -34,27 +34,13 @@ std::vector<std::unique_ptr<TTeThemeMsStyles>> AwkwardStyles()
 
 TEST(MsStylesSweep, EveryDrawingInEveryPartAndStateOnAwkwardRectangles)
 {
-    TteBitmap picture;
-    picture.SetSize(5, 4);
-    picture.Fill(0x80FF0000);
-    picture.SetAlphaBlend(true);
-    const TRect small[] = {{0, 0, 0, 0}, {10, 10, 5, 5}, {3, 3, 4, 4}, {-5, -5, 2, 2}, {60, 60, 70, 70}};
-    const TRect huge[] = {{-30000, -30000, 30000, 30000}, {0, 0, 40000, 12}, {0, 0, 12, 40000}};
-    const auto drawings = Drawings(picture);
     for (auto& theme : AwkwardStyles()) {
         TThemeSurface surface(64, 64);
         TCanvas& canvas = surface.Canvas();
-        for (const auto& [name, draw] : drawings) {
-            for (std::uint8_t a = 0; a <= 15; ++a)
-                for (std::uint8_t b = 0; b <= 14; ++b)
-                    for (const TRect& r : small)
-                        ASSERT_NO_THROW(draw(*theme, canvas, r, a, b)) << name << " " << int(a) << "/" << int(b);
-            for (std::uint8_t ab : {0, 3, 8, 9})
-                for (const TRect& r : huge)
-                    ASSERT_NO_THROW(draw(*theme, canvas, r, ab, ab)) << name << " huge " << int(ab);
-        }
+        SweepDrawings(*theme, canvas, {0, 3, 8, 9});
         for (std::uint8_t part = 0; part <= 7; ++part)
-            for (const TRect& r : small)
+            for (const TRect& r : {TRect{0, 0, 0, 0}, TRect{10, 10, 5, 5}, TRect{3, 3, 4, 4}, TRect{-5, -5, 2, 2},
+                                   TRect{60, 60, 70, 70}})
                 ASSERT_NO_THROW(theme->GetTrackBarThumbSize(0, canvas, {r, part, 0}, kObject));
     }
 }

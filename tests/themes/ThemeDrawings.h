@@ -1,7 +1,10 @@
 #pragma once
 // Every drawing operation of the abstract theme as one call with a rectangle and two bytes, for sweeps
 // that walk all parts and states of a theme kind.
+#include <gtest/gtest.h>
+
 #include <functional>
+#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -89,4 +92,26 @@ inline std::vector<std::pair<const char*, TDrawing>> Drawings(const TteBitmap& p
         {"DrawGrid", [=](T& t, C& c, const R& r, B, B) { t.DrawGrid(0, c, r, o); }},
         {"DrawGridCell", [=](T& t, C& c, const R& r, B a, B b) { t.DrawGridCell(0, c, {r, a, b}, o); }},
     };
+}
+
+// Every drawing in parts 0-15 and states 0-14 on empty, inverted, tiny and off-canvas rectangles, and
+// in the parts and states hugeStates on huge ones (fills are clipped, glyphs too big left out):
+// nothing may throw.
+inline void SweepDrawings(TteTheme& theme, TCanvas& canvas, std::initializer_list<std::uint8_t> hugeStates)
+{
+    TteBitmap picture;
+    picture.SetSize(5, 4);
+    picture.Fill(0x80FF0000);
+    picture.SetAlphaBlend(true);
+    const TRect small[] = {{0, 0, 0, 0}, {10, 10, 5, 5}, {3, 3, 4, 4}, {-5, -5, 2, 2}, {60, 60, 70, 70}};
+    const TRect huge[] = {{-30000, -30000, 30000, 30000}, {0, 0, 40000, 12}, {0, 0, 12, 40000}};
+    for (const auto& [name, draw] : Drawings(picture)) {
+        for (std::uint8_t a = 0; a <= 15; ++a)
+            for (std::uint8_t b = 0; b <= 14; ++b)
+                for (const TRect& r : small)
+                    ASSERT_NO_THROW(draw(theme, canvas, r, a, b)) << name << " " << int(a) << "/" << int(b);
+        for (std::uint8_t ab : hugeStates)
+            for (const TRect& r : huge)
+                ASSERT_NO_THROW(draw(theme, canvas, r, ab, ab)) << name << " huge " << int(ab);
+    }
 }

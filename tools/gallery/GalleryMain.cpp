@@ -133,10 +133,6 @@ int main(int argc, char** argv)
             theme = CreateStoredTheme(options->Theme);
         if (!theme && IsThemeFile(options->Theme)) {
             theme.reset(LoadThemeFromFile(options->Theme));
-            // A ".theme" file without the packed magic still "loads", into an empty style.
-            const auto* style = dynamic_cast<const TTeThemeMsStyles*>(theme.get());
-            if (style != nullptr && style->IsEmpty())
-                theme.reset();
             if (!theme) {
                 std::fprintf(stderr, "cannot load the theme file \"%s\": it is missing, damaged, or no theme kind reads it\n",
                              qPrintable(options->Theme));

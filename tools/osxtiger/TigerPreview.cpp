@@ -21,17 +21,6 @@ constexpr int kLabelWidth = 190;
 // Close-up pages: this many rows each, at twice the size.
 constexpr int kRowsPerPage = 16;
 
-// The frame size of an element's picture, or a stand-in for elements drawn without one.
-TSize FrameSize(const TmsuxThemeObject& element)
-{
-    const TteBitmap* bitmap = element.ImageFile.Valid() ? element.ImageFile.Bitmap() : nullptr;
-    if (bitmap == nullptr)
-        return {40, 20};
-    const int count = std::max(1, element.ImageCount);
-    return element.ImageLayout == 1 ? TSize{bitmap->Width() / count, bitmap->Height()}
-                                    : TSize{bitmap->Width(), bitmap->Height() / count};
-}
-
 }  // namespace
 
 void SaveElementPreview(const TTeThemeMsStyles& theme, const QString& pngFile)
@@ -49,7 +38,8 @@ void SaveElementPreview(const TTeThemeMsStyles& theme, const QString& pngFile)
         TmsuxThemeObject* element = theme.Element(section);
         canvas.TextOut(8, y + 4, section + (element->IsLoaded() ? QString() : QStringLiteral("  (no keys)")));
         if (element->IsLoaded()) {
-            const TSize frame = FrameSize(*element);
+            // Elements drawn without a picture get a stand-in size.
+            const TSize frame = element->ImageFile.Valid() ? element->FrameSize() : TSize{40, 20};
             const int frames = std::max(1, element->ImageCount);
             int x = kLabelWidth;
             // Every frame at its own size, then the first frame grown and, where it can, shrunk.
