@@ -473,7 +473,8 @@ private:
 
     void ParseCollection(int depth)
     {
-        if (depth > kMaxStreamNesting)
+        // As deep as the binary-to-text conversion writes them, so its text always reads back.
+        if (depth > 2 * kMaxStreamNesting)
             Error(QStringLiteral("Collections nested too deeply"));
         Next();
         out_.WriteType(TValueType::vaCollection);
@@ -492,7 +493,7 @@ private:
 
     void ParseList(int depth)
     {
-        if (depth > kMaxStreamNesting)
+        if (depth > 2 * kMaxStreamNesting)
             Error(QStringLiteral("Lists nested too deeply"));
         Next();
         out_.WriteType(TValueType::vaValueList);

@@ -181,6 +181,20 @@ TEST(ObjectText, DeepNestingIsRefusedInTextAndBinary)
     EXPECT_THROW(BinaryToText(binary), EFilerError);
 }
 
+TEST(ObjectText, ListsAsDeepAsBinaryAllowsReadBackFromText)
+{
+    RegisterStreamTestClasses();
+    // A string-list property holding lists nested 120 deep, which the binary form accepts.
+    QByteArray binary = Bytes("TWCS\x01\x0CTStreamThing\x00\x05Lines");
+    binary += QByteArray(120, '\x10');
+    binary += QByteArray(120, '\x00') + QByteArray(2, '\x00');
+    const QByteArray text = BinaryToText(binary);
+    EXPECT_EQ(BinaryToText(TextToBinary(text)), text);
+
+    QByteArray deeper = "object TStreamThing\n  Lines = " + QByteArray(300, '(') + QByteArray(300, ')') + "\nend\n";
+    EXPECT_THROW(TextToBinary(deeper), EParserError);
+}
+
 TEST(ObjectText, MalformedBinaryGivesAClearError)
 {
     RegisterStreamTestClasses();
