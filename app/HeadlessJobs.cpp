@@ -95,6 +95,10 @@ std::unique_ptr<TWindowComponents> CreateRipComponents(const TJobOptions& option
 
     if (cdrip.TrackCount() == 0) {
         const QString device = options.Device.isEmpty() ? qEnvironmentVariable("TRACKWELL_DEVICE") : options.Device;
+        if (!cdrip.TocError().isEmpty())
+            throw Exception(device.isEmpty() || cdrip.TocError().contains(device)
+                                ? cdrip.TocError()
+                                : QStringLiteral("Cannot read a disc from \"%1\": %2").arg(device, cdrip.TocError()));
         throw Exception(device.isEmpty()
                             ? QStringLiteral("No audio CD found: there is no CD drive, or it holds no readable disc")
                             : QStringLiteral("Cannot read a disc from \"%1\": it does not exist, is damaged, or holds "
@@ -151,10 +155,15 @@ int RipTracks(const TJobOptions& options, QTextStream& out, bool terminal)
         cdrip.SetJitterCorrect(false);
     ApplyEncoderOptions(coder, options.Encoder);
 
+    // "All" means the audio: a data track is ripped only when asked for by number.
     std::vector<int> tracks = options.Tracks;
     if (options.AllTracks)
-        for (int t = 1; t <= cdrip.TrackCount(); ++t)
-            tracks.push_back(t);
+        for (int t = 1; t <= cdrip.TrackCount(); ++t) {
+            if (cdrip.Track(t - 1).TrackType == QLatin1String("Data"))
+                out << QStringLiteral("Skipping %1: a data track").arg(cdrip.TrackList().at(t - 1)) << Qt::endl;
+            else
+                tracks.push_back(t);
+        }
     for (int t : tracks)
         if (t > cdrip.TrackCount())
             throw Exception(QStringLiteral("Track %1 does not exist: the disc has %2 tracks").arg(t).arg(cdrip.TrackCount()));
@@ -240,8 +249,13 @@ int ConvertFiles(const TJobOptions& options, QTextStream& out, bool terminal)
             coder->Cancel();
     });
     int done = 0;
-    coder->SetOnEndFile([&](TObject*, std::uint16_t, const QString& fileName) {
-        progress.End(QStringLiteral("-> %1 (%2)").arg(fileName, Size(QFileInfo(fileName).size())));
+    coder->SetOnEndFile([&](TObject*, std::uint16_t index, const QString& fileName) {
+        const bool shortInput = coder->ShortInputs().contains(files.at(index));
+        progress.End(QStringLiteral("-> %1 (%2)%3")
+                         .arg(fileName, Size(QFileInfo(fileName).size()),
+                              shortInput ? QStringLiteral("; the WAV file ends before its header says: converted the "
+                                                          "audio it holds")
+                                         : QString()));
         ++done;
     });
     bool finished = false;

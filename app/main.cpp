@@ -47,8 +47,15 @@ int main(int argc, char* argv[])
     if (IsHeadlessJob(arguments))
         return RunJob(argc, argv);
 
-    // The main window is not part of this build yet; say what the program can do headless.
+    // The main window is not part of this build yet; say what the program can do headless. A command line it
+    // cannot read is still a usage error, not a silent success.
     QCoreApplication application(argc, argv);
+    try {
+        ParseJobOptions(arguments);
+    } catch (const EUsageError& error) {
+        QTextStream(stderr) << "trackwell: " << error.Message() << "\n" << UsageText() << Qt::flush;
+        return 2;
+    }
     QTextStream(stdout) << "Trackwell " << TRACKWELL_VERSION << "\n" << UsageText();
     return 0;
 }

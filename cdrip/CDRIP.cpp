@@ -1,5 +1,7 @@
 #include "cdrip/CDRIP.h"
 
+#include <algorithm>
+
 #include "cdrip/CDRipLibrary.h"
 #include "coder/LameCoder.h"
 
@@ -16,8 +18,9 @@ TCDRIP::TCDRIP(TComponent* owner) : TComponent(owner)
                 jitterCorrect_ = true;
                 parameters_.JitterCorrection = -1;
             }
-            if (library.ReadToc() != CR_FAILURE)
-                ReadTracks();
+            ReadToc();
+        } else {
+            tocError_ = library.LastErrorText();
         }
     } catch (...) {
         throw ECDRIPError(QStringLiteral("Initialization failure"));
@@ -43,23 +46,56 @@ void TCDRIP::ReadParameters()
     speed_ = parameters_.ReadSpeed;
 }
 
-void TCDRIP::ReadTracks()
+void TCDRIP::ReadToc()
 {
     TCDRipLibrary& library = TCDRipLibrary::Instance();
+    if (library.ReadToc() == CR_FAILURE) {
+        tocError_ = library.LastErrorText();
+        return;
+    }
+    const std::int32_t count = std::max(library.GetNumTocEntries(), 0);
+    std::vector<CR_TocEntry> entries;
+    for (int i = 0; i <= count; ++i)
+        entries.push_back(library.GetTocEntry(i));
+    // A table whose tracks do not follow each other would list negative lengths and rip nonsense.
+    for (int i = 0; i < count; ++i) {
+        if (entries[i + 1].FirstSector > entries[i].FirstSector)
+            continue;
+        tocError_ = i + 1 < count ? QStringLiteral("The table of contents of %1 is damaged: track %2 starts at sector "
+                                                   "%3, not after track %4 (sector %5)")
+                                        .arg(DriveName())
+                                        .arg(i + 2)
+                                        .arg(entries[i + 1].FirstSector)
+                                        .arg(i + 1)
+                                        .arg(entries[i].FirstSector)
+                                  : QStringLiteral("The table of contents of %1 is damaged: the disc ends at sector "
+                                                   "%2, before track %3 starts (sector %4)")
+                                        .arg(DriveName())
+                                        .arg(entries[i + 1].FirstSector)
+                                        .arg(i + 1)
+                                        .arg(entries[i].FirstSector);
+        return;
+    }
+
+    tocError_.clear();
     trackNames_.clear();
     tracks_.clear();
-    trackCount_ = library.GetNumTocEntries();
-    for (int i = 0; i < trackCount_; ++i) {
-        const CR_TocEntry entry = library.GetTocEntry(i);
-        const CR_TocEntry next = library.GetTocEntry(i + 1);
+    trackCount_ = count;
+    for (int i = 0; i < count; ++i) {
         auto track = std::make_unique<TTrack>();
         track->TrackNumber = i + 1;
-        track->StartSector = entry.FirstSector;
-        track->EndSector = next.FirstSector - 1;
-        track->TrackType = entry.Flags == CR_TOC_AUDIO ? QStringLiteral("Audio") : QStringLiteral("Data");
+        track->StartSector = entries[i].FirstSector;
+        track->EndSector = entries[i + 1].FirstSector - 1;
+        track->TrackType = entries[i].Flags == CR_TOC_AUDIO ? QStringLiteral("Audio") : QStringLiteral("Data");
         trackNames_.append(QStringLiteral("Track") + PadTrackNumber(i + 1));
         tracks_.push_back(std::move(track));
     }
+}
+
+QString TCDRIP::DriveName() const
+{
+    const QString id = QString::fromLocal8Bit(parameters_.DriveId, qstrnlen(parameters_.DriveId, sizeof parameters_.DriveId));
+    return id.isEmpty() ? QStringLiteral("the drive") : QLatin1Char('"') + id + QLatin1Char('"');
 }
 
 void TCDRIP::SetCDRomNum(std::int32_t value)
@@ -69,13 +105,11 @@ void TCDRIP::SetCDRomNum(std::int32_t value)
     TCDRipLibrary& library = TCDRipLibrary::Instance();
     try {
         if (library.SetActiveCDROM(value) != CR_FAILURE && library.GetCDROMParameters(&parameters_) != CR_FAILURE) {
-            if (!driveTable_)
-                driveTable_ = std::make_unique<TDriveTableClass>();
+            EnsureDriveTable();
             ReadParameters();
             cdRomNum_ = value;
         }
-        if (library.ReadToc() != CR_FAILURE)
-            ReadTracks();
+        ReadToc();
     } catch (...) {
         throw ECDRIPError(QStringLiteral("Initialization failure"));
     }
@@ -83,9 +117,14 @@ void TCDRIP::SetCDRomNum(std::int32_t value)
 
 void TCDRIP::SetDriveTable(const TDriveTableClass& value)
 {
+    EnsureDriveTable()->Assign(&value);
+}
+
+TDriveTableClass* TCDRIP::EnsureDriveTable()
+{
     if (!driveTable_)
         driveTable_ = std::make_unique<TDriveTableClass>();
-    driveTable_->Assign(&value);
+    return driveTable_.get();
 }
 
 void TCDRIP::SetOutputFormat(TOutputFormat value)

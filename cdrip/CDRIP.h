@@ -4,7 +4,6 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -19,7 +18,7 @@
 class TLameCoder;
 
 // (Sender, 1-based track number).
-using TProcessTrackEvent = std::function<void(TObject* sender, std::uint16_t trackNum)>;
+using TProcessTrackEvent = TMethod<void(TObject* sender, std::uint16_t trackNum)>;
 
 class TCDRIP : public TComponent {
 public:
@@ -35,6 +34,8 @@ public:
     TDriveTableClass* DriveTable() const { return driveTable_.get(); }
     // Changes only the component's copy, never what the library sees.
     void SetDriveTable(const TDriveTableClass& value);
+    // The copy a stored description is read into, made when the library gave none.
+    TDriveTableClass* EnsureDriveTable();
     TOutputFormat OutputFormat() const { return outputFormat_; }
     void SetOutputFormat(TOutputFormat value);
     TLameCoder* Coder() const { return coder_; }
@@ -44,6 +45,9 @@ public:
     // The tracks' names (Track01, ...) in disc order, and the track of a 0-based index.
     const QStringList& TrackList() const { return trackNames_; }
     const TTrack& Track(int index) const { return *tracks_.at(static_cast<std::size_t>(index)); }
+    // Why the last reading of the table of contents gave no tracks: the library's reason, or a table whose
+    // tracks do not follow each other; empty after a good reading.
+    const QString& TocError() const { return tocError_; }
     // Every jitter error since the component was made, "first last" per line.
     const QStringList& JitterLog() const { return jitterLog_; }
     std::int32_t JitterErrorCount() const { return jitterErrorCount_; }
@@ -65,6 +69,10 @@ public:
     void SetOnBeginTrack(TProcessTrackEvent handler) { onBeginTrack_ = std::move(handler); }
     void SetOnEndTrack(TProcessTrackEvent handler) { onEndTrack_ = std::move(handler); }
     void SetOnProgress(TProgressEvent handler) { onProgress_ = std::move(handler); }
+    // The events as the component streaming binds them by handler name.
+    TProcessTrackEvent& OnBeginTrack() { return onBeginTrack_; }
+    TProcessTrackEvent& OnEndTrack() { return onEndTrack_; }
+    TProgressEvent& OnProgress() { return onProgress_; }
 
     // Hands the output format's channel mode and sample rate to the coder, when there is one.
     void UpdateCoderFormat();
@@ -86,7 +94,9 @@ protected:
 
 private:
     void ReadParameters();
-    void ReadTracks();
+    // Reads the table of contents into the track list; a failed or damaged one leaves the list as it was.
+    void ReadToc();
+    QString DriveName() const;
 
     std::int32_t cdRomNum_ = 0;
     std::unique_ptr<TDriveTableClass> driveTable_;
@@ -95,6 +105,7 @@ private:
     std::int32_t trackCount_ = 0;
     QStringList trackNames_;
     std::vector<std::unique_ptr<TTrack>> tracks_;
+    QString tocError_;
     QStringList jitterLog_;
     std::int32_t jitterErrorCount_ = 0;
     bool jitterCorrect_ = false;
@@ -108,3 +119,7 @@ private:
     QString version_;
     CR_DriveParameters parameters_{};
 };
+
+// Registers TCDRIP and TDriveTableClass with the component streaming: their stored properties in order,
+// with their defaults.
+void RegisterCDRIPComponents();

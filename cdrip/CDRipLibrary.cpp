@@ -48,6 +48,7 @@ bool TCDRipLibrary::Load(const QString& path)
         library_.Close();
         return false;
     }
+    Resolve(library_, "CR_GetLastErrorText", calls.getLastErrorText);
     calls_ = calls;
     return true;
 }
@@ -130,4 +131,14 @@ std::int32_t TCDRipLibrary::GetNumberOfJitterErrors()
 std::int32_t TCDRipLibrary::CloseRipper()
 {
     return loaded_ ? calls_.closeRipper() : CR_FAILURE;
+}
+
+QString TCDRipLibrary::LastErrorText()
+{
+    if (!loaded_ || calls_.getLastErrorText == nullptr)
+        return {};
+    char text[1024] = {};
+    calls_.getLastErrorText(text, sizeof text);
+    text[sizeof text - 1] = '\0';
+    return QString::fromLocal8Bit(text);
 }

@@ -31,6 +31,9 @@ public:
     std::int32_t GetPercentCompleted();
     std::int32_t GetNumberOfJitterErrors();
     std::int32_t CloseRipper();
+    // Why the last CR_Init, CR_ReadToc or CR_OpenRipper failed, from the library's optional
+    // CR_GetLastErrorText; empty when the library does not say.
+    QString LastErrorText();
 
 private:
     TCDRipLibrary();
@@ -51,6 +54,7 @@ private:
         decltype(&CR_GetPercentCompleted) getPercentCompleted = nullptr;
         decltype(&CR_GetNumberOfJitterErrors) getNumberOfJitterErrors = nullptr;
         decltype(&CR_CloseRipper) closeRipper = nullptr;
+        std::int32_t (*getLastErrorText)(char* buffer, std::int32_t size) = nullptr;  // optional
     };
 
     TSharedLibrary library_;

@@ -10,11 +10,16 @@
 #include "cdrip/WavHeader.h"
 #include "coder/ChangeFileExt.h"
 #include "coder/LameCoder.h"
+#include "coder/RunningJob.h"
 #include "framework/Application.h"
 #include "framework/Stream.h"
 
 void TCDRIP::RipTrack(std::uint16_t trackNum, const QString& fileName)
 {
+    // Commands stay clickable during a rip or a conversion; a second job would take over the library's one
+    // open range or the coder's one stream under the running loop.
+    if (TRunningJob::Active())
+        return;
     if (onBeginTrack_)
         onBeginTrack_(this, trackNum);
     if (trackNum < 1 || trackNum > tracks_.size())
@@ -22,7 +27,11 @@ void TCDRIP::RipTrack(std::uint16_t trackNum, const QString& fileName)
                               .arg(trackNum)
                               .arg(tracks_.size()));
     const TTrack& track = *tracks_[trackNum - 1];
-    RipSectors(track.StartSector, track.EndSector, fileName);
+    {
+        TRunningJob job;
+        RipSectors(track.StartSector, track.EndSector, fileName);
+    }
+    // Outside the job: the handler may start the next track.
     if (onEndTrack_)
         onEndTrack_(this, trackNum);
 }
@@ -38,13 +47,17 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
         CR_FAILURE)
         return;
 
-    // An encoder that refuses its settings would leave an empty MP3 file behind a rip that seemed to work.
+    // The encoder is fed what the library delivers; an encoder that refuses its settings would leave an empty
+    // MP3 file behind a rip that seemed to work.
+    const std::uint32_t sampleRate = OutputFormatSampleRate(outputFormat_);
+    const std::uint16_t channels = OutputFormatChannels(outputFormat_);
     const bool encoding = encode_ && coder_ != nullptr;
     if (encoding) {
-        if (const std::uint32_t result = coder_->InitStream(); result != 0) {
-            coder_->CloseStream();
+        try {
+            coder_->OpenStream({sampleRate, channels});
+        } catch (...) {
             library.CloseRipper();
-            throw ELameError(QStringLiteral("beInitStream failed %1").arg(result));
+            throw;
         }
     }
 
@@ -60,8 +73,6 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
         throw;
     }
 
-    const std::uint32_t sampleRate = OutputFormatSampleRate(outputFormat_);
-    const std::uint16_t channels = OutputFormatChannels(outputFormat_);
     const bool wavHeader = writeWAV_ && !encode_;
     if (wavHeader) {
         // The range is inclusive; the header is patched to the bytes really written once the rip ends.
@@ -89,7 +100,15 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
             throw ECDRIPError(QStringLiteral("Write error"));
     };
 
+    auto logJitter = [&] {
+        std::uint32_t jitterFirst = 0;
+        std::uint32_t jitterLast = 0;
+        library.GetLastJitterErrorPosition(&jitterFirst, &jitterLast);
+        jitterLog_.append(QStringLiteral("%1 %2").arg(jitterFirst).arg(jitterLast));
+    };
+
     std::exception_ptr error;
+    std::int32_t jitterLogged = 0;
     std::int64_t audioWritten = 0;
     std::uint32_t carry = 0;
     try {
@@ -117,10 +136,8 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
                 }
             }
             if (status == CR_JITTER_FIXED) {
-                std::uint32_t jitterFirst = 0;
-                std::uint32_t jitterLast = 0;
-                library.GetLastJitterErrorPosition(&jitterFirst, &jitterLast);
-                jitterLog_.append(QStringLiteral("%1 %2").arg(jitterFirst).arg(jitterLast));
+                logJitter();
+                ++jitterLogged;
             }
             const auto percent = static_cast<std::uint16_t>(library.GetPercentCompleted());
             if (onProgress_)
@@ -150,6 +167,9 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
         }
     }
     jitterErrorCount_ = library.GetNumberOfJitterErrors();
+    // The range's last chunk answers "done" even when it needed jitter correction; its error is logged too.
+    if (jitterErrorCount_ > jitterLogged)
+        logJitter();
     library.CloseRipper();
     if (wavHeader && !PatchWavLengths(*file, audioWritten) && !error)
         error = std::make_exception_ptr(ECDRIPError(QStringLiteral("Write error")));

@@ -5,8 +5,10 @@
 
 #include "coder/ChangeFileExt.h"
 #include "coder/LameEncLibrary.h"
-#include "framework/Application.h"
+#include "coder/RunningJob.h"
+#include "coder/SameFile.h"
 #include "coder/WavLayout.h"
+#include "framework/Application.h"
 #include "framework/Stream.h"
 
 namespace {
@@ -14,6 +16,12 @@ namespace {
 std::int32_t Flag(bool value)
 {
     return value ? -1 : 0;
+}
+
+QString ModeName(TLameMode mode)
+{
+    static const char* const names[] = {"stereo", "joint stereo", "dual channel", "mono"};
+    return QString::fromLatin1(names[static_cast<std::uint32_t>(mode)]);
 }
 
 // The largest read a conversion makes in one go.
@@ -66,20 +74,27 @@ void TLameCoder::SetInputFiles(const QStringList& files)
         outputFiles_.append(ChangeFileExt(file, defaultExt_));
 }
 
-std::uint32_t TLameCoder::InitStream()
+TPcmFormat TLameCoder::OwnFormat() const
 {
-    return InitStreamFor(sampleRate_, mode_);
+    return {sampleRate_, static_cast<std::uint16_t>(mode_ == TLameMode::MONO ? 1 : 2)};
 }
 
-std::uint32_t TLameCoder::InitStreamFor(std::uint32_t sampleRate, TLameMode mode)
+std::uint32_t TLameCoder::InitStream()
+{
+    return InitStream(OwnFormat());
+}
+
+std::uint32_t TLameCoder::InitStream(const TPcmFormat& input)
 {
     BE_Config config{};
     config.Config = BE_CONFIG_LAME;
     config.StructVersion = BE_CONFIG_STRUCT_VERSION;
     config.StructSize = BE_CONFIG_STRUCT_SIZE;
-    config.SampleRate = sampleRate;
-    config.ReSampleRate = 0;
-    config.Mode = static_cast<std::int32_t>(mode);
+    // The stream is described by what it is fed; the coder's rate and mode are what the MP3 becomes.
+    config.SampleRate = input.SampleRate;
+    config.ReSampleRate = sampleRate_;
+    config.InputChannels = input.Channels;
+    config.Mode = static_cast<std::int32_t>(mode_);
     config.Bitrate = bitrate_;
     config.MaxBitrate = maxBitrate_;
     config.Quality = static_cast<std::int32_t>(quality_);
@@ -96,6 +111,22 @@ std::uint32_t TLameCoder::InitStreamFor(std::uint32_t sampleRate, TLameMode mode
     if (result == 0)
         outputBuffer_.assign(outputBufferSize_, 0);
     return result;
+}
+
+void TLameCoder::OpenStream(const TPcmFormat& input)
+{
+    if (const std::uint32_t result = InitStream(input); result != 0) {
+        CloseStream();
+        throw ELameError(QStringLiteral("beInitStream failed %1: the encoder refuses these settings (%2 Hz, %3 "
+                                        "kbit/s, %4, fed %5 Hz in %6 channel%7)")
+                             .arg(result)
+                             .arg(sampleRate_)
+                             .arg(bitrate_)
+                             .arg(ModeName(mode_))
+                             .arg(input.SampleRate)
+                             .arg(input.Channels)
+                             .arg(input.Channels == 1 ? "" : "s"));
+    }
 }
 
 std::uint32_t TLameCoder::EncodeChunk(const std::int16_t* samples, std::uint8_t* output, std::uint32_t& produced)
@@ -139,38 +170,43 @@ void TLameCoder::CloseStream()
 
 void TLameCoder::Process()
 {
+    if (TRunningJob::Active())
+        return;
+    RefuseOverwritingInputs();
     cancelled_ = false;
-    if (onBeginProcess_)
-        onBeginProcess_(this);
-    for (int i = 0; i < inputFiles_.size(); ++i)
-        if (!ProcessFile(i))
-            return;
+    shortInputs_.clear();
+    {
+        TRunningJob job;
+        if (onBeginProcess_)
+            onBeginProcess_(this);
+        for (int i = 0; i < inputFiles_.size(); ++i)
+            if (!ProcessFile(i))
+                return;
+    }
     if (onEndProcess_)
         onEndProcess_(this);
+}
+
+void TLameCoder::RefuseOverwritingInputs() const
+{
+    for (const QString& output : outputFiles_)
+        for (const QString& input : inputFiles_)
+            if (IsSameFile(output, input))
+                throw ELameError(QStringLiteral("\"%1\" would be written over the input file \"%2\"; nothing was "
+                                                "converted")
+                                     .arg(output, input));
 }
 
 bool TLameCoder::ProcessFile(int index)
 {
     const QString& inputName = inputFiles_.at(index);
-    if (onBeginFile_)
-        onBeginFile_(this, static_cast<std::uint16_t>(index), inputName);
     if (index >= outputFiles_.size())
         throw ELameError(QStringLiteral("No output file is named for \"%1\"").arg(inputName));
 
     auto input = std::make_unique<TFileStream>(inputName, TFileMode::fmOpenRead);
     const TWavLayout layout = ReadWavLayout(*input, inputName);
-
-    // A WAV file is encoded at its own rate and channel count; raw PCM at the coder's settings.
-    TLameMode mode = mode_;
-    std::uint32_t sampleRate = sampleRate_;
-    if (layout.IsWave) {
-        sampleRate = layout.SampleRate;
-        if (layout.Channels == 1)
-            mode = TLameMode::MONO;
-        else if (mode == TLameMode::MONO)
-            mode = TLameMode::JSTEREO;  // the encoder takes one channel in mono mode: keep both
-    }
-    InitStreamFor(sampleRate, mode);
+    // A WAV file is fed at its own rate and channel count, raw PCM as the coder is set.
+    OpenStream(layout.IsWave ? TPcmFormat{layout.SampleRate, layout.Channels} : OwnFormat());
 
     // Whatever leaves this function early closes the stream after the files are released.
     struct StreamCloser {
@@ -183,10 +219,12 @@ bool TLameCoder::ProcessFile(int index)
         }
     } closer{this};
 
+    if (onBeginFile_)
+        onBeginFile_(this, static_cast<std::uint16_t>(index), inputName);
     auto output = std::make_unique<TFileStream>(outputFiles_.at(index), TFileMode::fmCreate);
     const std::uint32_t chunkSize = layout.IsWave ? samplesPerChunk_ * layout.BlockAlign
-                                    : mode == TLameMode::MONO ? samplesPerChunk_
-                                                              : 2 * samplesPerChunk_;
+                                    : mode_ == TLameMode::MONO ? samplesPerChunk_
+                                                               : 2 * samplesPerChunk_;
     if (chunkSize > MaxChunkSize)
         throw ELameError(QStringLiteral("The encoder's chunk of %1 bytes is too large").arg(chunkSize));
 
@@ -215,14 +253,15 @@ bool TLameCoder::ProcessFile(int index)
     }
 
     std::uint32_t produced = 0;
-    if (!outputBuffer_.empty())
-        DeinitStream(outputBuffer_.data(), produced);
+    DeinitStream(outputBuffer_.data(), produced);
     if (output->Write(outputBuffer_.data(), produced) < produced || !WriteInfoTag(*output))
         throw ELameError(QStringLiteral("Write error"));
     output.reset();
     input.reset();
     closer.armed = false;
     CloseStream();
+    if (layout.DataLength < layout.DeclaredLength)
+        shortInputs_.append(inputName);
     if (onEndFile_)
         onEndFile_(this, static_cast<std::uint16_t>(index), outputFiles_.at(index));
     return true;

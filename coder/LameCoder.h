@@ -17,8 +17,14 @@ class TStream;
 enum class TLameMode : std::uint32_t { STEREO, JSTEREO, DUALCHANNEL, MONO };
 enum class MPEG_QUALITY : std::uint32_t { NORMAL_QUALITY, LOW_QUALITY, HIGH_QUALITY, VOICE_QUALITY };
 
+// The samples an encoder stream is fed: their rate and channel count.
+struct TPcmFormat {
+    std::uint32_t SampleRate = 44100;
+    std::uint16_t Channels = 2;
+};
+
 // (Sender, 0-based file number, file name).
-using TProcessFileEvent = std::function<void(TObject* sender, std::uint16_t num, const QString& fileName)>;
+using TProcessFileEvent = TMethod<void(TObject* sender, std::uint16_t num, const QString& fileName)>;
 
 class TLameCoder : public TComponent {
 public:
@@ -61,6 +67,7 @@ public:
     const QStringList& OutputFiles() const { return outputFiles_; }
     void SetOutputFiles(const QStringList& files) { outputFiles_ = files; }
     const TLameVersion& LameVersion() const { return *lameVersion_; }
+    TLameVersion& LameVersion() { return *lameVersion_; }
     const QString& DefaultExt() const { return defaultExt_; }
     void SetDefaultExt(const QString& value) { defaultExt_ = value; }
     const QString& Mp3FileName() const { return mp3FileName_; }
@@ -71,13 +78,24 @@ public:
     void SetOnEndFile(TProcessFileEvent handler) { onEndFile_ = std::move(handler); }
     void SetOnEndProcess(TNotifyEvent handler) { onEndProcess_ = std::move(handler); }
     void SetOnProgress(TProgressEvent handler) { onProgress_ = std::move(handler); }
+    // The events as the component streaming binds them by handler name.
+    TNotifyEvent& OnBeginProcess() { return onBeginProcess_; }
+    TProcessFileEvent& OnBeginFile() { return onBeginFile_; }
+    TProcessFileEvent& OnEndFile() { return onEndFile_; }
+    TNotifyEvent& OnEndProcess() { return onEndProcess_; }
+    TProgressEvent& OnProgress() { return onProgress_; }
 
     // The figures the last InitStream reported (0 before the first).
     std::uint32_t SamplesPerChunk() const { return samplesPerChunk_; }
     std::uint32_t OutputBufferSize() const { return outputBufferSize_; }
 
-    // Encoder streams, one at a time; results are the library's (0 success).
+    // Encoder streams, one at a time; results are the library's (0 success). The MP3 is made at SampleRate in
+    // Mode; the stream is fed input (LAME resamples and mixes as needed), or without input samples at the
+    // coder's own rate and mode.
     std::uint32_t InitStream();
+    std::uint32_t InitStream(const TPcmFormat& input);
+    // InitStream(input) that raises ELameError "beInitStream failed N: ..." when the encoder refuses.
+    void OpenStream(const TPcmFormat& input);
     // Encodes SamplesPerChunk samples.
     std::uint32_t EncodeChunk(const std::int16_t* samples, std::uint8_t* output, std::uint32_t& produced);
     // Encodes count samples: the last, shorter piece of a stream.
@@ -90,13 +108,19 @@ public:
     bool WriteInfoTag(TStream& file);
     void CloseStream();
 
-    // Converts every InputFiles entry into the OutputFiles entry of the same index.
+    // Converts every InputFiles entry into the OutputFiles entry of the same index. Does nothing while
+    // another job (a conversion or a rip) runs; an output that is one of the input files is refused
+    // before any file is opened.
     void Process();
+    // The input files of the last Process whose audio ended before their WAV header said; what was
+    // there was converted.
+    const QStringList& ShortInputs() const { return shortInputs_; }
     // Ends a running Process after its current chunk.
     void Cancel() { cancelled_ = true; }
 
 private:
-    std::uint32_t InitStreamFor(std::uint32_t sampleRate, TLameMode mode);
+    TPcmFormat OwnFormat() const;
+    void RefuseOverwritingInputs() const;
     // Converts one file; answers false when cancelled.
     bool ProcessFile(int index);
 
@@ -129,4 +153,9 @@ private:
     std::uint32_t outputBufferSize_ = 0;
     std::vector<std::uint8_t> outputBuffer_;
     bool cancelled_ = false;
+    QStringList shortInputs_;
 };
+
+// Registers TLameCoder and TLameVersion with the component streaming: their stored properties in
+// order, with the initial values as defaults.
+void RegisterLameCoderComponents();

@@ -35,6 +35,7 @@ TWavLayout ReadWavLayout(TStream& stream, const QString& fileName)
     stream.SetPosition(0);
     if (stream.Read(riff, 12) < 12 || std::memcmp(riff + 8, "WAVE", 4) != 0) {
         layout.DataLength = size;
+        layout.DeclaredLength = size;
         return layout;
     }
     layout.IsWave = true;
@@ -73,7 +74,8 @@ TWavLayout ReadWavLayout(TStream& stream, const QString& fileName)
             if (!haveFormat)
                 break;
             layout.DataOffset = position + 8;
-            layout.DataLength = length;
+            layout.DeclaredLength = length;
+            layout.DataLength = std::min<std::int64_t>(length, size - layout.DataOffset);
             return layout;
         }
         position += 8 + length + (length & 1);  // chunks are padded to even sizes

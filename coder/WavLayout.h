@@ -12,8 +12,10 @@ struct TWavLayout {
     std::uint16_t Channels = 0;
     std::uint16_t BlockAlign = 0;
     std::int64_t DataOffset = 0;
-    // As the "data" chunk declares it; a truncated file shows as a short read later.
+    // The audio bytes the file holds: as the "data" chunk declares them, or fewer when the file ends
+    // sooner (cut off, or written through a pipe with a placeholder length).
     std::int64_t DataLength = 0;
+    std::int64_t DeclaredLength = 0;
 };
 
 // Reads the layout of stream, which is fileName. A "WAVE" file without a "fmt " or "data" chunk, or

@@ -22,7 +22,7 @@ bool IsLameRate(uint32_t rate)
 bool IsValid(const BE_Config& c)
 {
     const bool vbr = c.EnableVBR != 0;
-    return IsLameRate(c.SampleRate) && (c.ReSampleRate == 0 || IsLameRate(c.ReSampleRate))
+    return IsLameRate(c.SampleRate) && c.InputChannels <= 2 && (c.ReSampleRate == 0 || IsLameRate(c.ReSampleRate))
         && c.Mode >= BE_MODE_STEREO && c.Mode <= BE_MODE_MONO && c.Quality >= BE_QUALITY_NORMAL
         && c.Quality <= BE_QUALITY_VOICE && c.Bitrate >= 8 && c.Bitrate <= 320
         && (!vbr || (c.MaxBitrate >= c.Bitrate && c.MaxBitrate <= 320 && c.VBRQuality >= 0 && c.VBRQuality <= 10))
@@ -47,13 +47,21 @@ void ApplyQuality(lame_global_flags* flags, int32_t quality)
     }
 }
 
+int InputChannels(const BE_Config& c)
+{
+    if (c.InputChannels != 0)
+        return static_cast<int>(c.InputChannels);
+    return c.Mode == BE_MODE_MONO ? 1 : 2;
+}
+
 void Configure(lame_global_flags* flags, const BE_Config& c)
 {
     static constexpr MPEG_mode kModes[] = {STEREO, JOINT_STEREO, DUAL_CHANNEL, MONO};
     lame_set_in_samplerate(flags, static_cast<int>(c.SampleRate));
     if (c.ReSampleRate != 0)
         lame_set_out_samplerate(flags, static_cast<int>(c.ReSampleRate));
-    lame_set_num_channels(flags, c.Mode == BE_MODE_MONO ? 1 : 2);
+    // Two channels into a mono MP3 are mixed down by LAME; one channel into a two-channel mode is fed twice.
+    lame_set_num_channels(flags, c.Mode == BE_MODE_MONO ? InputChannels(c) : 2);
     lame_set_mode(flags, kModes[c.Mode]);
     lame_set_brate(flags, static_cast<int>(c.Bitrate));
     ApplyQuality(flags, c.Quality);
@@ -90,7 +98,7 @@ uint32_t TEncoderStream::Create(const BE_Config& config, std::unique_ptr<TEncode
         lame_close(flags);
         return BE_ERR_INVALID_FORMAT_PARAMETERS;
     }
-    stream.reset(new TEncoderStream(flags, config.Mode == BE_MODE_MONO ? 1 : 2));
+    stream.reset(new TEncoderStream(flags, InputChannels(config)));
     return BE_ERR_SUCCESSFUL;
 }
 
@@ -98,11 +106,13 @@ TEncoderStream::TEncoderStream(lame_global_flags* flags, int channels) : FFlags(
 {
     // One MP3 frame's worth of input; LAME may resample (low VBR qualities and presets do), so the frame, which
     // counts output samples, is scaled back to the input rate.
-    const int frameSize = static_cast<int>(std::lround(static_cast<double>(lame_get_framesize(flags))
+    const int outputFrame = lame_get_framesize(flags);
+    const int frameSize = static_cast<int>(std::lround(static_cast<double>(outputFrame)
         * lame_get_in_samplerate(flags) / lame_get_out_samplerate(flags)));
     FSamplesPerChunk = static_cast<uint32_t>(frameSize * channels);
-    // LAME's documented worst case for n samples per channel is 1.25 n + 7200 bytes.
-    FOutputBufferSize = static_cast<uint32_t>(kChunksPerCall * frameSize * 5 / 4 + 7200);
+    // LAME's documented worst case for n samples per channel is 1.25 n + 7200 bytes; when it raises the rate, the
+    // samples it encodes outnumber those it is given.
+    FOutputBufferSize = static_cast<uint32_t>(kChunksPerCall * std::max(frameSize, outputFrame) * 5 / 4 + 7200);
 }
 
 TEncoderStream::~TEncoderStream()

@@ -54,8 +54,8 @@ typedef struct BE_Config {
     uint32_t StructVersion;   /* 4: BE_CONFIG_STRUCT_VERSION */
     uint32_t StructSize;      /* 8: BE_CONFIG_STRUCT_SIZE (the record is 4 bytes more) */
     uint32_t SampleRate;      /* 12: input rate, 8000 to 48000 Hz */
-    uint32_t ReSampleRate;    /* 16: output rate, 0 to let LAME choose */
-    int32_t Mode;             /* 20: BE_MODE_...; mono means one input channel, otherwise two */
+    uint32_t ReSampleRate;    /* 16: the MP3's rate (LAME resamples), 0 to let LAME choose */
+    int32_t Mode;             /* 20: BE_MODE_...: the MP3's channel mode */
     uint32_t Bitrate;         /* 24: kbit/s, 8 to 320; the VBR minimum */
     uint32_t MaxBitrate;      /* 28: kbit/s, the VBR maximum */
     int32_t Quality;          /* 32: BE_QUALITY_... */
@@ -69,7 +69,10 @@ typedef struct BE_Config {
     int32_t WriteVBRHeader;   /* 64 */
     int32_t EnableVBR;        /* 68 */
     int32_t VBRQuality;       /* 72: 0 best to 9; 10 counts as 9 */
-    uint8_t Reserved[259];    /* 76 to 334: zero */
+    /* 76, extension: channels of the input, 1 or 2; 0 takes them from Mode (mono one, otherwise two). Mono input
+       under a two-channel mode is put in both channels; stereo input under BE_MODE_MONO is mixed down. */
+    uint32_t InputChannels;
+    uint8_t Reserved[255];    /* 80 to 334: zero */
 } BE_Config;
 
 /* Version record: library major and minor version, then LAME's. */
@@ -102,7 +105,8 @@ static_assert(offsetof(BE_Config, SampleRate) == 12);
 static_assert(offsetof(BE_Config, Quality) == 32);
 static_assert(offsetof(BE_Config, Private) == 48);
 static_assert(offsetof(BE_Config, VBRQuality) == 72);
-static_assert(offsetof(BE_Config, Reserved) == 76);
+static_assert(offsetof(BE_Config, InputChannels) == 76);
+static_assert(offsetof(BE_Config, Reserved) == 80);
 static_assert(sizeof(BE_Version) == 268);
 #endif
 

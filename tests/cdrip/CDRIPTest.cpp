@@ -52,6 +52,33 @@ TEST_F(CDRIPCreation, ReadsTheTableOfContentsIntoNamedTracks)
     EXPECT_EQ(cdrip.JitterErrorCount(), 0);
 }
 
+// A table whose tracks do not follow each other would list negative lengths: it is refused, naming the drive.
+TEST_F(CDRIPCreation, ADamagedTableOfContentsIsRefused)
+{
+    const struct {
+        const char* name;
+        const char* tracks;
+        const char* says;
+    } cases[] = {
+        {"a start before the previous one", "track 0 audio\n  track 1353 audio\n  track 626 audio\n  leadout 3000\n",
+         "track 3 starts at sector 626, not after track 2 (sector 1353)"},
+        {"two tracks at one sector", "track 0 audio\n  track 0 audio\n  leadout 3000\n",
+         "track 2 starts at sector 0, not after track 1 (sector 0)"},
+        {"the lead-out before the last start", "track 0 audio\n  track 1353 audio\n  leadout 900\n",
+         "the disc ends at sector 900, before track 2 starts (sector 1353)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Script((std::string("drive\n  parameters ok id=/dev/sr7\n  toc ok\n  ") + c.tracks).c_str());
+        TCDRIP cdrip(nullptr);
+        EXPECT_EQ(cdrip.TrackCount(), 0);
+        EXPECT_TRUE(cdrip.TrackList().isEmpty());
+        EXPECT_EQ(cdrip.TocError(), QString("The table of contents of \"/dev/sr7\" is damaged: ") + c.says);
+    }
+    Script(Disc(2).c_str());
+    EXPECT_TRUE(TCDRIP(nullptr).TocError().isEmpty());
+}
+
 TEST_F(CDRIPCreation, NamesTracksWithAtLeastTwoDigits)
 {
     const struct {

@@ -154,6 +154,16 @@ TEST_F(Rip, JitterErrorsAreLoggedBesideEveryLaterTrack)
     EXPECT_EQ(audio::ReadFile(Path("Againjitt")), "1520 1546\r\n7 9\r\n");
 }
 
+TEST_F(Rip, JitterInTheRangesLastChunkIsLoggedToo)
+{
+    // The library answers "done" for the last chunk even when it needed correcting; only its count says so.
+    Make("range\n  open ok 2352\n  chunk 0 2352 50\n  chunk 4 2352 100 jitter 30 31\n  jittercount 1\n");
+    cdrip->RipTrack(1, Path("Track01.pcm"));
+    EXPECT_EQ(cdrip->JitterErrorCount(), 1);
+    EXPECT_EQ(cdrip->JitterLog(), QStringList({"30 31"}));
+    EXPECT_EQ(audio::ReadFile(Path("Track01jitt")), "30 31\r\n");
+}
+
 TEST_F(Rip, StopEndsTheLoopBeforeTheNextChunkAndKeepsWhatWasWritten)
 {
     Make("range\n  open ok 2352\n  chunk 0 2352 10\n  chunk 0 2352 20\n  chunk 0 2352 30\n  chunk 4 2352 100\n");
@@ -306,11 +316,73 @@ TEST_F(EncodingRip, AnEncoderThatRefusesItsSettingsStopsTheRipBeforeAnyFile)
         cdrip->RipTrack(1, Path("Track01.mp3"));
         ADD_FAILURE() << "no error";
     } catch (const ELameError& error) {
-        EXPECT_EQ(error.Message(), "beInitStream failed 2");
+        // The message a conversion gives for the same settings.
+        EXPECT_EQ(error.Message(), "beInitStream failed 2: the encoder refuses these settings (44100 Hz, 7 kbit/s, "
+                                   "stereo, fed 44100 Hz in 2 channels)");
     }
     EXPECT_FALSE(QFile::exists(Path("Track01.mp3")));
     EXPECT_EQ(Calls().filter("CR_CloseRipper").size(), 1);
     EXPECT_EQ(events, QStringList({"Begin 1"}));
+}
+
+// Every command stays clickable during a rip; a rip or a conversion started meanwhile does nothing, and the
+// running rip goes on undisturbed.
+TEST_F(EncodingRip, ARipOrConversionStartedDuringARipDoesNothing)
+{
+    const int total = 20 * 2352;
+    std::string range = "range\n  open ok 2352\n";
+    for (int i = 1; i <= 20; ++i)
+        range += "  chunk " + std::string(i == 20 ? "4" : "0") + " 2352 " + std::to_string(i * 5) + "\n";
+    Make(range + "range\n  open ok 2352\n  chunk 4 2352 100\n");
+    Attach();
+    coder.SetWriteVBRHeader(true);
+    TLameCoder converter(nullptr);
+    ASSERT_TRUE(audio::WriteFile(Path("song.wav"), audio::Wav(44100, 2, audio::SinePcm(44100, 2, 4410))));
+    converter.SetInputFiles({Path("song.wav")});
+    onProgress = [&] {
+        cdrip->RipTrack(2, Path("Track02.mp3"));
+        coder.SetInputFiles({Path("song.wav")});
+        coder.Process();
+        converter.Process();
+    };
+    cdrip->RipTrack(1, Path("Track01.mp3"));
+
+    EXPECT_EQ(events, QStringList({"Begin 1", "End 1"}));
+    EXPECT_EQ(Calls("CR_OpenRipper").size(), 1);
+    EXPECT_EQ(progress.size(), 20u);
+    EXPECT_FALSE(QFile::exists(Path("Track02.mp3")));
+    EXPECT_FALSE(QFile::exists(Path("song.mp3")));
+    const audio::Decoded decoded = audio::DecodeMp3(Path("Track01.mp3"));
+    ASSERT_TRUE(decoded.Ok);
+    EXPECT_EQ(decoded.Frames(), total / 4);
+
+    // Once the rip is over the next one runs.
+    onProgress = nullptr;
+    cdrip->RipTrack(2, Path("Track02.mp3"));
+    EXPECT_TRUE(QFile::exists(Path("Track02.mp3")));
+}
+
+// The encoder is fed what the library delivers: the output format's rate and channels, whatever the coder's
+// own rate and mode (which the MP3 takes).
+TEST_F(EncodingRip, TheEncoderIsFedTheOutputFormat)
+{
+    // Two seconds of MONO22050: 88200 bytes.
+    std::string range = "range\n  open ok 8820\n";
+    for (int i = 1; i <= 10; ++i)
+        range += "  chunk " + std::string(i == 10 ? "4" : "0") + " 8820 " + std::to_string(i * 10) + "\n";
+    Make(range);
+    Attach();
+    cdrip->SetOutputFormat(TOutputFormat::MONO22050);
+    coder.SetWriteVBRHeader(true);
+    coder.SetSampleRate(44100);
+    coder.SetMode(TLameMode::JSTEREO);
+    cdrip->RipTrack(1, Path("Track01.mp3"));
+
+    const audio::Decoded decoded = audio::DecodeMp3(Path("Track01.mp3"));
+    ASSERT_TRUE(decoded.Ok);
+    EXPECT_EQ(decoded.SampleRate, 44100);
+    EXPECT_EQ(decoded.Channels, 2);
+    EXPECT_NEAR(decoded.Frames(), 88200, 1152) << "two seconds, not one or four";
 }
 
 TEST_F(EncodingRip, EncodeWithoutACoderDiscardsTheAudio)

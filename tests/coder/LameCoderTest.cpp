@@ -1,8 +1,10 @@
 // The MP3 coder's settings rules and its WAV/PCM conversion, on the real encoder library.
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "coder/ChangeFileExt.h"
 #include "coder/LameCoder.h"
@@ -157,6 +159,8 @@ TEST_F(LameCoderProcess, TakesRateChannelsAndAudioFromTheFmtAndDataChunks)
     const QByteArray pcm = audio::SinePcm(22050, 1, 44100);
     audio::WavOptions options;
     options.ExtraChunk = QByteArray("LIST") + QByteArray("\x0a\0\0\0", 4) + QByteArray(10, 'x');
+    coder.SetSampleRate(22050);
+    coder.SetMode(TLameMode::MONO);
     coder.SetInputFiles({Write("voice.wav", audio::Wav(22050, 1, pcm, options))});
     coder.Process();
 
@@ -166,7 +170,6 @@ TEST_F(LameCoderProcess, TakesRateChannelsAndAudioFromTheFmtAndDataChunks)
     EXPECT_EQ(decoded.Channels, 1);
     EXPECT_NEAR(decoded.Frames(), 44100, 576 + 2257);
     EXPECT_GT(audio::BestCorrelation(pcm, 1, decoded), 0.95);
-    EXPECT_EQ(coder.SampleRate(), 44100u) << "the file's format is not the coder's setting";
 }
 
 TEST_F(LameCoderProcess, EncodesAFileThatIsNotWaveAsRawPcmFromByteZero)
@@ -213,11 +216,7 @@ TEST_F(LameCoderProcess, AnEmptyListOnlyBeginsAndEnds)
 // Each failure leaves the output file closed with what was written, stops the list and fires no end events.
 TEST_F(LameCoderProcess, FailuresStopTheListWithTheirMessages)
 {
-    const QByteArray pcm = audio::SinePcm(44100, 2, 44100);
-    audio::WavOptions truncated;
-    truncated.DeclaredDataLength = pcm.size() * 2;
-    const QString good = Write("good.wav", audio::Wav(44100, 2, pcm));
-    const QString cut = Write("cut.wav", audio::Wav(44100, 2, pcm, truncated));
+    const QString good = Write("good.wav", audio::Wav(44100, 2, audio::SinePcm(44100, 2, 44100)));
     const QString tiny = Write("tiny.wav", audio::Wav(44100, 2, audio::SinePcm(44100, 2, 100)));
 
     const struct {
@@ -226,11 +225,16 @@ TEST_F(LameCoderProcess, FailuresStopTheListWithTheirMessages)
         QStringList outputs;
         std::uint32_t bitrate;
         QString message;
+        QStringList events;
     } cases[] = {
-        {"short read", {cut, good}, {Path("cut.mp3"), Path("good.mp3")}, 128, "Read Error"},
-        {"encoder error", {good, good}, {Path("a.mp3"), Path("b.mp3")}, 7, "beEncodeChunk failed 4"},
-        {"short write", {good, good}, {"/dev/full", Path("b.mp3")}, 128, "Write Error"},
-        {"short final write", {tiny, good}, {"/dev/full", Path("b.mp3")}, 128, "Write error"},
+        // Refused settings end the list before its file begins, with the message a rip gives.
+        {"refused settings", {good, good}, {Path("a.mp3"), Path("b.mp3")}, 7,
+         "beInitStream failed 2: the encoder refuses these settings (44100 Hz, 7 kbit/s, stereo, fed 44100 Hz in 2 "
+         "channels)",
+         {"BeginProcess"}},
+        {"short write", {good, good}, {"/dev/full", Path("b.mp3")}, 128, "Write Error", {"BeginProcess", "BeginFile 0"}},
+        {"short final write", {tiny, good}, {"/dev/full", Path("b.mp3")}, 128, "Write error",
+         {"BeginProcess", "BeginFile 0"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -244,10 +248,131 @@ TEST_F(LameCoderProcess, FailuresStopTheListWithTheirMessages)
         } catch (const ELameError& error) {
             EXPECT_EQ(error.Message(), c.message);
         }
-        EXPECT_EQ(events, QStringList({"BeginProcess", "BeginFile 0"}));
+        EXPECT_EQ(events, c.events);
         EXPECT_FALSE(QFile::exists(c.outputs[1]));
     }
-    EXPECT_GT(QFileInfo(Path("cut.mp3")).size(), 0) << "what was encoded before the short read stays";
+    EXPECT_FALSE(QFile::exists(Path("a.mp3"))) << "a refused stream opens no file";
+}
+
+// A WAV cut off, or written through a pipe with a placeholder length, converts the audio it holds into a
+// finished MP3 and is named as short.
+TEST_F(LameCoderProcess, AWavShorterThanItsHeaderSaysConvertsWhatIsThere)
+{
+    const QByteArray pcm = audio::SinePcm(44100, 2, 44100);
+    audio::WavOptions cutOff;
+    cutOff.DeclaredDataLength = pcm.size() * 2;
+    audio::WavOptions piped;
+    piped.DeclaredDataLength = 0xFFFFFFFF;
+    const QString cut = Write("cut.wav", audio::Wav(44100, 2, pcm, cutOff));
+    const QString pipe = Write("pipe.wav", audio::Wav(44100, 2, pcm, piped));
+    const QString whole = Write("whole.wav", audio::Wav(44100, 2, pcm));
+    coder.SetWriteVBRHeader(true);
+    coder.SetInputFiles({cut, whole, pipe});
+    coder.Process();
+
+    EXPECT_EQ(events, QStringList({"BeginProcess", "BeginFile 0", "EndFile 0", "BeginFile 1", "EndFile 1",
+                                   "BeginFile 2", "EndFile 2", "EndProcess"}));
+    EXPECT_EQ(coder.ShortInputs(), QStringList({cut, pipe}));
+    for (const QString name : {"cut.mp3", "pipe.mp3"}) {
+        SCOPED_TRACE(name.toStdString());
+        const audio::Decoded decoded = audio::DecodeMp3(Path(name));
+        ASSERT_TRUE(decoded.Ok);
+        // The info tag written after the flush lets the decoder drop the encoder's delay and padding.
+        EXPECT_NEAR(decoded.Frames(), 44100, 1152);
+        EXPECT_EQ(audio::ReadFile(Path(name)), audio::ReadFile(Path("whole.mp3")));
+    }
+}
+
+// The MP3 is made at the coder's rate and mode whatever the WAV holds: LAME resamples, mixes down, or
+// puts one channel into both.
+TEST_F(LameCoderProcess, TheMp3TakesTheCodersRateAndModeFromAnyWav)
+{
+    const struct {
+        int rate;
+        int channels;
+        std::uint32_t mp3Rate;
+        TLameMode mode;
+        int mp3Channels;
+    } cases[] = {
+        {44100, 2, 44100, TLameMode::MONO, 1},   {44100, 1, 44100, TLameMode::STEREO, 2},
+        {44100, 2, 22050, TLameMode::JSTEREO, 2}, {22050, 1, 44100, TLameMode::DUALCHANNEL, 2},
+        {11025, 2, 32000, TLameMode::MONO, 1},
+    };
+    coder.SetWriteVBRHeader(true);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(QString("%1 Hz x%2 -> %3 Hz mode %4").arg(c.rate).arg(c.channels).arg(c.mp3Rate).arg(int(c.mode)).toStdString());
+        const QByteArray pcm = audio::SinePcm(c.rate, c.channels, c.rate * 2);
+        coder.SetSampleRate(c.mp3Rate);
+        coder.SetMode(c.mode);
+        coder.SetInputFiles({Write("in.wav", audio::Wav(c.rate, c.channels, pcm))});
+        coder.Process();
+        const audio::Decoded decoded = audio::DecodeMp3(Path("in.mp3"));
+        ASSERT_TRUE(decoded.Ok);
+        EXPECT_EQ(decoded.SampleRate, static_cast<int>(c.mp3Rate));
+        EXPECT_EQ(decoded.Channels, c.mp3Channels);
+        EXPECT_NEAR(decoded.Frames(), 2 * static_cast<int>(c.mp3Rate), 1152) << "two seconds";
+    }
+}
+
+// An output that is one of the inputs, under any spelling, is refused before any file is touched.
+TEST_F(LameCoderProcess, NeverWritesOverAnInputFile)
+{
+    const QByteArray mp3 = "ID3 not really an mp3 but precious";
+    const QString input = Write("song.mp3", mp3);
+    Write("other.wav", audio::Wav(44100, 2, audio::SinePcm(44100, 2, 4410)));
+    QDir(folder.path()).mkdir("sub");
+    ASSERT_TRUE(QFile::link(input, Path("link.mp3")));
+    ASSERT_EQ(::link(QFile::encodeName(input).constData(), QFile::encodeName(Path("hard.mp3")).constData()), 0);
+
+    const struct {
+        const char* name;
+        QStringList inputs;
+        QStringList outputs;
+    } cases[] = {
+        {"the same path", {input}, {}},
+        {"another spelling", {Path("other.wav"), input}, {Path("other.mp3"), Path("sub/../song.mp3")}},
+        {"a symbolic link", {input}, {Path("link.mp3")}},
+        {"a hard link", {Path("other.wav"), input}, {Path("x.mp3"), Path("hard.mp3")}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        events.clear();
+        coder.SetInputFiles(c.inputs);
+        if (!c.outputs.isEmpty())
+            coder.SetOutputFiles(c.outputs);
+        try {
+            coder.Process();
+            ADD_FAILURE() << "no error";
+        } catch (const ELameError& error) {
+            EXPECT_TRUE(error.Message().contains("would be written over the input file")) << error.Message().toStdString();
+        }
+        EXPECT_TRUE(events.isEmpty());
+        EXPECT_EQ(audio::ReadFile(input), mp3);
+        EXPECT_FALSE(QFile::exists(Path("other.mp3")));
+    }
+}
+
+// Commands stay clickable while a conversion pumps messages; one started meanwhile does nothing.
+TEST_F(LameCoderProcess, AConversionStartedDuringAnotherDoesNothing)
+{
+    const QByteArray pcm = audio::SinePcm(44100, 2, 88200);
+    coder.SetInputFiles({Write("one.wav", audio::Wav(44100, 2, pcm))});
+    TLameCoder second(nullptr);
+    second.SetInputFiles({Write("two.wav", audio::Wav(44100, 2, pcm))});
+    int nested = 0;
+    coder.SetOnProgress([&](TObject*, std::uint16_t) {
+        ++nested;
+        coder.Process();
+        second.Process();
+    });
+    coder.Process();
+
+    EXPECT_GT(nested, 1);
+    EXPECT_EQ(events, QStringList({"BeginProcess", "BeginFile 0", "EndFile 0", "EndProcess"}));
+    EXPECT_FALSE(QFile::exists(Path("two.mp3")));
+    const audio::Decoded decoded = audio::DecodeMp3(Path("one.mp3"));
+    ASSERT_TRUE(decoded.Ok);
+    EXPECT_GT(audio::BestCorrelation(pcm, 2, decoded), 0.95);
 }
 
 TEST_F(LameCoderProcess, CancelEndsAfterTheCurrentChunkWithoutTheFlush)

@@ -20,6 +20,7 @@ struct TChunk {
     int32_t Status = CR_CHUNK_READ;
     int32_t Bytes = 0;
     int32_t Percent = 0;
+    bool Jitter = false;
     uint32_t JitterFirst = 0, JitterLast = 0;
 };
 
@@ -153,6 +154,7 @@ bool ParseLine(const std::string& line, TScript& script, bool& inRange)
         TChunk chunk{static_cast<int32_t>(number(0)), static_cast<int32_t>(number(1)), static_cast<int32_t>(number(2))};
         if (args.size() == 6) {
             ok = ok && args[3] == "jitter";
+            chunk.Jitter = true;
             chunk.JitterFirst = static_cast<uint32_t>(number(4));
             chunk.JitterLast = static_cast<uint32_t>(number(5));
         }
@@ -269,7 +271,7 @@ public:
             return CR_RANGE_DONE;
         const TChunk& chunk = FRange->Chunks[FNextChunk++];
         FPercent = chunk.Percent;
-        if (chunk.Status == CR_JITTER_FIXED) {
+        if (chunk.Jitter) {
             FJitterFirst = chunk.JitterFirst;
             FJitterLast = chunk.JitterLast;
         }

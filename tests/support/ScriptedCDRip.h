@@ -24,7 +24,8 @@
  *     open ok|fail BUFFERSIZE     CR_OpenRipper's answer and reported buffer size
  *     chunk STATUS BYTES PERCENT [jitter FIRST LAST]
  *                                 the next CR_RipChunk: its status and byte count, then the answer of
- *                                 CR_GetPercentCompleted, and for a jitter chunk CR_GetLastJitterErrorPosition
+ *                                 CR_GetPercentCompleted, and with "jitter" CR_GetLastJitterErrorPosition
+ *                                 (also for a range's last chunk, which answers 4 whether corrected or not)
  *     jittercount N               CR_GetNumberOfJitterErrors while this range is open
  *
  * Chunk data: the bytes of a range's chunks whose status is not 1 continue one pattern, byte k of the range
