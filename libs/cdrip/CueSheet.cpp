@@ -11,8 +11,6 @@ namespace cdrip {
 
 namespace {
 
-constexpr uint64_t kSectorBytes = 2352;
-
 // Lines that describe the disc for people or for burners and change no sector.
 constexpr std::array<std::string_view, 17> kIgnoredCommands = {"REM", "CATALOG", "PERFORMER", "TITLE", "SONGWRITER",
     "ISRC", "FLAGS", "CDTEXTFILE", "ARRANGER", "COMPOSER", "MESSAGE", "DISC_ID", "GENRE", "UPC_EAN", "TOC_INFO1",

@@ -9,6 +9,10 @@
 
 namespace cdrip {
 
+constexpr uint64_t kSectorBytes = 2352;
+// 99 minutes: more than any disc holds, little enough that sector numbers never overflow.
+constexpr uint32_t kMostSectors = 99 * 60 * 75;
+
 // A run of sectors that lie back to back in one file, or silence that no file holds (pregaps, postgaps).
 struct TImageExtent {
     uint32_t FirstSector = 0;     // on the disc

@@ -11,10 +11,6 @@
 
 namespace cdrip {
 
-namespace {
-constexpr uint64_t kSectorBytes = 2352;
-}
-
 TImageSectorSource::TImageSectorSource(const TImageLayout& layout) : FLayout(layout)
 {
     for (const std::filesystem::path& path : layout.Files) {

@@ -2,12 +2,6 @@
 
 namespace cdrip {
 
-namespace {
-constexpr uint64_t kSectorBytes = 2352;
-// 99 minutes: more than any disc holds, little enough that sector numbers never overflow.
-constexpr uint64_t kMostSectors = 99 * 60 * 75;
-}
-
 TLayoutBuilder::TFile TLayoutBuilder::AddFile(const std::string& name, TDataFileKind kind)
 {
     const std::filesystem::path path = FLines.Sheet().parent_path() / name;

@@ -13,8 +13,6 @@ namespace cdrip {
 
 namespace {
 
-constexpr uint64_t kSectorBytes = 2352;
-constexpr uint64_t kSamplesPerSector = 588;
 constexpr uint64_t kSampleBytes = 4;
 
 // Statements that describe the disc or track and change no sector.
@@ -181,7 +179,7 @@ uint32_t TTocReader::Sectors(const std::string& word, uint64_t unitBytes) const
     const uint64_t bytes = Count(word) * unitBytes;
     if (bytes % kSectorBytes != 0)
         FLines.Fail("length " + word + " is not a whole number of sectors");
-    if (bytes / kSectorBytes > 99 * 60 * 75)
+    if (bytes / kSectorBytes > kMostSectors)
         FLines.Fail("length " + word + " is longer than any disc");
     return static_cast<uint32_t>(bytes / kSectorBytes);
 }
