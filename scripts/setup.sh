@@ -12,7 +12,7 @@ packages=(
   # tests, benchmarks, fuzzing
   libgtest-dev libgmock-dev libbenchmark-dev libpixman-1-dev
   clang libclang-rt-14-dev
-  mpg123 lame time
+  mpg123 lame time cd-paranoia
 )
 
 missing=()

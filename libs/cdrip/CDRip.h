@@ -1,4 +1,4 @@
-/* CDRip.h: the C interface of the CD extraction library libcdrip.so (drives and disc images through libcdio).
+/* CDRip.h: the C interface of the CD extraction library libcdrip.so (drives through libcdio, disc images).
  *
  * The program loads the library at run time with dlopen and looks each function up by name; C++ callers can
  * write decltype(&CR_Init) for the pointer types. All calls come from one thread; there is one open range at a
@@ -6,11 +6,24 @@
  *
  * Drives: when the environment variable TRACKWELL_DEVICE names a drive (/dev/sr0) or a disc image (.cue, .toc,
  * .nrg), that is drive 0 and the drives libcdio finds follow it; otherwise the drives libcdio finds, from 0.
- * (libcdio reads a .cue sheet's audio from the .bin file of the same name beside it.)
+ * Drives and .nrg images are read through libcdio. Cue sheets and cdrdao .toc files are read by the library's own
+ * sheet reader, which takes them as rippers write them: any file names (relative to the sheet's folder), one file
+ * or one per track, raw little-endian (BINARY), big-endian (MOTOROLA, and cdrdao's raw audio unless SWAP) or WAVE
+ * files of 16-bit 44100 Hz stereo PCM; audio tracks and raw 2352-byte data tracks. A track starts at its INDEX 01
+ * (cdrdao: START); the pregap before it is the end of the previous track. PREGAP and POSTGAP lines add silence.
+ * Image reads are plain reads of the files' bytes: there is no jitter to correct, so JitterCorrection changes
+ * nothing for them and CR_JITTER_FIXED never comes.
  * CR_Init fails when there is no drive or the named one does not exist; CR_ReadToc fails when the active drive
- * cannot be opened or holds no readable disc.
+ * cannot be opened, holds no readable disc, or its table of contents is damaged (track starts that do not
+ * increase, a lead-out before the last track's start), and a sheet that is damaged (unknown lines, a missing or
+ * too short file, indexes that go backwards) fails it too. CR_GetLastErrorText then says why, naming the device
+ * (and the sheet's line).
  *
- * Sectors are logical sector numbers as libcdio reports them (the first track of a disc image starts at 0).
+ * Data tracks are listed with flags 0 and ripped like audio tracks: their raw 2352-byte sectors, converted to the
+ * output format like audio. Paranoia can never verify them, so a range that touches one is read with plain reads
+ * whatever JitterCorrection says.
+ *
+ * Sectors are logical sector numbers (a cue sheet's first file starts at sector 0).
  * CR_OpenRipper opens [first, last], both inclusive; each CR_RipChunk then delivers the next chunk of at most
  * the reported buffer size, in the output format of the parameters record:
  *   CR_CHUNK_READ     the chunk was read;
@@ -109,6 +122,11 @@ CDRIP_API void CR_GetLastJitterErrorPosition(uint32_t* firstSector, uint32_t* la
 CDRIP_API int32_t CR_GetPercentCompleted(void);            /* sectors delivered of the open range, 0 to 100 */
 CDRIP_API int32_t CR_GetNumberOfJitterErrors(void);        /* chunks of the open range answered CR_JITTER_FIXED */
 CDRIP_API int32_t CR_CloseRipper(void);
+
+/* Extension, looked up as an optional call: copies the zero-terminated text of why the last CR_Init, CR_ReadToc or
+ * CR_OpenRipper failed (empty after its success) into buffer, cut to size - 1 characters, and returns the text's
+ * full length; a null buffer or a size of 0 only returns the length. */
+CDRIP_API int32_t CR_GetLastErrorText(char* buffer, int32_t size);
 
 #ifdef __cplusplus
 }

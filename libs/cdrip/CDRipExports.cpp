@@ -2,6 +2,9 @@
 #include "CDRip.h"
 #include "RipLibrary.h"
 
+#include <algorithm>
+#include <cstring>
+
 using cdrip::TRipLibrary;
 
 namespace {
@@ -31,5 +34,16 @@ void CR_GetLastJitterErrorPosition(uint32_t* firstSector, uint32_t* lastSector)
 int32_t CR_GetPercentCompleted(void) { return TRipLibrary::Instance().PercentCompleted(); }
 int32_t CR_GetNumberOfJitterErrors(void) { return TRipLibrary::Instance().JitterErrorCount(); }
 int32_t CR_CloseRipper(void) { return TRipLibrary::Instance().CloseRange(); }
+
+int32_t CR_GetLastErrorText(char* buffer, int32_t size)
+{
+    const std::string& text = TRipLibrary::Instance().LastError();
+    if (buffer != nullptr && size > 0) {
+        const size_t copied = std::min(text.size(), static_cast<size_t>(size) - 1);
+        std::memcpy(buffer, text.data(), copied);
+        buffer[copied] = '\0';
+    }
+    return static_cast<int32_t>(text.size());
+}
 
 }

@@ -1,36 +1,54 @@
 #include "Disc.h"
 
+#include "CueSheet.h"
+#include "DriveDisc.h"
+#include "ImageDisc.h"
+#include "DiscError.h"
+#include "TocCheck.h"
+#include "TocFile.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
 namespace cdrip {
+
+namespace {
+
+std::string LowerExtension(const std::string& device)
+{
+    std::string extension = std::filesystem::path(device).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension;
+}
+
+}
 
 std::unique_ptr<TDisc> TDisc::Open(const std::string& device)
 {
-    CdIo_t* handle = cdio_open(device.c_str(), DRIVER_UNKNOWN);
-    if (handle == nullptr)
-        return nullptr;
-    const driver_id_t driver = cdio_get_driver_id(handle);
-    std::unique_ptr<TDisc> disc(new TDisc(handle, driver == DRIVER_BINCUE || driver == DRIVER_CDRDAO || driver == DRIVER_NRG));
-
-    const track_t first = cdio_get_first_track_num(handle);
-    const track_t count = cdio_get_num_tracks(handle);
-    if (first == CDIO_INVALID_TRACK || count == CDIO_INVALID_TRACK || count == 0)
-        return nullptr;
-    for (track_t track = first; track < first + count; ++track) {
-        const lsn_t start = cdio_get_track_lsn(handle, track);
-        if (start == CDIO_INVALID_LSN)
-            return nullptr;
-        const bool audio = cdio_get_track_format(handle, track) == TRACK_FORMAT_AUDIO;
-        disc->FToc.push_back({static_cast<uint32_t>(start), static_cast<uint8_t>(audio ? CR_TOC_AUDIO : 0), 0});
-    }
-    const lsn_t leadOut = cdio_get_track_lsn(handle, CDIO_CDROM_LEADOUT_TRACK);
-    if (leadOut == CDIO_INVALID_LSN || static_cast<uint32_t>(leadOut) <= disc->FToc.back().FirstSector)
-        return nullptr;
-    disc->FToc.push_back({static_cast<uint32_t>(leadOut), 0, 0});
-    return disc;
+    // libcdio's image drivers find a cue sheet's data only in a .bin named like the sheet and read one file; our
+    // reader takes every sheet as rippers write them and gives the files' bytes exactly, so it reads them all.
+    const std::string extension = LowerExtension(device);
+    if (extension == ".cue")
+        return std::make_unique<TImageDisc>(device, ReadCueSheet(device));
+    if (extension == ".toc")
+        return std::make_unique<TImageDisc>(device, ReadTocFile(device));
+    return std::make_unique<TDriveDisc>(device);
 }
 
-TDisc::~TDisc()
+TDisc::TDisc(const std::string& device, std::vector<CR_TocEntry> toc) : FToc(std::move(toc))
 {
-    cdio_destroy(FHandle);
+    if (const std::string damage = TocDamage(FToc); !damage.empty())
+        throw EDiscError(device + ": " + damage);
+}
+
+bool TDisc::TouchesDataTrack(uint32_t first, uint32_t last) const
+{
+    for (size_t i = 0; i + 1 < FToc.size(); ++i)
+        if ((FToc[i].Flags & CR_TOC_AUDIO) == 0 && FToc[i].FirstSector <= last && FToc[i + 1].FirstSector > first)
+            return true;
+    return false;
 }
 
 }

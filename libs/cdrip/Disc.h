@@ -1,9 +1,8 @@
-// TDisc: an opened drive or disc image with its table of contents.
+// TDisc: an opened drive or disc image with its checked table of contents; opens sector sources for ranges.
 #pragma once
 
 #include "CDRip.h"
-
-#include <cdio/cdio.h>
+#include "SectorSource.h"
 
 #include <memory>
 #include <string>
@@ -13,24 +12,29 @@ namespace cdrip {
 
 class TDisc {
 public:
-    // Opens the drive or image and reads its table of contents; nullptr when either fails.
+    // Cue sheets and .toc files are read by our own sheet reader, everything else (drives, .nrg) through libcdio.
+    // Throws EDiscError with a text naming the device when it cannot be opened or its table of contents is damaged.
     static std::unique_ptr<TDisc> Open(const std::string& device);
-    ~TDisc();
+    virtual ~TDisc() = default;
     TDisc(const TDisc&) = delete;
     TDisc& operator=(const TDisc&) = delete;
 
-    CdIo_t* Handle() const { return FHandle; }
-    bool IsImage() const { return FIsImage; }
     // The tracks' entries followed by the lead-out.
     const std::vector<CR_TocEntry>& Toc() const { return FToc; }
     int TrackCount() const { return static_cast<int>(FToc.size()) - 1; }
     uint32_t LeadOut() const { return FToc.back().FirstSector; }
 
-private:
-    explicit TDisc(CdIo_t* handle, bool isImage) : FHandle(handle), FIsImage(isImage) {}
+    // A source for the range [first, last] (inside the disc); throws EDiscError or returns nullptr when the
+    // disc cannot be read.
+    virtual std::unique_ptr<TSectorSource> OpenSource(bool jitterCorrection, int speed, uint32_t first, uint32_t last) = 0;
 
-    CdIo_t* FHandle;
-    bool FIsImage;
+protected:
+    // Throws EDiscError naming the device unless the track starts increase and the lead-out follows the last.
+    TDisc(const std::string& device, std::vector<CR_TocEntry> toc);
+    // Whether a data track has a sector in [first, last].
+    bool TouchesDataTrack(uint32_t first, uint32_t last) const;
+
+private:
     std::vector<CR_TocEntry> FToc;
 };
 

@@ -27,13 +27,22 @@ int32_t TRipLibrary::Init()
     cdio_loglevel_default = CDIO_LOG_ERROR;
     FDrives = FindDrives();
     FActive = 0;
+    if (FDrives.empty())
+        return Outcome(CR_FAILURE, "no drive found and TRACKWELL_DEVICE names none");
     struct stat info {};
-    if (FDrives.empty() || stat(FDrives.front().c_str(), &info) != 0) {
+    if (stat(FDrives.front().c_str(), &info) != 0) {
+        const std::string missing = FDrives.front();
         FDrives.clear();
-        return CR_FAILURE;
+        return Outcome(CR_FAILURE, missing + ": no such drive or disc image");
     }
     ResetParameters();
-    return CR_CHUNK_READ;
+    return Outcome(CR_CHUNK_READ);
+}
+
+int32_t TRipLibrary::Outcome(int32_t status, std::string text)
+{
+    FLastError = std::move(text);
+    return status;
 }
 
 void TRipLibrary::ResetParameters()
@@ -83,10 +92,15 @@ int32_t TRipLibrary::SetParameters(const CR_DriveParameters* parameters)
 int32_t TRipLibrary::ReadToc()
 {
     if (FDrives.empty())
-        return CR_FAILURE;
+        return Outcome(CR_FAILURE, "no drive: CR_Init found none");
     CloseRange();
-    FDisc = TDisc::Open(FDrives[static_cast<size_t>(FActive)]);
-    return FDisc ? CR_CHUNK_READ : CR_FAILURE;
+    FDisc.reset();
+    try {
+        FDisc = TDisc::Open(FDrives[static_cast<size_t>(FActive)]);
+    } catch (const std::exception& error) {
+        return Outcome(CR_FAILURE, error.what());
+    }
+    return Outcome(CR_CHUNK_READ);
 }
 
 int32_t TRipLibrary::TocEntryCount() const
@@ -104,22 +118,27 @@ CR_TocEntry TRipLibrary::TocEntry(int32_t index) const
 int32_t TRipLibrary::OpenRange(int32_t* bufferSize, int32_t first, int32_t last)
 {
     CloseRange();
-    if (bufferSize == nullptr || !FDisc || first < 0 || last < first || static_cast<uint32_t>(last) >= FDisc->LeadOut())
-        return CR_FAILURE;
+    if (bufferSize == nullptr)
+        return Outcome(CR_FAILURE, "no buffer size to answer into");
+    if (!FDisc)
+        return Outcome(CR_FAILURE, "no table of contents read");
+    if (first < 0 || last < first || static_cast<uint32_t>(last) >= FDisc->LeadOut())
+        return Outcome(CR_FAILURE, "sectors " + std::to_string(first) + " to " + std::to_string(last)
+            + " do not lie on the disc, which ends before sector " + std::to_string(FDisc->LeadOut()));
     try {
         auto converter = std::make_unique<TFormatConverter>(int{FParameters.OutputFormat});   // the field is unaligned: pass a copy
-        auto source = TSectorSource::Open(FDisc->Handle(), FParameters.JitterCorrection != 0, FParameters.ReadSpeed,
-            static_cast<uint32_t>(first));
+        auto source = FDisc->OpenSource(FParameters.JitterCorrection != 0, FParameters.ReadSpeed,
+            static_cast<uint32_t>(first), static_cast<uint32_t>(last));
         if (!source)
-            return CR_FAILURE;
+            return Outcome(CR_FAILURE, FDrives[static_cast<size_t>(FActive)] + ": cannot be opened for audio reading");
         FRange = std::make_unique<TReadAhead>(std::move(source), std::move(converter), static_cast<uint32_t>(first),
             static_cast<uint32_t>(last));
-    } catch (const std::exception&) {
-        return CR_FAILURE;
+    } catch (const std::exception& error) {
+        return Outcome(CR_FAILURE, error.what());
     }
     FRangeSectors = static_cast<uint32_t>(last - first + 1);
     *bufferSize = static_cast<int32_t>(TReadAhead::kChunkBytes);
-    return CR_CHUNK_READ;
+    return Outcome(CR_CHUNK_READ);
 }
 
 int32_t TRipLibrary::RipChunk(uint8_t* buffer, int32_t* bytesRead)

@@ -29,15 +29,20 @@ public:
     int32_t PercentCompleted() const;
     int32_t JitterErrorCount() const { return FJitterErrors; }
     int32_t CloseRange();
+    // Why the last Init, ReadToc or OpenRange failed; empty after a success.
+    const std::string& LastError() const { return FLastError; }
 
 private:
     TRipLibrary() = default;
     void ResetParameters();
+    // Returns status after recording why it failed (text) or that it succeeded (empty text).
+    int32_t Outcome(int32_t status, std::string text = {});
 
     std::vector<std::string> FDrives;
     int32_t FActive = 0;
     CR_DriveParameters FParameters{};
     std::unique_ptr<TDisc> FDisc;
+    std::string FLastError;
 
     std::unique_ptr<TReadAhead> FRange;
     uint32_t FRangeSectors = 0;

@@ -1,6 +1,7 @@
 // The CD extraction library on the demo disc image: table of contents, bit-exact ripping, ranges, statuses,
 // progress, output formats, parameters and broken images.
 #include "AudioFiles.h"
+#include "RipRange.h"
 
 #include "libs/cdrip/CDRip.h"
 
@@ -15,6 +16,9 @@
 namespace {
 
 using libstest::ReadBytes;
+using libstest::RipRange;
+using libstest::SetOutputFormat;
+using libstest::TRip;
 
 constexpr int32_t kLeadOut = 5165;
 constexpr int32_t kTrackStarts[] = {0, 1650, 3515};
@@ -31,13 +35,6 @@ std::vector<uint8_t> Sectors(int32_t first, int32_t last)
     return {DemoBin().begin() + first * static_cast<ptrdiff_t>(kSector), DemoBin().begin() + (last + 1) * static_cast<ptrdiff_t>(kSector)};
 }
 
-struct TRip {
-    int32_t BufferSize = 0;
-    std::vector<uint8_t> Bytes;
-    std::vector<int32_t> Statuses;
-    std::vector<int32_t> Percents;
-};
-
 class CDRipTest : public testing::Test {
 protected:
     void SetUp() override
@@ -47,35 +44,6 @@ protected:
         ASSERT_EQ(CR_ReadToc(), CR_CHUNK_READ);
     }
     void TearDown() override { CR_CloseRipper(); }
-
-    static void SetFormat(int32_t format, bool jitterCorrection)
-    {
-        CR_DriveParameters parameters{};
-        ASSERT_EQ(CR_GetCDROMParameters(&parameters), CR_CHUNK_READ);
-        parameters.OutputFormat = format;
-        parameters.JitterCorrection = jitterCorrection ? -1 : 0;
-        ASSERT_EQ(CR_SetCDROMParameters(&parameters), CR_CHUNK_READ);
-    }
-
-    // Rips [first, last] as the program does: chunks until status 4, the percentage after each.
-    static TRip Rip(int32_t first, int32_t last)
-    {
-        TRip rip;
-        EXPECT_EQ(CR_OpenRipper(&rip.BufferSize, first, last), CR_CHUNK_READ);
-        std::vector<uint8_t> buffer(static_cast<size_t>(rip.BufferSize));
-        for (int32_t pass = 0; pass <= last - first + 1; ++pass) {
-            int32_t bytes = -1;
-            const int32_t status = CR_RipChunk(buffer.data(), &bytes);
-            EXPECT_GE(bytes, 0);
-            EXPECT_LE(bytes, rip.BufferSize);
-            rip.Bytes.insert(rip.Bytes.end(), buffer.begin(), buffer.begin() + std::max(bytes, 0));
-            rip.Statuses.push_back(status);
-            rip.Percents.push_back(CR_GetPercentCompleted());
-            if (status == CR_RANGE_DONE || status == CR_FAILURE)
-                break;
-        }
-        return rip;
-    }
 };
 
 TEST_F(CDRipTest, TableOfContentsOfTheDemoDisc)
@@ -94,12 +62,12 @@ TEST_F(CDRipTest, TableOfContentsOfTheDemoDisc)
 TEST_F(CDRipTest, EveryTrackRipsToTheImagesBytesWithAndWithoutParanoia)
 {
     for (bool paranoia : {true, false}) {
-        SetFormat(CR_STEREO44100, paranoia);
+        SetOutputFormat(CR_STEREO44100, paranoia);
         for (int32_t track = 0; track < 3; ++track) {
             SCOPED_TRACE(testing::Message() << "track " << track + 1 << (paranoia ? " with paranoia" : " plain"));
             const int32_t first = kTrackStarts[track];
             const int32_t last = (track < 2 ? kTrackStarts[track + 1] : kLeadOut) - 1;
-            const TRip rip = Rip(first, last);
+            const TRip rip = RipRange(first, last);
             EXPECT_GE(rip.BufferSize, static_cast<int32_t>(2 * kSector));
             EXPECT_TRUE(rip.Bytes == Sectors(first, last)) << rip.Bytes.size() << " bytes ripped";
             ASSERT_FALSE(rip.Statuses.empty());
@@ -120,10 +88,10 @@ TEST_F(CDRipTest, RangesIncludeBothEnds)
         int32_t First, Last;
     } cases[] = {{100, 100}, {10, 60}, {0, 25}, {0, 26}, {1640, 1660}, {kLeadOut - 1, kLeadOut - 1}};
     for (bool paranoia : {true, false}) {
-        SetFormat(CR_STEREO44100, paranoia);
+        SetOutputFormat(CR_STEREO44100, paranoia);
         for (const auto& c : cases) {
             SCOPED_TRACE(testing::Message() << c.First << ".." << c.Last << (paranoia ? " with paranoia" : " plain"));
-            const TRip rip = Rip(c.First, c.Last);
+            const TRip rip = RipRange(c.First, c.Last);
             EXPECT_TRUE(rip.Bytes == Sectors(c.First, c.Last)) << rip.Bytes.size() << " bytes ripped";
             EXPECT_EQ(rip.Statuses.back(), CR_RANGE_DONE);
             CR_CloseRipper();
@@ -133,8 +101,8 @@ TEST_F(CDRipTest, RangesIncludeBothEnds)
 
 TEST_F(CDRipTest, PercentageCountsTheSectorsDelivered)
 {
-    SetFormat(CR_STEREO44100, false);
-    const TRip rip = Rip(0, 99);
+    SetOutputFormat(CR_STEREO44100, false);
+    const TRip rip = RipRange(0, 99);
     // 26-sector chunks of a 100-sector range.
     EXPECT_EQ(rip.Percents, (std::vector<int32_t>{26, 52, 78, 100}));
     EXPECT_EQ(rip.Statuses, (std::vector<int32_t>{CR_CHUNK_READ, CR_CHUNK_READ, CR_CHUNK_READ, CR_RANGE_DONE}));
@@ -142,8 +110,8 @@ TEST_F(CDRipTest, PercentageCountsTheSectorsDelivered)
 
 TEST_F(CDRipTest, AFinishedRangeKeepsAnsweringDoneAndAClosedOneFails)
 {
-    SetFormat(CR_STEREO44100, true);
-    const TRip rip = Rip(200, 210);
+    SetOutputFormat(CR_STEREO44100, true);
+    const TRip rip = RipRange(200, 210);
     std::vector<uint8_t> buffer(static_cast<size_t>(rip.BufferSize));
     int32_t bytes = -1;
     EXPECT_EQ(CR_RipChunk(buffer.data(), &bytes), CR_RANGE_DONE);
@@ -156,7 +124,7 @@ TEST_F(CDRipTest, AFinishedRangeKeepsAnsweringDoneAndAClosedOneFails)
 
 TEST_F(CDRipTest, ClosingInTheMiddleOfARangeStopsTheReader)
 {
-    SetFormat(CR_STEREO44100, true);
+    SetOutputFormat(CR_STEREO44100, true);
     int32_t bufferSize = 0;
     ASSERT_EQ(CR_OpenRipper(&bufferSize, 0, kLeadOut - 1), CR_CHUNK_READ);
     std::vector<uint8_t> buffer(static_cast<size_t>(bufferSize));
@@ -164,7 +132,7 @@ TEST_F(CDRipTest, ClosingInTheMiddleOfARangeStopsTheReader)
     EXPECT_EQ(CR_RipChunk(buffer.data(), &bytes), CR_CHUNK_READ);
     EXPECT_EQ(CR_CloseRipper(), CR_CHUNK_READ);
     // A new range starts from its own first sector, not where the closed one stood.
-    const TRip rip = Rip(300, 301);
+    const TRip rip = RipRange(300, 301);
     EXPECT_TRUE(rip.Bytes == Sectors(300, 301));
 }
 
@@ -194,8 +162,8 @@ TEST_F(CDRipTest, OutputFormatsHaveTheirRateChannelsAndSound)
         {CR_STEREO11025, 11025, 2}, {CR_MONO11025, 11025, 1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "format " << c.Format);
-        SetFormat(c.Format, false);
-        const TRip rip = Rip(first, last);
+        SetOutputFormat(c.Format, false);
+        const TRip rip = RipRange(first, last);
         CR_CloseRipper();
         const auto* samples = reinterpret_cast<const int16_t*>(rip.Bytes.data());
         const size_t frames = rip.Bytes.size() / (2 * static_cast<size_t>(c.Channels));

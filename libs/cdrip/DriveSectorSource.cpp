@@ -1,4 +1,4 @@
-#include "SectorSource.h"
+#include "DriveSectorSource.h"
 
 #include <cstring>
 
@@ -40,7 +40,7 @@ void ParanoiaCallback(long, paranoia_cb_mode_t mode)
 
 }
 
-std::unique_ptr<TSectorSource> TSectorSource::Open(CdIo_t* disc, bool jitterCorrection, int speed, uint32_t firstSector)
+std::unique_ptr<TDriveSectorSource> TDriveSectorSource::Open(CdIo_t* disc, bool jitterCorrection, int speed, uint32_t firstSector)
 {
     cdrom_drive_t* drive = cdio_cddap_identify_cdio(disc, CDDA_MESSAGE_FORGETIT, nullptr);
     if (drive == nullptr)
@@ -65,22 +65,22 @@ std::unique_ptr<TSectorSource> TSectorSource::Open(CdIo_t* disc, bool jitterCorr
         cdio_paranoia_modeset(paranoia, PARANOIA_MODE_FULL);
         cdio_paranoia_seek(paranoia, static_cast<int32_t>(firstSector), SEEK_SET);
     }
-    return std::unique_ptr<TSectorSource>(new TSectorSource(drive, paranoia));
+    return std::unique_ptr<TDriveSectorSource>(new TDriveSectorSource(drive, paranoia));
 }
 
-TSectorSource::~TSectorSource()
+TDriveSectorSource::~TDriveSectorSource()
 {
     if (FParanoia != nullptr)
         cdio_paranoia_free(FParanoia);
     cdio_cddap_close_no_free_cdio(FDrive);
 }
 
-TReadOutcome TSectorSource::Read(uint32_t first, uint32_t count, uint8_t* out)
+TReadOutcome TDriveSectorSource::Read(uint32_t first, uint32_t count, uint8_t* out)
 {
     return FParanoia != nullptr ? ReadParanoid(count, out) : ReadPlain(first, count, out);
 }
 
-TReadOutcome TSectorSource::ReadPlain(uint32_t first, uint32_t count, uint8_t* out)
+TReadOutcome TDriveSectorSource::ReadPlain(uint32_t first, uint32_t count, uint8_t* out)
 {
     if (cdio_cddap_read(FDrive, out, static_cast<lsn_t>(first), static_cast<long>(count)) == static_cast<long>(count))
         return TReadOutcome::roRead;
@@ -95,7 +95,7 @@ TReadOutcome TSectorSource::ReadPlain(uint32_t first, uint32_t count, uint8_t* o
     return TReadOutcome::roRead;
 }
 
-TReadOutcome TSectorSource::ReadParanoid(uint32_t count, uint8_t* out)
+TReadOutcome TDriveSectorSource::ReadParanoid(uint32_t count, uint8_t* out)
 {
     TParanoiaEvents events;
     CurrentEvents = &events;

@@ -1,0 +1,46 @@
+#include "DriveDisc.h"
+
+#include "DriveSectorSource.h"
+#include "DiscError.h"
+
+namespace cdrip {
+
+TDriveDisc::TDriveDisc(const std::string& device) : TDriveDisc(device, OpenDevice(device)) {}
+
+TDriveDisc::TDriveDisc(const std::string& device, TOpened opened)
+    : TDisc(device, std::move(opened.Toc)), FHandle(std::move(opened.Handle))
+{
+}
+
+TDriveDisc::TOpened TDriveDisc::OpenDevice(const std::string& device)
+{
+    TOpened opened{THandle(cdio_open(device.c_str(), DRIVER_UNKNOWN)), {}};
+    CdIo_t* const handle = opened.Handle.get();
+    if (handle == nullptr)
+        throw EDiscError(device + ": cannot be opened as a drive or disc image");
+    const auto fail = [&](const std::string& text) { throw EDiscError(device + ": " + text); };
+    const track_t first = cdio_get_first_track_num(handle);
+    const track_t count = cdio_get_num_tracks(handle);
+    if (first == CDIO_INVALID_TRACK || count == CDIO_INVALID_TRACK || count == 0)
+        fail("no disc, or no readable table of contents");
+    for (track_t track = first; track < first + count; ++track) {
+        const lsn_t start = cdio_get_track_lsn(handle, track);
+        // A negative start would be listed as a sector near 4 billion.
+        if (start == CDIO_INVALID_LSN || start < 0)
+            fail("track " + std::to_string(track - first + 1) + " has no valid start");
+        const bool audio = cdio_get_track_format(handle, track) == TRACK_FORMAT_AUDIO;
+        opened.Toc.push_back({static_cast<uint32_t>(start), static_cast<uint8_t>(audio ? CR_TOC_AUDIO : 0), 0});
+    }
+    const lsn_t leadOut = cdio_get_track_lsn(handle, CDIO_CDROM_LEADOUT_TRACK);
+    if (leadOut == CDIO_INVALID_LSN || leadOut < 0)
+        fail("the lead-out has no valid start");
+    opened.Toc.push_back({static_cast<uint32_t>(leadOut), 0, 0});
+    return opened;
+}
+
+std::unique_ptr<TSectorSource> TDriveDisc::OpenSource(bool jitterCorrection, int speed, uint32_t first, uint32_t last)
+{
+    return TDriveSectorSource::Open(FHandle.get(), jitterCorrection && !TouchesDataTrack(first, last), speed, first);
+}
+
+}
