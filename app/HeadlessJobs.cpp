@@ -97,7 +97,7 @@ std::unique_ptr<TWindowComponents> CreateRipComponents(const TJobOptions& option
         const QString device = options.Device.isEmpty() ? qEnvironmentVariable("TRACKWELL_DEVICE") : options.Device;
         if (!cdrip.TocError().isEmpty())
             throw Exception(device.isEmpty() || cdrip.TocError().contains(device)
-                                ? cdrip.TocError()
+                                ? QStringLiteral("Cannot read a disc: %1").arg(cdrip.TocError())
                                 : QStringLiteral("Cannot read a disc from \"%1\": %2").arg(device, cdrip.TocError()));
         throw Exception(device.isEmpty()
                             ? QStringLiteral("No audio CD found: there is no CD drive, or it holds no readable disc")

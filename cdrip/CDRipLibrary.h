@@ -54,7 +54,7 @@ private:
         decltype(&CR_GetPercentCompleted) getPercentCompleted = nullptr;
         decltype(&CR_GetNumberOfJitterErrors) getNumberOfJitterErrors = nullptr;
         decltype(&CR_CloseRipper) closeRipper = nullptr;
-        std::int32_t (*getLastErrorText)(char* buffer, std::int32_t size) = nullptr;  // optional
+        decltype(&CR_GetLastErrorText) getLastErrorText = nullptr;  // optional
     };
 
     TSharedLibrary library_;

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -139,17 +140,23 @@ TEST_F(HeadlessJobs, BadInputEndsWithAClearMessageAndLeavesEarlierFilesAlone)
         const char* name;
         QStringList arguments;
         QString wrapper;
-        const char* message;
+        QString message;
     } cases[] = {
-        {"missing image", {"--device", Out("missing.cue"), "--list"}, {}, "Cannot read a disc from"},
-        {"damaged image", {"--device", Out("damaged.cue"), "--rip", "all", "--output", folder.path()}, {}, "Cannot read a disc from"},
-        {"garbage image", {"--device", Out("garbage.cue"), "--list"}, {}, "Cannot read a disc from"},
+        {"missing image", {"--device", Out("missing.cue"), "--list"}, {}, "missing.cue: no such drive or disc image"},
+        {"damaged image", {"--device", Out("damaged.cue"), "--rip", "all", "--output", folder.path()}, {},
+         "Cannot read a disc: " + Out("damaged.cue:1: ") + Out("nothing.bin: no such file")},
+        {"garbage image", {"--device", Out("garbage.cue"), "--list"}, {}, "garbage.cue:1: control characters in the line"},
         {"track out of range", {"--device", Disc(), "--rip", "1,9", "--output", folder.path()}, {}, "Track 9 does not exist: the disc has 3 tracks"},
         {"folder not creatable", {"--device", Disc(), "--rip", "1", "--output", Out("plain-file/sub")}, {}, "Cannot create the output folder"},
         {"disk full, MP3", {"--device", Disc(), "--rip", "1", "--output", folder.path()}, "prlimit --fsize=100000", "Write error (ripping Track01"},
         {"disk full, WAV", {"--device", Disc(), "--rip", "1", "--format", "wav", "--output", folder.path()}, "prlimit --fsize=100000", "Write error (ripping Track01"},
-        {"truncated WAV", {"--convert", Out("cut.wav")}, {}, "Read Error (converting"},
         {"missing WAV", {"--convert", Out("none.wav")}, {}, "Cannot open file"},
+        {"converting an MP3 onto itself", {"--convert", Out("Track02.mp3")}, {}, "would be written over the input file"},
+        // The same refused settings give the same message whichever job opens the stream.
+        {"refused settings, rip", {"--device", Disc(), "--rip", "1", "--vbr", "4", "--max-bitrate", "128", "--output", folder.path()},
+         {}, "beInitStream failed 2: the encoder refuses these settings (44100 Hz, 256 kbit/s, stereo, fed 44100 Hz in 2 channels)"},
+        {"refused settings, convert", {"--convert", Out("cut.wav"), "--vbr", "4", "--max-bitrate", "128"},
+         {}, "beInitStream failed 2: the encoder refuses these settings (44100 Hz, 256 kbit/s, stereo, fed 44100 Hz in 2 channels)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -170,11 +177,119 @@ TEST_F(HeadlessJobs, BadInputEndsWithAClearMessageAndLeavesEarlierFilesAlone)
 TEST_F(HeadlessJobs, AMalformedCommandLineIsAUsageError)
 {
     for (const QStringList& arguments : {QStringList{"--rip"}, QStringList{"--rip", "x"}, QStringList{"--list", "--rip", "1"},
-                                         QStringList{"--rip", "1", "--bitrate", "999"}, QStringList{"--list", "--frobnicate"}}) {
+                                         QStringList{"--rip", "1", "--bitrate", "999"}, QStringList{"--list", "--frobnicate"},
+                                         QStringList{"--frobnicate"}, QStringList{"--device", "x.cue", "stray"}}) {
         const JobRun run = Trackwell(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
         EXPECT_TRUE(run.err.contains("usage: trackwell")) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
     }
+}
+
+TEST_F(HeadlessJobs, AWavShorterThanItsHeaderSaysIsConvertedAndNamedShort)
+{
+    audio::WavOptions cut;
+    cut.DeclaredDataLength = 400000;
+    ASSERT_TRUE(audio::WriteFile(Out("cut.wav"), audio::Wav(44100, 2, audio::SinePcm(44100, 2, 20000), cut)));
+    const JobRun run = Trackwell({"--convert", Out("cut.wav")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains("the WAV file ends before its header says")) << run.out.toStdString();
+    const audio::Decoded decoded = audio::DecodeMp3(Out("cut.mp3"));
+    ASSERT_TRUE(decoded.Ok);
+    EXPECT_NEAR(decoded.Frames(), 20000, 1152 + 2257);
+}
+
+// A one-track image of seconds of a stereo sine, as a sheet and a raw file named like it.
+QString MakeImage(const QString& folder, double seconds)
+{
+    const int sectors = static_cast<int>(seconds * 75);
+    EXPECT_TRUE(audio::WriteFile(folder + "/tone.bin", audio::SinePcm(44100, 2, sectors * 588)));
+    EXPECT_TRUE(audio::WriteFile(folder + "/tone.cue", "FILE \"tone.bin\" BINARY\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n"));
+    return folder + "/tone.cue";
+}
+
+// Every rate, mode and ripped format the command line offers: the MP3 lasts as long as the audio that was
+// ripped, at the rate and in the channels asked for.
+TEST_F(HeadlessJobs, RippedMp3sLastAsLongAsTheAudioAtTheChosenRateAndMode)
+{
+    const QString image = MakeImage(folder.path(), 2);
+    const QStringList formats{"stereo44100", "mono44100", "stereo22050", "mono22050", "stereo11025", "mono11025"};
+    const QStringList modes{"stereo", "joint", "dual", "mono"};
+    for (const QString rate : {"44100", "32000", "22050"})
+        for (const QString& mode : modes)
+            for (const QString& format : formats) {
+                SCOPED_TRACE((rate + " " + mode + " " + format).toStdString());
+                const JobRun run = Trackwell({"--device", image, "--rip", "1", "--rate", rate, "--mode", mode,
+                                              "--output-format", format, "--vbr-header", "--output", folder.path()});
+                ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+                const audio::Decoded decoded = audio::DecodeMp3(Out("Track01.mp3"));
+                ASSERT_TRUE(decoded.Ok);
+                EXPECT_EQ(decoded.SampleRate, rate.toInt());
+                EXPECT_EQ(decoded.Channels, mode == "mono" ? 1 : 2);
+                EXPECT_NEAR(decoded.Frames(), 2 * rate.toInt(), 1152) << "two seconds";
+            }
+}
+
+// Mixed-mode discs, the data track first or last (Enhanced CD): "all" rips the audio and says what it skipped;
+// a data track asked for by number rips its raw sectors and ends.
+TEST_F(HeadlessJobs, DataTracksAreSkippedByAllAndRippedRawWhenNamed)
+{
+    QByteArray data(150 * 2352, Qt::Uninitialized);
+    for (qsizetype i = 0; i < data.size(); ++i)
+        data[i] = static_cast<char>(i * 7 % 253);
+    const QByteArray audio = audio::SinePcm(44100, 2, 150 * 588);
+    const struct {
+        const char* name;
+        QByteArray bin;
+        const char* cue;
+        int dataTrack;
+    } cases[] = {
+        {"data first", data + audio,
+         "FILE \"mixed.bin\" BINARY\n  TRACK 01 MODE1/2352\n    INDEX 01 00:00:00\n  TRACK 02 AUDIO\n    INDEX 01 00:02:00\n", 1},
+        {"data last", audio + data,
+         "FILE \"mixed.bin\" BINARY\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n  TRACK 02 MODE2/2352\n    INDEX 01 00:02:00\n", 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(audio::WriteFile(Out("mixed.bin"), c.bin));
+        ASSERT_TRUE(audio::WriteFile(Out("mixed.cue"), c.cue));
+        const QString dataName = QString("Track0%1").arg(c.dataTrack);
+        const QString audioName = QString("Track0%1").arg(3 - c.dataTrack);
+        QFile::remove(Out("Track01.wav"));
+        QFile::remove(Out("Track02.wav"));
+
+        const JobRun list = Trackwell({"--device", Out("mixed.cue"), "--list"});
+        ASSERT_EQ(list.exitCode, 0) << list.err.toStdString();
+        EXPECT_TRUE(list.out.contains(QRegularExpression(dataName + "\\s+Data"))) << list.out.toStdString();
+
+        const JobRun all = Trackwell({"--device", Out("mixed.cue"), "--rip", "all", "--format", "wav", "--output", folder.path()});
+        ASSERT_EQ(all.exitCode, 0) << all.err.toStdString();
+        EXPECT_TRUE(all.out.contains("Skipping " + dataName + ": a data track")) << all.out.toStdString();
+        EXPECT_FALSE(QFile::exists(Out(dataName + ".wav")));
+        EXPECT_EQ(audio::ReadFile(Out(audioName + ".wav")).mid(44), audio);
+
+        const JobRun named = Trackwell({"--device", Out("mixed.cue"), "--rip", QString::number(c.dataTrack), "--format",
+                                        "wav", "--output", folder.path()});
+        ASSERT_EQ(named.exitCode, 0) << named.err.toStdString();
+        EXPECT_EQ(audio::ReadFile(Out(dataName + ".wav")).mid(44), data);
+    }
+}
+
+TEST_F(HeadlessJobs, ADamagedTableOfContentsIsRefusedNamingTheSheet)
+{
+    ASSERT_TRUE(audio::WriteFile(Out("tone.bin"), audio::SinePcm(44100, 2, 300 * 588)));
+    ASSERT_TRUE(audio::WriteFile(Out("back.cue"), "FILE \"tone.bin\" BINARY\n  TRACK 01 AUDIO\n    INDEX 01 00:03:00\n"
+                                                  "  TRACK 02 AUDIO\n    INDEX 01 00:01:00\n"));
+    for (const QString job : {"--list", "--rip"}) {
+        QStringList arguments{"--device", Out("back.cue"), job};
+        if (job == "--rip")
+            arguments << "all" << "--output" << folder.path();
+        const JobRun run = Trackwell(arguments);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.contains(Out("back.cue"))) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(Out("Track01.mp3")));
 }
 
 }  // namespace
