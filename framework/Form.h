@@ -3,31 +3,31 @@
 // the frame margins that a frame painter asks for.
 #include <QString>
 #include <QWidget>
-#include <functional>
 
 #include "framework/Colors.h"
 #include "framework/Component.h"
 #include "framework/Types.h"
+#include "framework/Windowed.h"
 
 class QEventLoop;
 
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
-using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
-using TCloseQueryEvent = std::function<void(TObject* sender, bool& canClose)>;
+using TCloseEvent = TMethod<void(TObject* sender, TCloseAction& action)>;
+using TCloseQueryEvent = TMethod<void(TObject* sender, bool& canClose)>;
 
 using TModalResult = int;
 constexpr TModalResult mrNone = 0;
 constexpr TModalResult mrOk = 1;
 constexpr TModalResult mrCancel = 2;
 
-class TForm : public TComponent {
+class TForm : public TComponent, public TWindowed {
 public:
     explicit TForm(TComponent* owner);
     // Fires OnDestroy, frees the owned components, then the window.
     ~TForm() override;
 
     // The top-level window: hooks attach here, and messages sent here reach Dispatch.
-    QWidget* Handle() const;
+    QWidget* Handle() const override;
     // The parent of the form's controls; its origin is the origin of client coordinates.
     QWidget* ClientWidget() const;
 

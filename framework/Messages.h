@@ -1,143 +1,17 @@
 #pragma once
-// Numbers of the platform window messages, system commands and hit-test answers the program speaks.
+// Numbers of the window messages that the program makes observable as message events. Input, paint,
+// size, focus, enter/leave and show/hide travel as Qt's own events; only these carry numbers.
 #include <cstdint>
 
-constexpr std::uint32_t WM_NULL = 0x0000;
-constexpr std::uint32_t WM_CREATE = 0x0001;
-constexpr std::uint32_t WM_DESTROY = 0x0002;
-constexpr std::uint32_t WM_MOVE = 0x0003;
-constexpr std::uint32_t WM_SIZE = 0x0005;
-constexpr std::uint32_t WM_ACTIVATE = 0x0006;
-constexpr std::uint32_t WM_SETFOCUS = 0x0007;
-constexpr std::uint32_t WM_KILLFOCUS = 0x0008;
-constexpr std::uint32_t WM_ENABLE = 0x000A;
-constexpr std::uint32_t WM_SETTEXT = 0x000C;
-constexpr std::uint32_t WM_GETTEXT = 0x000D;
-constexpr std::uint32_t WM_PAINT = 0x000F;
-constexpr std::uint32_t WM_CLOSE = 0x0010;
-constexpr std::uint32_t WM_QUERYENDSESSION = 0x0011;
-constexpr std::uint32_t WM_QUIT = 0x0012;
+// The erase request a transparent child sends its parent: wParam carries the surface, lParam 1.
 constexpr std::uint32_t WM_ERASEBKGND = 0x0014;
+// Platform changes the theme manager turns into theme notifications.
 constexpr std::uint32_t WM_SYSCOLORCHANGE = 0x0015;
-constexpr std::uint32_t WM_ENDSESSION = 0x0016;
-constexpr std::uint32_t WM_SHOWWINDOW = 0x0018;
 constexpr std::uint32_t WM_SETTINGCHANGE = 0x001A;
-constexpr std::uint32_t WM_ACTIVATEAPP = 0x001C;
-constexpr std::uint32_t WM_CANCELMODE = 0x001F;
-constexpr std::uint32_t WM_SETCURSOR = 0x0020;
-constexpr std::uint32_t WM_MOUSEACTIVATE = 0x0021;
-constexpr std::uint32_t WM_GETMINMAXINFO = 0x0024;
-constexpr std::uint32_t WM_DRAWITEM = 0x002B;
-constexpr std::uint32_t WM_MEASUREITEM = 0x002C;
-constexpr std::uint32_t WM_SETFONT = 0x0030;
-constexpr std::uint32_t WM_GETFONT = 0x0031;
-constexpr std::uint32_t WM_WINDOWPOSCHANGING = 0x0046;
-constexpr std::uint32_t WM_WINDOWPOSCHANGED = 0x0047;
-constexpr std::uint32_t WM_CONTEXTMENU = 0x007B;
 constexpr std::uint32_t WM_DISPLAYCHANGE = 0x007E;
-constexpr std::uint32_t WM_GETICON = 0x007F;
-constexpr std::uint32_t WM_SETICON = 0x0080;
-constexpr std::uint32_t WM_NCCREATE = 0x0081;
-constexpr std::uint32_t WM_NCDESTROY = 0x0082;
-constexpr std::uint32_t WM_NCCALCSIZE = 0x0083;
-constexpr std::uint32_t WM_NCHITTEST = 0x0084;
-constexpr std::uint32_t WM_NCPAINT = 0x0085;
-constexpr std::uint32_t WM_NCACTIVATE = 0x0086;
-constexpr std::uint32_t WM_GETDLGCODE = 0x0087;
-constexpr std::uint32_t WM_NCMOUSEMOVE = 0x00A0;
-constexpr std::uint32_t WM_NCLBUTTONDOWN = 0x00A1;
-constexpr std::uint32_t WM_NCLBUTTONUP = 0x00A2;
-constexpr std::uint32_t WM_NCLBUTTONDBLCLK = 0x00A3;
-constexpr std::uint32_t WM_NCRBUTTONDOWN = 0x00A4;
-constexpr std::uint32_t WM_NCRBUTTONUP = 0x00A5;
-constexpr std::uint32_t WM_NCRBUTTONDBLCLK = 0x00A6;
-constexpr std::uint32_t WM_NCMBUTTONDOWN = 0x00A7;
-constexpr std::uint32_t WM_NCMBUTTONUP = 0x00A8;
-constexpr std::uint32_t WM_NCMBUTTONDBLCLK = 0x00A9;
-constexpr std::uint32_t WM_KEYFIRST = 0x0100;
-constexpr std::uint32_t WM_KEYDOWN = 0x0100;
-constexpr std::uint32_t WM_KEYUP = 0x0101;
-constexpr std::uint32_t WM_CHAR = 0x0102;
-constexpr std::uint32_t WM_DEADCHAR = 0x0103;
-constexpr std::uint32_t WM_SYSKEYDOWN = 0x0104;
-constexpr std::uint32_t WM_SYSKEYUP = 0x0105;
-constexpr std::uint32_t WM_SYSCHAR = 0x0106;
-constexpr std::uint32_t WM_SYSDEADCHAR = 0x0107;
-constexpr std::uint32_t WM_KEYLAST = 0x0108;
-constexpr std::uint32_t WM_COMMAND = 0x0111;
-constexpr std::uint32_t WM_SYSCOMMAND = 0x0112;
-constexpr std::uint32_t WM_TIMER = 0x0113;
+constexpr std::uint32_t WM_THEMECHANGED = 0x031A;
+// A scroll bar's moves, handed to the control that owns it: wParam the scroll code, lParam the position.
 constexpr std::uint32_t WM_HSCROLL = 0x0114;
 constexpr std::uint32_t WM_VSCROLL = 0x0115;
-constexpr std::uint32_t WM_INITMENU = 0x0116;
-constexpr std::uint32_t WM_INITMENUPOPUP = 0x0117;
-constexpr std::uint32_t WM_MENUSELECT = 0x011F;
-constexpr std::uint32_t WM_MENUCHAR = 0x0120;
-constexpr std::uint32_t WM_CTLCOLORMSGBOX = 0x0132;
-constexpr std::uint32_t WM_CTLCOLOREDIT = 0x0133;
-constexpr std::uint32_t WM_CTLCOLORLISTBOX = 0x0134;
-constexpr std::uint32_t WM_CTLCOLORBTN = 0x0135;
-constexpr std::uint32_t WM_CTLCOLORDLG = 0x0136;
-constexpr std::uint32_t WM_CTLCOLORSCROLLBAR = 0x0137;
-constexpr std::uint32_t WM_CTLCOLORSTATIC = 0x0138;
-constexpr std::uint32_t WM_MOUSEFIRST = 0x0200;
-constexpr std::uint32_t WM_MOUSEMOVE = 0x0200;
-constexpr std::uint32_t WM_LBUTTONDOWN = 0x0201;
-constexpr std::uint32_t WM_LBUTTONUP = 0x0202;
-constexpr std::uint32_t WM_LBUTTONDBLCLK = 0x0203;
-constexpr std::uint32_t WM_RBUTTONDOWN = 0x0204;
-constexpr std::uint32_t WM_RBUTTONUP = 0x0205;
-constexpr std::uint32_t WM_RBUTTONDBLCLK = 0x0206;
-constexpr std::uint32_t WM_MBUTTONDOWN = 0x0207;
-constexpr std::uint32_t WM_MBUTTONUP = 0x0208;
-constexpr std::uint32_t WM_MBUTTONDBLCLK = 0x0209;
-constexpr std::uint32_t WM_MOUSEWHEEL = 0x020A;
-constexpr std::uint32_t WM_MOUSELAST = 0x020A;
-constexpr std::uint32_t WM_PARENTNOTIFY = 0x0210;
-constexpr std::uint32_t WM_ENTERMENULOOP = 0x0211;
-constexpr std::uint32_t WM_EXITMENULOOP = 0x0212;
-constexpr std::uint32_t WM_CAPTURECHANGED = 0x0215;
-constexpr std::uint32_t WM_ENTERSIZEMOVE = 0x0231;
-constexpr std::uint32_t WM_EXITSIZEMOVE = 0x0232;
-constexpr std::uint32_t WM_MOUSEHOVER = 0x02A1;
-constexpr std::uint32_t WM_MOUSELEAVE = 0x02A3;
-constexpr std::uint32_t WM_THEMECHANGED = 0x031A;
 // First number free for a program's private messages.
 constexpr std::uint32_t WM_USER = 0x0400;
-constexpr std::uint32_t WM_APP = 0x8000;
-
-// WParam of WM_SYSCOMMAND (the low four bits are the platform's own).
-constexpr std::intptr_t SC_SIZE = 0xF000;
-constexpr std::intptr_t SC_MOVE = 0xF010;
-constexpr std::intptr_t SC_MINIMIZE = 0xF020;
-constexpr std::intptr_t SC_MAXIMIZE = 0xF030;
-constexpr std::intptr_t SC_CLOSE = 0xF060;
-constexpr std::intptr_t SC_MOUSEMENU = 0xF090;
-constexpr std::intptr_t SC_KEYMENU = 0xF100;
-constexpr std::intptr_t SC_RESTORE = 0xF120;
-constexpr std::intptr_t SC_CONTEXTHELP = 0xF180;
-
-// Answers to WM_NCHITTEST.
-constexpr std::intptr_t HTERROR = -2;
-constexpr std::intptr_t HTTRANSPARENT = -1;
-constexpr std::intptr_t HTNOWHERE = 0;
-constexpr std::intptr_t HTCLIENT = 1;
-constexpr std::intptr_t HTCAPTION = 2;
-constexpr std::intptr_t HTSYSMENU = 3;
-constexpr std::intptr_t HTGROWBOX = 4;
-constexpr std::intptr_t HTMENU = 5;
-constexpr std::intptr_t HTHSCROLL = 6;
-constexpr std::intptr_t HTVSCROLL = 7;
-constexpr std::intptr_t HTMINBUTTON = 8;
-constexpr std::intptr_t HTMAXBUTTON = 9;
-constexpr std::intptr_t HTLEFT = 10;
-constexpr std::intptr_t HTRIGHT = 11;
-constexpr std::intptr_t HTTOP = 12;
-constexpr std::intptr_t HTTOPLEFT = 13;
-constexpr std::intptr_t HTTOPRIGHT = 14;
-constexpr std::intptr_t HTBOTTOM = 15;
-constexpr std::intptr_t HTBOTTOMLEFT = 16;
-constexpr std::intptr_t HTBOTTOMRIGHT = 17;
-constexpr std::intptr_t HTBORDER = 18;
-constexpr std::intptr_t HTCLOSE = 20;
-constexpr std::intptr_t HTHELP = 21;

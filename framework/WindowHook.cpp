@@ -1,32 +1,36 @@
 #include "framework/WindowHook.h"
 
+#include <QHash>
 #include <QList>
-#include <QPointer>
 
 #include "framework/Application.h"
+#include "framework/Exception.h"
+#include "framework/QtApplication.h"
 
-// The hooks of one window, installed as the window's event filter: the filter offers each event to
-// the hooks, then hands it to the window itself, then offers it to the hooks again.
+// The hooks of one window. The application object hands every event for the window here first
+// (NotifyThroughHooks), so the hooks see each event before and after all of the window's own
+// handling, its event filters included, and no filter is passed over.
 class TWindowHookChain : public QObject {
 public:
-    explicit TWindowHookChain(QWidget* window) : QObject(window), window_(window)
+    explicit TWindowHookChain(QWidget* window) : window_(window)
     {
-        window->installEventFilter(this);
+        Chains().insert(window, this);
+        connect(window, &QObject::destroyed, this, [this] { WindowGone(); });
     }
 
     ~TWindowHookChain() override
     {
-        // The window is going away with its children, this chain among them.
-        TellUnhooked();
+        if (window_ != nullptr)
+            Chains().remove(window_);
     }
 
-    static TWindowHookChain* Of(QWidget* window)
+    static QHash<const QObject*, TWindowHookChain*>& Chains()
     {
-        for (QObject* child : window->children())
-            if (auto* chain = dynamic_cast<TWindowHookChain*>(child))
-                return chain;
-        return nullptr;
+        static QHash<const QObject*, TWindowHookChain*> chains;
+        return chains;
     }
+
+    static TWindowHookChain* Of(const QObject* window) { return Chains().value(window); }
 
     QWidget* Window() const { return window_; }
 
@@ -49,42 +53,35 @@ public:
         DropWhenUnused();
     }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
+    bool Deliver(QEvent* event)
     {
-        if (watched != window_ || hooks_.isEmpty())
-            return false;
-        // Hooks may detach, die or destroy the window while they run: work on a copy and check
-        // that each is still attached, and that this chain still exists, before every call.
-        QPointer<TWindowHookChain> alive(this);
+        // Hooks may detach, die or destroy the window while they run: they work on a copy, each is
+        // checked to be still attached before its call, and the chain outlives this delivery.
         const QList<TWindowHook*> hooks = hooks_;
+        QObject* window = window_;
         ++depth_;
-        const bool handled = Offer(hooks, event, &TWindowHook::BeforeEvent, alive);
-        if (!alive)
-            return true;
-        if (!handled) {
-            QPointer<QWidget> window(window_);
-            Application->Guard(nullptr, [&] { static_cast<QObject*>(window_)->event(event); });
-            if (!alive || window.isNull())
-                return true;
-            Offer(hooks, event, &TWindowHook::AfterEvent, alive);
-            if (!alive)
-                return true;
+        bool result = true;
+        // A window's own handling of its deletion always runs.
+        if (!Offer(hooks, event, &TWindowHook::BeforeEvent) || event->type() == QEvent::DeferredDelete) {
+            try {
+                result = qApp->QApplication::notify(window, event);
+            } catch (...) {
+                Offer(hooks, event, &TWindowHook::AfterEvent);
+                Leave();
+                throw;
+            }
+            Offer(hooks, event, &TWindowHook::AfterEvent);
         }
-        --depth_;
-        DropWhenUnused();
-        // The window has had the event from here already; Qt must not deliver it a second time.
-        return true;
+        Leave();
+        return result;
     }
 
 private:
     using TPass = bool (TWindowHook::*)(QEvent*);
 
-    bool Offer(const QList<TWindowHook*>& hooks, QEvent* event, TPass pass, const QPointer<TWindowHookChain>& alive)
+    bool Offer(const QList<TWindowHook*>& hooks, QEvent* event, TPass pass)
     {
         for (auto it = hooks.crbegin(); it != hooks.crend(); ++it) {
-            if (!alive)
-                return true;
             TWindowHook* hook = *it;
             if (!hooks_.contains(hook))
                 continue;
@@ -94,6 +91,20 @@ private:
                 return true;
         }
         return false;
+    }
+
+    void Leave()
+    {
+        --depth_;
+        DropWhenUnused();
+    }
+
+    void WindowGone()
+    {
+        Chains().remove(window_);
+        window_ = nullptr;
+        TellUnhooked();
+        DropWhenUnused();
     }
 
     void TellUnhooked()
@@ -126,6 +137,8 @@ void TWindowHook::HookWindow(QWidget* window)
 {
     if (chain_ != nullptr && chain_->Window() == window)
         return;
+    if (window != nullptr && dynamic_cast<TQtApplication*>(QCoreApplication::instance()) == nullptr)
+        throw Exception(QStringLiteral("Window hooks need the program's application object (TQtApplication)"));
     if (chain_ != nullptr)
         chain_->Remove(this);
     if (window == nullptr)
@@ -152,4 +165,15 @@ void UnhookWindow(QWidget* window)
 {
     if (TWindowHookChain* chain = TWindowHookChain::Of(window))
         chain->RemoveAll();
+}
+
+bool IsHookedWindow(const QObject* receiver)
+{
+    const auto& chains = TWindowHookChain::Chains();
+    return !chains.isEmpty() && chains.contains(receiver);
+}
+
+bool NotifyThroughHooks(QObject* receiver, QEvent* event)
+{
+    return TWindowHookChain::Of(receiver)->Deliver(event);
 }

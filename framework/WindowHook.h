@@ -20,11 +20,12 @@ public:
     QWidget* HookedWindow() const;
 
 protected:
-    // Before the window's own handling. Answer true to mark the event handled: then neither the
-    // hooks attached earlier nor the window get it, and there is no after pass.
+    // Before the window's own handling (its event filters included). Answer true to mark the event
+    // handled: then neither the hooks attached earlier nor the window get it, and there is no after
+    // pass; only the window's deferred deletion cannot be stopped.
     virtual bool BeforeEvent(QEvent* event) = 0;
-    // After the window handled an event that no hook marked handled, in the same order; true keeps
-    // it from the hooks attached earlier.
+    // After the window handled an event that no hook marked handled (also when its handling
+    // failed), in the same order; true keeps it from the hooks attached earlier.
     virtual bool AfterEvent(QEvent* event);
     // The window went away or all hooks were taken off it (not called for HookWindow itself).
     virtual void Unhooked();
@@ -37,3 +38,9 @@ private:
 // Takes every hook off window and tells each; a window's owner calls it before destroying the
 // window so that no hook sees the events of a window being torn down.
 void UnhookWindow(QWidget* window);
+
+// For the application object's event delivery: whether receiver is a window with hooks, and the
+// delivery of an event to it through them (hooks before, the window's filters and handling, hooks
+// after). Hooks need the program's application object (TQtApplication), which delivers this way.
+bool IsHookedWindow(const QObject* receiver);
+bool NotifyThroughHooks(QObject* receiver, QEvent* event);

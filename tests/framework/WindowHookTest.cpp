@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 #include <memory>
@@ -197,4 +198,67 @@ TEST(WindowHook, HookMayAnswerMessagesSentToAForm)
     hook.HookWindow(form.Handle());
     EXPECT_EQ(SendMessage(form.Handle(), WM_USER + 1), 1);
     EXPECT_EQ(SendMessage(form.Handle(), WM_USER + 2), 2);
+}
+
+// Logs the probe events a window's event filter sees.
+class Filter : public QObject {
+public:
+    Filter(QStringList& log, QString name) : log_(log), name_(std::move(name)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == kProbe)
+            log_ << name_;
+        return false;
+    }
+
+private:
+    QStringList& log_;
+    QString name_;
+};
+
+TEST(WindowHook, FiltersOfTheWindowStillSeeEveryEventBetweenTheTwoPasses)
+{
+    QStringList log;
+    Window window(log);
+    Filter earlier(log, "earlier filter");
+    window.installEventFilter(&earlier);
+    Hook hook(log, "hook");
+    hook.HookWindow(&window);
+    Filter later(log, "later filter");
+    window.installEventFilter(&later);
+
+    EXPECT_EQ(Probe(&window, log), QStringList({"hook before", "later filter", "earlier filter", "window", "hook after"}));
+    hook.handleBefore = true;
+    EXPECT_EQ(Probe(&window, log), QStringList({"hook before"}));
+}
+
+TEST(WindowHook, AWindowsDeletionRunsWhateverTheHooksSay)
+{
+    QStringList log;
+    struct Swallowing : Hook {
+        using Hook::Hook;
+        bool BeforeEvent(QEvent* event) override { return event->type() == QEvent::DeferredDelete || Hook::BeforeEvent(event); }
+    } hook(log, "hook");
+    QPointer<QWidget> window = new Window(log);
+    hook.HookWindow(window);
+    window->deleteLater();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(hook.unhooked, 1);
+    EXPECT_EQ(hook.HookedWindow(), nullptr);
+}
+
+TEST(WindowHook, HooksStayWhenTheWindowsPlatformWindowIsMadeAgain)
+{
+    QStringList log;
+    Window window(log);
+    window.show();
+    Hook hook(log, "hook");
+    hook.HookWindow(&window);
+    // Changing the window's kind makes the platform window anew.
+    window.setWindowFlags(Qt::Tool);
+    window.show();
+    EXPECT_EQ(Probe(&window, log), QStringList({"hook before", "window", "hook after"}));
 }
