@@ -136,7 +136,7 @@ TEST(OsxTigerTheme, ExportedFileIsTheCarriedOneAndLoadsBackTheSame)
     written.LoadFromFile(file);
     EXPECT_EQ(written.Bytes(), StoredThemeData(QStringLiteral("OSXTiger")));
 
-    TTeThemeMsStyles loaded;
+    TteBuiltTheme<TTeThemeMsStyles> loaded;
     ASSERT_TRUE(loaded.LoadFromFile(file));
     EXPECT_EQ(loaded.Name(), theme->Name());
     EXPECT_EQ(IniText(loaded), IniText(*theme));
