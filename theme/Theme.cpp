@@ -10,6 +10,9 @@ TteTheme::TteTheme() : name_(QStringLiteral("Default theme"))
     sysColors_ = std::make_unique<TteThemeSysColors>(this);
     fonts_ = std::make_unique<TteThemeFonts>(this);
     options_ = std::make_unique<TteThemeOptions>(this);
+    // Every kind starts from the abstract theme's values and writes only the entries it has.
+    colors_->SetDefaults();
+    fonts_->SetDefaults();
 }
 
 TteTheme::~TteTheme()

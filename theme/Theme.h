@@ -345,7 +345,8 @@ public:
     static void DrawCheckMark(TCanvas& canvas, const TRect& rect);
 
 protected:
-    // Sets Name to "Default theme" and creates the tables; TteBuiltTheme fills them.
+    // Sets Name to "Default theme" and creates the tables with the abstract theme's values;
+    // TteBuiltTheme then builds them through the kind's own Init operations.
     TteTheme();
 
 private:

@@ -154,7 +154,7 @@ TEST(OsxTigerTheme, ExportedFileIsTheCarriedOneAndLoadsBackTheSame)
 // Drawing the artwork again gives the bytes the build carries, to the last one.
 TEST(OsxTigerTheme, GeneratorIsDeterministic)
 {
-    TTeThemeMsStyles first, second;
+    TteBuiltTheme<TTeThemeMsStyles> first, second;
     MakeOsxTiger(first);
     MakeOsxTiger(second);
     const QByteArray bytes = Packed(first);
