@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include "framework/Exception.h"
 
@@ -25,7 +26,8 @@ QString OutputFolder(const QString& override)
     // An installed program sits in a folder only root may write; its files then go to the user's music.
     if (Writable(beside) || (!QFileInfo::exists(beside) && Writable(programFolder)))
         return beside;
-    QString music = qEnvironmentVariable("XDG_MUSIC_DIR");
+    // The desktop's user folders (XDG_MUSIC_DIR in user-dirs.dirs), else ~/Music.
+    QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
     if (music.isEmpty())
         music = QDir::homePath() + QStringLiteral("/Music");
     return music + QStringLiteral("/Trackwell/Output");

@@ -28,7 +28,7 @@ void BM_StoredThemeLoad(benchmark::State& state)
     EnsureGuiApplication();
     TMemoryStream stream;
     FillWithTiger(stream);
-    TTeThemeMsStyles theme;
+    TteBuiltTheme<TTeThemeMsStyles> theme;
     for (auto _ : state) {
         stream.Seek(0, TSeekOrigin::soBeginning);
         theme.LoadFromStream(stream);

@@ -1,16 +1,5 @@
 #include "cdrip/CDRipLibrary.h"
 
-namespace {
-
-template <typename Call>
-bool Resolve(TSharedLibrary& library, const char* name, Call& call)
-{
-    call = reinterpret_cast<Call>(library.Symbol(name));
-    return call != nullptr;
-}
-
-}  // namespace
-
 TCDRipLibrary& TCDRipLibrary::Instance()
 {
     static TCDRipLibrary instance;
@@ -26,29 +15,27 @@ bool TCDRipLibrary::Load(const QString& path)
 {
     loaded_ = false;
     calls_ = {};
-    if (path.isEmpty() || !library_.Open(path))
-        return false;
     Calls calls;
-    loaded_ = Resolve(library_, "CR_GetCDRipVersion", calls.getCDRipVersion) &&
-              Resolve(library_, "CR_Init", calls.init) &&
-              Resolve(library_, "CR_GetCDROMParameters", calls.getCDROMParameters) &&
-              Resolve(library_, "CR_GetActiveCDROM", calls.getActiveCDROM) &&
-              Resolve(library_, "CR_SetActiveCDROM", calls.setActiveCDROM) &&
-              Resolve(library_, "CR_SetCDROMParameters", calls.setCDROMParameters) &&
-              Resolve(library_, "CR_ReadToc", calls.readToc) &&
-              Resolve(library_, "CR_GetNumTocEntries", calls.getNumTocEntries) &&
-              Resolve(library_, "CR_GetTocEntry", calls.getTocEntry) &&
-              Resolve(library_, "CR_OpenRipper", calls.openRipper) &&
-              Resolve(library_, "CR_RipChunk", calls.ripChunk) &&
-              Resolve(library_, "CR_GetLastJitterErrorPosition", calls.getLastJitterErrorPosition) &&
-              Resolve(library_, "CR_GetPercentCompleted", calls.getPercentCompleted) &&
-              Resolve(library_, "CR_GetNumberOfJitterErrors", calls.getNumberOfJitterErrors) &&
-              Resolve(library_, "CR_CloseRipper", calls.closeRipper);
-    if (!loaded_) {
-        library_.Close();
+    loaded_ = library_.OpenWithAll(path, [this, &calls] {
+        return library_.Resolve("CR_GetCDRipVersion", calls.getCDRipVersion) &&
+               library_.Resolve("CR_Init", calls.init) &&
+               library_.Resolve("CR_GetCDROMParameters", calls.getCDROMParameters) &&
+               library_.Resolve("CR_GetActiveCDROM", calls.getActiveCDROM) &&
+               library_.Resolve("CR_SetActiveCDROM", calls.setActiveCDROM) &&
+               library_.Resolve("CR_SetCDROMParameters", calls.setCDROMParameters) &&
+               library_.Resolve("CR_ReadToc", calls.readToc) &&
+               library_.Resolve("CR_GetNumTocEntries", calls.getNumTocEntries) &&
+               library_.Resolve("CR_GetTocEntry", calls.getTocEntry) &&
+               library_.Resolve("CR_OpenRipper", calls.openRipper) &&
+               library_.Resolve("CR_RipChunk", calls.ripChunk) &&
+               library_.Resolve("CR_GetLastJitterErrorPosition", calls.getLastJitterErrorPosition) &&
+               library_.Resolve("CR_GetPercentCompleted", calls.getPercentCompleted) &&
+               library_.Resolve("CR_GetNumberOfJitterErrors", calls.getNumberOfJitterErrors) &&
+               library_.Resolve("CR_CloseRipper", calls.closeRipper);
+    });
+    if (!loaded_)
         return false;
-    }
-    Resolve(library_, "CR_GetLastErrorText", calls.getLastErrorText);
+    library_.Resolve("CR_GetLastErrorText", calls.getLastErrorText);  // optional
     calls_ = calls;
     return true;
 }

@@ -7,13 +7,6 @@ namespace {
 // Any non-zero result is an error; an absent library answers this one.
 constexpr std::uint32_t NoLibrary = BE_ERR_INVALID_HANDLE;
 
-template <typename Call>
-bool Resolve(TSharedLibrary& library, const char* name, Call& call)
-{
-    call = reinterpret_cast<Call>(library.Symbol(name));
-    return call != nullptr;
-}
-
 }  // namespace
 
 TLameEncLibrary& TLameEncLibrary::Instance()
@@ -31,18 +24,17 @@ bool TLameEncLibrary::Load(const QString& path)
 {
     loaded_ = false;
     calls_ = {};
-    if (path.isEmpty() || !library_.Open(path))
-        return false;
     Calls calls;
-    loaded_ = Resolve(library_, "beVersion", calls.version) && Resolve(library_, "beInitStream", calls.initStream) &&
-              Resolve(library_, "beEncodeChunk", calls.encodeChunk) &&
-              Resolve(library_, "beDeinitStream", calls.deinitStream) &&
-              Resolve(library_, "beCloseStream", calls.closeStream);
-    if (!loaded_) {
-        library_.Close();
+    loaded_ = library_.OpenWithAll(path, [this, &calls] {
+        return library_.Resolve("beVersion", calls.version) &&
+               library_.Resolve("beInitStream", calls.initStream) &&
+               library_.Resolve("beEncodeChunk", calls.encodeChunk) &&
+               library_.Resolve("beDeinitStream", calls.deinitStream) &&
+               library_.Resolve("beCloseStream", calls.closeStream);
+    });
+    if (!loaded_)
         return false;
-    }
-    Resolve(library_, "beGetInfoTag", calls.getInfoTag);  // optional
+    library_.Resolve("beGetInfoTag", calls.getInfoTag);  // optional
     calls_ = calls;
     return true;
 }

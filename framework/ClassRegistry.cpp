@@ -1,12 +1,9 @@
 #include "framework/ClassRegistry.h"
 
-#include <cxxabi.h>
-
-#include <cstdlib>
-#include <memory>
 #include <vector>
 
 #include "framework/Filer.h"
+#include "framework/TypeName.h"
 
 namespace {
 
@@ -16,19 +13,11 @@ std::vector<TComponentClass>& Classes()
     return classes;
 }
 
-QString Demangled(const std::type_info& type)
-{
-    int status = 0;
-    std::unique_ptr<char, decltype(&std::free)> name(abi::__cxa_demangle(type.name(), nullptr, nullptr, &status),
-                                                     &std::free);
-    return QString::fromLatin1(status == 0 && name ? name.get() : type.name());
-}
-
 }  // namespace
 
 void RegisterClass(const QString& name, const std::type_info& type, TComponentFactory factory)
 {
-    const QString className = name.isEmpty() ? Demangled(type) : name;
+    const QString className = name.isEmpty() ? TypeName(type) : name;
     for (TComponentClass& entry : Classes()) {
         if (entry.Type == std::type_index(type)) {
             entry.Name = className;
@@ -61,5 +50,5 @@ QString StreamClassName(const std::type_info& type)
     for (const TComponentClass& entry : Classes())
         if (entry.Type == std::type_index(type))
             return entry.Name;
-    return Demangled(type);
+    return TypeName(type);
 }

@@ -1,16 +1,10 @@
 #include "framework/Object.h"
 
-#include <cxxabi.h>
-#include <cstdlib>
-#include <memory>
-#include <typeinfo>
+#include "framework/TypeName.h"
 
 QString TObject::ClassName() const
 {
-    const char* mangled = typeid(*this).name();
-    int status = 0;
-    std::unique_ptr<char, decltype(&std::free)> demangled(abi::__cxa_demangle(mangled, nullptr, nullptr, &status), &std::free);
-    return QString::fromLatin1(status == 0 && demangled ? demangled.get() : mangled);
+    return TypeName(typeid(*this));
 }
 
 void TObject::Dispatch(TMessage& message)

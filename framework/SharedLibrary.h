@@ -19,6 +19,26 @@ public:
 
     // The symbol's address or nullptr (and ErrorText set).
     void* Symbol(const char* name);
+    // The symbol as a function pointer of call's type; answers whether it was found.
+    template <typename Call>
+    bool Resolve(const char* name, Call& call)
+    {
+        call = reinterpret_cast<Call>(Symbol(name));
+        return call != nullptr;
+    }
+
+    // All or nothing: opens path and keeps it open only when resolveRequired (which resolves the
+    // symbols the library cannot work without) answers true. Optional symbols are resolved after.
+    template <typename ResolveRequired>
+    bool OpenWithAll(const QString& path, ResolveRequired resolveRequired)
+    {
+        if (path.isEmpty() || !Open(path))
+            return false;
+        if (resolveRequired())
+            return true;
+        Close();
+        return false;
+    }
 
     // $variable when set, else fileName in the executable's folder.
     static QString DefaultPath(const char* variable, const QString& fileName);

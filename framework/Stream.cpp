@@ -1,5 +1,6 @@
 #include "framework/Stream.h"
 
+#include <QtEndian>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -31,6 +32,20 @@ void TStream::WriteBuffer(const void* buffer, std::int64_t count)
 {
     if (count != 0 && Write(buffer, count) != count)
         throw EWriteError();
+}
+
+std::int32_t ReadInt32(TStream& stream)
+{
+    unsigned char raw[4];
+    stream.ReadBuffer(raw, 4);
+    return qFromLittleEndian<std::int32_t>(raw);
+}
+
+void WriteInt32(TStream& stream, std::int32_t value)
+{
+    unsigned char raw[4];
+    qToLittleEndian<std::int32_t>(value, raw);
+    stream.WriteBuffer(raw, 4);
 }
 
 std::int64_t TStream::CopyFrom(TStream& source, std::int64_t count)

@@ -57,6 +57,11 @@ public:
     std::int64_t CopyFrom(TStream& source, std::int64_t count);
 };
 
+// A signed 32-bit value in little-endian order, as every stored form of the program keeps counts
+// and sizes; a short read raises EReadError.
+std::int32_t ReadInt32(TStream& stream);
+void WriteInt32(TStream& stream, std::int32_t value);
+
 class TMemoryStream : public TStream {
 public:
     std::int64_t Read(void* buffer, std::int64_t count) override;

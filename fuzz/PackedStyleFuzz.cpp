@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Pack(data, size, packed);
     packed.SetPosition(0);
 
-    TTeThemeMsStyles theme;
+    TteBuiltTheme<TTeThemeMsStyles> theme;
     try {
         theme.LoadFromStream(packed);
     } catch (const Exception&) {

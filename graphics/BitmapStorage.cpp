@@ -1,30 +1,11 @@
 // TteBitmap: copying from and to other objects and images, the stored record, resources.
 #include <QDir>
 #include <QFileInfo>
-#include <QtEndian>
 #include <cstring>
 
 #include "framework/Stream.h"
 #include "graphics/Bitmap.h"
 #include "graphics/StoredString.h"
-
-namespace {
-
-qint32 ReadInt32(TStream& stream)
-{
-    unsigned char raw[4];
-    stream.ReadBuffer(raw, 4);
-    return qFromLittleEndian<qint32>(raw);
-}
-
-void WriteInt32(TStream& stream, qint32 value)
-{
-    unsigned char raw[4];
-    qToLittleEndian<qint32>(value, raw);
-    stream.WriteBuffer(raw, 4);
-}
-
-}  // namespace
 
 void TteBitmap::Assign(const TPersistent* source)
 {

@@ -202,8 +202,7 @@ void DrawFrameGlyph(TCanvas& canvas, const TRect& rect, unsigned frameType, unsi
 {
     // Only the part the canvas can show is drawn, so a vast rectangle costs no more than the device.
     const TRect clip = canvas.ClipRect();
-    const TRect visible{std::max(rect.Left, clip.Left), std::max(rect.Top, clip.Top), std::min(rect.Right, clip.Right),
-                        std::min(rect.Bottom, clip.Bottom)};
+    const TRect visible = IntersectRects(rect, clip);
     if (rect.IsEmpty() || visible.IsEmpty())
         return;
     TteBitmap glyph;

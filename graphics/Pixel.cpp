@@ -131,3 +131,21 @@ TteColor BrightnessShiftPixel(TteColor pixel, int delta)
                      static_cast<std::int16_t>(std::clamp(GreenOf(pixel) + delta, -32768, 32767)),
                      static_cast<std::int16_t>(std::clamp(BlueOf(pixel) + delta, -32768, 32767)), 255);
 }
+
+TColor HueShiftColor(TColor color, int delta)
+{
+    return PixelToColor(HueShiftPixel(ColorToPixelAlpha(color, 255), delta));
+}
+
+TColor BrightnessShiftColor(TColor color, int delta)
+{
+    return PixelToColor(BrightnessShiftPixel(ColorToPixelAlpha(color, 255), delta));
+}
+
+void ShiftColors(std::span<TColor> colors, TColor (*shift)(TColor, int), int delta)
+{
+    if (delta == 0)
+        return;
+    for (TColor& color : colors)
+        color = shift(color, delta);
+}

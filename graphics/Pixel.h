@@ -1,6 +1,7 @@
 #pragma once
 // The 32-bit straight-alpha pixel and the colour arithmetic that theme tinting goes through.
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "framework/Colors.h"
@@ -42,6 +43,12 @@ TteColor HSLToPixel(float hue, float saturation, float lightness);
 // delta in steps of a 255-step hue circle; the result is opaque.
 TteColor HueShiftPixel(TteColor pixel, int delta);
 TteColor BrightnessShiftPixel(TteColor pixel, int delta);
+// The same on a framework colour (system colours resolved first); the result is RGB.
+TColor HueShiftColor(TColor color, int delta);
+TColor BrightnessShiftColor(TColor color, int delta);
+// Every colour of a table through shift; a delta of 0 leaves the table as it is, system colours
+// unresolved.
+void ShiftColors(std::span<TColor> colors, TColor (*shift)(TColor, int), int delta);
 
 // Top over bottom on all four channels: (t * a + b * (256 - a)) >> 8, a = alpha(top).
 constexpr TteColor BlendPixel(TteColor top, TteColor bottom)

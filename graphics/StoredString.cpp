@@ -1,15 +1,12 @@
 #include "graphics/StoredString.h"
 
 #include <QByteArray>
-#include <QtEndian>
 
 #include "framework/Stream.h"
 
 QString ReadStoredString(TStream& stream)
 {
-    unsigned char raw[4];
-    stream.ReadBuffer(raw, 4);
-    const qint32 length = qFromLittleEndian<qint32>(raw);
+    const std::int32_t length = ReadInt32(stream);
     // A corrupt count must not turn into a huge allocation before the short read is noticed.
     if (length < 0 || length > stream.Size() - stream.Position())
         throw EReadError();
@@ -21,8 +18,6 @@ QString ReadStoredString(TStream& stream)
 void WriteStoredString(TStream& stream, const QString& text)
 {
     const QByteArray bytes = text.toLatin1();
-    unsigned char raw[4];
-    qToLittleEndian<qint32>(static_cast<qint32>(bytes.size()), raw);
-    stream.WriteBuffer(raw, 4);
+    WriteInt32(stream, static_cast<std::int32_t>(bytes.size()));
     stream.WriteBuffer(bytes.constData(), bytes.size());
 }

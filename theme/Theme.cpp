@@ -2,32 +2,22 @@
 #include "theme/Theme.h"
 
 #include "framework/Canvas.h"
-
-namespace {
-
-TRect Inset(const TRect& r, int dx, int dy)
-{
-    return {r.Left + dx, r.Top + dy, r.Right - dx, r.Bottom - dy};
-}
-
-}  // namespace
+#include "graphics/RectUtils.h"
 
 TteTheme::TteTheme() : name_(QStringLiteral("Default theme"))
 {
     colors_ = std::make_unique<TteThemeColors>(this);
     sysColors_ = std::make_unique<TteThemeSysColors>(this);
     fonts_ = std::make_unique<TteThemeFonts>(this);
-    metrics_ = std::make_unique<TteThemeMetrics>(this);
-    drawing_ = std::make_unique<TteThemeDrawing>(this);
     options_ = std::make_unique<TteThemeOptions>(this);
-    TteTheme::Changed();
+    // Every kind starts from the abstract theme's values and writes only the entries it has.
+    colors_->SetDefaults();
+    fonts_->SetDefaults();
 }
 
 TteTheme::~TteTheme()
 {
     options_.reset();
-    metrics_.reset();
-    drawing_.reset();
     fonts_.reset();
     sysColors_.reset();
     colors_.reset();
@@ -153,7 +143,10 @@ bool TteTheme::IsFormAvailable(TteFormKind, const QString&) { return false; }
 std::optional<QRegion> TteTheme::GetFormRegion(TteFormKind, const TRect&, const QString&) { return std::nullopt; }
 
 bool TteTheme::IsHintAvailable(TteKind, const QString&) { return false; }
-TRect TteTheme::GetHintClientRect(TteKind, TCanvas&, const TRect& rect, const QString&) { return Inset(rect, 10, 13); }
+TRect TteTheme::GetHintClientRect(TteKind, TCanvas&, const TRect& rect, const QString&)
+{
+    return InsetRect(rect, 10, 13);
+}
 
 bool TteTheme::IsLabelAvailable(TteKind, const QString&) { return false; }
 bool TteTheme::IsLabelTransparent(TteKind, const QString&) { return true; }
@@ -188,13 +181,13 @@ bool TteTheme::IsHeaderTransparent(TteKind, const QString&) { return false; }
 
 bool TteTheme::IsStatusBarAvailable(TteKind, const QString&) { return false; }
 bool TteTheme::IsStatusBarTransparent(TteKind, const QString&) { return false; }
-TRect TteTheme::GetStatusBarClientRect(TteKind, const TRect& rect, const QString&) { return Inset(rect, 5, 2); }
+TRect TteTheme::GetStatusBarClientRect(TteKind, const TRect& rect, const QString&) { return InsetRect(rect, 5, 2); }
 
 bool TteTheme::IsEditAvailable(TteKind, const QString&) { return false; }
 bool TteTheme::IsEditTransparent(TteKind, const QString&) { return false; }
 TRect TteTheme::GetEditClientRect(TteKind, TCanvas&, const TteElementInfo& info, const QString&)
 {
-    return Inset(info.Rect, 3, 3);
+    return InsetRect(info.Rect, 3, 3);
 }
 
 bool TteTheme::IsGroupBoxAvailable(TteKind, const QString&) { return false; }
@@ -210,7 +203,7 @@ TRect TteTheme::GetBoxClientRect(TteKind, TCanvas&, const TRect& rect, const QSt
 
 bool TteTheme::IsMenuAvailable(TteKind, const QString&) { return false; }
 bool TteTheme::IsMenuTransparent(TteKind, const QString&) { return false; }
-TRect TteTheme::GetMenuClientRect(TteKind, const TRect& rect, const QString&) { return Inset(rect, 3, 5); }
+TRect TteTheme::GetMenuClientRect(TteKind, const TRect& rect, const QString&) { return InsetRect(rect, 3, 5); }
 
 bool TteTheme::IsControlBarAvailable(TteKind, const QString&) { return false; }
 TRect TteTheme::GetControlBarClientRect(TteKind, const TRect& rect, const QString&) { return rect; }
@@ -218,13 +211,16 @@ TRect TteTheme::GetControlBarClientRect(TteKind, const TRect& rect, const QStrin
 bool TteTheme::IsToolBarAvailable(TteKind, const QString&) { return false; }
 TRect TteTheme::GetToolBarClientRect(TteKind, const TRect& rect, const QString&)
 {
-    TRect r = Inset(rect, 2, 2);
+    TRect r = InsetRect(rect, 2, 2);
     r.Left += 9;
     return r;
 }
 
 bool TteTheme::IsScrollBoxAvailable(TteKind, const QString&) { return false; }
-TRect TteTheme::GetScrollBoxClientRect(TteKind, TCanvas&, const TRect& rect, const QString&) { return Inset(rect, 3, 3); }
+TRect TteTheme::GetScrollBoxClientRect(TteKind, TCanvas&, const TRect& rect, const QString&)
+{
+    return InsetRect(rect, 3, 3);
+}
 bool TteTheme::IsRollPanelAvailable(TteKind, const QString&) { return false; }
 bool TteTheme::IsRollPanelTransparent(TteKind, const QString&) { return false; }
 TRect TteTheme::GetRollPanelClientRect(TteKind, TCanvas&, const TRect& rect, const QString&) { return rect; }
@@ -235,10 +231,10 @@ TRect TteTheme::GetTabClientRect(TteKind, const TRect& rect, const QString&) { r
 
 bool TteTheme::IsListBoxAvailable(TteKind, const QString&) { return false; }
 bool TteTheme::IsListBoxTransparent(TteKind, const QString&) { return false; }
-TRect TteTheme::GetListBoxClientRect(TteKind, const TRect& rect, const QString&) { return Inset(rect, 4, 5); }
+TRect TteTheme::GetListBoxClientRect(TteKind, const TRect& rect, const QString&) { return InsetRect(rect, 4, 5); }
 bool TteTheme::IsTreeAvailable(TteKind, const QString&) { return false; }
 bool TteTheme::IsTreeTransparent(TteKind, const QString&) { return false; }
-TRect TteTheme::GetTreeClientRect(TteKind, const TRect& rect, const QString&) { return Inset(rect, 2, 2); }
+TRect TteTheme::GetTreeClientRect(TteKind, const TRect& rect, const QString&) { return InsetRect(rect, 2, 2); }
 bool TteTheme::IsGridAvailable(TteKind, const QString&) { return false; }
 bool TteTheme::IsGridTransparent(TteKind, const QString&) { return false; }
-TRect TteTheme::GetGridClientRect(TteKind, const TRect& rect, const QString&) { return Inset(rect, 2, 2); }
+TRect TteTheme::GetGridClientRect(TteKind, const TRect& rect, const QString&) { return InsetRect(rect, 2, 2); }

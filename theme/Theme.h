@@ -5,13 +5,14 @@
 #include <QString>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "framework/Persistent.h"
 #include "framework/Types.h"
 #include "theme/ThemeColors.h"
 #include "theme/ThemeFonts.h"
-#include "theme/ThemeHolders.h"
 #include "theme/ThemeOptions.h"
+#include "theme/ThemeParts.h"
 #include "theme/ThemeRecords.h"
 #include "theme/ThemeSysColors.h"
 
@@ -31,12 +32,25 @@ public:
     virtual bool IsValidStream(TStream& stream) const = 0;
 };
 
+// A theme of kind T with its tables built: Changed runs once, after T and all its bases are
+// whole, so that the kind's own Init operations are the ones that run. Theme constructors are
+// protected, so every theme is made as one of these.
+template <class T>
+class TteBuiltTheme final : public T {
+public:
+    template <class... Args>
+    explicit TteBuiltTheme(Args&&... args) : T(std::forward<Args>(args)...)
+    {
+        this->Changed();
+    }
+};
+
 // The class object of theme kind T, built from T's static GetThemeKindName, GetThemeConfig and
 // IsValidStream and its default constructor.
 template <class T>
 class TteThemeClassOf final : public TteThemeClass {
 public:
-    std::unique_ptr<TteTheme> Create() const override { return std::make_unique<T>(); }
+    std::unique_ptr<TteTheme> Create() const override { return std::make_unique<TteBuiltTheme<T>>(); }
     QString GetThemeKindName() const override { return T::GetThemeKindName(); }
     TteThemeConfig GetThemeConfig() const override { return T::GetThemeConfig(); }
     bool IsValidStream(TStream& stream) const override { return T::IsValidStream(stream); }
@@ -52,10 +66,6 @@ const TteThemeClass& ThemeClassOf()
 
 class TteTheme : public TPersistent {
 public:
-    // Sets Name to "Default theme", creates the tables, then calls Changed. Because a constructor
-    // reaches only the abstract theme's Init operations, a kind that overrides them calls Changed
-    // again at the end of its own constructor.
-    TteTheme();
     ~TteTheme() override;
 
     // From another theme: Name, Colors, SysColors, Fonts and Options (not the deltas, not
@@ -313,8 +323,6 @@ public:
     TteThemeColors* Colors() const { return colors_.get(); }
     TteThemeSysColors* SysColors() const { return sysColors_.get(); }
     TteThemeFonts* Fonts() const { return fonts_.get(); }
-    TteThemeMetrics* Metrics() const { return metrics_.get(); }
-    TteThemeDrawing* Drawing() const { return drawing_.get(); }
     TteThemeOptions* Options() const { return options_.get(); }
 
     const QString& Name() const { return name_; }
@@ -336,6 +344,11 @@ public:
     // centre of the 16 × 16 box centred in rect.
     static void DrawCheckMark(TCanvas& canvas, const TRect& rect);
 
+protected:
+    // Sets Name to "Default theme" and creates the tables with the abstract theme's values;
+    // TteBuiltTheme then builds them through the kind's own Init operations.
+    TteTheme();
+
 private:
     std::unique_ptr<TteThemeColors> colors_;
     std::unique_ptr<TteThemeFonts> fonts_;
@@ -344,7 +357,5 @@ private:
     QString name_;
     QString fileName_;
     std::unique_ptr<TteThemeSysColors> sysColors_;
-    std::unique_ptr<TteThemeDrawing> drawing_;
-    std::unique_ptr<TteThemeMetrics> metrics_;
     std::unique_ptr<TteThemeOptions> options_;
 };

@@ -57,18 +57,12 @@ void TteThemeColors::SetDefaults()
 
 void TteThemeColors::ApplyHue(int delta)
 {
-    if (delta == 0)
-        return;
-    for (TColor& color : colors_)
-        color = PixelToColor(HueShiftPixel(ColorToPixelAlpha(color, 255), delta));
+    ShiftColors(colors_, HueShiftColor, delta);
 }
 
 void TteThemeColors::ApplyBrightness(int delta)
 {
-    if (delta == 0)
-        return;
-    for (TColor& color : colors_)
-        color = PixelToColor(BrightnessShiftPixel(ColorToPixelAlpha(color, 255), delta));
+    ShiftColors(colors_, BrightnessShiftColor, delta);
 }
 
 void TteThemeColors::ReadColors(TStream& stream)

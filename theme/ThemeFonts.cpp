@@ -116,13 +116,13 @@ void TteThemeFonts::SetDefaults()
 void TteThemeFonts::ApplyHue(int delta)
 {
     for (auto& font : fonts_)
-        font->SetColor(PixelToColor(HueShiftPixel(ColorToPixelAlpha(font->Color(), 255), delta)));
+        font->SetColor(HueShiftColor(font->Color(), delta));
 }
 
 void TteThemeFonts::ApplyBrightness(int delta)
 {
     for (auto& font : fonts_)
-        font->SetColor(PixelToColor(BrightnessShiftPixel(ColorToPixelAlpha(font->Color(), 255), delta)));
+        font->SetColor(BrightnessShiftColor(font->Color(), delta));
 }
 
 QString TteThemeFonts::FontToText(const TFont& font)

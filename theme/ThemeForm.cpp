@@ -23,7 +23,7 @@ bool Has(const TteWindowInfo& info, TteFormButton button)
 
 TRect MovedLeft(const TRect& r, int steps)
 {
-    return {r.Left - steps * kButtonStep, r.Top, r.Right - steps * kButtonStep, r.Bottom};
+    return OffsetRectBy(r, -steps * kButtonStep, 0);
 }
 
 TteFormHit HitOfButton(TteFormButton button)

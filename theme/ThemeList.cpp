@@ -1,7 +1,5 @@
 #include "theme/ThemeList.h"
 
-#include <QtEndian>
-
 #include "framework/ClassRegistry.h"
 #include "framework/Filer.h"
 #include "framework/PropInfo.h"
@@ -16,20 +14,6 @@ namespace {
 constexpr char kFormEmpty = 0;
 constexpr char kFormTheme = 1;
 constexpr char kFormNamedData = 2;
-
-std::int32_t ReadInt32(TStream& stream)
-{
-    unsigned char raw[4];
-    stream.ReadBuffer(raw, 4);
-    return qFromLittleEndian<qint32>(raw);
-}
-
-void WriteInt32(TStream& stream, std::int32_t value)
-{
-    unsigned char raw[4];
-    qToLittleEndian<qint32>(value, raw);
-    stream.WriteBuffer(raw, 4);
-}
 
 }  // namespace
 

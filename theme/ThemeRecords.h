@@ -39,7 +39,7 @@ using TteFormButtons = TSet<TteFormButton>;
 // Caption button states.
 enum class TteFormButtonState : std::uint8_t { kfbsNormal = 0, kfbsHot = 1, kfbsPressed = 2, kfbsInactive = 3 };
 
-// What a point of a window frame is (6 is not produced).
+// What a point of a window frame is: the frame-part codes. Theme hit tests produce neither 6 nor 18.
 enum class TteFormHit : std::uint8_t {
     kfhNothing = 0,
     kfhCaption = 1,
@@ -47,6 +47,8 @@ enum class TteFormHit : std::uint8_t {
     kfhTop = 3,
     kfhRight = 4,
     kfhBottom = 5,
+    // Any other part of the frame.
+    kfhFrame = 6,
     kfhTopLeft = 7,
     kfhTopRight = 8,
     kfhBottomLeft = 9,
@@ -58,6 +60,8 @@ enum class TteFormHit : std::uint8_t {
     kfhRoll = 15,
     kfhTray = 16,
     kfhSysMenu = 17,
+    // No part: set after a window-state action so that no caption button stays hot.
+    kfhNone = 18,
 };
 
 // Where text sits in its rectangle: column-major, top/middle/bottom within left, centre, right.

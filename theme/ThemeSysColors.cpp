@@ -1,6 +1,5 @@
 #include "theme/ThemeSysColors.h"
 
-#include <QtEndian>
 #include <array>
 
 #include "framework/Stream.h"
@@ -101,25 +100,17 @@ void TteThemeSysColors::SetEntry(int index, TColor color)
 
 void TteThemeSysColors::ApplyHue(int delta)
 {
-    if (delta == 0)
-        return;
-    for (TColor& color : colors_)
-        color = PixelToColor(HueShiftPixel(ColorToPixelAlpha(color, 255), delta));
+    ShiftColors(colors_, HueShiftColor, delta);
 }
 
 void TteThemeSysColors::ApplyBrightness(int delta)
 {
-    if (delta == 0)
-        return;
-    for (TColor& color : colors_)
-        color = PixelToColor(BrightnessShiftPixel(ColorToPixelAlpha(color, 255), delta));
+    ShiftColors(colors_, BrightnessShiftColor, delta);
 }
 
 void TteThemeSysColors::ReadColors(TStream& stream)
 {
-    unsigned char raw[4];
-    stream.ReadBuffer(raw, 4);
-    const qint32 count = qFromLittleEndian<qint32>(raw);
+    const std::int32_t count = ReadInt32(stream);
     for (qint32 i = 0; i < count; ++i) {
         const TColor color = StringToColor(ReadTableEntry(stream));
         if (i < kCount)
@@ -129,9 +120,7 @@ void TteThemeSysColors::ReadColors(TStream& stream)
 
 void TteThemeSysColors::WriteColors(TStream& stream) const
 {
-    unsigned char raw[4];
-    qToLittleEndian<qint32>(kCount, raw);
-    stream.WriteBuffer(raw, 4);
+    WriteInt32(stream, kCount);
     for (int i = 0; i < kCount; ++i)
         WriteTableEntry(stream, Name(i), ColorToString(colors_[static_cast<std::size_t>(i)]));
 }

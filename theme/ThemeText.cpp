@@ -2,6 +2,7 @@
 // mapped to the platform's format bits, and quarter-turned text.
 #include "framework/Canvas.h"
 #include "graphics/Bitmap.h"
+#include "graphics/RectUtils.h"
 #include "graphics/WideText.h"
 #include "theme/Theme.h"
 
@@ -21,11 +22,6 @@ unsigned FormatOf(std::uint8_t flags)
     return format;
 }
 
-TRect Moved(const TRect& r, int dx, int dy)
-{
-    return {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy};
-}
-
 // Quarter-turned text: at the top-left as it stands, or centred; other alignments draw nothing.
 void DrawTurnedText(TCanvas& canvas, const TteTextInfo& info, TteTextAlignment alignment, unsigned format)
 {
@@ -42,7 +38,7 @@ void DrawTurnedText(TCanvas& canvas, const TteTextInfo& info, TteTextAlignment a
     TRect measured{t.Left, t.Top, t.Left + t.Height(), t.Top + t.Width()};
     DrawWideText(canvas, info.Text, measured, format | DT_CALCRECT);
     TRect box{t.Left, t.Top, t.Left + measured.Height(), t.Top + measured.Width()};
-    box = Moved(box, (t.Width() - box.Width()) / 2, (t.Height() - box.Height()) / 2);
+    box = OffsetRectBy(box, (t.Width() - box.Width()) / 2, (t.Height() - box.Height()) / 2);
     box.Top -= 2;
     box.Bottom += 2;
     DrawRotatedText(canvas, info.Text, box, clockwise, format);
@@ -79,28 +75,28 @@ void TteTheme::DrawText(TCanvas& canvas, const TteTextInfo& info)
     const int freeY = t.Height() - r.Height();
     switch (alignment) {
     case TteTextAlignment::ktaMiddleLeft:
-        r = Moved(r, 0, freeY / 2);
+        r = OffsetRectBy(r, 0, freeY / 2);
         break;
     case TteTextAlignment::ktaBottomLeft:
-        r = Moved(r, 0, freeY);
+        r = OffsetRectBy(r, 0, freeY);
         break;
     case TteTextAlignment::ktaTopCenter:
-        r = Moved(r, freeX / 2, 0);
+        r = OffsetRectBy(r, freeX / 2, 0);
         break;
     case TteTextAlignment::ktaCenter:
-        r = Moved(r, freeX / 2, freeY / 2);
+        r = OffsetRectBy(r, freeX / 2, freeY / 2);
         break;
     case TteTextAlignment::ktaBottomCenter:
-        r = Moved(r, freeX / 2, freeY);
+        r = OffsetRectBy(r, freeX / 2, freeY);
         break;
     case TteTextAlignment::ktaTopRight:
-        r = Moved(r, freeX, 0);
+        r = OffsetRectBy(r, freeX, 0);
         break;
     case TteTextAlignment::ktaMiddleRight:
-        r = Moved(r, freeX, freeY / 2);
+        r = OffsetRectBy(r, freeX, freeY / 2);
         break;
     case TteTextAlignment::ktaBottomRight:
-        r = Moved(r, freeX, freeY);
+        r = OffsetRectBy(r, freeX, freeY);
         break;
     default:
         break;

@@ -13,11 +13,7 @@ using enum TteThemeColor;
 
 TTeFlatTheme::TTeFlatTheme() : TTeFlatTheme(0) {}
 
-TTeFlatTheme::TTeFlatTheme(int popupGutterWidth) : popupGutterWidth_(popupGutterWidth)
-{
-    // The base constructor could only reach the abstract tables.
-    Changed();
-}
+TTeFlatTheme::TTeFlatTheme(int popupGutterWidth) : popupGutterWidth_(popupGutterWidth) {}
 
 const TteThemeClass& TTeFlatTheme::ThemeClass() const { return ThemeClassOf<TTeFlatTheme>(); }
 

@@ -6,8 +6,6 @@
 
 class TTeFlatTheme : public TteTheme {
 public:
-    TTeFlatTheme();
-
     const TteThemeClass& ThemeClass() const override;
     static QString GetThemeKindName();
     static TteThemeConfig GetThemeConfig();
@@ -163,6 +161,7 @@ public:
     void DrawGridCell(TteKind kind, TCanvas& canvas, const TtePartInfo& info, const QString& objectName) override;
 
 protected:
+    TTeFlatTheme();
     // For the Office XP kind, which only widens the popup gutter.
     explicit TTeFlatTheme(int popupGutterWidth);
 

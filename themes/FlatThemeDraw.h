@@ -1,21 +1,12 @@
 #pragma once
-// Small drawing and rectangle helpers shared by the flat theme's families.
+// Small drawing helpers shared by the flat theme's families.
 #include "framework/Colors.h"
 #include "framework/Types.h"
 #include "graphics/CanvasDraw.h"
 #include "graphics/FrameGlyphs.h"
+#include "graphics/RectUtils.h"
 
 class TCanvas;
-
-constexpr TRect OffsetRectBy(const TRect& r, int dx, int dy)
-{
-    return {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy};
-}
-// Shrunk by dx on the left and right, by dy at the top and bottom.
-constexpr TRect InsetRect(const TRect& r, int dx, int dy)
-{
-    return {r.Left + dx, r.Top + dy, r.Right - dx, r.Bottom - dy};
-}
 
 // A scroll arrow (DFCS_SCROLLUP ... DFCS_SCROLLRIGHT) in colour over rect.
 inline void DrawArrow(TCanvas& canvas, const TRect& rect, unsigned direction, TColor colour)

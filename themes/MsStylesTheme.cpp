@@ -32,20 +32,6 @@ const QString kSysMetrics = QStringLiteral("SysMetrics");
 // The smallest bitmap record: empty name, width, height, the name again, two flag bytes.
 constexpr std::int64_t kMinBitmapRecord = 4 + 4 + 4 + 4 + 1 + 1;
 
-qint32 ReadInt32(TStream& stream)
-{
-    unsigned char raw[4];
-    stream.ReadBuffer(raw, 4);
-    return qFromLittleEndian<qint32>(raw);
-}
-
-void WriteInt32(TStream& stream, qint32 value)
-{
-    unsigned char raw[4];
-    qToLittleEndian<qint32>(value, raw);
-    stream.WriteBuffer(raw, 4);
-}
-
 bool ReadFlag(TStream& stream)
 {
     char flag = 0;
@@ -116,8 +102,6 @@ TTeThemeMsStyles::TTeThemeMsStyles()
       scratch_(std::make_unique<TteBitmap>())
 {
     scratch_->SetSize(1, 1);
-    // The base constructor could only reach the abstract tables.
-    Changed();
 }
 
 TTeThemeMsStyles::~TTeThemeMsStyles()
@@ -422,11 +406,9 @@ bool TTeThemeMsStyles::IsEmpty() const
 TColor TTeThemeMsStyles::Tinted(TColor color) const
 {
     // A hue step of 0 would still round the hue to 1/255 of a turn and move the colour.
-    TteColor pixel = ColorToPixelAlpha(color, 255);
     if (DeltaHue() != 0)
-        pixel = HueShiftPixel(pixel, DeltaHue());
-    pixel = BrightnessShiftPixel(pixel, DeltaBrightness());
-    return PixelToColor(pixel);
+        color = HueShiftColor(color, DeltaHue());
+    return BrightnessShiftColor(color, DeltaBrightness());
 }
 
 TColor TTeThemeMsStyles::MetricColor(const QString& key, const QString& defaultValue) const

@@ -28,7 +28,6 @@ public:
     // The largest inflated body a packed style may have.
     static constexpr std::int64_t kMaxBodySize = std::int64_t{256} << 20;
 
-    TTeThemeMsStyles();
     ~TTeThemeMsStyles() override;
 
     const TteThemeClass& ThemeClass() const override;
@@ -233,6 +232,9 @@ public:
     bool IsGridAvailable(TteKind kind, const QString& objectName) override;
     void DrawGrid(TteKind kind, TCanvas& canvas, const TRect& rect, const QString& objectName) override;
     void DrawGridCell(TteKind kind, TCanvas& canvas, const TtePartInfo& info, const QString& objectName) override;
+
+protected:
+    TTeThemeMsStyles();
 
 private:
     // The substitute of a system colour (clBtnFace, clWindow, clHighlight).

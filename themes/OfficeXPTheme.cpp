@@ -2,11 +2,7 @@
 
 #include "themes/BuiltInTables.h"
 
-TTeOfficeXPTheme::TTeOfficeXPTheme() : TTeFlatTheme(kPopupGutterWidth)
-{
-    // The flat constructor could only reach the flat tables.
-    Changed();
-}
+TTeOfficeXPTheme::TTeOfficeXPTheme() : TTeFlatTheme(kPopupGutterWidth) {}
 
 const TteThemeClass& TTeOfficeXPTheme::ThemeClass() const { return ThemeClassOf<TTeOfficeXPTheme>(); }
 

@@ -7,8 +7,6 @@ class TTeOfficeXPTheme : public TTeFlatTheme {
 public:
     static constexpr int kPopupGutterWidth = 21;
 
-    TTeOfficeXPTheme();
-
     const TteThemeClass& ThemeClass() const override;
     static QString GetThemeKindName();
 
@@ -17,4 +15,7 @@ public:
     void InitFonts() override;
 
     bool IsFormAvailable(TteFormKind kind, const QString& objectName) override;
+
+protected:
+    TTeOfficeXPTheme();
 };

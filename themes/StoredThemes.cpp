@@ -43,7 +43,7 @@ std::unique_ptr<TTeThemeMsStyles> CreateStoredTheme(const QString& name)
     TMemoryStream stream;
     stream.WriteBuffer(data.constData(), data.size());
     stream.Seek(0, TSeekOrigin::soBeginning);
-    auto theme = std::make_unique<TTeThemeMsStyles>();
+    auto theme = std::make_unique<TteBuiltTheme<TTeThemeMsStyles>>();
     theme->LoadFromStream(stream);
     return theme;
 }

@@ -1,6 +1,7 @@
 // The headless jobs of the trackwell executable on the demo disc image: what they write, and how
 // each kind of bad input ends (a clear message, exit code 1, earlier files untouched).
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -293,3 +294,45 @@ TEST_F(HeadlessJobs, ADamagedTableOfContentsIsRefusedNamingTheSheet)
 }
 
 }  // namespace
+
+// Where "Output" beside the program cannot be used (here a file holds the name), the files go to
+// the music folder the desktop's user folders name, else to ~/Music.
+TEST_F(HeadlessJobs, WithoutAnOutputFolderBesideTheProgramFilesGoToTheMusicFolder)
+{
+    struct Case {
+        const char* UserDirs;  // the user-dirs.dirs file, or null for none
+        const char* Music;     // below HOME
+    } const cases[] = {
+        {"XDG_MUSIC_DIR=\"$HOME/Tunes\"\n", "Tunes"},
+        {nullptr, "Music"},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir root;
+        ASSERT_TRUE(QDir(root.path()).mkpath("bin") && QDir(root.path()).mkpath("home") &&
+                    QDir(root.path()).mkpath("config"));
+        // A copy of the program, since its folder is where it looks for "Output".
+        const QString program = root.filePath("bin/trackwell");
+        ASSERT_TRUE(QFile::copy(Bin("trackwell"), program));
+        QFile blocker(root.filePath("bin/Output"));
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        if (c.UserDirs != nullptr) {
+            QFile userDirs(root.filePath("config/user-dirs.dirs"));
+            ASSERT_TRUE(userDirs.open(QIODevice::WriteOnly));
+            userDirs.write(c.UserDirs);
+        }
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("QT_QPA_PLATFORM");
+        environment.insert("HOME", root.filePath("home"));
+        environment.insert("XDG_CONFIG_HOME", root.filePath("config"));
+        environment.insert("TRACKWELL_CDRIP_LIBRARY", Bin("libcdrip.so"));
+        environment.insert("TRACKWELL_LAME_LIBRARY", Bin("liblame_enc.so"));
+        process.setProcessEnvironment(environment);
+        process.start(program, {"--device", Disc(), "--rip", "1", "--format", "wav"});
+        ASSERT_TRUE(process.waitForFinished(120000));
+        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+        const QString expected = root.filePath(QStringLiteral("home/%1/Trackwell/Output/Track01.wav").arg(c.Music));
+        EXPECT_TRUE(QFileInfo::exists(expected)) << expected.toStdString();
+    }
+}

@@ -34,6 +34,19 @@ TEST(MemoryStream, ShortReadRaisesStreamReadError)
     }
 }
 
+TEST(MemoryStream, Int32sAreLittleEndianAndAShortOneRaises)
+{
+    TMemoryStream stream;
+    WriteInt32(stream, -2);
+    WriteInt32(stream, 0x01020304);
+    EXPECT_EQ(stream.Bytes(), QByteArray("\xFE\xFF\xFF\xFF\x04\x03\x02\x01", 8));
+    stream.SetPosition(0);
+    EXPECT_EQ(ReadInt32(stream), -2);
+    EXPECT_EQ(ReadInt32(stream), 0x01020304);
+    stream.SetPosition(5);
+    EXPECT_THROW(ReadInt32(stream), EReadError);
+}
+
 TEST(FileStream, CreateWriteReopenAndCopy)
 {
     QTemporaryDir folder;

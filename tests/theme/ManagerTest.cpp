@@ -226,7 +226,7 @@ TEST_F(ManagerTest, SavingNeedsAKindThatCanSave)
 {
     TMemoryStream stream;
     SaveThemeToStream(nullptr, stream);
-    TteTheme abstract;
+    TteBuiltTheme<TteTheme> abstract;
     SaveThemeToStream(&abstract, stream);
     EXPECT_EQ(stream.Size(), 0);
     std::unique_ptr<TteTheme> theme(NewTheme('B', "saved"));

@@ -47,7 +47,7 @@ private:
 
 TEST(ThemeForm, ClientAndCaptionRectangles)
 {
-    TteTheme theme;
+    TteBuiltTheme<TteTheme> theme;
     const TteWindowInfo info = Window(200, 100, {});
     EXPECT_EQ(theme.GetFormClientRect(kStandard, info, kObject), (TRect{4, 22, 196, 96}));
     EXPECT_EQ(theme.GetFormCaptionRect(kStandard, info, kObject), (TRect{4, 3, 196, 22}));
@@ -55,7 +55,7 @@ TEST(ThemeForm, ClientAndCaptionRectangles)
 
 TEST(ThemeForm, ButtonsLineUpFromTheRightOverThoseShown)
 {
-    TteTheme theme;
+    TteBuiltTheme<TteTheme> theme;
     using B = TteFormButton;
     struct Case {
         TteFormButtons shown;
@@ -86,7 +86,7 @@ TEST(ThemeForm, ButtonsLineUpFromTheRightOverThoseShown)
 
 TEST(ThemeForm, HitTestBandsCornersCaptionAndButtons)
 {
-    TteTheme theme;
+    TteBuiltTheme<TteTheme> theme;
     using H = TteFormHit;
     struct Case {
         int x, y;
@@ -111,7 +111,7 @@ TEST(ThemeForm, HitTestBandsCornersCaptionAndButtons)
 
 TEST(ThemeForm, FrameDrawing)
 {
-    TteTheme theme;
+    TteBuiltTheme<TteTheme> theme;
     Picture p(60, 40);
     TteWindowInfo info = Window(60, 40, {});
     theme.DrawForm(kStandard, p.Canvas(), info, kObject);
@@ -143,7 +143,7 @@ TEST(ThemeForm, FrameDrawing)
 
 TEST(ThemeForm, BackgroundAndGrip)
 {
-    TteTheme theme;
+    TteBuiltTheme<TteTheme> theme;
     Picture p(20, 20);
     theme.DrawFormBackground(kStandard, p.Canvas(), {0, 0, 5, 5}, kObject);
     EXPECT_EQ(p.At(4, 4), 0x00C0C0C0u);
@@ -157,7 +157,7 @@ TEST(ThemeForm, BackgroundAndGrip)
 
 TEST(ThemeForm, CaptionButtons)
 {
-    TteTheme theme;
+    TteBuiltTheme<TteTheme> theme;
     const TColor light = OffsetColorRGB(clBtnFace, 100);
     const TColor dark = OffsetColorRGB(clBtnFace, -100);
     const TColor face = ColorToRGB(clBtnFace);
@@ -197,7 +197,7 @@ TEST(ThemeForm, CaptionButtons)
 
 TEST(ThemeForm, CaptionTextInTheActiveOrInactiveCaptionFont)
 {
-    TteTheme theme;
+    TteBuiltTheme<TteTheme> theme;
     for (bool active : {true, false}) {
         Picture p(120, 24);
         TteWindowInfo info = Window(120, 24, {});

@@ -30,7 +30,7 @@ protected:
     QImage image_;
     TCanvas canvas_;
     TteBitmap glyph_;
-    TteTheme theme_;
+    TteBuiltTheme<TteTheme> theme_;
 };
 
 }  // namespace

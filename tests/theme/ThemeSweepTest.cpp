@@ -164,7 +164,7 @@ TEST(ThemeSweep, EveryDrawingOnAwkwardRectanglesNeitherCrashesNorThrows)
     QImage image(64, 64, QImage::Format_ARGB32);
     image.fill(Qt::white);
     TCanvas canvas(&image);
-    TteTheme theme;
+    TteBuiltTheme<TteTheme> theme;
     for (const auto& [name, draw] : Drawings(context))
         for (const TRect& r : rectangles)
             EXPECT_NO_THROW(draw(theme, canvas, r)) << name << " (" << r.Left << "," << r.Top << "," << r.Right

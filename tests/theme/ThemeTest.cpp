@@ -45,13 +45,11 @@ TColor Hue(TColor color, int delta)
 
 TEST(Theme, ConstructionBuildsTheTables)
 {
-    TteTheme theme;
+    TteBuiltTheme<TteTheme> theme;
     EXPECT_EQ(theme.Name(), QStringLiteral("Default theme"));
     EXPECT_EQ(theme.Colors()->Theme(), &theme);
     EXPECT_EQ(theme.SysColors()->Theme(), &theme);
     EXPECT_EQ(theme.Fonts()->Theme(), &theme);
-    EXPECT_EQ(theme.Metrics()->Theme(), &theme);
-    EXPECT_EQ(theme.Drawing()->Theme(), &theme);
     EXPECT_EQ(theme.Options()->Theme(), &theme);
     EXPECT_EQ(theme.Colors()->GetColor(TteThemeColor::ktcWindow), 0x00C0C0C0u);
     EXPECT_EQ(theme.Fonts()->GetFont(TteThemeFont::ktfCaptionTextNormal)->Color(), clWhite);
@@ -59,14 +57,17 @@ TEST(Theme, ConstructionBuildsTheTables)
 
 TEST(Theme, ChangedRebuildsColoursThenSystemColoursThenFonts)
 {
-    TRecordingTheme theme;
+    TteBuiltTheme<TRecordingTheme> theme;
+    EXPECT_EQ(theme.calls, (QStringList{"colors", "sys", "fonts"}));
+    theme.calls.clear();
     theme.Changed();
     EXPECT_EQ(theme.calls, (QStringList{"colors", "sys", "fonts"}));
 }
 
 TEST(Theme, DeltasRebuildFromBaseValuesInsteadOfAccumulating)
 {
-    TRecordingTheme shifted;
+    TteBuiltTheme<TRecordingTheme> shifted;
+    shifted.calls.clear();
     shifted.SetDeltaHue(30);
     shifted.SetDeltaHue(40);
     EXPECT_EQ(shifted.calls.size(), 6);
@@ -88,7 +89,7 @@ TEST(Theme, DeltasRebuildFromBaseValuesInsteadOfAccumulating)
 TEST(Theme, SystemColoursOfTheAbstractThemeShiftAgainOnEveryRebuild)
 {
     // Only kinds that refill them have a base to rebuild from.
-    TteTheme theme;
+    TteBuiltTheme<TteTheme> theme;
     const TColor face = theme.SysColors()->GetSysColor(clBtnFace);
     theme.SetDeltaBrightness(10);
     theme.SetDeltaBrightness(20);
@@ -99,13 +100,13 @@ TEST(Theme, SystemColoursOfTheAbstractThemeShiftAgainOnEveryRebuild)
 
 TEST(Theme, AssignCopiesNameAndTablesButNotDeltasOrFileName)
 {
-    TteTheme source;
+    TteBuiltTheme<TteTheme> source;
     source.SetName(QStringLiteral("Source"));
     source.SetFileName(QStringLiteral("a.theme"));
     source.SetDeltaHue(50);
     source.SysColors()->SetSysColor(clWindow, 0x010203);
     source.Options()->SetOption(1, 9);
-    TteTheme target;
+    TteBuiltTheme<TteTheme> target;
     target.Assign(&source);
     EXPECT_EQ(target.Name(), QStringLiteral("Source"));
     EXPECT_EQ(target.FileName(), QString());
@@ -121,7 +122,7 @@ TEST(Theme, AssignCopiesNameAndTablesButNotDeltasOrFileName)
 
 TEST(Theme, ObjectFontsGoThroughAssignFontExceptForTheDefaultObject)
 {
-    TRecordingTheme theme;
+    TteBuiltTheme<TRecordingTheme> theme;
     TFont* plain = theme.Fonts()->GetFont(4);
     EXPECT_EQ(theme.Fonts()->GetObjectFont(4, QStringLiteral("default")), plain);
     TFont* adjusted = theme.Fonts()->GetObjectFont(4, QStringLiteral("seven77"));
@@ -133,7 +134,7 @@ TEST(Theme, ObjectFontsGoThroughAssignFontExceptForTheDefaultObject)
 TEST(Theme, ClassLevelAnswersAndVirtualConstructor)
 {
     const TteThemeClass& kind = ThemeClassOf<TteTheme>();
-    EXPECT_EQ(&TteTheme().ThemeClass(), &kind);
+    EXPECT_EQ(&TteBuiltTheme<TteTheme>().ThemeClass(), &kind);
     EXPECT_EQ(kind.GetThemeKindName(), QStringLiteral("Default"));
     const TteThemeConfig config = kind.GetThemeConfig();
     EXPECT_FALSE(config.BuiltIn || config.CanSave || config.CanLoadStream);
@@ -153,7 +154,7 @@ TEST(Theme, ClassLevelAnswersAndVirtualConstructor)
 
 TEST(Theme, AbstractAnswersOfTheElementFamilies)
 {
-    TteTheme t;
+    TteBuiltTheme<TteTheme> t;
     const QString o = QStringLiteral("default");
     EXPECT_FALSE(t.IsFormAvailable(TteFormKind::kfkStandard, o));
     EXPECT_FALSE(t.IsButtonAvailable(0, o));

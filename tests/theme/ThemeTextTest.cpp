@@ -55,7 +55,7 @@ protected:
     QString text_ = QStringLiteral("Hg");
     QImage image_;
     TCanvas canvas_;
-    TteTheme theme_;
+    TteBuiltTheme<TteTheme> theme_;
 };
 
 bool Inside(const TRect& inner, const TRect& outer)

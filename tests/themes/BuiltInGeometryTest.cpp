@@ -18,7 +18,7 @@ TteWindowInfo Window(TteFormButtons buttons)
 
 TEST(BuiltInGeometryTest, FormClientAndCaptionByKind)
 {
-    TTeFlatTheme theme;
+    TteBuiltTheme<TTeFlatTheme> theme;
     struct Case {
         TteFormKind Kind;
         TRect Client;
@@ -37,7 +37,7 @@ TEST(BuiltInGeometryTest, FormClientAndCaptionByKind)
 
 TEST(BuiltInGeometryTest, CaptionButtonsLineUpFromTheRightWithoutGaps)
 {
-    TTeFlatTheme theme;
+    TteBuiltTheme<TTeFlatTheme> theme;
     struct Case {
         TteFormButtons Shown;
         TteFormButton Button;
@@ -59,7 +59,7 @@ TEST(BuiltInGeometryTest, CaptionButtonsLineUpFromTheRightWithoutGaps)
 
 TEST(BuiltInGeometryTest, ContentRectanglesOfTheOtherFamilies)
 {
-    TTeOfficeXPTheme theme;
+    TteBuiltTheme<TTeOfficeXPTheme> theme;
     TThemeSurface surface;
     TCanvas& canvas = surface.Canvas();
     const TRect r{10, 20, 110, 80};
@@ -90,7 +90,7 @@ TEST(BuiltInGeometryTest, ContentRectanglesOfTheOtherFamilies)
 
 TEST(BuiltInGeometryTest, AvailabilityAndTransparency)
 {
-    TTeFlatTheme theme;
+    TteBuiltTheme<TTeFlatTheme> theme;
     EXPECT_FALSE(theme.IsHintAvailable(0, kObject));
     EXPECT_TRUE(theme.IsScrollBarAvailable(0, kObject));
     EXPECT_FALSE(theme.IsScrollBarAvailable(1, kObject));

@@ -188,7 +188,7 @@ TEST(BuiltInPixelTest, SelectedTabAndGroupBoxLeaveTheClippingAsTheyFoundIt)
 {
     // The excluded edge of a selected tab and the caption gap of a group box must not keep later
     // drawing on a shared buffer from painting there.
-    TTeFlatTheme theme;
+    TteBuiltTheme<TTeFlatTheme> theme;
     TThemeSurface surface;
     theme.DrawTab(0, surface.Canvas(), {R, 0, 3}, kObject);
     theme.DrawGroupBox(0, surface.Canvas(), {{0, 45, 80, 60}, {10, 40, 30, 50}, 0}, kObject);
@@ -201,7 +201,7 @@ TEST(BuiltInPixelTest, SelectedTabAndGroupBoxLeaveTheClippingAsTheyFoundIt)
 TEST(BuiltInPixelTest, CheckMarksSitInTheirBoxes)
 {
     // The mark of a checked box and of a checked list item is drawn in Border inside the box.
-    TTeFlatTheme theme;
+    TteBuiltTheme<TTeFlatTheme> theme;
     struct Case {
         const char* Name;
         TDraw Draw;
@@ -239,7 +239,7 @@ TEST(BuiltInPixelTest, HoveredImageCastsAShadowAndLeavesTheImageAsItWas)
     image.FillRect({2, 2, 6, 6}, 0x80FF0000);
     image.SetTransparent(true);
     const QImage before = image.ToImage();
-    TTeOfficeXPTheme theme;
+    TteBuiltTheme<TTeOfficeXPTheme> theme;
     TThemeSurface surface;
     surface.bitmap.Fill(0xFFFFFFFF);
     const TteGlyphInfo glyph{{10, 10, 30, 30}, &image, 4, TteGlyphKind::kgkShadowedImage};

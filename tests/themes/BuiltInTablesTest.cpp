@@ -56,7 +56,7 @@ struct FontCase {
 
 void ExpectFontsWritten(TteTheme& theme, bool officeXP)
 {
-    TteTheme abstract;
+    TteBuiltTheme<TteTheme> abstract;
     for (const FontCase& run : kFontCases) {
         const FontLook& look = officeXP ? run.OfficeXP : run.Flat;
         for (int index = run.First; index <= run.Last; ++index) {
@@ -76,7 +76,7 @@ void ExpectFontsWritten(TteTheme& theme, bool officeXP)
 
 TEST(BuiltInTablesTest, FlatColoursAndFonts)
 {
-    TTeFlatTheme theme;
+    TteBuiltTheme<TTeFlatTheme> theme;
     for (const ColorCase& c : kColorCases)
         EXPECT_EQ(theme.Colors()->GetColor(c.Index), c.Flat) << "colour " << c.Index;
     ExpectFontsWritten(theme, false);
@@ -84,7 +84,7 @@ TEST(BuiltInTablesTest, FlatColoursAndFonts)
 
 TEST(BuiltInTablesTest, OfficeXPColoursAndFonts)
 {
-    TTeOfficeXPTheme theme;
+    TteBuiltTheme<TTeOfficeXPTheme> theme;
     for (const ColorCase& c : kColorCases)
         EXPECT_EQ(ColorToRGB(theme.Colors()->GetColor(c.Index)), ColorToRGB(c.OfficeXP)) << "colour " << c.Index;
     ExpectFontsWritten(theme, true);
@@ -93,8 +93,8 @@ TEST(BuiltInTablesTest, OfficeXPColoursAndFonts)
 TEST(BuiltInTablesTest, HintAndBarDockKeepTheAbstractStart)
 {
     // Neither kind writes entries 17 and 21; a new theme starts them from the abstract defaults.
-    TTeFlatTheme flat;
-    TTeOfficeXPTheme officeXP;
+    TteBuiltTheme<TTeFlatTheme> flat;
+    TteBuiltTheme<TTeOfficeXPTheme> officeXP;
     for (TteTheme* theme : {static_cast<TteTheme*>(&flat), static_cast<TteTheme*>(&officeXP)}) {
         EXPECT_EQ(theme->Colors()->GetColor(17), clInfoBk);
         EXPECT_EQ(theme->Colors()->GetColor(21), clBtnFace);
@@ -114,8 +114,8 @@ TEST(BuiltInTablesTest, KindNamesConfigurationAndFrames)
         EXPECT_TRUE(config.DefaultExt.isEmpty());
         EXPECT_EQ(&kind->Create()->ThemeClass(), kind);
     }
-    TTeFlatTheme flat;
-    TTeOfficeXPTheme officeXP;
+    TteBuiltTheme<TTeFlatTheme> flat;
+    TteBuiltTheme<TTeOfficeXPTheme> officeXP;
     EXPECT_TRUE(flat.IsFormAvailable(TteFormKind::kfkStandard, QStringLiteral("default")));
     EXPECT_FALSE(officeXP.IsFormAvailable(TteFormKind::kfkStandard, QStringLiteral("default")));
     EXPECT_TRUE(officeXP.IsMenuAvailable(1, QStringLiteral("default")));
@@ -138,8 +138,8 @@ TEST(BuiltInTablesTest, HueAndBrightnessShiftFontsOfBothAndColoursOfOfficeXPOnly
                 p = BrightnessShiftPixel(p, c.Brightness);
             return ColorToRGB(PixelToColor(p));
         };
-        TTeFlatTheme flat;
-        TTeOfficeXPTheme officeXP;
+        TteBuiltTheme<TTeFlatTheme> flat;
+        TteBuiltTheme<TTeOfficeXPTheme> officeXP;
         flat.SetDeltas(c.Hue, c.Brightness);
         officeXP.SetDeltas(c.Hue, c.Brightness);
         EXPECT_EQ(flat.Colors()->GetColor(0), 0x009CDEF7u) << "flat fills ignore the shift";

@@ -38,7 +38,7 @@ inline std::unique_ptr<TTeThemeMsStyles> LoadedCopy(TTeThemeMsStyles& source)
     TMemoryStream packed;
     source.SavePacked(packed);
     packed.Seek(0, TSeekOrigin::soBeginning);
-    auto theme = std::make_unique<TTeThemeMsStyles>();
+    auto theme = std::make_unique<TteBuiltTheme<TTeThemeMsStyles>>();
     theme->LoadFromStream(packed);
     return theme;
 }
@@ -101,7 +101,7 @@ inline std::unique_ptr<TTeThemeMsStyles> MakeFrameStyle(const TSectionOverrides&
     ini << QStringLiteral("[SysMetrics]") << QStringLiteral("Window=10 20 30") << QStringLiteral("BtnFace=60 60 60")
         << QStringLiteral("Highlight=70 80 90") << QStringLiteral("Menu=100 110 120")
         << QStringLiteral("MenuHilight=130 140 150");
-    TTeThemeMsStyles source;
+    TteBuiltTheme<TTeThemeMsStyles> source;
     SetStyle(source, QStringLiteral("Frames"), ini.join(QStringLiteral("\r\n")), std::move(bitmaps));
     return LoadedCopy(source);
 }

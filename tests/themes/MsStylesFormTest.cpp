@@ -60,7 +60,7 @@ std::unique_ptr<TteBitmap> Strip(const QString& name, int width, int frameHeight
 // captionKeys go into the caption's section.
 std::unique_ptr<TTeThemeMsStyles> FrameStyle(const char* captionKeys = "")
 {
-    TTeThemeMsStyles source;
+    TteBuiltTheme<TTeThemeMsStyles> source;
     source.SetName(QStringLiteral("Frames"));
     TStringList lines;
     const QString header = QStringLiteral("[Window.Caption]\r\n");

@@ -59,7 +59,7 @@ protected:
 
 TEST_F(MsStylesModuleTest, ReadsTheFirstVariantAndTheBitmapsItsSectionsName)
 {
-    TTeThemeMsStyles theme;
+    TteBuiltTheme<TTeThemeMsStyles> theme;
     const QString path = WriteModule(StyleResources());
     ASSERT_TRUE(theme.LoadFromFile(path));
 
@@ -84,7 +84,7 @@ TEST_F(MsStylesModuleTest, ReadsTheFirstVariantAndTheBitmapsItsSectionsName)
 
 TEST_F(MsStylesModuleTest, ShiftsAndSavingWorkFromTheModulesPixelsAfterItIsReleased)
 {
-    TTeThemeMsStyles theme;
+    TteBuiltTheme<TTeThemeMsStyles> theme;
     ASSERT_TRUE(theme.LoadFromFile(WriteModule(StyleResources())));
     theme.SetDeltas(120, 0);
     theme.SetDeltas(0, 0);
@@ -92,7 +92,7 @@ TEST_F(MsStylesModuleTest, ShiftsAndSavingWorkFromTheModulesPixelsAfterItIsRelea
 
     const QString packed = dir_.filePath("Blue.theme");
     ASSERT_TRUE(theme.SaveToFile(packed));
-    TTeThemeMsStyles copy;
+    TteBuiltTheme<TTeThemeMsStyles> copy;
     ASSERT_TRUE(copy.LoadFromFile(packed));
     EXPECT_EQ(copy.Name(), "Blue");
     ASSERT_EQ(copy.Bitmaps().Count(), 2);
@@ -122,7 +122,7 @@ TEST_F(MsStylesModuleTest, RefusedModulesChangeNothing)
         {"named style text missing", wrongText, true},
     };
     for (const Case& c : cases) {
-        TTeThemeMsStyles theme;
+        TteBuiltTheme<TTeThemeMsStyles> theme;
         ASSERT_TRUE(theme.LoadFromFile(WriteModule(StyleResources(), "Kept.msstyles")));
         const QString path = WriteModule(c.resources, "Refused.msstyles");
         if (c.raises)
@@ -134,7 +134,7 @@ TEST_F(MsStylesModuleTest, RefusedModulesChangeNothing)
         EXPECT_TRUE(theme.Element(TMsElement::ButtonPushbutton).IsLoaded()) << c.what;
     }
 
-    TTeThemeMsStyles theme;
+    TteBuiltTheme<TTeThemeMsStyles> theme;
     EXPECT_THROW(theme.LoadFromFile(Write("Text.msstyles", "not a module")), EModuleError);
     EXPECT_THROW(theme.LoadFromFile(dir_.filePath("Absent.msstyles")), EModuleError);
     EXPECT_TRUE(theme.IsEmpty());

@@ -15,7 +15,7 @@ using enum TMsElement;
 std::vector<std::unique_ptr<TTeThemeMsStyles>> AwkwardStyles()
 {
     std::vector<std::unique_ptr<TTeThemeMsStyles>> styles;
-    styles.push_back(std::make_unique<TTeThemeMsStyles>());
+    styles.push_back(std::make_unique<TteBuiltTheme<TTeThemeMsStyles>>());
     styles.push_back(MakeFrameStyle());
     std::vector<std::unique_ptr<TteBitmap>> bitmaps;
     bitmaps.push_back(StripBitmap(QStringLiteral("TINY_BMP"), 1, 3, 3, [](int, int, int) { return 0x00102030u; }));

@@ -75,7 +75,7 @@ QByteArray Packed(TTeThemeMsStyles& theme)
 // A loaded theme, as the manager hands one over.
 std::unique_ptr<TTeThemeMsStyles> LoadedStyle()
 {
-    TTeThemeMsStyles source;
+    TteBuiltTheme<TTeThemeMsStyles> source;
     FillStyle(source);
     return LoadedCopy(source);
 }
@@ -154,7 +154,7 @@ TEST(MsStylesTheme, KindAnswersItsNameConfigAndMagic)
               QStringLiteral("Microsoft msstyles (*.msstyles)|*.msstyles|RorezAzizad themes (*.theme)|*.theme"));
     EXPECT_EQ(config.DefaultExt, QStringLiteral("msstyles"));
 
-    TTeThemeMsStyles theme;
+    TteBuiltTheme<TTeThemeMsStyles> theme;
     EXPECT_EQ(&theme.ThemeClass(), &ThemeClassOf<TTeThemeMsStyles>());
     EXPECT_TRUE(theme.IsEmpty());
     for (const auto& [bytes, valid] : {std::pair{QByteArray("ZVMSSTL"), true}, {QByteArray("ZVMSSTLxyz"), true},
@@ -168,7 +168,7 @@ TEST(MsStylesTheme, KindAnswersItsNameConfigAndMagic)
 
 TEST(MsStylesTheme, PackedStreamIsMagicThenFastestZlib)
 {
-    TTeThemeMsStyles theme;
+    TteBuiltTheme<TTeThemeMsStyles> theme;
     FillStyle(theme);
     const QByteArray packed = Packed(theme);
     ASSERT_GT(packed.size(), 9);
@@ -205,19 +205,19 @@ TEST(MsStylesTheme, PackedStreamIsMagicThenFastestZlib)
 
 TEST(MsStylesTheme, SaveThenLoadGivesTheSameStyle)
 {
-    TTeThemeMsStyles source;
+    TteBuiltTheme<TTeThemeMsStyles> source;
     FillStyle(source);
     TMemoryStream stream;
     EXPECT_TRUE(source.SaveToStream(stream));
     stream.Seek(0, TSeekOrigin::soBeginning);
 
-    TTeThemeMsStyles loaded;
+    TteBuiltTheme<TTeThemeMsStyles> loaded;
     EXPECT_TRUE(loaded.LoadFromStream(stream));
     ExpectSameStyle(loaded, source);
     EXPECT_EQ(loaded.ThemeName(), QStringLiteral("OSXTiger"));
     EXPECT_FALSE(loaded.IsEmpty());
 
-    TTeThemeMsStyles assigned;
+    TteBuiltTheme<TTeThemeMsStyles> assigned;
     assigned.Assign(&loaded);
     ExpectSameStyle(assigned, source);
 }
@@ -231,7 +231,7 @@ TEST(MsStylesTheme, WrongMagicLoadsNothing)
     stream.WriteBuffer(packed.constData(), packed.size());
     stream.Seek(0, TSeekOrigin::soBeginning);
 
-    TTeThemeMsStyles other;
+    TteBuiltTheme<TTeThemeMsStyles> other;
     other.SetName(QStringLiteral("Kept"));
     EXPECT_TRUE(other.LoadFromStream(stream));
     EXPECT_EQ(other.Name(), QStringLiteral("Kept"));
@@ -249,7 +249,7 @@ TEST(MsStylesTheme, WrongMagicLoadsNothing)
 
 TEST(MsStylesTheme, StyleThatCannotBeBuiltRaisesAndKeepsTheStyle)
 {
-    TTeThemeMsStyles broken;
+    TteBuiltTheme<TTeThemeMsStyles> broken;
     FillStyle(broken);
     broken.Ini().WriteString(QStringLiteral("Button.Pushbutton"), QStringLiteral("imagecount"), QStringLiteral("4px"));
     const QByteArray packed = Packed(broken);
@@ -269,7 +269,7 @@ TEST(MsStylesTheme, StyleThatCannotBeBuiltRaisesAndKeepsTheStyle)
 
 TEST(MsStylesTheme, DamagedInputRaisesAndKeepsTheStyle)
 {
-    TTeThemeMsStyles valid;
+    TteBuiltTheme<TTeThemeMsStyles> valid;
     FillStyle(valid);
     const QByteArray good = Packed(valid);
     const QByteArray oneRecord = Header(1) + Record();
@@ -383,7 +383,7 @@ TEST(MsStylesTheme, FilesHoldThePackedStreamOnlyUnderTheme)
     auto theme = LoadedStyle();
     const QString packed = folder.filePath(QStringLiteral("x.THEME"));
     EXPECT_TRUE(theme->SaveToFile(packed));
-    TTeThemeMsStyles loaded;
+    TteBuiltTheme<TTeThemeMsStyles> loaded;
     EXPECT_TRUE(loaded.LoadFromFile(packed));
     ExpectSameStyle(loaded, *theme);
     EXPECT_EQ(loaded.FileName(), packed);

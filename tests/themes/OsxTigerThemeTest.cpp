@@ -136,7 +136,7 @@ TEST(OsxTigerTheme, ExportedFileIsTheCarriedOneAndLoadsBackTheSame)
     written.LoadFromFile(file);
     EXPECT_EQ(written.Bytes(), StoredThemeData(QStringLiteral("OSXTiger")));
 
-    TTeThemeMsStyles loaded;
+    TteBuiltTheme<TTeThemeMsStyles> loaded;
     ASSERT_TRUE(loaded.LoadFromFile(file));
     EXPECT_EQ(loaded.Name(), theme->Name());
     EXPECT_EQ(IniText(loaded), IniText(*theme));
@@ -154,7 +154,7 @@ TEST(OsxTigerTheme, ExportedFileIsTheCarriedOneAndLoadsBackTheSame)
 // Drawing the artwork again gives the bytes the build carries, to the last one.
 TEST(OsxTigerTheme, GeneratorIsDeterministic)
 {
-    TTeThemeMsStyles first, second;
+    TteBuiltTheme<TTeThemeMsStyles> first, second;
     MakeOsxTiger(first);
     MakeOsxTiger(second);
     const QByteArray bytes = Packed(first);

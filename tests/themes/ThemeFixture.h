@@ -15,8 +15,8 @@ enum class TKind { Flat, OfficeXP };
 inline std::unique_ptr<TteTheme> MakeTheme(TKind kind)
 {
     if (kind == TKind::Flat)
-        return std::make_unique<TTeFlatTheme>();
-    return std::make_unique<TTeOfficeXPTheme>();
+        return std::make_unique<TteBuiltTheme<TTeFlatTheme>>();
+    return std::make_unique<TteBuiltTheme<TTeOfficeXPTheme>>();
 }
 
 // Untouched pixels keep this colour (0x00BBGGRR).

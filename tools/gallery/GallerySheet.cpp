@@ -5,7 +5,10 @@
 
 #include "framework/Canvas.h"
 #include "graphics/CanvasDraw.h"
+#include "graphics/RectUtils.h"
 #include "theme/Theme.h"
+
+using enum TteThemeFont;
 
 namespace {
 
@@ -17,6 +20,14 @@ constexpr TColor kRule = 0x00C8C8C8;
 constexpr int kTallest = 4000;
 
 const QString kDefault = QStringLiteral("default");
+
+constexpr TteFormButton kCaptionButtons[] = {
+    TteFormButton::kfbSysMenu,  TteFormButton::kfbClose,      TteFormButton::kfbHelp,     TteFormButton::kfbMinimize,
+    TteFormButton::kfbMinRestore, TteFormButton::kfbMaximize, TteFormButton::kfbMaxRestore, TteFormButton::kfbRollUp,
+    TteFormButton::kfbRollDown, TteFormButton::kfbTray,
+};
+constexpr TteFormButtonState kCaptionButtonStates[] = {TteFormButtonState::kfbsNormal, TteFormButtonState::kfbsHot,
+                                                       TteFormButtonState::kfbsPressed, TteFormButtonState::kfbsInactive};
 
 // The note picture: a blue disc with a white stem on a key-transparent ground, 16 × 16.
 void MakeGlyph(TteBitmap& glyph)
@@ -118,9 +129,9 @@ void TGallerySheet::LabelBelow(const TRect& element, const QString& text)
     Label({middle - half, element.Bottom + 2, middle + half, element.Bottom + 16}, text, DT_CENTER | DT_SINGLELINE);
 }
 
-void TGallerySheet::UseFont(int index)
+void TGallerySheet::UseFont(TteThemeFont font)
 {
-    canvas_.SetFont(theme_.Fonts()->GetFont(index));
+    canvas_.SetFont(theme_.Fonts()->GetFont(font));
     canvas_.SetBkMode(TBackgroundMode::bmTransparent);
 }
 
@@ -160,22 +171,23 @@ void TGallerySheet::Forms()
         theme_.DrawFormBackground(sample.Kind, canvas_, client, kDefault);
         // As a window does, the caption text is kept clear of the caption buttons.
         TRect caption = theme_.GetFormCaptionRect(sample.Kind, info, kDefault);
-        for (int code = 1; code <= 9; ++code) {
-            const TRect button = theme_.GetFormButtonRect(sample.Kind, info, static_cast<TteFormButton>(code), kDefault);
-            if (!button.IsEmpty())
+        for (TteFormButton code : kCaptionButtons) {
+            const TRect button = theme_.GetFormButtonRect(sample.Kind, info, code, kDefault);
+            if (code != TteFormButton::kfbSysMenu && !button.IsEmpty())
                 caption.Right = std::min(caption.Right, button.Left);
         }
         if (!caption.IsEmpty())
             theme_.DrawFormCaptionText(sample.Kind, canvas_, info, caption, kDefault);
-        for (int code = 0; code <= 9; ++code) {
+        for (TteFormButton code : kCaptionButtons) {
             TteFormButtonInfo button;
-            button.Button = static_cast<TteFormButton>(code);
+            button.Button = code;
             button.Rect = theme_.GetFormButtonRect(sample.Kind, info, button.Button, kDefault);
             button.State = sample.Active ? TteFormButtonState::kfbsNormal : TteFormButtonState::kfbsInactive;
             button.Glyph = &glyph_;
             theme_.DrawFormButton(sample.Kind, canvas_, button, kDefault);
         }
-        TteElementInfo grip{{client.Right - 16, client.Bottom - 16, client.Right, client.Bottom}, 1};
+        TteElementInfo grip{{client.Right - 16, client.Bottom - 16, client.Right, client.Bottom},
+                            ThemeByte(TteFormGripState::kfgsSizeable)};
         theme_.DrawFormGrip(sample.Kind, canvas_, grip, kDefault);
         canvas_.SetWindowOrg(origin.X, origin.Y);
         LabelBelow({x, y_, x + width, y_ + 96}, QString::fromLatin1(sample.Name));
@@ -191,18 +203,20 @@ void TGallerySheet::CaptionButtons()
     static const char* const kNames[] = {"system menu", "close", "help", "minimize", "restore (min)",
                                          "maximize",    "restore", "roll up", "roll down", "tray"};
     int x = kMargin;
-    for (int code = 0; code <= 9; ++code) {
-        for (int state = 0; state <= 3; ++state) {
+    for (TteFormButton code : kCaptionButtons) {
+        int left = x;
+        for (TteFormButtonState state : kCaptionButtonStates) {
             TteFormButtonInfo button;
-            button.Rect = {x + state * 24, y_, x + state * 24 + 22, y_ + 18};
-            button.Button = static_cast<TteFormButton>(code);
-            button.State = static_cast<TteFormButtonState>(state);
+            button.Rect = {left, y_, left + 22, y_ + 18};
+            button.Button = code;
+            button.State = state;
             button.Glyph = &glyph_;
             theme_.DrawFormButton(TteFormKind::kfkStandard, canvas_, button, kDefault);
+            left += 24;
         }
-        LabelBelow({x, y_, x + 94, y_ + 18}, QString::fromLatin1(kNames[code]));
+        LabelBelow({x, y_, x + 94, y_ + 18}, QString::fromLatin1(kNames[static_cast<int>(code)]));
         x += 102;
-        if (code == 4 || code == 9) {
+        if (code == TteFormButton::kfbMinRestore || code == TteFormButton::kfbTray) {
             x = kMargin;
             NextBand(40);
         }
@@ -211,34 +225,36 @@ void TGallerySheet::CaptionButtons()
 
 void TGallerySheet::Buttons()
 {
-    Heading(QStringLiteral("Buttons"), theme_.IsButtonAvailable(0, kDefault));
-    struct TState {
-        std::uint8_t State;
-        int Font;
-        const char* Name;
-    };
-    static constexpr TState kStates[] = {{0, 10, "normal"}, {1, 12, "hot"},     {2, 11, "pressed"},
-                                         {3, 14, "disabled"}, {4, 13, "focused"}, {6, 10, "default"}};
+    constexpr TteKind kPush = ThemeByte(TteButtonKind::kbkPushButton);
+    Heading(QStringLiteral("Buttons"), theme_.IsButtonAvailable(kPush, kDefault));
+    using enum TteButtonState;
+    static constexpr TStateSample<TteButtonState> kStates[] = {
+        {kbsNormal, ktfButtonTextNormal, "normal"},     {kbsHot, ktfButtonTextHot, "hot"},
+        {kbsPressed, ktfButtonTextPressed, "pressed"},  {kbsDisabled, ktfButtonTextDisabled, "disabled"},
+        {kbsFocused, ktfButtonTextFocused, "focused"}, {kbsDefault, ktfButtonTextNormal, "default"}};
     int x = kMargin;
-    for (const TState& state : kStates) {
-        const TteElementInfo info{{x, y_, x + 88, y_ + 25}, state.State};
-        theme_.DrawButton(0, canvas_, info, kDefault);
+    for (const TStateSample<TteButtonState>& state : kStates) {
+        const TteElementInfo info{{x, y_, x + 88, y_ + 25}, ThemeByte(state.State)};
+        theme_.DrawButton(kPush, canvas_, info, kDefault);
         UseFont(state.Font);
         TteGlyphInfo glyph{{x + 6, y_ + 4, x + 22, y_ + 20}, &glyph_, 4, TteGlyphKind::kgkImage};
-        theme_.DrawButtonGlyph(0, canvas_, info, glyph, kDefault);
-        theme_.DrawButtonText(0, canvas_, info,
+        theme_.DrawButtonGlyph(kPush, canvas_, info, glyph, kDefault);
+        theme_.DrawButtonText(kPush, canvas_, info,
                               MakeTextInfo({x + 20, y_, x + 88, y_ + 25}, QStringLiteral("&Start"),
                                            TteTextAlignment::ktaCenter, kTextSingleLine, TteTextRotation::ktrNone),
                               kDefault);
         LabelBelow(info.Rect, QString::fromLatin1(state.Name));
         x += 100;
     }
-    // Spin and speed-button arrows: kinds 4-7 in the states normal, hot, pressed, disabled.
+    // Spin and speed-button arrows in the states normal, hot, pressed, disabled.
     x += 10;
-    for (int kind = 4; kind <= 7; ++kind) {
-        for (int state = 0; state <= 3; ++state)
-            theme_.DrawButton(kind, canvas_, {{x + state * 18, y_ + 4, x + state * 18 + 16, y_ + 20},
-                                              static_cast<std::uint8_t>(state)}, kDefault);
+    for (TteButtonKind kind : {TteButtonKind::kbkSpinUp, TteButtonKind::kbkSpinDown, TteButtonKind::kbkSpinLeft,
+                               TteButtonKind::kbkSpinRight}) {
+        int left = x;
+        for (TteButtonState state : {kbsNormal, kbsHot, kbsPressed, kbsDisabled}) {
+            theme_.DrawButton(ThemeByte(kind), canvas_, {{left, y_ + 4, left + 16, y_ + 20}, ThemeByte(state)}, kDefault);
+            left += 18;
+        }
         x += 76;
     }
     LabelBelow({x - 4 * 76, y_, x - 4, y_ + 25}, QStringLiteral("spin up, down, left, right × normal, hot, pressed, disabled"));
@@ -248,24 +264,35 @@ void TGallerySheet::Buttons()
 void TGallerySheet::CheckBoxes()
 {
     Heading(QStringLiteral("Check boxes and radio buttons"), theme_.IsCheckBoxAvailable(0, kDefault));
+    using enum TteCheckState;
     static const char* const kRows[] = {"checked", "clear", "mixed"};
-    static const char* const kStates[] = {"normal", "hot", "pressed", "disabled"};
-    const TSize box = theme_.GetCheckBoxSize(0, kDefault);
-    for (int kind = 0; kind <= 1; ++kind) {
-        int x = kMargin + kind * 512;
-        for (int row = 0; row < (kind == 0 ? 3 : 2); ++row) {
+    static constexpr TteCheckState kRowStates[3][4] = {
+        {kcsCheckedNormal, kcsCheckedHot, kcsCheckedPressed, kcsCheckedDisabled},
+        {kcsUncheckedNormal, kcsUncheckedHot, kcsUncheckedPressed, kcsUncheckedDisabled},
+        {kcsMixedNormal, kcsMixedHot, kcsMixedPressed, kcsMixedDisabled}};
+    static constexpr TStateSample<TteCheckTextState> kTextStates[] = {
+        {TteCheckTextState::kctsNormal, ktfCheckBoxTextNormal, "normal"},
+        {TteCheckTextState::kctsHot, ktfCheckBoxTextHot, "hot"},
+        {TteCheckTextState::kctsPressed, ktfCheckBoxTextPressed, "pressed"},
+        {TteCheckTextState::kctsDisabled, ktfCheckBoxTextDisabled, "disabled"}};
+    const TSize box = theme_.GetCheckBoxSize(ThemeByte(TteCheckBoxKind::kcbkCheckBox), kDefault);
+    for (TteCheckBoxKind checkKind : {TteCheckBoxKind::kcbkCheckBox, TteCheckBoxKind::kcbkRadioButton}) {
+        const TteKind kind = ThemeByte(checkKind);
+        const bool radio = checkKind == TteCheckBoxKind::kcbkRadioButton;
+        int x = kMargin + (radio ? 512 : 0);
+        for (int row = 0; row < (radio ? 2 : 3); ++row) {
             for (int state = 0; state <= 3; ++state) {
                 const int cx = x + state * 126;
                 const int cy = y_ + row * 22;
-                const TteElementInfo info{{cx, cy, cx + box.cx, cy + box.cy},
-                                          static_cast<std::uint8_t>(row * 5 + state)};
+                const TteElementInfo info{{cx, cy, cx + box.cx, cy + box.cy}, ThemeByte(kRowStates[row][state])};
                 theme_.DrawCheckBox(kind, canvas_, info, kDefault);
-                UseFont(state == 3 ? 19 : 15 + (state == 0 ? 0 : state == 1 ? 2 : 1));
+                const TStateSample<TteCheckTextState>& text = kTextStates[state];
+                UseFont(text.Font);
                 theme_.DrawCheckBoxText(
-                    kind, canvas_, {info.Rect, static_cast<std::uint8_t>(state)},
+                    kind, canvas_, {info.Rect, ThemeByte(text.State)},
                     MakeTextInfo({cx + box.cx + 4, cy - 2, cx + 124, cy + box.cy + 2},
                                  QStringLiteral("%1 %2").arg(QString::fromLatin1(kRows[row]),
-                                                             QString::fromLatin1(kStates[state])),
+                                                             QString::fromLatin1(text.Name)),
                                  TteTextAlignment::ktaMiddleLeft, kTextSingleLine, TteTextRotation::ktrNone),
                     kDefault);
             }
@@ -278,20 +305,29 @@ void TGallerySheet::ScrollBars()
 {
     Heading(QStringLiteral("Scroll bars (states: normal, pressed, hot, disabled)"),
             theme_.IsScrollBarAvailable(0, kDefault));
+    using enum TteScrollBarPart;
+    using enum TteScrollBarState;
     struct TPart {
-        std::uint8_t Part;
+        TteScrollBarPart Part;
         int Width;
         int Height;
         const char* Name;
     };
-    static constexpr TPart kParts[] = {{0, 17, 17, "up"},   {1, 17, 17, "down"},        {4, 17, 17, "left"},
-                                       {5, 17, 17, "right"}, {8, 40, 17, "horiz. thumb"}, {9, 17, 40, "vert. thumb"}};
+    static constexpr TPart kParts[] = {{ksbpUpArrow, 17, 17, "up"},        {ksbpDownArrow, 17, 17, "down"},
+                                       {ksbpLeftArrow, 17, 17, "left"},    {ksbpRightArrow, 17, 17, "right"},
+                                       {ksbpHorzThumb, 40, 17, "horiz. thumb"}, {ksbpVertThumb, 17, 40, "vert. thumb"}};
+    const auto drawPart = [this](const TRect& rect, TteScrollBarPart part, TteScrollBarState state) {
+        theme_.DrawScrollBarPart(0, canvas_, {rect, ThemeByte(part), ThemeByte(state)}, kDefault);
+    };
+    const auto drawTrack = [this](const TRect& rect, TteScrollBarTrack track) {
+        theme_.DrawScrollBarTrack(0, canvas_, {rect, ThemeByte(track), ThemeByte(ksbsNormal)}, kDefault);
+    };
     int x = kMargin;
     for (const TPart& part : kParts) {
-        for (int state = 0; state <= 3; ++state) {
-            const int px = x + state * (part.Width + 3);
-            theme_.DrawScrollBarPart(0, canvas_, {{px, y_, px + part.Width, y_ + part.Height}, part.Part,
-                                                  static_cast<std::uint8_t>(state)}, kDefault);
+        int px = x;
+        for (TteScrollBarState state : {ksbsNormal, ksbsPressed, ksbsHot, ksbsDisabled}) {
+            drawPart({px, y_, px + part.Width, y_ + part.Height}, part.Part, state);
+            px += part.Width + 3;
         }
         LabelBelow({x, y_, x + 4 * (part.Width + 3) - 3, y_ + part.Height}, QString::fromLatin1(part.Name));
         x += 4 * (part.Width + 3) + 14;
@@ -299,39 +335,42 @@ void TGallerySheet::ScrollBars()
     // Whole bars: a horizontal one and a vertical one from their parts and tracks.
     const int hx = x;
     theme_.DrawScrollBarFrame(0, canvas_, {hx - 1, y_ - 1, hx + 171, y_ + 18}, kDefault);
-    theme_.DrawScrollBarTrack(0, canvas_, {{hx + 17, y_, hx + 153, y_ + 17}, 1, 0}, kDefault);
-    theme_.DrawScrollBarPart(0, canvas_, {{hx, y_, hx + 17, y_ + 17}, 4, 0}, kDefault);
-    theme_.DrawScrollBarPart(0, canvas_, {{hx + 60, y_, hx + 100, y_ + 17}, 8, 2}, kDefault);
-    theme_.DrawScrollBarPart(0, canvas_, {{hx + 153, y_, hx + 170, y_ + 17}, 5, 0}, kDefault);
+    drawTrack({hx + 17, y_, hx + 153, y_ + 17}, TteScrollBarTrack::ksbtHorizontal);
+    drawPart({hx, y_, hx + 17, y_ + 17}, ksbpLeftArrow, ksbsNormal);
+    drawPart({hx + 60, y_, hx + 100, y_ + 17}, ksbpHorzThumb, ksbsHot);
+    drawPart({hx + 153, y_, hx + 170, y_ + 17}, ksbpRightArrow, ksbsNormal);
     LabelBelow({hx, y_, hx + 170, y_ + 17}, QStringLiteral("horizontal bar, hot thumb"));
     const int vx = hx + 190;
-    theme_.DrawScrollBarTrack(0, canvas_, {{vx, y_ + 17, vx + 17, y_ + 63}, 0, 0}, kDefault);
-    theme_.DrawScrollBarPart(0, canvas_, {{vx, y_, vx + 17, y_ + 17}, 0, 0}, kDefault);
-    theme_.DrawScrollBarPart(0, canvas_, {{vx, y_ + 25, vx + 17, y_ + 45}, 9, 1}, kDefault);
-    theme_.DrawScrollBarPart(0, canvas_, {{vx, y_ + 63, vx + 17, y_ + 80}, 1, 0}, kDefault);
+    drawTrack({vx, y_ + 17, vx + 17, y_ + 63}, TteScrollBarTrack::ksbtVertical);
+    drawPart({vx, y_, vx + 17, y_ + 17}, ksbpUpArrow, ksbsNormal);
+    drawPart({vx, y_ + 25, vx + 17, y_ + 45}, ksbpVertThumb, ksbsPressed);
+    drawPart({vx, y_ + 63, vx + 17, y_ + 80}, ksbpDownArrow, ksbsNormal);
     NextBand(84);
 }
 
 void TGallerySheet::ProgressBars()
 {
     Heading(QStringLiteral("Progress bars"), theme_.IsProgressBarAvailable(0, kDefault));
+    using enum TteProgressBarPart;
     struct TBar {
-        std::uint8_t Frame;
-        std::uint8_t Fill;
+        TteProgressBarPart Frame;
+        TteProgressBarPart Fill;
         const char* Name;
     };
-    static constexpr TBar kBars[] = {{1, 3, "horizontal, chunked"}, {1, 5, "horizontal, smooth"},
-                                     {0, 2, "vertical, chunked"},   {0, 4, "vertical, smooth"}};
+    static constexpr TBar kBars[] = {{kpbpHorzFrame, kpbpHorzChunks, "horizontal, chunked"},
+                                     {kpbpHorzFrame, kpbpHorzSmooth, "horizontal, smooth"},
+                                     {kpbpVertFrame, kpbpVertChunks, "vertical, chunked"},
+                                     {kpbpVertFrame, kpbpVertSmooth, "vertical, smooth"}};
     int x = kMargin;
     for (const TBar& bar : kBars) {
-        const bool horizontal = bar.Frame == 1;
+        const bool horizontal = bar.Frame == kpbpHorzFrame;
         const TRect frame = horizontal ? TRect{x, y_, x + 200, y_ + 18} : TRect{x, y_, x + 18, y_ + 60};
-        theme_.DrawProgressBar(0, canvas_, {frame, bar.Frame, 0}, kDefault);
+        theme_.DrawProgressBar(0, canvas_, {frame, ThemeByte(bar.Frame), 0}, kDefault);
         const TRect inner = theme_.GetProgressBarClientRect(0, frame, kDefault);
-        const TRect client{inner.Left + 1, inner.Top + 1, inner.Right - 1, inner.Bottom - 1};
+        const TRect client = InsetRect(inner, 1, 1);
         const TRect filled = horizontal ? TRect{client.Left, client.Top, client.Left + client.Width() * 3 / 5, client.Bottom}
                                         : TRect{client.Left, client.Bottom - client.Height() * 3 / 5, client.Right, client.Bottom};
-        theme_.DrawProgressBar(0, canvas_, {filled, bar.Fill, 0}, kDefault);
+        theme_.DrawProgressBar(0, canvas_, {filled, ThemeByte(bar.Fill), 0}, kDefault);
         LabelBelow(frame, QString::fromLatin1(bar.Name));
         x += (horizontal ? 200 : 18) + 60;
     }
@@ -342,29 +381,44 @@ void TGallerySheet::TrackBars()
 {
     Heading(QStringLiteral("Track bars (thumb states: normal, hot, pressed, focused, disabled)"),
             theme_.IsTrackBarAvailable(0, kDefault));
+    using enum TteTrackBarThumb;
+    using enum TteTrackBarThumbState;
+    const auto drawTrack = [this](const TRect& rect, TteTrackBarTrack track, TteTrackBarTrackState state) {
+        theme_.DrawTrackBarTrack(0, canvas_, {rect, ThemeByte(track), ThemeByte(state)}, kDefault);
+    };
+    const auto drawThumb = [this](const TRect& rect, TteTrackBarThumb thumb, TteTrackBarThumbState state) {
+        theme_.DrawTrackBarThumb(0, canvas_, {rect, ThemeByte(thumb), ThemeByte(state)}, kDefault);
+    };
     int x = kMargin;
-    for (int state = 0; state <= 1; ++state) {
+    for (bool enabled : {true, false}) {
         const TRect back{x, y_, x + 160, y_ + 30};
         theme_.DrawTrackBar(0, canvas_, back, kDefault);
-        theme_.DrawTrackBarTrack(0, canvas_, {{x, y_ + 10, x + 160, y_ + 20}, 1, static_cast<std::uint8_t>(state)}, kDefault);
-        theme_.DrawTrackBarThumb(0, canvas_, {{x + 60, y_ + 3, x + 71, y_ + 27}, 3, static_cast<std::uint8_t>(state == 0 ? 0 : 4)}, kDefault);
-        LabelBelow(back, state == 0 ? QStringLiteral("enabled") : QStringLiteral("disabled"));
+        drawTrack({x, y_ + 10, x + 160, y_ + 20}, TteTrackBarTrack::ktbtHorizontal,
+                  enabled ? TteTrackBarTrackState::ktbtsEnabled : TteTrackBarTrackState::ktbtsDisabled);
+        drawThumb({x + 60, y_ + 3, x + 71, y_ + 27}, ktbtHorzBoth, enabled ? ktbtsNormal : ktbtsDisabled);
+        LabelBelow(back, enabled ? QStringLiteral("enabled") : QStringLiteral("disabled"));
         x += 180;
     }
-    theme_.DrawTrackBarTrack(0, canvas_, {{x, y_ - 6, x + 10, y_ + 44}, 0, 0}, kDefault);
-    theme_.DrawTrackBarThumb(0, canvas_, {{x - 7, y_ + 10, x + 17, y_ + 21}, 0, 0}, kDefault);
+    drawTrack({x, y_ - 6, x + 10, y_ + 44}, TteTrackBarTrack::ktbtVertical, TteTrackBarTrackState::ktbtsEnabled);
+    drawThumb({x - 7, y_ + 10, x + 17, y_ + 21}, ktbtVertBoth, ktbtsNormal);
     x += 40;
-    static const char* const kThumbs[] = {"vert. both", "vert. right", "vert. left", "horiz. both", "horiz. down", "horiz. up"};
-    for (int part = 0; part <= 5; ++part) {
-        const bool vertical = part <= 2;
-        for (int state = 0; state <= 4; ++state) {
-            const int tx = x + state * (vertical ? 24 : 13);
-            const TRect thumb = vertical ? TRect{tx, y_ + 8, tx + 22, y_ + 19} : TRect{tx, y_, tx + 11, y_ + 22};
-            theme_.DrawTrackBarThumb(0, canvas_, {thumb, static_cast<std::uint8_t>(part), static_cast<std::uint8_t>(state)}, kDefault);
+    struct TThumb {
+        TteTrackBarThumb Part;
+        const char* Name;
+    };
+    static constexpr TThumb kThumbs[] = {{ktbtVertBoth, "vert. both"},  {ktbtVertRight, "vert. right"},
+                                         {ktbtVertLeft, "vert. left"},  {ktbtHorzBoth, "horiz. both"},
+                                         {ktbtHorzDown, "horiz. down"}, {ktbtHorzUp, "horiz. up"}};
+    for (const TThumb& part : kThumbs) {
+        const bool vertical = part.Part == ktbtVertBoth || part.Part == ktbtVertRight || part.Part == ktbtVertLeft;
+        int tx = x;
+        for (TteTrackBarThumbState state : {ktbtsNormal, ktbtsHot, ktbtsPressed, ktbtsFocused, ktbtsDisabled}) {
+            drawThumb(vertical ? TRect{tx, y_ + 8, tx + 22, y_ + 19} : TRect{tx, y_, tx + 11, y_ + 22}, part.Part, state);
+            tx += vertical ? 24 : 13;
         }
-        LabelBelow({x, y_ + 8, x + 5 * (vertical ? 24 : 13), y_ + 22}, QString::fromLatin1(kThumbs[part]));
+        LabelBelow({x, y_ + 8, x + 5 * (vertical ? 24 : 13), y_ + 22}, QString::fromLatin1(part.Name));
         x += 5 * (vertical ? 24 : 13) + 6;
-        if (part == 2) {
+        if (part.Part == ktbtVertLeft) {
             x = kMargin + 400;
             NextBand(42);
         }

@@ -4,9 +4,19 @@
 
 #include "framework/Types.h"
 #include "graphics/Bitmap.h"
+#include "theme/ThemeFonts.h"
 
 class TCanvas;
 class TteTheme;
+
+// One state of an element family as the sheet shows it: the state, the theme font of its text
+// and its label.
+template <class StateType>
+struct TStateSample {
+    StateType State;
+    TteThemeFont Font;
+    const char* Name;
+};
 
 class TGallerySheet {
 public:
@@ -23,8 +33,8 @@ private:
     // A small caption under (or beside) an element.
     void Label(const TRect& rect, const QString& text, unsigned format);
     void LabelBelow(const TRect& element, const QString& text);
-    // Selects theme font index into the canvas.
-    void UseFont(int index);
+    // Selects a font of the theme's table into the canvas.
+    void UseFont(TteThemeFont font);
     // Moves the cursor to the next band of the sheet.
     void NextBand(int height);
 

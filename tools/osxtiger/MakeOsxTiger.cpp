@@ -24,7 +24,7 @@ int main(int argc, char** argv)
     try {
         int status = 0;
         {
-            TTeThemeMsStyles theme;
+            TteBuiltTheme<TTeThemeMsStyles> theme;
             MakeOsxTiger(theme);
             {
                 TFileStream file(args[1], TFileMode::fmCreate);
@@ -32,7 +32,7 @@ int main(int argc, char** argv)
             }
             if (preview) {
                 // Judged as the program will see it: read back from the file just written.
-                TTeThemeMsStyles loaded;
+                TteBuiltTheme<TTeThemeMsStyles> loaded;
                 if (!loaded.LoadFromFile(args[1])) {
                     std::fprintf(stderr, "cannot read back %s\n", qPrintable(args[1]));
                     status = 1;
