@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/Form.h"
+#include "framework/GroupBox.h"
 #include "framework/PropInfo.h"
 #include "framework/WinControl.h"
 
@@ -217,4 +218,5 @@ void RegisterControlProperties()
         .Event("OnKeyDown", &TWinControl::OnKeyDown)
         .Event("OnKeyUp", &TWinControl::OnKeyUp)
         .Event("OnKeyPress", &TWinControl::OnKeyPress);
+    RegisterProperties<TGroupBox, TWinControl>().String("Caption", &TGroupBox::Caption, &TGroupBox::SetCaption);
 }

@@ -139,7 +139,7 @@ TteThemeManager& ThemeManager()
     if (!manager) {
         manager = std::make_unique<TteThemeManager>();
         manager->ThemeClasses.append(&ThemeClassOf<TteTheme>());
-        RegisterGroupBoxBackgroundPainter();
+        RegisterFrameworkBackgroundPainters();
     }
     return *manager;
 }
