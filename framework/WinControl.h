@@ -48,6 +48,9 @@ public:
 
     void Invalidate() override;
     void Repaint() override;
+    // Draws the control (not its windowless children) onto surface, in client coordinates, as its
+    // paint event would.
+    void PaintOn(TDeviceContext& surface) { PaintWindow(surface); }
     // Part of the client area, in client coordinates.
     void InvalidateRect(const TRect& rect);
 
