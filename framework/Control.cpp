@@ -91,6 +91,15 @@ bool TControl::Showing() const
     return true;
 }
 
+bool TControl::ShowingOnScreen() const
+{
+    if (!Showing())
+        return false;
+    if (const auto* windowed = dynamic_cast<const TWinControl*>(this))
+        return windowed->Handle()->isVisible();
+    return parent_ != nullptr && parent_->Handle()->isVisible();
+}
+
 void TControl::SetVisible(bool visible)
 {
     if (visible == visible_)

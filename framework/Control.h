@@ -74,6 +74,8 @@ public:
     virtual void SetVisible(bool visible);
     // Visible, and so are all the parents up to the form (whose own visibility is not asked).
     bool Showing() const;
+    // Showing, and the widget it is drawn on is shown on the screen.
+    bool ShowingOnScreen() const;
     bool Enabled() const { return enabled_; }
     virtual void SetEnabled(bool enabled);
 

@@ -155,3 +155,32 @@ TEST(ControlTheme, AControlIsRegisteredForNotificationsWhileItLives)
     SetCurrentTheme(new TListedTheme());
     ClearCurrentTheme();
 }
+
+TEST(ControlTheme, ColourChangesReachOnlyControlsOnTheScreen)
+{
+    TNoThemeAfter cleanup;
+    struct TRecording : TSampleControl {
+        QList<std::intptr_t> Reasons;
+        void Dispatch(TMessage& message) override
+        {
+            if (message.Msg == TE_THEMECHANGE)
+                Reasons << message.WParam;
+            TSampleControl::Dispatch(message);
+        }
+    };
+    TShownForm shown;
+    TRecording onScreen;
+    onScreen.SetParent(&shown.form);
+    TRecording hidden;
+    hidden.SetParent(&shown.form);
+    hidden.SetVisible(false);
+    TRecording parentless;
+    SetCurrentTheme(new TListedTheme());
+    for (TRecording* control : {&onScreen, &hidden, &parentless})
+        control->Reasons.clear();
+
+    SetThemeDeltaHue(10);
+    EXPECT_EQ(onScreen.Reasons, QList<std::intptr_t>({5}));
+    EXPECT_TRUE(hidden.Reasons.isEmpty());
+    EXPECT_TRUE(parentless.Reasons.isEmpty());
+}
