@@ -84,8 +84,6 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner), widget_(std::make
 TWinControl::~TWinControl()
 {
     widget_->Detach();
-    if (mouseChild_ != nullptr)
-        mouseChild_ = nullptr;
     while (!controls_.isEmpty())
         controls_.last()->LeaveParent();
     LeaveParent();
