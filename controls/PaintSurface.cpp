@@ -17,6 +17,8 @@ TPaintSurface::TPaintSurface(TTePerformance performance, TDeviceContext& destina
         // Held by the paint this one is nested in: draw straight onto its surface.
         if (buffer_ == nullptr)
             return;
+        // Drawing may have marked it as blending; it is copied opaquely, so fills need not blend.
+        buffer_->SetAlphaBlend(false);
         if (fillShared)
             buffer_->FillRect(Rect(0, 0, width, height), TransparentKey);
         break;
