@@ -7,6 +7,7 @@
 
 #include "framework/Application.h"
 #include "framework/Messaging.h"
+#include "framework/WinControl.h"
 #include "framework/WindowHook.h"
 
 // The top-level window. Numbered messages go to the form's Dispatch; a close request from the
@@ -65,6 +66,8 @@ TForm::~TForm()
         Application->Guard(this, [this] { OnDestroy(this); });
     // Controls go before the window that holds their widgets.
     DestroyComponents();
+    // Controls owned elsewhere leave the client area before the window deletes its widgets.
+    DetachControls(client_);
     Application->RemoveForm(this);
     UnhookWindow(window_);
     delete window_;

@@ -1,7 +1,7 @@
 #pragma once
-// The GUI application that fonts and text need, made once for headless runs that have no main of
-// their own to make it (benchmarks, fuzz targets).
-#include <QGuiApplication>
+// The GUI application that fonts, text and widgets need, made once for headless runs that have no
+// main of their own to make it (benchmarks, fuzz targets).
+#include <QApplication>
 
 inline void EnsureGuiApplication()
 {
@@ -10,6 +10,9 @@ inline void EnsureGuiApplication()
     static char* argv[] = {name, nullptr};
     if (QGuiApplication::instance() == nullptr) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QGuiApplication application(argc, argv);
+        // Never destroyed: torn down among the exit handlers, after Qt's own globals, it crashes
+        // once a window has been shown.
+        static QApplication* application = new QApplication(argc, argv);
+        (void)application;
     }
 }

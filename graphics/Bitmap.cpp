@@ -129,8 +129,11 @@ void TteBitmap::FillRect(const TRect& rect, TteColor pixel)
             blend(row.data(), PixelPtr(r.Left, y), width);
         return;
     }
-    for (int y = r.Top; y < r.Bottom; ++y)
-        std::fill_n(PixelPtr(r.Left, y), width, pixel);
+    // One row filled, the others copied from it: the copy is vectorised where a fill loop is not.
+    TteColor* first = PixelPtr(r.Left, r.Top);
+    std::fill_n(first, width, pixel);
+    for (int y = r.Top + 1; y < r.Bottom; ++y)
+        std::memcpy(PixelPtr(r.Left, y), first, width * sizeof(TteColor));
 }
 
 void TteBitmap::SetAlpha(int alpha)

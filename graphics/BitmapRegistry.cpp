@@ -25,6 +25,11 @@ TteBitmap* FindBitmapBySurface(const QPaintDevice* device)
     return nullptr;
 }
 
+int LiveBitmapCount()
+{
+    return static_cast<int>(Registry().size());
+}
+
 void RegisterBitmap(TteBitmap* bitmap)
 {
     Registry().push_back(bitmap);

@@ -7,6 +7,9 @@ class TteBitmap;
 // The bitmap whose Surface() is device, or null.
 TteBitmap* FindBitmapBySurface(const QPaintDevice* device);
 
+// How many bitmaps own a pixel store now.
+int LiveBitmapCount();
+
 // Kept up to date by TteBitmap itself when it gains or loses its store.
 void RegisterBitmap(TteBitmap* bitmap);
 void UnregisterBitmap(TteBitmap* bitmap);

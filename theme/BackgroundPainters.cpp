@@ -1,10 +1,11 @@
 #include "theme/BackgroundPainters.h"
 
-#include <QGroupBox>
 #include <QList>
 
 #include "framework/Brush.h"
 #include "framework/Canvas.h"
+#include "framework/Form.h"
+#include "framework/GroupBox.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ void RegisterBackgroundPainter(TteBackgroundPainterClass controlClass, TteBackgr
     Painters().append(std::move(entry));
 }
 
-const TteBackgroundPainter* FindBackgroundPainter(const QObject* parent)
+const TteBackgroundPainter* FindBackgroundPainter(const TObject* parent)
 {
     const QList<TPainterEntry>& painters = Painters();
     int chosen = -1;
@@ -56,13 +57,32 @@ const TteBackgroundPainter* FindBackgroundPainter(const QObject* parent)
     return chosen < 0 ? nullptr : &painters[chosen].Painter;
 }
 
-void RegisterGroupBoxBackgroundPainter()
+bool IsBackgroundPainterRegistered(const std::type_info& controlClass)
 {
-    RegisterBackgroundPainter<QGroupBox>([](TCanvas& canvas, const TteBackgroundPaintInfo& info) {
-        const QColor color = info.Parent->palette().color(info.Parent->backgroundRole());
-        canvas.Brush()->SetColor(RGB(color.red(), color.green(), color.blue()));
-        canvas.FillRect(info.ChildBounds);
-        return true;
+    for (const TPainterEntry& entry : Painters())
+        if (*entry.Class.Type == controlClass)
+            return true;
+    return false;
+}
+
+namespace {
+
+bool FillWithColor(TCanvas& canvas, const TRect& rect, TColor color)
+{
+    canvas.Brush()->SetColor(color);
+    canvas.FillRect(rect);
+    return true;
+}
+
+}  // namespace
+
+void RegisterFrameworkBackgroundPainters()
+{
+    RegisterBackgroundPainter<TGroupBox>([](TCanvas& canvas, const TteBackgroundPaintInfo& info) {
+        return FillWithColor(canvas, info.ChildBounds, static_cast<const TGroupBox*>(info.Parent)->Color());
+    });
+    RegisterBackgroundPainter<TForm>([](TCanvas& canvas, const TteBackgroundPaintInfo& info) {
+        return FillWithColor(canvas, info.ChildBounds, static_cast<const TForm*>(info.Parent)->Color());
     });
 }
 

@@ -1,21 +1,21 @@
 #pragma once
 // The background-painter registry: which painter draws what lies beneath a transparent control,
 // chosen by the class of the control's parent.
-#include <QObject>
 #include <functional>
+#include <type_traits>
 #include <typeinfo>
 
+#include "framework/Object.h"
 #include "framework/Types.h"
 
 class TCanvas;
-class QWidget;
 
 // What a painter is handed: the child's bounds in parent coordinates (twice), the child and the parent.
 struct TteBackgroundPaintInfo {
     TRect ChildBounds;
     TRect PaintBounds;
-    QWidget* Child = nullptr;
-    QWidget* Parent = nullptr;
+    TObject* Child = nullptr;
+    TObject* Parent = nullptr;
 };
 
 // Answers whether it painted; callers ignore the answer.
@@ -25,7 +25,7 @@ using TteBackgroundPainter = std::function<bool(TCanvas& canvas, const TteBackgr
 // pointer of the class is thrown and caught as a pointer of the other, which is exact for public bases).
 struct TteBackgroundPainterClass {
     const std::type_info* Type = nullptr;
-    std::function<bool(const QObject*)> IsInstance;
+    std::function<bool(const TObject*)> IsInstance;
     std::function<void()> ThrowPointer;
     std::function<bool(const std::function<void()>&)> CatchesPointer;
 };
@@ -35,11 +35,11 @@ void RegisterBackgroundPainter(TteBackgroundPainterClass controlClass, TteBackgr
 template <typename C>
 void RegisterBackgroundPainter(TteBackgroundPainter painter)
 {
-    static_assert(std::is_base_of_v<QObject, C>);
+    static_assert(std::is_base_of_v<TObject, C>);
     RegisterBackgroundPainter(
         TteBackgroundPainterClass{
             &typeid(C),
-            [](const QObject* object) { return dynamic_cast<const C*>(object) != nullptr; },
+            [](const TObject* object) { return dynamic_cast<const C*>(object) != nullptr; },
             [] { throw static_cast<C*>(nullptr); },
             [](const std::function<void()>& thrower) {
                 try {
@@ -55,9 +55,12 @@ void RegisterBackgroundPainter(TteBackgroundPainter painter)
 
 // The painter for parent: among the registered classes parent belongs to, the most derived one;
 // nullptr when none.
-const TteBackgroundPainter* FindBackgroundPainter(const QObject* parent);
+const TteBackgroundPainter* FindBackgroundPainter(const TObject* parent);
+// Whether a painter is registered for exactly this class.
+bool IsBackgroundPainterRegistered(const std::type_info& controlClass);
 
-// Registers the painter for the framework's group box, which fills with the group box's colour.
-void RegisterGroupBoxBackgroundPainter();
+// Registers the painters for the framework's group box (its colour) and form (its colour; a
+// themed frame registers its own, more derived one).
+void RegisterFrameworkBackgroundPainters();
 // Empties the registry (at shut-down).
 void ClearBackgroundPainters();

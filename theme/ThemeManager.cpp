@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "framework/Control.h"
 #include "framework/Messages.h"
 #include "framework/MessageWindow.h"
 #include "framework/Messaging.h"
@@ -114,7 +115,10 @@ void TteThemeManager::Broadcast(std::uint32_t msg, std::intptr_t wParam, std::in
     for (TObject* target : targets) {
         if (!targets_.contains(target))
             continue;
-        if (const auto* control = dynamic_cast<const QWidget*>(target); colors && control != nullptr && !control->isVisible())
+        if (const auto* widget = dynamic_cast<const QWidget*>(target); colors && widget != nullptr && !widget->isVisible())
+            continue;
+        if (const auto* control = dynamic_cast<const TControl*>(target); colors && control != nullptr &&
+                                                                          !control->ShowingOnScreen())
             continue;
         Perform(target, msg, wParam, lParam);
     }
@@ -139,7 +143,7 @@ TteThemeManager& ThemeManager()
     if (!manager) {
         manager = std::make_unique<TteThemeManager>();
         manager->ThemeClasses.append(&ThemeClassOf<TteTheme>());
-        RegisterGroupBoxBackgroundPainter();
+        RegisterFrameworkBackgroundPainters();
     }
     return *manager;
 }

@@ -92,7 +92,7 @@ TteTheme* LoadThemeFromStream(TStream& stream);
 void SaveThemeToStream(TteTheme* theme, TStream& stream);
 
 // Registers target for TE_THEMECHANGE and TE_THEMELINKCHANGE (once); sends it 3 at once when a
-// theme is current. Targets that are widgets are controls: colour changes reach them only while visible.
+// theme is current. Targets that are widgets or controls get colour changes only while shown.
 int AddThemeNotification(TObject* target);
 void RemoveThemeNotification(TObject* target);
 

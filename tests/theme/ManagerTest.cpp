@@ -4,13 +4,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QGroupBox>
 #include <QTemporaryDir>
 #include <QWindow>
 #include <memory>
 
 #include "framework/Canvas.h"
 #include "framework/Font.h"
+#include "framework/Form.h"
+#include "framework/GroupBox.h"
 #include "framework/Messages.h"
 #include "framework/Messaging.h"
 #include "tests/theme/ManagerTestKinds.h"
@@ -329,7 +330,10 @@ TEST(ManagerSavedFonts, RestoreGivesBackTheLatestSavedCopyUntilForgotten)
 
 namespace {
 
-class TBaseBox : public QGroupBox {};
+class TBaseBox : public TComponent {
+public:
+    TBaseBox() : TComponent(nullptr) {}
+};
 class TDerivedBox : public TBaseBox {};
 
 TteBackgroundPainter Marker(int* called, int value)
@@ -352,13 +356,13 @@ TEST(ManagerBackgroundPainters, TheMostDerivedRegisteredClassWinsWhateverTheOrde
         RegisterBackgroundPainter<TBaseBox>(Marker(&called, 1));
         if (!derivedFirst)
             RegisterBackgroundPainter<TDerivedBox>(Marker(&called, 2));
-        RegisterBackgroundPainter<QWidget>(Marker(&called, 3));
+        RegisterBackgroundPainter<TComponent>(Marker(&called, 3));
 
         TDerivedBox derived;
         TBaseBox base;
-        QObject other;
+        TObject other;
         TCanvas canvas;
-        for (auto [parent, expected] : {std::pair<QWidget*, int>{&derived, 2}, {&base, 1}}) {
+        for (auto [parent, expected] : {std::pair<TObject*, int>{&derived, 2}, {&base, 1}}) {
             const TteBackgroundPainter* painter = FindBackgroundPainter(parent);
             ASSERT_NE(painter, nullptr);
             (*painter)(canvas, {});
@@ -369,25 +373,27 @@ TEST(ManagerBackgroundPainters, TheMostDerivedRegisteredClassWinsWhateverTheOrde
     ClearBackgroundPainters();
 }
 
-TEST(ManagerBackgroundPainters, GroupBoxesFillTheChildsRectangleWithTheirColour)
+TEST(ManagerBackgroundPainters, GroupBoxesAndFormsFillTheChildsRectangleWithTheirColour)
 {
     TTestKinds kinds;
     ThemeManager();
-    QGroupBox box;
-    QPalette palette = box.palette();
-    palette.setColor(box.backgroundRole(), QColor(10, 20, 30));
-    box.setPalette(palette);
-    const TteBackgroundPainter* painter = FindBackgroundPainter(&box);
-    ASSERT_NE(painter, nullptr);
+    TGroupBox box(nullptr);
+    box.SetColor(RGB(10, 20, 30));
+    TForm form(nullptr);
+    form.SetColor(RGB(10, 20, 30));
+    for (TComponent* parent : std::initializer_list<TComponent*>{&box, &form}) {
+        const TteBackgroundPainter* painter = FindBackgroundPainter(parent);
+        ASSERT_NE(painter, nullptr);
 
-    QImage image(8, 8, QImage::Format_ARGB32);
-    image.fill(Qt::white);
-    {
-        TCanvas canvas(&image);
-        (*painter)(canvas, {Rect(2, 2, 5, 4), Rect(2, 2, 5, 4), nullptr, &box});
+        QImage image(8, 8, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        {
+            TCanvas canvas(&image);
+            (*painter)(canvas, {Rect(2, 2, 5, 4), Rect(2, 2, 5, 4), nullptr, parent});
+        }
+        EXPECT_EQ(image.pixel(2, 2), qRgb(10, 20, 30));
+        EXPECT_EQ(image.pixel(4, 3), qRgb(10, 20, 30));
+        EXPECT_EQ(image.pixel(5, 3), qRgb(255, 255, 255));
+        EXPECT_EQ(image.pixel(4, 4), qRgb(255, 255, 255));
     }
-    EXPECT_EQ(image.pixel(2, 2), qRgb(10, 20, 30));
-    EXPECT_EQ(image.pixel(4, 3), qRgb(10, 20, 30));
-    EXPECT_EQ(image.pixel(5, 3), qRgb(255, 255, 255));
-    EXPECT_EQ(image.pixel(4, 4), qRgb(255, 255, 255));
 }

@@ -1,0 +1,455 @@
+#include "controls/TeControl.h"
+
+#include <QResizeEvent>
+
+#include "controls/PaintSurface.h"
+#include "controls/ParentBackground.h"
+#include "controls/ThemeSelection.h"
+#include "framework/Messages.h"
+#include "framework/Messaging.h"
+#include "framework/SystemMetrics.h"
+#include "theme/CustomThemeLink.h"
+#include "theme/ThemeManager.h"
+#include "theme/ThemedElements.h"
+
+namespace {
+
+// The scroll codes of WM_HSCROLL / WM_VSCROLL.
+constexpr std::intptr_t SB_LINEUP = 0;
+constexpr std::intptr_t SB_LINEDOWN = 1;
+constexpr std::intptr_t SB_PAGEUP = 2;
+constexpr std::intptr_t SB_PAGEDOWN = 3;
+constexpr std::intptr_t SB_THUMBTRACK = 5;
+constexpr std::intptr_t SB_TOP = 6;
+constexpr std::intptr_t SB_BOTTOM = 7;
+
+std::intptr_t ScrollCodeOf(int action)
+{
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepAdd:
+        return SB_LINEDOWN;
+    case QAbstractSlider::SliderSingleStepSub:
+        return SB_LINEUP;
+    case QAbstractSlider::SliderPageStepAdd:
+        return SB_PAGEDOWN;
+    case QAbstractSlider::SliderPageStepSub:
+        return SB_PAGEUP;
+    case QAbstractSlider::SliderToMinimum:
+        return SB_TOP;
+    case QAbstractSlider::SliderToMaximum:
+        return SB_BOTTOM;
+    case QAbstractSlider::SliderMove:
+        return SB_THUMBTRACK;
+    default:
+        return 0;
+    }
+}
+
+// Puts a canvas back on the surface it had, also when painting fails.
+class TCanvasBinding {
+public:
+    TCanvasBinding(TCanvas& canvas, TDeviceContext& surface)
+        : canvas_(canvas), previous_(canvas.HandleAllocated() ? canvas.Handle() : nullptr)
+    {
+        canvas_.SetHandle(&surface);
+    }
+    ~TCanvasBinding() { canvas_.SetHandle(previous_); }
+    TCanvasBinding(const TCanvasBinding&) = delete;
+    TCanvasBinding& operator=(const TCanvasBinding&) = delete;
+
+private:
+    TCanvas& canvas_;
+    TDeviceContext* previous_;
+};
+
+}  // namespace
+
+TTeControl::TTeControl(TComponent* owner) : TCustomControl(owner), themeObject_(DefaultThemeObject())
+{
+    SetControlStyle(ControlStyle() + TControlStyle{TControlStyleFlag::csOpaque});
+    SetColor(clBtnFace);
+    SetBounds(0, 0, 100, 30);
+    RegisterControlBackgroundPainters();
+    AddThemeNotification(this);
+}
+
+TTeControl::~TTeControl()
+{
+    RemoveThemeNotification(this);
+    if (themeLink_ != nullptr)
+        themeLink_->RemoveFreeNotification(this);
+}
+
+TteTheme* TTeControl::Theme() const
+{
+    return GetLinkTheme(themeLink_);
+}
+
+void TTeControl::SetThemeLink(TteCustomThemeLink* link)
+{
+    if (link == themeLink_)
+        return;
+    if (themeLink_ != nullptr)
+        themeLink_->RemoveFreeNotification(this);
+    themeLink_ = link;
+    if (themeLink_ != nullptr)
+        themeLink_->FreeNotification(this);
+    ThemeSelectionChanged();
+}
+
+void TTeControl::SetThemeObject(const QString& name)
+{
+    if (name == themeObject_)
+        return;
+    themeObject_ = name;
+    ThemeSelectionChanged();
+}
+
+void TTeControl::ThemeSelectionChanged()
+{
+    if (ComponentState().Contains(TComponentStateFlag::csLoading) || !ApplyThemeBounds())
+        Invalidate();
+}
+
+bool TTeControl::ApplyThemeBounds()
+{
+    const std::optional<TRect> bounds = BoundsFromTheme(themeLink_, themeObject_, BoundsRect());
+    if (!bounds)
+        return false;
+    SetBoundsRect(*bounds);
+    return true;
+}
+
+void TTeControl::Loaded()
+{
+    TCustomControl::Loaded();
+    ApplyThemeBounds();
+}
+
+void TTeControl::Notification(TComponent* component, TOperation operation)
+{
+    TCustomControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == themeLink_) {
+        themeLink_ = nullptr;
+        Invalidate();
+    }
+}
+
+void TTeControl::Dispatch(TMessage& message)
+{
+    switch (ThemeReactionTo(message, themeLink_)) {
+    case TThemeReaction::ktrRepaint:
+        Invalidate();
+        return;
+    case TThemeReaction::ktrRepaintAndBounds:
+        Invalidate();
+        ApplyThemeBounds();
+        return;
+    case TThemeReaction::ktrBounds:
+        if (!ApplyThemeBounds())
+            Invalidate();
+        return;
+    case TThemeReaction::ktrNone:
+        break;
+    }
+    if (message.Msg == WM_ERASEBKGND) {
+        // A transparent child asks for what lies beneath it; the platform's own requests are
+        // answered without drawing, so that only Paint touches the window.
+        if (message.WParam != 0 && message.LParam != 0)
+            PaintBorderAndContent(*reinterpret_cast<TDeviceContext*>(message.WParam));
+        message.Result = 1;
+        return;
+    }
+    TCustomControl::Dispatch(message);
+}
+
+void TTeControl::PaintBorderAndContent(TDeviceContext& surface)
+{
+    TCanvasBinding binding(Canvas(), surface);
+    PaintBorder();
+    const int level = surface.SaveDC();
+    if (BothScrollBars())
+        surface.IntersectClipRect(ClientRect());
+    try {
+        PaintControl();
+    } catch (...) {
+        surface.RestoreDC(level);
+        throw;
+    }
+    surface.RestoreDC(level);
+}
+
+void TTeControl::Paint()
+{
+    if (Width() <= 0 || Height() <= 0 || paintWidth_ <= 0 || paintHeight_ <= 0)
+        return;
+    TDeviceContext& window = *Canvas().Handle();
+    TPaintSurface target(performance_, window, paintWidth_, paintHeight_, true);
+    TDeviceContext& surface = target.Context();
+    // Declared after the surface, so the canvas is bound back before the buffer goes.
+    TCanvasBinding binding(Canvas(), surface);
+    paintFont_.Assign(Font());
+    Canvas().SetFont(&paintFont_);
+
+    TRect inner = GetInnerRect();
+    if (BothScrollBars()) {
+        inner.Right = ClientRect().Right;
+        inner.Bottom = ClientRect().Bottom;
+    }
+    int level = surface.SaveDC();
+    surface.ExcludeClipRect(inner);
+    try {
+        PaintBorder();
+        surface.RestoreDC(level);
+        level = surface.SaveDC();
+        if (BothScrollBars())
+            surface.IntersectClipRect(ClientRect());
+        PaintControl();
+    } catch (...) {
+        surface.RestoreDC(level);
+        throw;
+    }
+    surface.RestoreDC(level);
+    PaintControls(surface);
+    target.CopyToDestination();
+}
+
+void TTeControl::PaintBorder()
+{
+    TCanvas& canvas = Canvas();
+    if (scrollBarMode_ == TTeScrollBarMode::ksmBoth) {
+        canvas.Brush()->SetStyle(TBrushStyle::bsSolid);
+        canvas.Brush()->SetColor(Color());
+        canvas.FillRect(Rect(Width() - 20, Height() - 20, Width(), Height()));
+    }
+    const TRect outer = Rect(0, 0, paintWidth_, paintHeight_);
+    if (GetInnerRect() == outer)
+        return;
+    PaintBevels(canvas, outer, border_, Color());
+}
+
+void TTeControl::PaintControl()
+{
+    Canvas().Brush()->SetStyle(TBrushStyle::bsSolid);
+    Canvas().Brush()->SetColor(Color());
+    Canvas().FillRect(GetInnerRect());
+}
+
+TRect TTeControl::GetInnerRect() const
+{
+    return BorderInnerRect(Rect(0, 0, paintWidth_, paintHeight_), border_);
+}
+
+void TTeControl::BorderPropertyChanged()
+{
+    BorderChanged();
+    LayoutScrollBars();
+    Invalidate();
+}
+
+void TTeControl::SetBorderWidth(int width)
+{
+    if (width == border_.BorderWidth)
+        return;
+    border_.BorderWidth = width;
+    BorderPropertyChanged();
+}
+
+void TTeControl::SetBevelInner(TTeBevelCut cut)
+{
+    if (cut == border_.BevelInner)
+        return;
+    bevelKind_ = TTeBevelKind::kbkNone;
+    border_.BevelInner = cut;
+    BorderPropertyChanged();
+}
+
+void TTeControl::SetBevelOuter(TTeBevelCut cut)
+{
+    if (cut == border_.BevelOuter)
+        return;
+    bevelKind_ = TTeBevelKind::kbkNone;
+    border_.BevelOuter = cut;
+    BorderPropertyChanged();
+}
+
+void TTeControl::SetBevelSides(TTeBevelSides sides)
+{
+    if (sides == border_.BevelSides)
+        return;
+    border_.BevelSides = sides;
+    BorderPropertyChanged();
+}
+
+void TTeControl::SetBevelKind(TTeBevelKind kind)
+{
+    if (kind == bevelKind_)
+        return;
+    bevelKind_ = kind;
+    TTeBevelCut cut;
+    if (BevelCutOfKind(kind, cut)) {
+        border_.BevelInner = cut;
+        border_.BevelOuter = cut;
+    }
+    BorderPropertyChanged();
+}
+
+void TTeControl::SetBevelWidth(int width)
+{
+    if (width == border_.BevelWidth)
+        return;
+    border_.BevelWidth = width;
+    BorderPropertyChanged();
+}
+
+void TTeControl::SetPlatformStyleBorder(bool value)
+{
+    if (value == platformStyleBorder_)
+        return;
+    platformStyleBorder_ = value;
+    BorderPropertyChanged();
+}
+
+void TTeControl::SetBounds(int left, int top, int width, int height)
+{
+    // The next paint must use the new size even if it comes before the widget has changed.
+    paintWidth_ = std::max(0, width);
+    paintHeight_ = std::max(0, height);
+    TCustomControl::SetBounds(left, top, width, height);
+    LayoutScrollBars();
+}
+
+bool TTeControl::WidgetEvent(QEvent* event)
+{
+    // A size the widget got some other way than through SetBounds.
+    if (event->type() == QEvent::Resize) {
+        const QSize size = static_cast<QResizeEvent*>(event)->size();
+        paintWidth_ = size.width();
+        paintHeight_ = size.height();
+    }
+    return TCustomControl::WidgetEvent(event);
+}
+
+TRect TTeControl::ClientRect() const
+{
+    TRect r = TCustomControl::ClientRect();
+    if (vertScrollBar_ != nullptr)
+        r.Right = std::min(r.Right, vertScrollBar_->x());
+    if (horzScrollBar_ != nullptr)
+        r.Bottom = std::min(r.Bottom, horzScrollBar_->y());
+    return r;
+}
+
+void TTeControl::MouseEnter()
+{
+    hot_ = true;
+    if (OnMouseEnter)
+        OnMouseEnter(this);
+}
+
+void TTeControl::MouseLeave()
+{
+    hot_ = false;
+    if (OnMouseLeave)
+        OnMouseLeave(this);
+}
+
+void TTeControl::FocusEnter()
+{
+    focused_ = true;
+    Invalidate();
+}
+
+void TTeControl::FocusLeave()
+{
+    focused_ = false;
+    Invalidate();
+}
+
+void TTeControl::DoEnter()
+{
+    FocusEnter();
+    TCustomControl::DoEnter();
+}
+
+void TTeControl::DoExit()
+{
+    FocusLeave();
+    TCustomControl::DoExit();
+}
+
+void TTeControl::VisibleChanged()
+{
+    if (!Handle()->isVisible())
+        focused_ = false;
+}
+
+// Own scroll bars.
+
+void TTeControl::SetScrollBarMode(TTeScrollBarMode mode)
+{
+    if (mode == scrollBarMode_)
+        return;
+    scrollBarMode_ = mode;
+    const bool horizontal = mode == TTeScrollBarMode::ksmHorizontal || mode == TTeScrollBarMode::ksmBoth;
+    const bool vertical = mode == TTeScrollBarMode::ksmVertical || mode == TTeScrollBarMode::ksmBoth;
+    const auto keep = [this](TTeOwnScrollBar*& bar, bool wanted, Qt::Orientation orientation) {
+        if (wanted && bar == nullptr) {
+            bar = CreateScrollBar(orientation);
+            bar->setParent(Handle());
+            TTeOwnScrollBar* created = bar;
+            QObject::connect(bar, &QAbstractSlider::actionTriggered, Handle(),
+                             [this, created](int action) { ScrollBarAction(created, action); });
+            bar->show();
+        } else if (!wanted && bar != nullptr) {
+            delete bar;
+            bar = nullptr;
+        }
+    };
+    keep(horzScrollBar_, horizontal, Qt::Horizontal);
+    keep(vertScrollBar_, vertical, Qt::Vertical);
+    LayoutScrollBars();
+    Invalidate();
+}
+
+TTeOwnScrollBar* TTeControl::CreateScrollBar(Qt::Orientation orientation)
+{
+    return new TTeOwnScrollBar(orientation);
+}
+
+int TTeControl::GetScrollBarSize() const
+{
+    return GetSystemMetrics(SM_CYVTHUMB);
+}
+
+void TTeControl::LayoutScrollBars()
+{
+    const TRect inner = GetInnerRect();
+    const int size = GetScrollBarSize();
+    if (horzScrollBar_ != nullptr) {
+        const int right = inner.Right - (vertScrollBar_ != nullptr ? size : 0);
+        horzScrollBar_->setGeometry(inner.Left, inner.Bottom - size, std::max(0, right - inner.Left), size);
+    }
+    if (vertScrollBar_ != nullptr) {
+        const int bottom = inner.Bottom - (horzScrollBar_ != nullptr ? size : 0);
+        vertScrollBar_->setGeometry(inner.Right - size, inner.Top, size, std::max(0, bottom - inner.Top));
+    }
+}
+
+void TTeControl::SetScrollBarPosition(TTeOwnScrollBar* bar, int position)
+{
+    const bool locked = scrollEchoLock_;
+    scrollEchoLock_ = true;
+    bar->setValue(position);
+    scrollEchoLock_ = locked;
+}
+
+void TTeControl::ScrollBarAction(TTeOwnScrollBar* bar, int action)
+{
+    if (scrollEchoLock_)
+        return;
+    const std::uint32_t msg = bar == horzScrollBar_ ? WM_HSCROLL : WM_VSCROLL;
+    Perform(this, msg, ScrollCodeOf(action), bar->sliderPosition());
+    // The control decides: the bar ends where the handler put it (or stays where it was).
+    bar->setSliderPosition(bar->value());
+}

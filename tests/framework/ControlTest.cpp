@@ -1,0 +1,146 @@
+// Controls: windowless children drawn and fed by their parent, focus, and widgets that outlive
+// neither their control nor a parent that goes first.
+#include <QPointer>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "framework/Brush.h"
+#include "framework/CustomControl.h"
+#include "framework/Form.h"
+#include "framework/GraphicControl.h"
+
+namespace {
+
+class TFilled : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+
+protected:
+    void Paint() override
+    {
+        Canvas().Brush()->SetColor(Color());
+        Canvas().FillRect(ClientRect());
+    }
+};
+
+class TSpot : public TGraphicControl {
+public:
+    using TGraphicControl::TGraphicControl;
+    int enters = 0;
+    int leaves = 0;
+    void MouseEnter() override { ++enters; }
+    void MouseLeave() override { ++leaves; }
+
+protected:
+    void Paint() override
+    {
+        Canvas().Brush()->SetColor(Color());
+        Canvas().FillRect(Rect(0, 0, Width(), Height()));
+    }
+};
+
+struct TShownForm {
+    TForm form{nullptr};
+    TShownForm()
+    {
+        form.SetBounds(0, 0, 120, 80);
+        form.Show();
+    }
+};
+
+}  // namespace
+
+TEST(Control, AWindowlessChildIsDrawnByItsParentAtItsBoundsAndGetsItsMouseInput)
+{
+    TShownForm shown;
+    TFilled panel(nullptr);
+    panel.SetParent(&shown.form);
+    panel.SetBounds(10, 10, 60, 40);
+    panel.SetColor(clWhite);
+    TSpot spot(nullptr);
+    spot.SetParent(&panel);
+    spot.SetBounds(5, 6, 10, 8);
+    spot.SetColor(clRed);
+    QList<TPoint> downs;
+    int clicks = 0;
+    spot.OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int x, int y) { downs.append(Point(x, y)); };
+    spot.OnClick = [&](TObject*) { ++clicks; };
+
+    const QImage image = panel.Handle()->grab().toImage();
+    EXPECT_EQ(image.pixel(5, 6), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(14, 13), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(15, 13), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(4, 6), qRgb(255, 255, 255));
+
+    QTest::mouseMove(panel.Handle(), QPoint(1, 1));
+    QTest::mouseMove(panel.Handle(), QPoint(7, 9));
+    EXPECT_EQ(spot.enters, 1);
+    QTest::mouseClick(panel.Handle(), Qt::LeftButton, {}, QPoint(7, 9));
+    QTest::mouseMove(panel.Handle(), QPoint(30, 30));
+    EXPECT_EQ(spot.leaves, 1);
+    ASSERT_EQ(downs.size(), 1);
+    EXPECT_EQ(downs[0], Point(2, 3));
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(Control, FocusFiresEnterAndExit)
+{
+    TShownForm shown;
+    shown.form.Handle()->activateWindow();
+    TFilled first(nullptr);
+    TFilled second(nullptr);
+    QStringList log;
+    for (auto [control, name] : {std::pair{&first, "first"}, {&second, "second"}}) {
+        control->SetParent(&shown.form);
+        control->SetTabStop(true);
+        control->OnEnter = [&log, name](TObject*) { log << QStringLiteral("enter %1").arg(name); };
+        control->OnExit = [&log, name](TObject*) { log << QStringLiteral("exit %1").arg(name); };
+    }
+    ASSERT_TRUE(QTest::qWaitForWindowActive(shown.form.Handle()));
+    first.SetFocus();
+    EXPECT_TRUE(first.Focused());
+    second.SetFocus();
+    EXPECT_EQ(log, QStringList({"enter first", "exit first", "enter second"}));
+    second.SetEnabled(false);
+    EXPECT_FALSE(second.CanFocus());
+}
+
+TEST(Control, AParentGoingFirstLeavesItsChildrenWhole)
+{
+    auto* form = new TForm(nullptr);
+    auto* outer = new TFilled(nullptr);
+    outer->SetParent(form);
+    TFilled inner(nullptr);
+    inner.SetParent(outer);
+    TFilled onForm(nullptr);
+    onForm.SetParent(form);
+    QPointer<QWidget> innerWidget = inner.Handle();
+
+    delete outer;
+    EXPECT_EQ(inner.Parent(), nullptr);
+    EXPECT_EQ(inner.Handle()->parentWidget(), nullptr);
+    delete form;
+    EXPECT_EQ(onForm.ParentForm(), nullptr);
+    EXPECT_EQ(onForm.Handle()->parentWidget(), nullptr);
+    EXPECT_FALSE(innerWidget.isNull());
+}
+
+TEST(Control, ParentColourAndFontFollowTheParentUntilSetOnTheControl)
+{
+    TFilled parent(nullptr);
+    parent.SetColor(clRed);
+    parent.Font()->SetSize(14);
+    TSpot child(nullptr);
+    child.SetParentColor(true);
+    child.SetParent(&parent);
+    EXPECT_EQ(child.Color(), clRed);
+    EXPECT_EQ(child.Font()->Size(), 14);
+    parent.SetColor(clLime);
+    parent.Font()->SetSize(12);
+    EXPECT_EQ(child.Color(), clLime);
+    EXPECT_EQ(child.Font()->Size(), 12);
+    child.Font()->SetSize(9);
+    EXPECT_FALSE(child.ParentFont());
+    child.SetColor(clBlue);
+    EXPECT_FALSE(child.ParentColor());
+}
