@@ -8,6 +8,7 @@
 #include <random>
 
 #include "graphics/Bitmap.h"
+#include "graphics/BitmapPainter.h"
 #include "graphics/RowKernels.h"
 
 namespace {
@@ -170,9 +171,9 @@ void BM_Tile(benchmark::State& state)
     FillRandom(target, kWidth, kHeight, TFill::fOpaque, 2);
     SetMode(tile, mode);
     state.SetLabel(ModeName(mode));
-    QPainter painter(&target.Surface());
+    auto painter = target.Paint();
     for (auto _ : state) {
-        tile.Tile(painter, {0, 0, kWidth, kHeight}, tile.BoundsRect());
+        tile.Tile(*painter, {0, 0, kWidth, kHeight}, tile.BoundsRect());
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations() * kPixels);

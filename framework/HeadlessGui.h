@@ -3,6 +3,8 @@
 // their own to make it (benchmarks, fuzz targets).
 #include <QGuiApplication>
 
+#include "framework/HighDpi.h"
+
 inline void EnsureGuiApplication()
 {
     static int argc = 1;
@@ -10,6 +12,7 @@ inline void EnsureGuiApplication()
     static char* argv[] = {name, nullptr};
     if (QGuiApplication::instance() == nullptr) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        UseWholeDevicePixelRatios();
         static QGuiApplication application(argc, argv);
     }
 }

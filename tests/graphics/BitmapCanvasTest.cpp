@@ -5,6 +5,7 @@
 
 #include "framework/Canvas.h"
 #include "graphics/Bitmap.h"
+#include "graphics/BitmapPainter.h"
 #include "tests/graphics/TestBitmaps.h"
 
 namespace {
@@ -50,7 +51,7 @@ TEST(BitmapCanvasTest, AnotherPainterStillBlocksResizing)
 {
     TteBitmap bitmap;
     bitmap.SetSize(2, 2);
-    QPainter painter(&bitmap.Surface());
+    auto painter = bitmap.Paint();
     EXPECT_THROW(bitmap.SetSize(3, 3), EBitmapError);
 }
 
@@ -87,8 +88,8 @@ TEST(BitmapCanvasTest, DrawingThroughACanvasWithAnOriginEqualsDrawingStraightIn)
             source.Draw(straight, TRect{5, 2, 11, 4}, TRect{0, 0, 3, 1});
             source.Tile(canvas, TRect{3, 4, 11, 7}, source.BoundsRect());
             {
-                QPainter painter(&straight.Surface());
-                source.Tile(painter, TRect{0, 6, 8, 9}, source.BoundsRect());
+                auto painter = straight.Paint();
+                source.Tile(*painter, TRect{0, 6, 8, 9}, source.BoundsRect());
             }
             EXPECT_EQ(Pixels(viaCanvas), Pixels(straight)) << transparent << blend;
         }
