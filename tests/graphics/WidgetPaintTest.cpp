@@ -44,21 +44,28 @@ int WholeRatio(const QWidget& widget)
     return static_cast<int>(std::round(ratio));
 }
 
-TEST(WidgetPaintTest, ABufferCopiedOntoTheWidgetShowsEachPixelScaledByTheRatio)
+// Through one canvas on the widget: a finished buffer copied by BlitToWidget, and a bitmap with key
+// holes drawn straight on (the painter route of a control without a buffer).
+TEST(WidgetPaintTest, PicturesOnTheWidgetShowEachPixelScaledByTheRatio)
 {
     TteBitmap buffer;
     // Copied as the colours are: neither the alpha byte nor the flags play a part.
     Make(buffer, {{R, G, 0x40000000u | (B & 0xFFFFFFu)}, {B, R, G}});
     buffer.SetAlphaBlend(true);
+    TteBitmap keyed;
+    Make(keyed, {{R, TransparentKey}});
+    keyed.SetTransparent(true);
     TPaintedWidget widget([&](QWidget& self) {
-        QPainter painter(&self);
+        TCanvas canvas(&self);
+        QPainter& painter = canvas.Handle()->Painter();
         painter.fillRect(QRect(0, 0, 6, 4), QColor::fromRgb(Grey));
         BlitToWidget(painter, buffer, {0, 0, 3, 2}, {1, 1});
         BlitToWidget(painter, buffer, {2, 1, 5, 3}, {4, 3});  // cut to the buffer: its last pixel only
         BlitToWidget(painter, buffer, {-1, -1, 1, 0}, {0, 0});  // nothing of the buffer
+        keyed.Draw(canvas, 4, 0);
     });
     const TteColor expected[4][6] = {
-        {Grey, Grey, Grey, Grey, Grey, Grey},
+        {Grey, Grey, Grey, Grey, R, Grey},
         {Grey, R, G, B, Grey, Grey},
         {Grey, B, R, G, Grey, Grey},
         {Grey, Grey, Grey, Grey, G, Grey},
