@@ -1,5 +1,6 @@
 // Pictures put onto a widget during its paint event: a finished buffer copied by BlitToWidget, and
-// bitmaps drawn through a canvas on the widget. The suite runs once more at QT_SCALE_FACTOR=2.
+// bitmaps drawn through a canvas on the widget. The suite runs once more at QT_SCALE_FACTOR=2 and
+// once on a screen of 144 dpi, each with the ratio it must find in TRACKWELL_PIXEL_RATIO.
 #include <gtest/gtest.h>
 
 #include <QPainter>
@@ -33,14 +34,12 @@ private:
     std::function<void(QWidget&)> paint_;
 };
 
-// The widget's device pixel ratio: a whole number, and the scale factor the run was started with.
+// The widget's device pixel ratio: a whole number, and the one the run expects.
 int WholeRatio(const QWidget& widget)
 {
     const qreal ratio = widget.devicePixelRatioF();
     EXPECT_EQ(ratio, std::round(ratio)) << "the high-dpi policy rounds the ratio";
-    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
-        EXPECT_EQ(ratio, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
-    }
+    EXPECT_EQ(ratio, qEnvironmentVariable("TRACKWELL_PIXEL_RATIO", QStringLiteral("1")).toDouble());
     return static_cast<int>(std::round(ratio));
 }
 
