@@ -112,12 +112,16 @@ public:
     // a scaled painter) gets the picture through QPainter::drawImage, placed and scaled by the
     // painter, sampled by nearest pixels; that route allocates nothing per call once it has drawn
     // its widest picture (key-transparent and stretched pictures are composed through a kept buffer).
+    // A painter on an image that clips costs a copy of its clip region per call; the canvas forms
+    // below read the clip without one.
     void Draw(QPainter& surface, int x, int y) const;
     void Draw(QPainter& surface, int x, int y, const TRect& srcRect) const;
     void Draw(QPainter& surface, const TRect& destRect) const;
     void Draw(QPainter& surface, const TRect& destRect, const TRect& srcRect) const;
     // Drawing onto a canvas, by the same rule on its device: the canvas's window origin and clip
-    // region in force; into a bitmap or image without the canvas's painter at all.
+    // region in force; into a bitmap or image (no transform set on the canvas's painter) straight
+    // by the row kernels, without the painter. This is the one drawing call of a control, whether
+    // its canvas is on the shared buffer, on its own double buffer or on its widget.
     void Draw(TCanvas& canvas, int x, int y) const;
     void Draw(TCanvas& canvas, int x, int y, const TRect& srcRect) const;
     void Draw(TCanvas& canvas, const TRect& destRect) const;
