@@ -1,6 +1,7 @@
 #include "controls/PaintSurface.h"
 
 #include "controls/BufferCopy.h"
+#include "framework/Canvas.h"
 #include "graphics/Bitmap.h"
 #include "graphics/Pixel.h"
 
@@ -30,13 +31,21 @@ TPaintSurface::TPaintSurface(TTePerformance performance, TDeviceContext& destina
         buffer_ = private_.get();
         break;
     }
-    bufferContext_ = std::make_unique<TDeviceContext>(&buffer_->Surface());
+    // The buffer's own canvas: nothing is made per paint for the shared buffer. Each paint starts
+    // from the plain state and leaves the context as it found it.
+    bufferContext_ = buffer_->Canvas().Handle();
+    savedLevel_ = bufferContext_->SaveDC();
+    bufferContext_->SetWindowOrg(Point(0, 0));
+    bufferContext_->RemoveClip();
 }
 
 TPaintSurface::~TPaintSurface()
 {
-    // The painter goes before the bitmap it paints on.
-    bufferContext_.reset();
+    if (bufferContext_ == nullptr)
+        return;
+    bufferContext_->RestoreDC(savedLevel_);
+    // The painter goes before the bitmap it paints on, and the shared buffer is free for Qt's next use.
+    bufferContext_->EndPainting();
 }
 
 void TPaintSurface::CopyToDestination()

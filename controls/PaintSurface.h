@@ -20,7 +20,7 @@ public:
     TPaintSurface(const TPaintSurface&) = delete;
     TPaintSurface& operator=(const TPaintSurface&) = delete;
 
-    TDeviceContext& Context() { return buffer_ != nullptr ? *bufferContext_ : destination_; }
+    TDeviceContext& Context() { return bufferContext_ != nullptr ? *bufferContext_ : destination_; }
     // The buffer's (0, 0, width, height) to the destination's logical (0, 0); nothing unbuffered.
     void CopyToDestination();
 
@@ -31,5 +31,7 @@ private:
     std::optional<TSharedBufferLease> lease_;
     std::unique_ptr<TteBitmap> private_;
     TteBitmap* buffer_ = nullptr;
-    std::unique_ptr<TDeviceContext> bufferContext_;
+    // The buffer's own canvas context, as it was before this paint from savedLevel_ on.
+    TDeviceContext* bufferContext_ = nullptr;
+    int savedLevel_ = 0;
 };

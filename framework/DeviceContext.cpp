@@ -62,6 +62,14 @@ QImage* TDeviceContext::Image() const
     return device_ != nullptr && device_->devType() == QInternal::Image ? static_cast<QImage*>(device_) : nullptr;
 }
 
+QImage* TDeviceContext::DirectImage() const
+{
+    QImage* image = Image();
+    if (image == nullptr || image->devicePixelRatio() != 1.0)
+        return nullptr;
+    return !painter_.isActive() || painter_.deviceTransform().isIdentity() ? image : nullptr;
+}
+
 TRect TDeviceContext::DeviceRect() const
 {
     return device_ != nullptr ? TRect{0, 0, device_->width(), device_->height()} : TRect{};
@@ -177,7 +185,7 @@ void TDeviceContext::FillSpans(const TSpans& spans, const QBrush& brush, QPainte
 {
     if (spans.empty() || device_ == nullptr || (clip_ && clip_->isEmpty()))
         return;
-    QImage* image = Image();
+    QImage* image = DirectImage();
     if (IsRasterOperation(mode) && image != nullptr &&
         (image->format() == QImage::Format_ARGB32 || image->format() == QImage::Format_RGB32)) {
         const TSpans drawn = NormalizeSpans(spans);

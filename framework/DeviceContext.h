@@ -33,6 +33,11 @@ public:
     QPaintDevice* Device() const { return device_; }
     // The device when it is an image (pixels can be read and written directly), else nullptr.
     QImage* Image() const;
+    // The image when its pixels may be written straight for what is drawn through this context: a
+    // device pixel ratio of 1 and a painter (if begun) without a transform of its own. Null for
+    // other devices and transforms (a widget, a hi-dpi image, a scaled painter), which are drawn
+    // on through the painter.
+    QImage* DirectImage() const;
     // (0, 0, width, height) of the device, in device pixels.
     TRect DeviceRect() const;
 

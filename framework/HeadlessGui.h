@@ -3,6 +3,8 @@
 // main of their own to make it (benchmarks, fuzz targets).
 #include <QApplication>
 
+#include "framework/HighDpi.h"
+
 inline void EnsureGuiApplication()
 {
     static int argc = 1;
@@ -10,6 +12,7 @@ inline void EnsureGuiApplication()
     static char* argv[] = {name, nullptr};
     if (QGuiApplication::instance() == nullptr) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        UseWholeDevicePixelRatios();
         // Never destroyed: torn down among the exit handlers, after Qt's own globals, it crashes
         // once a window has been shown.
         static QApplication* application = new QApplication(argc, argv);

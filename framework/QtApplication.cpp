@@ -1,7 +1,21 @@
 #include "framework/QtApplication.h"
 
 #include "framework/Application.h"
+#include "framework/HighDpi.h"
 #include "framework/WindowHook.h"
+
+namespace {
+
+// Runs before the QApplication base is made, which is when the policy must be in place.
+int& WithHighDpiPolicy(int& argc)
+{
+    UseWholeDevicePixelRatios();
+    return argc;
+}
+
+}  // namespace
+
+TQtApplication::TQtApplication(int& argc, char** argv) : QApplication(WithHighDpiPolicy(argc), argv) {}
 
 bool TQtApplication::notify(QObject* receiver, QEvent* event)
 {

@@ -6,6 +6,7 @@
 
 #include "framework/Canvas.h"
 #include "graphics/BitmapLink.h"
+#include "graphics/BitmapPainter.h"
 #include "graphics/BitmapRegistry.h"
 #include "graphics/RowKernels.h"
 
@@ -40,6 +41,21 @@ TCanvas& TteBitmap::Canvas()
     return *canvas_;
 }
 
+TteBitmapPainter TteBitmap::Paint()
+{
+    if (Empty())
+        throw EBitmapError(QStringLiteral("Can't paint on an empty bitmap"));
+    EndCanvasPainting();
+    if (surface_.paintingActive())
+        throw EBitmapError(QStringLiteral("The bitmap is already being painted on"));
+    return TteBitmapPainter(surface_);
+}
+
+bool TteBitmap::IsSurface(const QPaintDevice* device) const
+{
+    return device != nullptr && device == &surface_;
+}
+
 void TteBitmap::EndCanvasPainting()
 {
     // The canvas's context keeps its state and begins a painter again on its next drawing.
@@ -53,6 +69,7 @@ void TteBitmap::ReleaseStore()
     if (bits_ != nullptr)
         UnregisterBitmap(this);
     surface_ = QImage();
+    opaque_ = QImage();
     bits_.reset();
 }
 
@@ -86,7 +103,11 @@ void TteBitmap::SetSize(int width, int height)
     bits_.reset(memory);
     surface_ = QImage(reinterpret_cast<uchar*>(memory), static_cast<int>(w), static_cast<int>(h),
                       static_cast<qsizetype>(w * 4), QImage::Format_ARGB32);
-    if (surface_.isNull()) {
+    opaque_ = QImage(reinterpret_cast<uchar*>(memory), static_cast<int>(w), static_cast<int>(h),
+                     static_cast<qsizetype>(w * 4), QImage::Format_RGB32);
+    if (surface_.isNull() || opaque_.isNull()) {
+        surface_ = QImage();
+        opaque_ = QImage();
         bits_.reset();
         throw EBitmapError(QStringLiteral("Can't create compatible DC"));
     }

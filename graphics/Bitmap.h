@@ -1,6 +1,8 @@
 #pragma once
 // The top-down 32-bit bitmap every themed picture passes through: it owns its pixel memory and
-// shows the same memory to Qt as a QImage surface, so code can both address pixels and paint on it.
+// lets Qt paint on the same memory (its canvas, or a scoped painter), so code can both address
+// pixels and paint on them. The QImage over the memory never leaves the bitmap: a copy of it would
+// make the next painter draw into a detached copy instead of Bits().
 #include <QImage>
 #include <QRegion>
 #include <QString>
@@ -14,9 +16,11 @@
 #include "graphics/PixelView.h"
 
 class QPainter;
+class QPaintDevice;
 class TCanvas;
 class TStream;
 class TteBitmapLink;
+class TteBitmapPainter;
 
 // A pixel store that cannot be provided ("Can't allocate the DIB handle"), or that is in use.
 class EBitmapError : public Exception {
@@ -45,12 +49,13 @@ public:
     void SetTransparent(bool value) { transparent_ = value; }
     TteDrawMode DrawMode() const;
 
-    // The same pixels as a QImage (Format_ARGB32, straight alpha); a null image while Empty.
-    // Painting on it changes the bitmap; the registry maps it back to this bitmap. It is
-    // replaced by SetSize, so no other painter may stay open on it across a resize.
-    QImage& Surface() { return surface_; }
-    const QImage& Surface() const { return surface_; }
-    // A canvas of the bitmap's own on Surface(), made on first request. Resizing, emptying and
+    // A painter on the pixels until the returned object goes (Qt's painting lands in Bits(), straight
+    // alpha kept). The canvas's own painter is ended first. Raises EBitmapError on an Empty bitmap or
+    // while another painter is open on the pixels.
+    TteBitmapPainter Paint();
+    // Whether device is the surface that Paint() and Canvas() draw on (the registry's look-up).
+    bool IsSurface(const QPaintDevice* device) const;
+    // A canvas of the bitmap's own on its pixels, made on first request. Resizing, emptying and
     // destroying the bitmap end its painter first; its next drawing begins one on the new store.
     TCanvas& Canvas();
     TtePixelView View() const { return {bits_.get(), width_, height_, width_}; }
@@ -58,7 +63,7 @@ public:
     // Negative sizes count by their magnitude; a zero side or the current size changes nothing.
     // A new store is all zero. Raises EBitmapError and leaves the bitmap Empty when the store
     // cannot be had (also for sizes beyond kMaxPixels); raises EBitmapError and changes nothing
-    // while a painter other than Canvas()'s is open on the surface.
+    // while a painter other than Canvas()'s is open on the pixels.
     void SetSize(int width, int height);
     bool Empty() const { return bits_ == nullptr; }
 
@@ -100,16 +105,23 @@ public:
     // prefix moduleName; a missing image changes nothing.
     void LoadFromResource(const QString& moduleName, const QString& resourceName);
 
-    // Drawing onto a painter's device. A device that is a live bitmap's surface (or another
-    // Format_ARGB32 image) is composed into pixel for pixel, DestRect moved by the painter's
-    // translation and kept to its clip; any other device receives the composed picture through
-    // the painter.
+    // Drawing onto a painter's device. A device addressed pixel by pixel (a live bitmap's surface, or
+    // another Format_ARGB32 image at a device pixel ratio of 1) under a transform that is a pure
+    // integer translation is composed into by the row kernels, DestRect moved by that translation
+    // and kept to the painter's clip. Every other device or transform (a widget in its paint event,
+    // a scaled painter) gets the picture through QPainter::drawImage, placed and scaled by the
+    // painter, sampled by nearest pixels; that route allocates nothing per call once it has drawn
+    // its widest picture (key-transparent and stretched pictures are composed through a kept buffer).
+    // A painter on an image that clips costs a copy of its clip region per call; the canvas forms
+    // below read the clip without one.
     void Draw(QPainter& surface, int x, int y) const;
     void Draw(QPainter& surface, int x, int y, const TRect& srcRect) const;
     void Draw(QPainter& surface, const TRect& destRect) const;
     void Draw(QPainter& surface, const TRect& destRect, const TRect& srcRect) const;
-    // Drawing onto a canvas: the painter forms on its device, with the canvas's window origin and
-    // clip region in force.
+    // Drawing onto a canvas, by the same rule on its device: the canvas's window origin and clip
+    // region in force; into a bitmap or image (no transform set on the canvas's painter) straight
+    // by the row kernels, without the painter. This is the one drawing call of a control, whether
+    // its canvas is on the shared buffer, on its own double buffer or on its widget.
     void Draw(TCanvas& canvas, int x, int y) const;
     void Draw(TCanvas& canvas, int x, int y, const TRect& srcRect) const;
     void Draw(TCanvas& canvas, const TRect& destRect) const;
@@ -136,6 +148,10 @@ public:
     static constexpr long long kMaxPixels = 1LL << 28;
 
 private:
+    friend void BlitToWidget(QPainter&, const TteBitmap&, const TRect&, TPoint);
+
+    // The painter route of drawing (see Draw onto a painter).
+    void DrawThroughPainter(QPainter& painter, const TRect& destRect, const TRect& srcRect) const;
     void ShiftColours(TteColor (*shift)(TteColor, int), int delta);
     struct TFreeDeleter {
         void operator()(TteColor* p) const;
@@ -150,7 +166,10 @@ private:
     int width_ = 0;
     int height_ = 0;
     QString name_;
+    // Both over bits_: surface_ is what painters draw on and what blended pictures are drawn from
+    // (straight alpha); opaque_ shows the colours as they are, for copies onto windows.
     QImage surface_;
+    QImage opaque_;
     std::unique_ptr<TCanvas> canvas_;
     bool alphaBlend_ = false;
     bool transparent_ = false;

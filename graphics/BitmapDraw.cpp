@@ -1,15 +1,18 @@
 // TteBitmap: drawing onto bitmaps and painter surfaces, tiling, drawing underneath, regions.
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QTransform>
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <optional>
 #include <vector>
 
 #include "framework/Canvas.h"
 #include "graphics/Bitmap.h"
 #include "graphics/BitmapRegistry.h"
+#include "graphics/NearestImageDrawing.h"
 #include "graphics/RowKernels.h"
 
 namespace {
@@ -35,15 +38,16 @@ bool Intersects(const TRect& a, const TRect& b)
     return !Intersect(a, b).IsEmpty();
 }
 
-// Where a painter's device is addressed pixel by pixel: a live bitmap's surface, or any other
+// Where drawing is composed pixel by pixel by the row kernels: a live bitmap's pixels, or any other
 // straight-alpha 32-bit image (the counterpart of a 32-bit section with its own memory).
 struct TDirectTarget {
     TtePixelView View;
-    // Logical to device pixels: the painter's translation (minus its window origin).
+    // Logical to device pixels: a pure translation.
     int Dx = 0;
     int Dy = 0;
-    // The painter's clip in device pixels, when it clips.
-    std::optional<QRegion> Clip;
+    // The clip in device pixels, when Clipped.
+    QRegion Clip;
+    bool Clipped = false;
 };
 
 // Composes into each rectangle of the target's clip as a view of its own, so the composition
@@ -51,94 +55,131 @@ struct TDirectTarget {
 template <typename Compose>
 void ComposeClipped(const TDirectTarget& target, const TRect& deviceRect, Compose compose)
 {
-    if (!target.Clip) {
+    if (!target.Clipped) {
         compose(target.View, deviceRect);
         return;
     }
     const QRect bounds(0, 0, target.View.Width, target.View.Height);
-    for (const QRect& r : target.Clip->intersected(bounds)) {
+    for (const QRect& clipRect : target.Clip) {
+        const QRect r = clipRect.intersected(bounds);
+        if (r.isEmpty())
+            continue;
         const TtePixelView part{target.View.Row(r.top()) + r.left(), r.width(), r.height(), target.View.Stride};
         compose(part, Offset(deviceRect, -r.left(), -r.top()));
     }
 }
 
-void PainterOffset(const QPainter& painter, int& dx, int& dy)
+// The pixels of an image device that the kernels may write: a bitmap's own store, or an image of
+// the kernels' pixel format.
+bool PixelsOf(QImage* image, TtePixelView& view)
 {
-    const QTransform t = painter.deviceTransform();
-    dx = static_cast<int>(t.dx());
-    dy = static_cast<int>(t.dy());
-}
-
-bool FindDirectTarget(QPainter& painter, TDirectTarget& target)
-{
-    QPaintDevice* device = painter.device();
-    if (device == nullptr)
+    if (image == nullptr)
         return false;
-    if (TteBitmap* bitmap = FindBitmapBySurface(device)) {
-        target.View = bitmap->View();
-    } else if (device->devType() == QInternal::Image) {
-        auto* image = static_cast<QImage*>(device);
-        if (image->format() != QImage::Format_ARGB32)
-            return false;
-        target.View = {reinterpret_cast<TteColor*>(image->bits()), image->width(), image->height(),
-                       static_cast<int>(image->bytesPerLine() / 4)};
-    } else {
-        return false;
+    if (const TteBitmap* bitmap = FindBitmapBySurface(image)) {
+        view = bitmap->View();
+        return true;
     }
-    PainterOffset(painter, target.Dx, target.Dy);
-    if (painter.hasClipping())
-        target.Clip = painter.deviceTransform().map(painter.clipRegion());
+    if (image->format() != QImage::Format_ARGB32)
+        return false;
+    view = {reinterpret_cast<TteColor*>(image->bits()), image->width(), image->height(),
+            static_cast<int>(image->bytesPerLine() / 4)};
     return true;
 }
 
-// The device's area in the painter's logical coordinates; nothing outside it can show.
-TRect LogicalDeviceRect(const QPainter& painter)
+bool IsWholePixelTranslation(const QTransform& t)
 {
-    const QPaintDevice* device = painter.device();
-    if (device == nullptr)
-        return {};
-    const QRectF bounds = painter.deviceTransform().inverted().mapRect(QRectF(0, 0, device->width(), device->height()));
-    const QRect r = bounds.toAlignedRect();
-    return TRect::FromQRect(r);
+    return t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx()) && t.dy() == std::floor(t.dy()) &&
+           std::abs(t.dx()) <= INT_MAX && std::abs(t.dy()) <= INT_MAX;
 }
 
-// The painter route for devices without addressable pixels: the visible part of destRect is
-// composed into a temporary bitmap that carries the result's alpha, then painted over.
-void DrawThroughPainter(const TteBitmap& source, QPainter& painter, const TRect& destRect, const TRect& srcRect)
+// A painter's device is composed into only when it is an image and the painter's whole transform
+// (its own, and a device pixel ratio of the image) moves by whole pixels; a scaled painter or a
+// widget gets the picture through the painter.
+bool DirectTargetOf(QPainter& painter, TDirectTarget& target)
 {
-    const TRect part = Intersect(destRect, LogicalDeviceRect(painter));
-    if (part.IsEmpty() || srcRect.IsEmpty())
-        return;
-    if (srcRect.Left < 0 || srcRect.Top < 0 || srcRect.Right > source.Width() || srcRect.Bottom > source.Height())
-        return;
-    TteBitmap buffer;
-    buffer.SetSize(part.Width(), part.Height());
-    const TRect inBuffer = Offset(destRect, -part.Left, -part.Top);
-    QImage picture;
-    switch (source.DrawMode()) {
-    case TteDrawMode::dmCopy:
-        // A plain copy onto a window carries no alpha: the pixels are shown as they are.
-        ComposeView(buffer.View(), source.View(), inBuffer, srcRect, TteDrawMode::dmCopy);
-        picture = QImage(reinterpret_cast<const uchar*>(buffer.Bits()), buffer.Width(), buffer.Height(),
-                         buffer.Width() * 4, QImage::Format_RGB32);
-        break;
-    case TteDrawMode::dmKeyCopy:
-        // Holes stay transparent; everything else is written opaque.
-        buffer.Fill(TransparentKey);
-        ComposeView(buffer.View(), source.View(), inBuffer, srcRect, TteDrawMode::dmKeyCopy);
-        picture = buffer.Surface();
-        break;
-    case TteDrawMode::dmBlend:
-        // Straight alpha over the device through Qt's own blending.
-        ComposeView(buffer.View(), source.View(), inBuffer, srcRect, TteDrawMode::dmCopy);
-        picture = buffer.Surface();
-        break;
+    QPaintDevice* device = painter.device();
+    if (device == nullptr || device->devType() != QInternal::Image)
+        return false;
+    const QTransform t = painter.deviceTransform();
+    if (!IsWholePixelTranslation(t) || !PixelsOf(static_cast<QImage*>(device), target.View))
+        return false;
+    target.Dx = static_cast<int>(t.dx());
+    target.Dy = static_cast<int>(t.dy());
+    if (painter.hasClipping()) {
+        target.Clip = painter.clipRegion().translated(target.Dx, target.Dy);
+        target.Clipped = true;
     }
-    painter.save();
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QPoint(part.Left, part.Top), picture);
-    painter.restore();
+    return true;
+}
+
+// A canvas's device is composed into straight from its context's origin and clip, without its
+// painter, by the same rule.
+bool DirectTargetOf(TDeviceContext& context, TDirectTarget& target)
+{
+    if (!PixelsOf(context.DirectImage(), target.View))
+        return false;
+    const TPoint origin = context.WindowOrg();
+    target.Dx = -origin.X;
+    target.Dy = -origin.Y;
+    if (context.HasClip()) {
+        target.Clip = context.ClipRegion();
+        target.Clipped = true;
+    }
+    return true;
+}
+
+// The area the painter can reach, in its logical coordinates: the pixels of the device its engine
+// draws on (a widget's backing store, a grab's pixmap) mapped back through its whole transform.
+TRect LogicalDeviceRect(const QPainter& painter)
+{
+    const QPaintEngine* engine = painter.paintEngine();
+    const QPaintDevice* device = engine != nullptr ? engine->paintDevice() : nullptr;
+    const QTransform t = painter.deviceTransform();
+    if (device == nullptr || !t.isInvertible())
+        return {};
+    const QRectF bounds = t.inverted().mapRect(QRectF(0, 0, device->width(), device->height()));
+    return TRect::FromQRect(bounds.toAlignedRect());
+}
+
+// Key-transparent and stretched pictures for the painter route are composed here first, a band of
+// rows at a time. The memory is kept, so the route allocates only for a wider picture than before.
+class TPictureBands {
+public:
+    static constexpr int kRows = 64;
+
+    // width x rows pixels (rows <= kRows), shown by both images from their top-left corner.
+    TtePixelView Band(int width, int rows)
+    {
+        if (width > width_)
+            Grow(width);
+        return {pixels_.data(), width, rows, width_};
+    }
+    const QImage& Straight() const { return straight_; }
+    const QImage& Opaque() const { return opaque_; }
+
+private:
+    void Grow(int width)
+    {
+        straight_ = QImage();
+        opaque_ = QImage();
+        pixels_.assign(static_cast<std::size_t>(width) * kRows, 0);
+        width_ = width;
+        auto* bits = reinterpret_cast<uchar*>(pixels_.data());
+        const qsizetype stride = static_cast<qsizetype>(width) * 4;
+        straight_ = QImage(bits, width, kRows, stride, QImage::Format_ARGB32);
+        opaque_ = QImage(bits, width, kRows, stride, QImage::Format_RGB32);
+    }
+
+    TArrayOfteColor pixels_;
+    int width_ = 0;
+    QImage straight_;
+    QImage opaque_;
+};
+
+TPictureBands& PictureBands()
+{
+    static TPictureBands bands;
+    return bands;
 }
 
 // The tiles of tw x th laid from destRect's top-left corner that can touch bounds, each with
@@ -165,7 +206,63 @@ void ForEachTile(const TRect& destRect, const TRect& srcRect, const TRect& bound
     }
 }
 
+// The canvas's painter with its window origin as the painter's translation, which is how the
+// painter forms read a window origin; the painter's transform is put back afterwards.
+template <typename Paint>
+void OnCanvasPainter(TDeviceContext& context, Paint paint)
+{
+    QPainter& painter = context.Painter();
+    const TPoint origin = context.WindowOrg();
+    const QTransform saved = painter.worldTransform();
+    painter.translate(-origin.X, -origin.Y);
+    try {
+        paint(painter);
+    } catch (...) {
+        painter.setWorldTransform(saved);
+        throw;
+    }
+    painter.setWorldTransform(saved);
+}
+
 }  // namespace
+
+void TteBitmap::DrawThroughPainter(QPainter& painter, const TRect& destRect, const TRect& srcRect) const
+{
+    if (srcRect.IsEmpty() || srcRect.Left < 0 || srcRect.Top < 0 || srcRect.Right > width_ || srcRect.Bottom > height_)
+        return;
+    const TRect part = Intersect(destRect, LogicalDeviceRect(painter));
+    if (part.IsEmpty())
+        return;
+    const TNearestImageDrawing nearest(painter);
+    const TteDrawMode mode = DrawMode();
+    const bool oneToOne = static_cast<long long>(destRect.Right) - destRect.Left == srcRect.Width() &&
+                          static_cast<long long>(destRect.Bottom) - destRect.Top == srcRect.Height();
+    if (oneToOne && mode != TteDrawMode::dmKeyCopy) {
+        // Straight from the bitmap's memory: a plain copy shows the colours as they are (alpha
+        // dropped), a blended picture goes over the device through Qt's own blending.
+        const QRect source(srcRect.Left + part.Left - destRect.Left, srcRect.Top + part.Top - destRect.Top,
+                           part.Width(), part.Height());
+        painter.drawImage(QPoint(part.Left, part.Top), mode == TteDrawMode::dmCopy ? opaque_ : surface_, source);
+        return;
+    }
+    // Key holes stay transparent and everything else is written opaque; stretching follows the
+    // bitmap's own nearest-pixel map.
+    TPictureBands& bands = PictureBands();
+    for (int top = part.Top; top < part.Bottom; top += TPictureBands::kRows) {
+        const int rows = std::min(TPictureBands::kRows, part.Bottom - top);
+        const TtePixelView band = bands.Band(part.Width(), rows);
+        const TRect inBand = Offset(destRect, -part.Left, -top);
+        if (mode == TteDrawMode::dmKeyCopy) {
+            for (int y = 0; y < rows; ++y)
+                std::fill_n(band.Row(y), band.Width, TransparentKey);
+            ComposeView(band, View(), inBand, srcRect, TteDrawMode::dmKeyCopy);
+        } else {
+            ComposeView(band, View(), inBand, srcRect, TteDrawMode::dmCopy);
+        }
+        painter.drawImage(QPoint(part.Left, top), mode == TteDrawMode::dmCopy ? bands.Opaque() : bands.Straight(),
+                          QRect(0, 0, part.Width(), rows));
+    }
+}
 
 void TteBitmap::Draw(QPainter& surface, int x, int y) const
 {
@@ -187,12 +284,12 @@ void TteBitmap::Draw(QPainter& surface, const TRect& destRect, const TRect& srcR
     if (Empty())
         return;
     TDirectTarget target;
-    if (FindDirectTarget(surface, target))
+    if (DirectTargetOf(surface, target))
         ComposeClipped(target, Offset(destRect, target.Dx, target.Dy), [&](const TtePixelView& view, const TRect& dest) {
             ComposeView(view, View(), dest, srcRect, DrawMode());
         });
     else
-        DrawThroughPainter(*this, surface, destRect, srcRect);
+        DrawThroughPainter(surface, destRect, srcRect);
 }
 
 void TteBitmap::Draw(TteBitmap& target, int x, int y) const
@@ -215,14 +312,14 @@ void TteBitmap::Tile(QPainter& surface, const TRect& destRect, const TRect& srcR
     if (Empty())
         return;
     TDirectTarget target;
-    if (FindDirectTarget(surface, target)) {
+    if (DirectTargetOf(surface, target)) {
         ComposeClipped(target, Offset(destRect, target.Dx, target.Dy), [&](const TtePixelView& view, const TRect& dest) {
             TileView(view, View(), dest, srcRect, DrawMode());
         });
         return;
     }
     ForEachTile(destRect, srcRect, LogicalDeviceRect(surface),
-                [&](const TRect& tile, const TRect& part) { DrawThroughPainter(*this, surface, tile, part); });
+                [&](const TRect& tile, const TRect& part) { DrawThroughPainter(surface, tile, part); });
 }
 
 void TteBitmap::TileClipped(QPainter& surface, const TRect& destRect, const TRect& srcRect, const TRect& clipRect) const
@@ -230,7 +327,7 @@ void TteBitmap::TileClipped(QPainter& surface, const TRect& destRect, const TRec
     if (Empty())
         return;
     TDirectTarget target;
-    const TRect device = FindDirectTarget(surface, target)
+    const TRect device = DirectTargetOf(surface, target)
         ? TRect{-target.Dx, -target.Dy, target.View.Width - target.Dx, target.View.Height - target.Dy}
         : LogicalDeviceRect(surface);
     const bool clip = !clipRect.IsEmpty();
@@ -239,24 +336,6 @@ void TteBitmap::TileClipped(QPainter& surface, const TRect& destRect, const TRec
             Draw(surface, tile, part);
     });
 }
-
-namespace {
-
-// The canvas's painter with its clip in force and its window origin as the painter's translation,
-// which is how the painter forms read a window origin.
-template <typename Paint>
-void OnCanvas(TCanvas& canvas, Paint paint)
-{
-    TDeviceContext* context = canvas.Handle();
-    QPainter& painter = context->Painter();
-    const TPoint origin = context->WindowOrg();
-    painter.save();
-    painter.translate(-origin.X, -origin.Y);
-    paint(painter);
-    painter.restore();
-}
-
-}  // namespace
 
 void TteBitmap::Draw(TCanvas& canvas, int x, int y) const
 {
@@ -275,20 +354,50 @@ void TteBitmap::Draw(TCanvas& canvas, const TRect& destRect) const
 
 void TteBitmap::Draw(TCanvas& canvas, const TRect& destRect, const TRect& srcRect) const
 {
-    if (!Empty())
-        OnCanvas(canvas, [&](QPainter& painter) { Draw(painter, destRect, srcRect); });
+    if (Empty())
+        return;
+    TDeviceContext& context = *canvas.Handle();
+    TDirectTarget target;
+    if (DirectTargetOf(context, target))
+        ComposeClipped(target, Offset(destRect, target.Dx, target.Dy), [&](const TtePixelView& view, const TRect& dest) {
+            ComposeView(view, View(), dest, srcRect, DrawMode());
+        });
+    else
+        OnCanvasPainter(context, [&](QPainter& painter) { Draw(painter, destRect, srcRect); });
 }
 
 void TteBitmap::Tile(TCanvas& canvas, const TRect& destRect, const TRect& srcRect) const
 {
-    if (!Empty())
-        OnCanvas(canvas, [&](QPainter& painter) { Tile(painter, destRect, srcRect); });
+    if (Empty())
+        return;
+    TDeviceContext& context = *canvas.Handle();
+    TDirectTarget target;
+    if (DirectTargetOf(context, target))
+        ComposeClipped(target, Offset(destRect, target.Dx, target.Dy), [&](const TtePixelView& view, const TRect& dest) {
+            TileView(view, View(), dest, srcRect, DrawMode());
+        });
+    else
+        OnCanvasPainter(context, [&](QPainter& painter) { Tile(painter, destRect, srcRect); });
 }
 
 void TteBitmap::TileClipped(TCanvas& canvas, const TRect& destRect, const TRect& srcRect, const TRect& clipRect) const
 {
-    if (!Empty())
-        OnCanvas(canvas, [&](QPainter& painter) { TileClipped(painter, destRect, srcRect, clipRect); });
+    if (Empty())
+        return;
+    TDeviceContext& context = *canvas.Handle();
+    TDirectTarget target;
+    if (!DirectTargetOf(context, target)) {
+        OnCanvasPainter(context, [&](QPainter& painter) { TileClipped(painter, destRect, srcRect, clipRect); });
+        return;
+    }
+    const TRect device{-target.Dx, -target.Dy, target.View.Width - target.Dx, target.View.Height - target.Dy};
+    const bool clip = !clipRect.IsEmpty();
+    ForEachTile(destRect, srcRect, device, [&](const TRect& tile, const TRect& part) {
+        if (!clip || Intersects(tile, clipRect))
+            ComposeClipped(target, Offset(tile, target.Dx, target.Dy), [&](const TtePixelView& view, const TRect& dest) {
+                ComposeView(view, View(), dest, part, DrawMode());
+            });
+    });
 }
 
 void TteBitmap::DrawUnder(const TteBitmap& source, int x, int y, const TRect& srcRect)

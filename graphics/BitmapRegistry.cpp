@@ -20,7 +20,7 @@ TteBitmap* FindBitmapBySurface(const QPaintDevice* device)
     if (device == nullptr)
         return nullptr;
     for (TteBitmap* bitmap : Registry())
-        if (static_cast<const QPaintDevice*>(&bitmap->Surface()) == device)
+        if (bitmap->IsSurface(device))
             return bitmap;
     return nullptr;
 }

@@ -4,7 +4,7 @@
 class QPaintDevice;
 class TteBitmap;
 
-// The bitmap whose Surface() is device, or null.
+// The bitmap that paints on device (TteBitmap::IsSurface), or null.
 TteBitmap* FindBitmapBySurface(const QPaintDevice* device);
 
 // How many bitmaps own a pixel store now.

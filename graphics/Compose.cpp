@@ -28,6 +28,19 @@ void Gather(const TteColor* sourceRow, const std::vector<int>& columns, TteColor
         out[i] = sourceRow[columns[i]];
 }
 
+// The column map and row buffer of a stretched composition, kept between calls: stretching
+// allocates only when it is wider than ever before on this thread.
+struct TStretchRows {
+    std::vector<int> Columns;
+    TArrayOfteColor Row;
+};
+
+TStretchRows& StretchRows()
+{
+    thread_local TStretchRows rows;
+    return rows;
+}
+
 }  // namespace
 
 void ComposeView(const TtePixelView& target, const TtePixelView& source, const TRect& destRect, const TRect& srcRect,
@@ -58,13 +71,17 @@ void ComposeView(const TtePixelView& target, const TtePixelView& source, const T
         return;
     }
 
-    const std::vector<int> columns = StretchMap(srcRect.Left, srcRect.Right, destWidth, firstColumn, width);
-    const std::vector<int> rows = StretchMap(srcRect.Top, srcRect.Bottom, destHeight,
-                                             static_cast<long long>(visible.Top) - destRect.Top, visible.Height());
+    TStretchRows& scratch = StretchRows();
+    std::vector<int>& columns = scratch.Columns;
+    columns.resize(static_cast<std::size_t>(width));
+    const TStretchMap columnMap(srcRect.Left, srcRect.Right, destWidth);
+    for (int i = 0; i < width; ++i)
+        columns[static_cast<std::size_t>(i)] = columnMap(firstColumn + i);
+    const TStretchMap rowMap(srcRect.Top, srcRect.Bottom, destHeight);
     int lastRow = -1;
     if (mode == TteDrawMode::dmCopy) {
         for (int y = visible.Top; y < visible.Bottom; ++y) {
-            const int sy = rows[static_cast<std::size_t>(y - visible.Top)];
+            const int sy = rowMap(static_cast<long long>(y) - destRect.Top);
             TteColor* out = target.Row(y) + visible.Left;
             if (sy == lastRow)
                 rule(out - target.Stride, out, static_cast<std::size_t>(width));
@@ -74,9 +91,10 @@ void ComposeView(const TtePixelView& target, const TtePixelView& source, const T
         }
         return;
     }
-    TArrayOfteColor buffer(static_cast<std::size_t>(width));
+    TArrayOfteColor& buffer = scratch.Row;
+    buffer.resize(static_cast<std::size_t>(width));
     for (int y = visible.Top; y < visible.Bottom; ++y) {
-        const int sy = rows[static_cast<std::size_t>(y - visible.Top)];
+        const int sy = rowMap(static_cast<long long>(y) - destRect.Top);
         if (sy != lastRow)
             Gather(source.Row(sy), columns, buffer.data());
         lastRow = sy;

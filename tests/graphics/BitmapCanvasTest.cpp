@@ -5,6 +5,7 @@
 
 #include "framework/Canvas.h"
 #include "graphics/Bitmap.h"
+#include "graphics/BitmapPainter.h"
 #include "tests/graphics/TestBitmaps.h"
 
 namespace {
@@ -50,7 +51,7 @@ TEST(BitmapCanvasTest, AnotherPainterStillBlocksResizing)
 {
     TteBitmap bitmap;
     bitmap.SetSize(2, 2);
-    QPainter painter(&bitmap.Surface());
+    auto painter = bitmap.Paint();
     EXPECT_THROW(bitmap.SetSize(3, 3), EBitmapError);
 }
 
@@ -87,8 +88,8 @@ TEST(BitmapCanvasTest, DrawingThroughACanvasWithAnOriginEqualsDrawingStraightIn)
             source.Draw(straight, TRect{5, 2, 11, 4}, TRect{0, 0, 3, 1});
             source.Tile(canvas, TRect{3, 4, 11, 7}, source.BoundsRect());
             {
-                QPainter painter(&straight.Surface());
-                source.Tile(painter, TRect{0, 6, 8, 9}, source.BoundsRect());
+                auto painter = straight.Paint();
+                source.Tile(*painter, TRect{0, 6, 8, 9}, source.BoundsRect());
             }
             EXPECT_EQ(Pixels(viaCanvas), Pixels(straight)) << transparent << blend;
         }
@@ -110,6 +111,56 @@ TEST(BitmapCanvasTest, DrawingThroughACanvasKeepsToItsClipRegion)
     const std::vector<TteColor> row{A, A, 0, 0, A, A};
     EXPECT_EQ(Row(target, 0), row);
     EXPECT_EQ(Row(target, 1), row);
+}
+
+// A canvas whose painter scales by 2 (its own transform, or an image's device pixel ratio) gets the
+// picture at the scaled place and size, each pixel doubled, whatever the device: the row kernels
+// cannot scale, so such a device is drawn on through the painter.
+TEST(BitmapCanvasTest, DrawingThroughAScaledCanvasLandsAtTheScaledPlaceAndSize)
+{
+    TteBitmap opaque, keyed;
+    Make(opaque, {{A, B}, {B, A}});
+    Make(keyed, {{A, K}, {K, B}});
+    keyed.SetTransparent(true);
+    enum class TDevice { dBitmapScaledPainter, dImageScaledPainter, dImageRatio2 };
+    for (TDevice kind : {TDevice::dBitmapScaledPainter, TDevice::dImageScaledPainter, TDevice::dImageRatio2}) {
+        for (const TteBitmap* source : {&opaque, &keyed}) {
+            TteBitmap bitmap;
+            bitmap.SetSize(12, 12);
+            bitmap.Fill(Z);
+            QImage image(12, 12, QImage::Format_ARGB32);
+            image.fill(Z);
+            std::unique_ptr<TCanvas> own;
+            TCanvas* canvas = &bitmap.Canvas();
+            if (kind != TDevice::dBitmapScaledPainter) {
+                if (kind == TDevice::dImageRatio2)
+                    image.setDevicePixelRatio(2);
+                own = std::make_unique<TCanvas>(&image);
+                canvas = own.get();
+            }
+            if (kind != TDevice::dImageRatio2)
+                canvas->Handle()->Painter().scale(2, 2);
+            source->Draw(*canvas, 1, 2);
+            source->Draw(*canvas, TRect{3, 0, 5, 1}, TRect{0, 0, 2, 1});  // the top row stretched
+            canvas->Handle()->EndPainting();
+            const auto device = [&](int x, int y) {
+                return kind == TDevice::dBitmapScaledPainter ? bitmap.GetPixel(x, y) : TteColor(image.pixel(x, y));
+            };
+            for (int y = 0; y < 12; ++y)
+                for (int x = 0; x < 12; ++x) {
+                    const int lx = x / 2, ly = y / 2;
+                    TteColor expected = Z;
+                    if (lx >= 1 && lx < 3 && ly >= 2 && ly < 4)
+                        expected = source->GetPixel(lx - 1, ly - 2);
+                    else if (lx >= 3 && lx < 5 && ly == 0)
+                        expected = source->GetPixel(lx - 3, 0);
+                    if (IsKeyPixel(expected))
+                        expected = Z;
+                    ASSERT_EQ(device(x, y), expected) << static_cast<int>(kind) << " keyed " << (source == &keyed)
+                                                      << " at " << x << "," << y;
+                }
+        }
+    }
 }
 
 }  // namespace

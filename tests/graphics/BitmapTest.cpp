@@ -4,7 +4,9 @@
 #include <QPainter>
 #include <climits>
 
+#include "framework/Canvas.h"
 #include "graphics/Bitmap.h"
+#include "graphics/BitmapPainter.h"
 #include "graphics/BitmapRegistry.h"
 #include "tests/graphics/TestBitmaps.h"
 
@@ -33,6 +35,7 @@ TEST(BitmapTest, RefusesHugeSizesAndStaysEmpty)
 {
     TteBitmap bitmap;
     bitmap.SetSize(4, 4);
+    const QPaintDevice* surface = bitmap.Paint()->device();
     for (auto [w, h] : {std::pair{1 << 16, 1 << 16}, std::pair{INT_MIN, 2}, std::pair{INT_MAX, INT_MAX}}) {
         try {
             bitmap.SetSize(w, h);
@@ -42,7 +45,7 @@ TEST(BitmapTest, RefusesHugeSizesAndStaysEmpty)
         }
         EXPECT_TRUE(bitmap.Empty());
         EXPECT_EQ(bitmap.Width(), 0);
-        EXPECT_EQ(FindBitmapBySurface(&bitmap.Surface()), nullptr);
+        EXPECT_EQ(FindBitmapBySurface(surface), nullptr);
     }
 }
 
@@ -60,27 +63,38 @@ TEST(BitmapTest, PixelAccessIgnoresOutsideCoordinates)
     EXPECT_EQ(bitmap.ScanLine(1)[2], 7u);
 }
 
-TEST(BitmapTest, SurfaceIsTheSameMemoryAndMapsBackToTheBitmap)
+TEST(BitmapTest, PainterDrawsOnTheSameMemoryWhichMapsBackToTheBitmap)
 {
     TteBitmap bitmap;
+    EXPECT_THROW(bitmap.Paint(), EBitmapError) << "an Empty bitmap has nothing to paint on";
     bitmap.SetSize(4, 3);
-    EXPECT_EQ(bitmap.Surface().format(), QImage::Format_ARGB32);
-    EXPECT_EQ(bitmap.Surface().constBits(), reinterpret_cast<const uchar*>(bitmap.Bits()));
-    EXPECT_EQ(FindBitmapBySurface(&bitmap.Surface()), &bitmap);
     {
-        QPainter painter(&bitmap.Surface());
-        painter.fillRect(QRect(1, 1, 2, 1), QColor(0x10, 0x20, 0x30, 0x40));
+        auto painter = bitmap.Paint();
+        EXPECT_EQ(FindBitmapBySurface(painter->device()), &bitmap);
+        EXPECT_TRUE(bitmap.IsSurface(painter->device()));
+        painter->fillRect(QRect(1, 1, 2, 1), QColor(0x10, 0x20, 0x30, 0x40));
+        EXPECT_THROW(bitmap.Paint(), EBitmapError) << "one painter at a time";
     }
     EXPECT_EQ(bitmap.GetPixel(1, 1), 0x40102030u) << "painting lands in the pixels, straight alpha";
     EXPECT_EQ(bitmap.GetPixel(0, 1), 0u);
     bitmap.SetSize(5, 5);
-    EXPECT_EQ(FindBitmapBySurface(&bitmap.Surface()), &bitmap);
     {
-        QPainter painter(&bitmap.Surface());
+        auto painter = bitmap.Paint();
+        EXPECT_EQ(FindBitmapBySurface(painter->device()), &bitmap);
         EXPECT_THROW(bitmap.SetSize(6, 6), EBitmapError) << "the painter would draw into freed memory";
         bitmap.SetSize(5, 5);
+        painter->fillRect(QRect(0, 0, 1, 1), QColor(0x01, 0x02, 0x03));
     }
-    EXPECT_EQ(bitmap.Width(), 5);
+    EXPECT_EQ(bitmap.GetPixel(0, 0), 0xFF010203u) << "a painter after a resize draws into the new store";
+    // Painting ends the canvas's painter first; the canvas begins again on its next drawing.
+    bitmap.Canvas().FillRect({0, 0, 1, 1});
+    {
+        auto painter = bitmap.Paint();
+        painter->fillRect(QRect(4, 4, 1, 1), QColor(0x04, 0x05, 0x06));
+    }
+    bitmap.Canvas().FillRect({1, 0, 2, 1});
+    EXPECT_EQ(bitmap.GetPixel(4, 4), 0xFF040506u);
+    EXPECT_EQ(bitmap.GetPixel(1, 0), 0xFFFFFFFFu);
     QImage other(2, 2, QImage::Format_ARGB32);
     EXPECT_EQ(FindBitmapBySurface(&other), nullptr);
 }

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "graphics/Bitmap.h"
+#include "graphics/BitmapPainter.h"
 #include "graphics/StretchMap.h"
 #include "tests/graphics/TestBitmaps.h"
 #include "tests/support/GoldenImage.h"
@@ -24,11 +25,16 @@ TEST(StretchMapTest, SamplesNearestWithBothEndsAligned)
         // 7 / 10 as a float is just below 0.7: 10 * ratio truncates to 6, column 7 is never reached.
         {8, 11, {0, 0, 1, 2, 2, 3, 4, 4, 5, 6, 6}},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(StretchMap(0, c.source, c.dest, 0, c.dest), c.expected)
-            << c.source << " to " << c.dest;
-    // A part of the map starting inside the target, for a source span that does not start at 0.
-    EXPECT_EQ(StretchMap(10, 13, 5, 2, 3), (std::vector<int>{11, 11, 12}));
+    for (const Case& c : cases) {
+        const TStretchMap map(0, c.source, c.dest);
+        std::vector<int> columns;
+        for (int i = 0; i < c.dest; ++i)
+            columns.push_back(map(i));
+        EXPECT_EQ(columns, c.expected) << c.source << " to " << c.dest;
+    }
+    // A source span that does not start at 0.
+    const TStretchMap map(10, 13, 5);
+    EXPECT_EQ((std::vector<int>{map(2), map(3), map(4)}), (std::vector<int>{11, 11, 12}));
 }
 
 class DrawTest : public testing::Test {
@@ -109,9 +115,9 @@ TEST_F(DrawTest, DrawingThroughABitmapSurfaceComposesPixelsAtTheOrigin)
     Make(source, {{0x80FFFFFFu, 0x80FFFFFFu}});
     source.SetAlphaBlend(true);
     {
-        QPainter painter(&target.Surface());
-        painter.translate(-5, -5);  // a window origin of (5, 5)
-        source.Draw(painter, 8, 6);
+        auto painter = target.Paint();
+        painter->translate(-5, -5);  // a window origin of (5, 5)
+        source.Draw(*painter, 8, 6);
     }
     EXPECT_EQ(Row(target, 0), (std::vector<TteColor>{Z, Z, Z, Z, Z, Z}));
     EXPECT_EQ(Row(target, 1), (std::vector<TteColor>{Z, Z, Z, 0xBF7F7F7Fu, 0xBF7F7F7Fu, Z}));
@@ -168,16 +174,16 @@ TEST_F(DrawTest, TilesFromTheTopLeftAndCutTheLastTile)
     area.SetSize(30, 10);
     area.Fill(Z);
     {
-        QPainter painter(&area.Surface());
-        tile.Tile(painter, {0, 0, 25, 10}, {0, 0, 10, 10});
+        auto painter = area.Paint();
+        tile.Tile(*painter, {0, 0, 25, 10}, {0, 0, 10, 10});
     }
     for (int x = 0; x < 30; ++x)
         EXPECT_EQ(area.GetPixel(x, 3), x < 25 ? 0xFF000003u | static_cast<TteColor>((x % 10) << 8) : Z) << x;
 
     area.Fill(Z);
     {
-        QPainter painter(&area.Surface());
-        tile.TileClipped(painter, {0, 0, 25, 10}, {0, 0, 10, 10}, {12, 0, 13, 10});
+        auto painter = area.Paint();
+        tile.TileClipped(*painter, {0, 0, 25, 10}, {0, 0, 10, 10}, {12, 0, 13, 10});
     }
     for (int x = 0; x < 30; ++x)
         EXPECT_EQ(area.GetPixel(x, 9), x >= 10 && x < 20 ? 0xFF000009u | static_cast<TteColor>((x - 10) << 8) : Z)
@@ -186,8 +192,8 @@ TEST_F(DrawTest, TilesFromTheTopLeftAndCutTheLastTile)
     // Tiles that cannot show are skipped, not walked: a vast area stays cheap.
     area.Fill(Z);
     {
-        QPainter painter(&area.Surface());
-        tile.Tile(painter, {-2000000000, 0, 2000000000, 10}, {0, 0, 1, 1});
+        auto painter = area.Paint();
+        tile.Tile(*painter, {-2000000000, 0, 2000000000, 10}, {0, 0, 1, 1});
     }
     EXPECT_EQ(Pixels(area), std::vector<TteColor>(300, 0xFF000000u));
 }
@@ -212,9 +218,9 @@ TEST_F(DrawTest, TilingMatchesDrawingEachTile)
                 tiled.Fill(0xFF204060u);
                 expected.Assign(tiled);
                 {
-                    QPainter painter(&tiled.Surface());
-                    painter.translate(1, -1);
-                    tile.Tile(painter, area, src);
+                    auto painter = tiled.Paint();
+                    painter->translate(1, -1);
+                    tile.Tile(*painter, area, src);
                 }
                 for (int y = area.Top; y < area.Bottom; y += src.Height())
                     for (int x = area.Left; x < area.Right; x += src.Width()) {
@@ -309,7 +315,7 @@ TEST_F(DrawTest, NinePartFrameMatchesGolden)
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 3; ++c)
             frame.Draw(canvas, {xs[c], ys[r], xs[c + 1], ys[r + 1]}, {sx[c], sy[r], sx[c + 1], sy[r + 1]});
-    EXPECT_TRUE(MatchesGolden(canvas.Surface(), QStringLiteral("graphics/golden/nine_part.png")));
+    EXPECT_TRUE(MatchesGolden(canvas.ToImage(), QStringLiteral("graphics/golden/nine_part.png")));
 }
 
 }  // namespace
