@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QMessageBox>
+#include <QThread>
 
 #include "framework/Form.h"
 
@@ -76,7 +77,13 @@ void TApplication::Run()
 
 void TApplication::ProcessMessages()
 {
+    ++processDepth_;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    --processDepth_;
+    // Qt frees what was released only in a running event loop. Without one, the outermost
+    // ProcessMessages is that level: the handlers it ran have returned.
+    if (processDepth_ == 0 && QThread::currentThread()->loopLevel() == 0)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void TApplication::Terminate()

@@ -111,8 +111,9 @@ struct TTestKinds {
 };
 
 // Records every theme notification it gets as (message, WParam, LParam).
-class TRecordingTarget : public TObject {
+class TRecordingTarget : public TComponent {
 public:
+    TRecordingTarget() : TComponent(nullptr) {}
     using TEntry = std::tuple<std::uint32_t, std::intptr_t, std::intptr_t>;
     void Dispatch(TMessage& message) override
     {
