@@ -1,5 +1,6 @@
 #include "framework/Application.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QEventLoop>
 #include <QMessageBox>
@@ -84,6 +85,9 @@ void TApplication::ProcessMessages()
     // ProcessMessages is that level: the handlers it ran have returned.
     if (processDepth_ == 0 && QThread::currentThread()->loopLevel() == 0)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    else if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+        // Qt put back the deferred deletes it may not run here without telling the waiting loop.
+        dispatcher->wakeUp();
 }
 
 void TApplication::Terminate()

@@ -105,13 +105,13 @@ TEST(Component, AnOwnedTreeFreesChildrenFirstTheLastCreatedFirstEachToldWhileWho
     auto* b = new TPart(root, log, "B");
     new TPart(b, log, "B1");
     root->Free();
-    // Destroying reaches the whole tree before anything goes; each owner is told of a removal
-    // (and tells its other parts) while the removed part is whole, after that part's own children.
-    EXPECT_EQ(log, QStringList({"destroying Root", "destroying A", "destroying A1", "destroying A2", "destroying B",
-                                "destroying B1", "B told of B1", "deleted B1", "Root told of B", "A told of B",
-                                "A1 told of B", "A2 told of B", "deleted B", "A told of A2", "A1 told of A2",
-                                "deleted A2", "A told of A1", "deleted A1", "Root told of A", "deleted A",
-                                "deleted Root"}));
+    // Destroying reaches the whole tree before anything goes. Each part goes after its own parts;
+    // its owner's tree is told of it (the owned parts first) while it is whole.
+    EXPECT_EQ(log.join(", ").toStdString(),
+              "destroying Root, destroying A, destroying A1, destroying A2, destroying B, destroying B1, "
+              "B told of B1, deleted B1, A1 told of B, A2 told of B, A told of B, Root told of B, deleted B, "
+              "A1 told of A2, A told of A2, deleted A2, A told of A1, deleted A1, Root told of A, deleted A, "
+              "deleted Root");
 }
 
 TEST(Component, FreeingAgainWhileBeingFreedIsLeftToTheFirstFree)

@@ -135,7 +135,7 @@ public:
 };
 
 // A control among the targets: a widget that records what it gets.
-class TRecordingWidget : public QWidget, public TRecordingTarget {};
+class TRecordingWidget : public TRecordingTarget, public QWidget {};
 
 inline TteTheme* NewTheme(char tag, const QString& name)
 {
