@@ -70,7 +70,8 @@ void BM_ControlRepaint(benchmark::State& state, TTePerformance performance)
 {
     EnsureGuiApplication();
     UseStoredTheme();
-    TForm form(nullptr);
+    const TOwned<TForm> owned = MakeOwned<TForm>(nullptr);
+    TForm& form = *owned;
     form.SetClientSize(kWidth, kHeight);
     TBackgroundControl control(nullptr);
     control.SetParent(&form);

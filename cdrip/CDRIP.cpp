@@ -143,21 +143,15 @@ void TCDRIP::SetJitterCorrect(bool value)
     parameters_.JitterCorrection = value ? -1 : 0;
 }
 
-void TCDRIP::SetCoder(TLameCoder* coder)
+TLameCoder* TCDRIP::Coder() const
 {
-    if (coder_ != nullptr && coder_ != coder)
-        coder_->RemoveFreeNotification(this);
-    coder_ = coder;
-    if (coder_ != nullptr)
-        coder_->FreeNotification(this);
-    UpdateCoderFormat();
+    return coder_;
 }
 
-void TCDRIP::Notification(TComponent* component, TOperation operation)
+void TCDRIP::SetCoder(TLameCoder* coder)
 {
-    TComponent::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == coder_)
-        coder_ = nullptr;
+    coder_ = coder;
+    UpdateCoderFormat();
 }
 
 void TCDRIP::UpdateCoderFormat()

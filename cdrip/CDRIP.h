@@ -12,7 +12,7 @@
 #include "cdrip/OutputFormat.h"
 #include "cdrip/Track.h"
 #include "coder/ProgressEvent.h"
-#include "framework/Component.h"
+#include "framework/ComponentRef.h"
 #include "libs/cdrip/CDRip.h"
 
 class TLameCoder;
@@ -38,7 +38,7 @@ public:
     TDriveTableClass* EnsureDriveTable();
     TOutputFormat OutputFormat() const { return outputFormat_; }
     void SetOutputFormat(TOutputFormat value);
-    TLameCoder* Coder() const { return coder_; }
+    TLameCoder* Coder() const;
     void SetCoder(TLameCoder* coder);
 
     std::int32_t TrackCount() const { return trackCount_; }
@@ -89,9 +89,6 @@ public:
     // n as at least two decimal digits: 7 gives 07, 100 gives 100.
     static QString PadTrackNumber(int n);
 
-protected:
-    void Notification(TComponent* component, TOperation operation) override;
-
 private:
     void ReadParameters();
     // Reads the table of contents into the track list; a failed or damaged one leaves the list as it was.
@@ -101,7 +98,8 @@ private:
     std::int32_t cdRomNum_ = 0;
     std::unique_ptr<TDriveTableClass> driveTable_;
     TOutputFormat outputFormat_ = TOutputFormat::STEREO44100;
-    TLameCoder* coder_ = nullptr;
+    // Not owned: another component's, or the window's.
+    TComponentRef<TLameCoder> coder_;
     std::int32_t trackCount_ = 0;
     QStringList trackNames_;
     std::vector<std::unique_ptr<TTrack>> tracks_;

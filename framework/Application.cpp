@@ -1,8 +1,10 @@
 #include "framework/Application.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QEventLoop>
 #include <QMessageBox>
+#include <QThread>
 
 #include "framework/Form.h"
 
@@ -76,7 +78,16 @@ void TApplication::Run()
 
 void TApplication::ProcessMessages()
 {
+    ++processDepth_;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    --processDepth_;
+    // Qt frees what was released only in a running event loop. Without one, the outermost
+    // ProcessMessages is that level: the handlers it ran have returned.
+    if (processDepth_ == 0 && QThread::currentThread()->loopLevel() == 0)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    else if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+        // Qt put back the deferred deletes it may not run here without telling the waiting loop.
+        dispatcher->wakeUp();
 }
 
 void TApplication::Terminate()

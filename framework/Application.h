@@ -48,7 +48,8 @@ public:
     // Shows the main form and runs the message loop until Terminate is called (closing the main
     // form calls it); then frees the application's forms.
     void Run();
-    // Handles every pending event and returns.
+    // Handles every pending event and returns. Forms released meanwhile are not freed by a
+    // ProcessMessages running inside a handler, only back in the loop (see TForm::Release).
     void ProcessMessages();
     // Ends Run and every modal loop running inside it.
     void Terminate();
@@ -107,6 +108,7 @@ private:
     QList<TForm*> forms_;
     QList<TLoop*> loops_;
     bool terminated_ = false;
+    int processDepth_ = 0;
     bool minimized_ = false;
     QList<QPointer<QWidget>> minimizedWindows_;
     TErrorDisplay* display_ = nullptr;

@@ -1,5 +1,6 @@
 #include "framework/Component.h"
 
+#include "framework/ComponentRef.h"
 #include "framework/Exception.h"
 
 TComponent::TComponent(TComponent* owner)
@@ -10,8 +11,41 @@ TComponent::TComponent(TComponent* owner)
 
 TComponent::~TComponent()
 {
-    Destroying();
-    // Components that asked to be told are told first, while this object is whole.
+    // Reached without Free only by a component of automatic storage or one whose constructor threw.
+    if (!freeing_) {
+        freeing_ = true;
+        BeforeDestruction();
+    }
+}
+
+void TComponent::operator delete(TComponent* component, std::destroying_delete_t)
+{
+    if (component == nullptr || component->freeing_)
+        return;
+    component->freeing_ = true;
+    component->BeforeDestruction();
+    void* memory = dynamic_cast<void*>(component);
+    component->~TComponent();
+    ::operator delete(memory);
+}
+
+void* TComponent::operator new(std::size_t size)
+{
+    return ::operator new(size);
+}
+
+void TComponent::operator delete(void* memory)
+{
+    ::operator delete(memory);
+}
+
+void TComponent::BeforeDestruction()
+{
+    if (!state_.Contains(TComponentStateFlag::csDestroying))
+        Destroying();
+    refsCleared_ = true;
+    while (refs_ != nullptr)
+        refs_->Cleared();
     while (!freeNotifies_.isEmpty()) {
         TComponent* other = freeNotifies_.takeLast();
         other->RemoveFreeNotification(this);
@@ -28,16 +62,48 @@ void TComponent::Destroying()
         return;
     state_.Include(TComponentStateFlag::csDestroying);
     for (TComponent* component : components_)
-        component->Destroying();
+        if (!component->state_.Contains(TComponentStateFlag::csDestroying))
+            component->Destroying();
 }
 
 void TComponent::DestroyComponents()
 {
+    // Each lets its owner go at the end of its own Free, after its own components.
     while (!components_.isEmpty()) {
         TComponent* component = components_.last();
-        RemoveComponent(component);
-        delete component;
+        if (component->freeing_)
+            RemoveComponent(component);  // its Free runs further up and finishes it
+        else
+            component->Free();
     }
+}
+
+void TComponentRefBase::Attach(TComponent* component)
+{
+    if (component != nullptr && component->refsCleared_)
+        component = nullptr;
+    if (component == component_)
+        return;
+    if (component_ != nullptr) {
+        (prev_ != nullptr ? prev_->next_ : component_->refs_) = next_;
+        if (next_ != nullptr)
+            next_->prev_ = prev_;
+        prev_ = next_ = nullptr;
+    }
+    component_ = component;
+    if (component != nullptr) {
+        next_ = component->refs_;
+        if (next_ != nullptr)
+            next_->prev_ = this;
+        component->refs_ = this;
+    }
+}
+
+void TComponentRefBase::Cleared()
+{
+    Attach(nullptr);
+    if (onFree_)
+        onFree_();
 }
 
 int TComponent::ComponentIndex() const

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "framework/Application.h"
+#include "framework/ComponentRef.h"
 #include "framework/Messaging.h"
 #include "framework/WinControl.h"
 #include "framework/WindowHook.h"
@@ -59,18 +60,38 @@ TForm::TForm(TComponent* owner) : TComponent(owner), window_(new TWindow(*this))
     SetBounds(0, 0, 320, 240);
 }
 
+// Frees its form when Qt runs deferred deletes, which it does only once control is back in the
+// event loop that was running when Release was called (as deleteLater).
+class TForm::TReleaseRequest : public QObject {
+public:
+    explicit TReleaseRequest(TForm* form) : form_(form) {}
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::DeferredDelete && form_ != nullptr)
+            form_->Free();
+        return QObject::event(event);
+    }
+
+private:
+    TComponentRef<TForm> form_;
+};
+
 TForm::~TForm()
 {
-    Destroying();
-    if (OnDestroy)
-        Application->Guard(this, [this] { OnDestroy(this); });
-    // Controls go before the window that holds their widgets.
-    DestroyComponents();
     // Controls owned elsewhere leave the client area before the window deletes its widgets.
     DetachControls(client_);
     Application->RemoveForm(this);
     UnhookWindow(window_);
     delete window_;
+}
+
+void TForm::Destroying()
+{
+    TComponent::Destroying();
+    if (OnDestroy)
+        Application->Guard(this, [this] { OnDestroy(this); });
 }
 
 QWidget* TForm::Handle() const
@@ -282,8 +303,8 @@ void TForm::SetModalResult(TModalResult result)
 
 void TForm::Release()
 {
-    // Queued on the window, so it is dropped when the form is freed some other way first.
-    QMetaObject::invokeMethod(window_, [this] { delete this; }, Qt::QueuedConnection);
+    // The request only refers to the form, so a form freed some other way first is left alone.
+    (new TReleaseRequest(this))->deleteLater();
 }
 
 void TForm::DoCreate()

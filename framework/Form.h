@@ -23,8 +23,6 @@ constexpr TModalResult mrCancel = 2;
 class TForm : public TComponent, public TWindowed {
 public:
     explicit TForm(TComponent* owner);
-    // Fires OnDestroy, frees the owned components, then the window.
-    ~TForm() override;
 
     // The top-level window: hooks attach here, and messages sent here reach Dispatch.
     QWidget* Handle() const override;
@@ -83,7 +81,10 @@ public:
     TModalResult ModalResult() const { return modalResult_; }
     void SetModalResult(TModalResult result);
 
-    // Frees the form once the events now pending have been handled.
+    // Frees the form once control is back in the event loop that was running when Release was
+    // called, after the handler that called it has returned: a ProcessMessages inside that handler
+    // (a rip or conversion loop) does not free it. With no loop running, the outermost
+    // ProcessMessages frees it.
     void Release();
 
     // Fires OnCreate; called once the form and its content are built (CreateForm does it).
@@ -94,9 +95,17 @@ public:
     TCloseEvent OnClose;
     TCloseQueryEvent OnCloseQuery;
 
+protected:
+    // Freed through Free only (never on the stack): the owned controls must go while the window
+    // that holds their widgets is still there.
+    ~TForm() override;
+    // Fires OnDestroy, while the form and its controls are whole.
+    void Destroying() override;
+
 private:
     class TWindow;
     class TClient;
+    class TReleaseRequest;
 
     void LayoutClient();
     bool CloseModal();

@@ -5,6 +5,7 @@
 #include <QPointer>
 
 #include "framework/Application.h"
+#include "framework/ComponentRef.h"
 
 TMessageEvent::TMessageEvent(const TMessage& message) : QEvent(EventType()), message_(message) {}
 
@@ -30,8 +31,9 @@ TMessage MakeMessage(std::uint32_t msg, std::intptr_t wParam, std::intptr_t lPar
     return message;
 }
 
-// Messages posted to components wait here. Each waits under a serial number; a component's
-// destruction strikes its messages out, so a later component at the same address never gets them.
+// Messages posted to components wait here. Each waits under a serial number with a reference to
+// its target, which a component's destruction clears, so a later component at the same address
+// never gets them.
 class TComponentMailbox : public QObject {
 public:
     static TComponentMailbox& Instance()
@@ -45,9 +47,7 @@ public:
     void Post(TComponent* target, const TMessage& message)
     {
         const quint64 serial = ++lastSerial_;
-        if (!HasPending(target))
-            target->FreeNotification(&watcher_);
-        pending_.insert(serial, target);
+        pending_.insert(serial, TComponentRef<TComponent>(target));
         QCoreApplication::postEvent(this, new TPostedEvent(serial, message));
     }
 
@@ -60,8 +60,6 @@ protected:
         TComponent* target = pending_.take(posted->serial);
         if (target == nullptr)
             return true;
-        if (!HasPending(target))
-            target->RemoveFreeNotification(&watcher_);
         Application->Guard(target, [&] { target->Dispatch(posted->message); });
         return true;
     }
@@ -78,40 +76,9 @@ private:
         TMessage message;
     };
 
-    // Learns of the destruction of every component that has messages waiting.
-    class TWatcher : public TComponent {
-    public:
-        explicit TWatcher(TComponentMailbox& mailbox) : TComponent(nullptr), mailbox_(mailbox) {}
-
-    protected:
-        void Notification(TComponent* component, TOperation operation) override
-        {
-            TComponent::Notification(component, operation);
-            if (operation == TOperation::opRemove)
-                mailbox_.Forget(component);
-        }
-
-    private:
-        TComponentMailbox& mailbox_;
-    };
-
     explicit TComponentMailbox(QObject* parent) : QObject(parent) {}
 
-    bool HasPending(TComponent* target) const
-    {
-        for (TComponent* waiting : pending_)
-            if (waiting == target)
-                return true;
-        return false;
-    }
-
-    void Forget(TComponent* component)
-    {
-        pending_.removeIf([component](const auto& entry) { return entry.value() == component; });
-    }
-
-    TWatcher watcher_{*this};
-    QHash<quint64, TComponent*> pending_;
+    QHash<quint64, TComponentRef<TComponent>> pending_;
     quint64 lastSerial_ = 0;
 };
 

@@ -3,15 +3,16 @@
 #include <QTimer>
 
 #include "framework/Application.h"
+#include "framework/ComponentRef.h"
 
 TTimer::TTimer(TComponent* owner) : TComponent(owner), timer_(new QTimer)
 {
     QObject::connect(timer_, &QTimer::timeout, timer_, [this] {
-        bool destroyed = false;
-        firing_ = &destroyed;
+        const TComponentRef<TTimer> alive(this);
+        firing_ = true;
         Application->Guard(this, [this] { Timer(); });
-        if (!destroyed)
-            firing_ = nullptr;
+        if (alive != nullptr)
+            firing_ = false;
     });
     UpdateTimer();
 }
@@ -21,10 +22,8 @@ TTimer::~TTimer()
     timer_->stop();
     timer_->disconnect();
     // A timer freed from its own handler is still inside its signal: Qt frees it afterwards.
-    if (firing_ != nullptr) {
-        *firing_ = true;
+    if (firing_)
         timer_->deleteLater();
-    }
     else
         delete timer_;
 }

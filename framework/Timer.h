@@ -27,6 +27,6 @@ private:
     QTimer* timer_;
     bool enabled_ = true;
     int interval_ = 1000;
-    // While OnTimer runs: the handler's flag that tells it the timer was freed meanwhile.
-    bool* firing_ = nullptr;
+    // While OnTimer runs: a timer freed by its handler leaves its QTimer to Qt.
+    bool firing_ = false;
 };

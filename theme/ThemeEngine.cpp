@@ -85,15 +85,22 @@ void TTeThemeEngine::SetThemeFile(const QString& fileName)
     }
 }
 
+TTeThemeList* TTeThemeEngine::ThemeList() const
+{
+    return themeList_;
+}
+
 void TTeThemeEngine::SetThemeList(TTeThemeList* list)
 {
-    if (themeList_ != nullptr)
-        themeList_->RemoveFreeNotification(this);
     themeList_ = list;
-    if (list != nullptr)
-        list->FreeNotification(this);
-    else
+    if (list == nullptr)
         themeIndex_ = -1;
+}
+
+void TTeThemeEngine::ThemeListFreed()
+{
+    ClearCurrentTheme();
+    themeIndex_ = -1;
 }
 
 void TTeThemeEngine::SetThemeIndex(int index)
@@ -137,16 +144,6 @@ void TTeThemeEngine::Loaded()
     TComponent::Loaded();
     if (themeList_ != nullptr && themeIndex_ >= 0)
         SetThemeIndex(themeIndex_);
-}
-
-void TTeThemeEngine::Notification(TComponent* component, TOperation operation)
-{
-    TComponent::Notification(component, operation);
-    if (operation == TOperation::opRemove && component != nullptr && component == themeList_) {
-        ClearCurrentTheme();
-        themeIndex_ = -1;
-        themeList_ = nullptr;
-    }
 }
 
 void TTeThemeEngine::Dispatch(TMessage& message)

@@ -3,7 +3,7 @@
 // kind, applies its hue and brightness, and follows whatever theme becomes current.
 #include <QString>
 
-#include "framework/Component.h"
+#include "framework/ComponentRef.h"
 
 class TTeThemeList;
 
@@ -19,7 +19,7 @@ public:
     const QString& ThemeFile() const { return themeFile_; }
     // Loads the file; when no theme comes of it, an engine without an index clears the current theme.
     void SetThemeFile(const QString& fileName);
-    TTeThemeList* ThemeList() const { return themeList_; }
+    TTeThemeList* ThemeList() const;
     // An empty reference also sets ThemeIndex to -1.
     void SetThemeList(TTeThemeList* list);
     int ThemeIndex() const { return themeIndex_; }
@@ -38,18 +38,17 @@ public:
     void Loaded() override;
     void Dispatch(TMessage& message) override;
 
-protected:
-    void Notification(TComponent* component, TOperation operation) override;
-
 private:
     void ApplyDeltas();
     void ThemeChanged(std::intptr_t change);
     bool LoadingOrDesigning() const;
+    // A list that is freed takes its theme with it: the current theme is cleared.
+    void ThemeListFreed();
 
     int deltaHue_ = 0;
     int deltaBrightness_ = 0;
     QString themeFile_;
-    TTeThemeList* themeList_ = nullptr;
+    TComponentRef<TTeThemeList> themeList_{[this] { ThemeListFreed(); }};
     int themeIndex_ = -1;
     QString themeBuilding_;
 };

@@ -66,14 +66,15 @@ void TTeThemeLink::SetThemeBuilding(const QString& name)
     themeBuilding_ = themeClass->GetThemeKindName();
 }
 
+TTeThemeList* TTeThemeLink::ThemeList() const
+{
+    return themeList_;
+}
+
 void TTeThemeLink::SetThemeList(TTeThemeList* list)
 {
-    if (themeList_ != nullptr)
-        themeList_->RemoveFreeNotification(this);
     themeList_ = list;
-    if (list != nullptr)
-        list->FreeNotification(this);
-    else
+    if (list == nullptr)
         themeIndex_ = -1;
 }
 
@@ -98,15 +99,6 @@ void TTeThemeLink::Loaded()
     TteCustomThemeLink::Loaded();
     if (themeList_ != nullptr && themeIndex_ >= 0)
         SetThemeIndex(themeIndex_);
-}
-
-void TTeThemeLink::Notification(TComponent* component, TOperation operation)
-{
-    TteCustomThemeLink::Notification(component, operation);
-    if (operation == TOperation::opRemove && component != nullptr && component == themeList_) {
-        themeList_ = nullptr;
-        themeIndex_ = -1;
-    }
 }
 
 void RegisterThemeLinkProperties()

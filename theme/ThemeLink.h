@@ -4,6 +4,7 @@
 #include <QString>
 #include <memory>
 
+#include "framework/ComponentRef.h"
 #include "theme/CustomThemeLink.h"
 
 class TTeThemeList;
@@ -25,7 +26,7 @@ public:
     void SetThemeFile(const QString& fileName);
     const QString& ThemeBuilding() const { return themeBuilding_; }
     void SetThemeBuilding(const QString& name);
-    TTeThemeList* ThemeList() const { return themeList_; }
+    TTeThemeList* ThemeList() const;
     // An empty reference also sets ThemeIndex to -1; the link keeps its theme.
     void SetThemeList(TTeThemeList* list);
     int ThemeIndex() const { return themeIndex_; }
@@ -33,9 +34,6 @@ public:
     void SetThemeIndex(int index);
 
     void Loaded() override;
-
-protected:
-    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     // Takes theme as the link's own, freeing the previous one, applies the deltas and tells the controls.
@@ -46,7 +44,8 @@ private:
     QString themeFile_;
     QString themeBuilding_;
     int themeIndex_ = -1;
-    TTeThemeList* themeList_ = nullptr;
+    // The link keeps its theme when its list is freed.
+    TComponentRef<TTeThemeList> themeList_{[this] { themeIndex_ = -1; }};
     int deltaHue_ = 0;
     int deltaBrightness_ = 0;
 };

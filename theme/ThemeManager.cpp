@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 #include "framework/Control.h"
 #include "framework/Messages.h"
@@ -94,26 +95,38 @@ std::unique_ptr<TteTheme> TteThemeManager::ExchangeCurrentTheme(std::unique_ptr<
     return theme;
 }
 
-int TteThemeManager::AddTarget(TObject* target)
+bool TteThemeManager::IsTarget(TComponent* target) const
 {
-    const qsizetype index = targets_.indexOf(target);
-    if (index >= 0)
-        return static_cast<int>(index);
-    targets_.append(target);
+    return target != nullptr && std::any_of(targets_.begin(), targets_.end(), [target](TComponent* t) { return t == target; });
+}
+
+int TteThemeManager::AddTarget(TComponent* target)
+{
+    targets_.removeIf([](TComponent* t) { return t == nullptr; });
+    const auto found = std::find_if(targets_.begin(), targets_.end(), [target](TComponent* t) { return t == target; });
+    if (found != targets_.end())
+        return static_cast<int>(found - targets_.begin());
+    targets_.append(TComponentRef<TComponent>(target));
     return static_cast<int>(targets_.size() - 1);
 }
 
-void TteThemeManager::RemoveTarget(TObject* target)
+void TteThemeManager::RemoveTarget(TComponent* target)
 {
-    targets_.removeAll(target);
+    targets_.removeIf([target](TComponent* t) { return t == nullptr || t == target; });
+}
+
+int TteThemeManager::TargetCount() const
+{
+    return static_cast<int>(std::count_if(targets_.begin(), targets_.end(), [](TComponent* t) { return t != nullptr; }));
 }
 
 void TteThemeManager::Broadcast(std::uint32_t msg, std::intptr_t wParam, std::intptr_t lParam)
 {
     const bool colors = msg == TE_THEMECHANGE && wParam == static_cast<std::intptr_t>(TteThemeChange::ktcColors);
-    const QList<TObject*> targets = targets_;
-    for (TObject* target : targets) {
-        if (!targets_.contains(target))
+    // Taken before the first is told: a target may unregister or free others while it is told.
+    const QList<TComponentRef<TComponent>> targets = targets_;
+    for (TComponent* target : targets) {
+        if (target == nullptr || !IsTarget(target))
             continue;
         if (const auto* widget = dynamic_cast<const QWidget*>(target); colors && widget != nullptr && !widget->isVisible())
             continue;
@@ -304,7 +317,7 @@ void SaveThemeToStream(TteTheme* theme, TStream& stream)
         theme->SaveToStream(stream);
 }
 
-int AddThemeNotification(TObject* target)
+int AddThemeNotification(TComponent* target)
 {
     if (target == nullptr)
         return -1;
@@ -317,7 +330,7 @@ int AddThemeNotification(TObject* target)
     return index;
 }
 
-void RemoveThemeNotification(TObject* target)
+void RemoveThemeNotification(TComponent* target)
 {
     if (ManagerInstance())
         ManagerInstance()->RemoveTarget(target);

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "framework/Component.h"
+#include "framework/ComponentRef.h"
 #include "theme/Theme.h"
 
 class TStream;
@@ -38,10 +38,12 @@ public:
     // Takes ownership of theme and frees the previous one.
     std::unique_ptr<TteTheme> ExchangeCurrentTheme(std::unique_ptr<TteTheme> theme);
 
-    bool IsTarget(TObject* target) const { return targets_.contains(target); }
+    bool IsTarget(TComponent* target) const;
     // Answers the target's place in the list; a target already there stays where it is.
-    int AddTarget(TObject* target);
-    void RemoveTarget(TObject* target);
+    int AddTarget(TComponent* target);
+    void RemoveTarget(TComponent* target);
+    // The targets registered and not freed since.
+    int TargetCount() const;
     // Sends the message to every target in registration order; a target removed by an earlier
     // one's handling is skipped. Colour changes reach only visible controls.
     void Broadcast(std::uint32_t msg, std::intptr_t wParam, std::intptr_t lParam);
@@ -54,7 +56,8 @@ private:
     void HandleSystemMessage(TMessage& message);
 
     std::unique_ptr<TteTheme> current_;
-    QList<TObject*> targets_;
+    // A freed target reads nullptr here until the next change of the list drops it.
+    QList<TComponentRef<TComponent>> targets_;
     std::unique_ptr<TMessageWindow> window_;
     std::unique_ptr<TSystemEvents> systemEvents_;
 };
@@ -92,9 +95,10 @@ TteTheme* LoadThemeFromStream(TStream& stream);
 void SaveThemeToStream(TteTheme* theme, TStream& stream);
 
 // Registers target for TE_THEMECHANGE and TE_THEMELINKCHANGE (once); sends it 3 at once when a
-// theme is current. Targets that are widgets or controls get colour changes only while shown.
-int AddThemeNotification(TObject* target);
-void RemoveThemeNotification(TObject* target);
+// theme is current. Targets that are controls get colour changes only while shown on the screen. A
+// target that is freed is no longer told, whether or not it unregistered.
+int AddThemeNotification(TComponent* target);
+void RemoveThemeNotification(TComponent* target);
 
 class TteCustomThemeLink;
 // Broadcasts TE_THEMELINKCHANGE with the link in WParam and LParam.

@@ -150,7 +150,8 @@ public:
 
 // A shown top-level form of the given client size with the control on it.
 struct TShownForm {
-    TForm form{nullptr};
+    TOwned<TForm> owned{MakeOwned<TForm>(nullptr)};
+    TForm& form{*owned};
     explicit TShownForm(int width = 160, int height = 120)
     {
         form.SetBounds(0, 0, width, height);

@@ -82,28 +82,28 @@ TEST(Application, CreateFormFiresOnCreateThroughTheErrorHandling)
     TForm* form = Application->CreateForm<FailingForm>();
     EXPECT_EQ(display.texts, QStringList({"Initialization failure"}));
     EXPECT_EQ(Application->Forms(Application->FormCount() - 1), form);
-    delete form;
+    form->Free();
 }
 
 TEST(Application, MinimizeAndRestoreTheShownFormsAsOne)
 {
-    TestForm shown(nullptr);
-    TestForm hidden(nullptr);
-    shown.Show();
+    const auto shown = MakeOwned<TestForm>(nullptr);
+    const auto hidden = MakeOwned<TestForm>(nullptr);
+    shown->Show();
     QStringList log;
     Application->OnMinimize = [&](TObject* sender) { log << (sender == Application ? "minimize" : "?"); };
     Application->OnRestore = [&](TObject*) { log << "restore"; };
     Application->Minimize();
     Application->Minimize();
     EXPECT_TRUE(Application->Minimized());
-    EXPECT_TRUE(shown.Handle()->isMinimized());
-    EXPECT_FALSE(hidden.Visible());
+    EXPECT_TRUE(shown->Handle()->isMinimized());
+    EXPECT_FALSE(hidden->Visible());
     Application->Restore();
     Application->Restore();
     Application->OnMinimize = nullptr;
     Application->OnRestore = nullptr;
-    EXPECT_FALSE(shown.Handle()->isMinimized());
-    EXPECT_TRUE(shown.Visible());
-    EXPECT_FALSE(hidden.Visible());
+    EXPECT_FALSE(shown->Handle()->isMinimized());
+    EXPECT_TRUE(shown->Visible());
+    EXPECT_FALSE(hidden->Visible());
     EXPECT_EQ(log, QStringList({"minimize", "restore"}));
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/Component.h"
+#include "framework/ComponentRef.h"
 #include "framework/Exception.h"
 #include "framework/Font.h"
 
@@ -36,7 +37,145 @@ private:
     QStringList& order_;
 };
 
+// Logs its teardown and, when told of a removal, whether the component it is told of is still a
+// TPart (that is, still whole).
+class TPart : public TComponent {
+public:
+    TPart(TComponent* owner, QStringList& log, const QString& name) : TComponent(owner), log_(log) { SetName(name); }
+
+protected:
+    ~TPart() override { log_ << "deleted " + Name(); }
+    void Destroying() override
+    {
+        log_ << "destroying " + Name();
+        TComponent::Destroying();
+    }
+    void Notification(TComponent* component, TOperation operation) override
+    {
+        TComponent::Notification(component, operation);
+        if (operation == TOperation::opRemove && component != this)
+            log_ << QStringLiteral("%1 told of %2%3")
+                        .arg(Name(), component->Name(), dynamic_cast<TPart*>(component) != nullptr ? "" : " (not whole)");
+    }
+
+private:
+    QStringList& log_;
+};
+
 }  // namespace
+
+TEST(Component, EveryWayToFreeRunsTheTeardownWhileTheComponentIsWhole)
+{
+    struct Case {
+        const char* way;
+        std::function<void(TPart* part, TComponent* owner)> free;
+    };
+    const Case cases[] = {
+        {"Free", [](TPart* part, TComponent*) { part->Free(); }},
+        {"delete through the base", [](TPart* part, TComponent*) { delete static_cast<TComponent*>(part); }},
+        {"TOwned", [](TPart* part, TComponent*) { TOwned<TPart> owned(part); }},
+        {"owner", [](TPart*, TComponent* owner) { owner->Free(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.way);
+        QStringList log;
+        auto* owner = new TComponent(nullptr);
+        auto* part = new TPart(owner, log, "Part");
+        const TOwned<TPart> watcher = MakeOwned<TPart>(nullptr, log, "Watcher");
+        part->FreeNotification(watcher.get());
+        const TComponentRef<TPart> ref(part);
+        const TComponentRef<TComponent> ownerRef(owner);
+        c.free(part, owner);
+        EXPECT_EQ(log, QStringList({"destroying Part", "Watcher told of Part", "deleted Part"}));
+        EXPECT_EQ(ref.Get(), nullptr);
+        if (ownerRef != nullptr) {
+            EXPECT_EQ(owner->ComponentCount(), 0);
+            owner->Free();
+        }
+    }
+}
+
+TEST(Component, AnOwnedTreeFreesChildrenFirstTheLastCreatedFirstEachToldWhileWhole)
+{
+    QStringList log;
+    auto* root = new TPart(nullptr, log, "Root");
+    auto* a = new TPart(root, log, "A");
+    new TPart(a, log, "A1");
+    new TPart(a, log, "A2");
+    auto* b = new TPart(root, log, "B");
+    new TPart(b, log, "B1");
+    root->Free();
+    // Destroying reaches the whole tree before anything goes. Each part goes after its own parts;
+    // its owner's tree is told of it (the owned parts first) while it is whole.
+    EXPECT_EQ(log.join(", ").toStdString(),
+              "destroying Root, destroying A, destroying A1, destroying A2, destroying B, destroying B1, "
+              "B told of B1, deleted B1, A1 told of B, A2 told of B, A told of B, Root told of B, deleted B, "
+              "A1 told of A2, A told of A2, deleted A2, A told of A1, deleted A1, Root told of A, deleted A, "
+              "deleted Root");
+}
+
+TEST(Component, FreeingAgainWhileBeingFreedIsLeftToTheFirstFree)
+{
+    QStringList log;
+    auto* part = new TPart(nullptr, log, "Part");
+    // A watcher that frees what it is told of, as a careless handler might.
+    struct TFreeing : TComponent {
+        using TComponent::TComponent;
+        void Notification(TComponent* component, TOperation operation) override
+        {
+            TComponent::Notification(component, operation);
+            if (operation == TOperation::opRemove)
+                component->Free();
+        }
+    } freeing(nullptr);
+    part->FreeNotification(&freeing);
+    part->Free();
+    EXPECT_EQ(log.count("deleted Part"), 1);
+}
+
+TEST(ComponentRef, ClearedWhenTheComponentIsFreedAndNeverBefore)
+{
+    QStringList log;
+    auto* first = new TPart(nullptr, log, "First");
+    auto* second = new TPart(nullptr, log, "Second");
+    int freedCalls = 0;
+    TComponentRef<TPart> ref([&] {
+        ++freedCalls;
+        log << "ref cleared";
+    });
+    ref = first;
+    const TComponentRef<TPart> copy = ref;
+    auto early = std::make_unique<TComponentRef<TPart>>(first);
+    early.reset();  // a reference that goes first leaves nothing behind in the component
+    ref = second;
+    first->Free();
+    EXPECT_EQ(copy.Get(), nullptr);
+    EXPECT_EQ(ref.Get(), second);
+    EXPECT_EQ(freedCalls, 0);
+    second->Free();
+    EXPECT_EQ(ref.Get(), nullptr);
+    EXPECT_EQ(freedCalls, 1);
+    // Told while the component is whole: before its destructor.
+    EXPECT_LT(log.indexOf("ref cleared"), log.indexOf("deleted Second"));
+}
+
+TEST(ComponentRef, AReferenceTakenDuringTheTeardownReadsNothing)
+{
+    // An owner whose part hands out a reference to itself while it is being destroyed.
+    TComponentRef<TComponent> late;
+    struct TLate : TComponent {
+        TLate(TComponentRef<TComponent>& late) : TComponent(nullptr), late_(late) {}
+        void Destroying() override
+        {
+            TComponent::Destroying();
+            late_ = this;  // taken before the references are cleared: cleared with them
+        }
+        ~TLate() override { late_ = this; }  // taken after: never held
+        TComponentRef<TComponent>& late_;
+    };
+    (new TLate(late))->Free();
+    EXPECT_EQ(late.Get(), nullptr);
+}
 
 TEST(Component, OwnerKeepsCreationOrderAndFreesLastFirst)
 {

@@ -40,7 +40,8 @@ protected:
 };
 
 struct TShownForm {
-    TForm form{nullptr};
+    TOwned<TForm> owned{MakeOwned<TForm>(nullptr)};
+    TForm& form{*owned};
     TShownForm()
     {
         form.SetBounds(0, 0, 120, 80);
@@ -119,7 +120,7 @@ TEST(Control, AParentGoingFirstLeavesItsChildrenWhole)
     delete outer;
     EXPECT_EQ(inner.Parent(), nullptr);
     EXPECT_EQ(inner.Handle()->parentWidget(), nullptr);
-    delete form;
+    form->Free();
     EXPECT_EQ(onForm.ParentForm(), nullptr);
     EXPECT_EQ(onForm.Handle()->parentWidget(), nullptr);
     EXPECT_FALSE(innerWidget.isNull());

@@ -50,9 +50,9 @@ TEST(Messaging, SentMessagesAreHandledAtOnceAndAnswerTheResult)
 {
     QStringList log;
     Receiver receiver(log, "r");
-    LoggingForm form(log);
+    const auto form = MakeOwned<LoggingForm>(log);
     EXPECT_EQ(Perform(&receiver, WM_USER + 1), WM_USER + 2);
-    EXPECT_EQ(SendMessage(form.Handle(), WM_USER + 2, 40, 2), 42);
+    EXPECT_EQ(SendMessage(form->Handle(), WM_USER + 2, 40, 2), 42);
     QObject plain;
     EXPECT_EQ(SendMessage(&plain, WM_USER + 3), 0);
     EXPECT_EQ(log, QStringList({"r:1", "form:2"}));
@@ -62,9 +62,9 @@ TEST(Messaging, PostedMessagesArriveLaterInPostingOrder)
 {
     QStringList log;
     Receiver receiver(log, "r");
-    LoggingForm form(log);
+    const auto form = MakeOwned<LoggingForm>(log);
     PostMessage(&receiver, WM_USER + 1);
-    PostMessage(form.Handle(), WM_USER + 2);
+    PostMessage(form->Handle(), WM_USER + 2);
     PostMessage(&receiver, WM_USER + 3);
     EXPECT_TRUE(log.isEmpty());
     Application->ProcessMessages();
@@ -82,7 +82,7 @@ TEST(Messaging, MessagesPostedToDestroyedTargetsAreDropped)
     PostMessage(goneForm->Handle(), WM_USER + 3);
     PostMessage(gone, WM_USER + 4);
     delete gone;
-    delete goneForm;
+    goneForm->Free();
     // A component made now may take the freed address; the old messages must not reach it.
     Receiver successor(log, "successor");
     Application->ProcessMessages();

@@ -139,7 +139,7 @@ TEST(WindowHook, WindowMayDieFirstAndHooksAreTold)
     EXPECT_EQ(hook.unhooked, 1);
 
     // A form takes its hooks off before its window goes.
-    auto form = std::make_unique<TForm>(nullptr);
+    auto form = MakeOwned<TForm>(nullptr);
     hook.HookWindow(form->Handle());
     form.reset();
     EXPECT_EQ(hook.unhooked, 2);

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "framework/Canvas.h"
+#include "framework/ComponentRef.h"
 #include "framework/Font.h"
 #include "framework/Form.h"
 #include "framework/GroupBox.h"
@@ -105,6 +106,27 @@ TEST_F(ManagerTest, TargetsRegisterOnceAndALateOneHearsOfTheCurrentTheme)
     target.OnMessage = [&](TMessage&) { RemoveThemeNotification(&late); };
     ClearCurrentTheme();
     EXPECT_EQ(late.Changes(), (TCodes{3}));
+}
+
+TEST_F(ManagerTest, AFreedTargetLeavesNoEntryBehind)
+{
+    // Freed while registered, without unregistering: the manager must neither keep nor tell it.
+    auto* control = new TRecordingWidget;
+    AddThemeNotification(control);
+    EXPECT_EQ(ThemeManager().TargetCount(), 2);
+    control->Free();
+    EXPECT_EQ(ThemeManager().TargetCount(), 1);
+    EXPECT_FALSE(ThemeManager().IsTarget(control));
+
+    // Freed by another target's handling in the middle of a broadcast.
+    TComponentRef<TRecordingTarget> freedMeanwhile(new TRecordingTarget);
+    AddThemeNotification(freedMeanwhile);
+    target.OnMessage = [&](TMessage&) { delete freedMeanwhile.Get(); };
+    SetCurrentTheme(NewTheme('A', "a"));
+    EXPECT_EQ(freedMeanwhile.Get(), nullptr);
+    EXPECT_EQ(target.Changes(), (TCodes{1, 3, 2}));
+    EXPECT_EQ(ThemeManager().TargetCount(), 1);
+    EXPECT_EQ(AddThemeNotification(&target), 0);
 }
 
 TEST_F(ManagerTest, ColourChangesReachOnlyVisibleControls)
@@ -379,9 +401,9 @@ TEST(ManagerBackgroundPainters, GroupBoxesAndFormsFillTheChildsRectangleWithThei
     ThemeManager();
     TGroupBox box(nullptr);
     box.SetColor(RGB(10, 20, 30));
-    TForm form(nullptr);
-    form.SetColor(RGB(10, 20, 30));
-    for (TComponent* parent : std::initializer_list<TComponent*>{&box, &form}) {
+    const TOwned<TForm> form = MakeOwned<TForm>(nullptr);
+    form->SetColor(RGB(10, 20, 30));
+    for (TComponent* parent : std::initializer_list<TComponent*>{&box, form.get()}) {
         const TteBackgroundPainter* painter = FindBackgroundPainter(parent);
         ASSERT_NE(painter, nullptr);
 

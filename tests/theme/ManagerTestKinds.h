@@ -111,8 +111,9 @@ struct TTestKinds {
 };
 
 // Records every theme notification it gets as (message, WParam, LParam).
-class TRecordingTarget : public TObject {
+class TRecordingTarget : public TComponent {
 public:
+    TRecordingTarget() : TComponent(nullptr) {}
     using TEntry = std::tuple<std::uint32_t, std::intptr_t, std::intptr_t>;
     void Dispatch(TMessage& message) override
     {
@@ -134,7 +135,7 @@ public:
 };
 
 // A control among the targets: a widget that records what it gets.
-class TRecordingWidget : public QWidget, public TRecordingTarget {};
+class TRecordingWidget : public TRecordingTarget, public QWidget {};
 
 inline TteTheme* NewTheme(char tag, const QString& name)
 {
