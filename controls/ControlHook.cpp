@@ -5,9 +5,9 @@
 #include "framework/Application.h"
 #include "framework/Windowed.h"
 
-TControlHook::TControlHook(TComponent* control) : TComponent(nullptr), control_(control)
+TControlHook::TControlHook(TComponent* control) : TComponent(nullptr)
 {
-    control_->FreeNotification(this);
+    control_ = control;
 }
 
 TControlHook::~TControlHook()
@@ -16,8 +16,6 @@ TControlHook::~TControlHook()
     const QList<TTeHook*> hooks = hooks_;
     for (TTeHook* hook : hooks)
         hook->SetActive(false);
-    if (control_ != nullptr)
-        control_->RemoveFreeNotification(this);
 }
 
 void TControlHook::Attach(TTeHook* hook)
@@ -42,7 +40,7 @@ void TControlHook::Install()
     if (control_ == nullptr || control_->ComponentState().Contains(TComponentStateFlag::csDestroying) ||
         ComponentState().Contains(TComponentStateFlag::csDestroying) || hooks_.isEmpty())
         return;
-    if (auto* windowed = dynamic_cast<TWindowed*>(control_); windowed != nullptr && windowed->Handle() != nullptr)
+    if (auto* windowed = dynamic_cast<TWindowed*>(control_.Get()); windowed != nullptr && windowed->Handle() != nullptr)
         HookWindow(windowed->Handle());
 }
 
@@ -57,15 +55,11 @@ void TControlHook::Uninstall()
         hooks_.last()->Unhooked();
 }
 
-void TControlHook::Notification(TComponent* component, TOperation operation)
+void TControlHook::ControlFreed()
 {
-    TComponent::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == control_) {
-        // The hooks are told by the control themselves; this one has nothing left to watch.
-        Uninstall();
-        control_ = nullptr;
-        THookList::Instance().RequestRelease(this);
-    }
+    // The hooks let go of the control through their own references.
+    Uninstall();
+    THookList::Instance().RequestRelease(this);
 }
 
 bool TControlHook::Offer(QEvent* event, TPass pass)

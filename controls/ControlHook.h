@@ -5,6 +5,7 @@
 #include <QList>
 
 #include "framework/Component.h"
+#include "framework/ComponentRef.h"
 #include "framework/WindowHook.h"
 
 class TTeHook;
@@ -27,17 +28,16 @@ public:
     void Install();
     void Uninstall();
 
-protected:
-    void Notification(TComponent* component, TOperation operation) override;
-
 private:
     bool BeforeEvent(QEvent* event) override;
     bool AfterEvent(QEvent* event) override;
     void Unhooked() override;
+    // The control is being freed: nothing is left to watch.
+    void ControlFreed();
     using TPass = void (TTeHook::*)(QEvent*, bool&);
     bool Offer(QEvent* event, TPass pass);
 
-    TComponent* control_;
+    TComponentRef<TComponent> control_{[this] { ControlFreed(); }};
     QList<TTeHook*> hooks_;
     TTeHook* latest_ = nullptr;
     bool uninstalling_ = false;

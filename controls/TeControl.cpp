@@ -64,7 +64,7 @@ private:
 
 }  // namespace
 
-TTeControl::TTeControl(TComponent* owner) : TCustomControl(owner), themeObject_(DefaultThemeObject())
+TTeControl::TTeControl(TComponent* owner) : TCustomControl(owner)
 {
     SetControlStyle(ControlStyle() + TControlStyle{TControlStyleFlag::csOpaque});
     SetColor(clBtnFace);
@@ -76,48 +76,23 @@ TTeControl::TTeControl(TComponent* owner) : TCustomControl(owner), themeObject_(
 TTeControl::~TTeControl()
 {
     RemoveThemeNotification(this);
-    if (themeLink_ != nullptr)
-        themeLink_->RemoveFreeNotification(this);
-}
-
-TteTheme* TTeControl::Theme() const
-{
-    return GetLinkTheme(themeLink_);
 }
 
 void TTeControl::SetThemeLink(TteCustomThemeLink* link)
 {
-    if (link == themeLink_)
-        return;
-    if (themeLink_ != nullptr)
-        themeLink_->RemoveFreeNotification(this);
-    themeLink_ = link;
-    if (themeLink_ != nullptr)
-        themeLink_->FreeNotification(this);
-    ThemeSelectionChanged();
+    if (theme_.SetLink(link))
+        ThemeSelectionChanged();
 }
 
 void TTeControl::SetThemeObject(const QString& name)
 {
-    if (name == themeObject_)
-        return;
-    themeObject_ = name;
-    ThemeSelectionChanged();
+    if (theme_.SetObject(name))
+        ThemeSelectionChanged();
 }
 
 void TTeControl::ThemeSelectionChanged()
 {
-    if (ComponentState().Contains(TComponentStateFlag::csLoading) || !ApplyThemeBounds())
-        Invalidate();
-}
-
-bool TTeControl::ApplyThemeBounds()
-{
-    const std::optional<TRect> bounds = BoundsFromTheme(themeLink_, themeObject_, BoundsRect());
-    if (!bounds)
-        return false;
-    SetBoundsRect(*bounds);
-    return true;
+    theme_.SelectionChanged();
 }
 
 void TTeControl::Loaded()
@@ -126,32 +101,10 @@ void TTeControl::Loaded()
     ApplyThemeBounds();
 }
 
-void TTeControl::Notification(TComponent* component, TOperation operation)
-{
-    TCustomControl::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == themeLink_) {
-        themeLink_ = nullptr;
-        Invalidate();
-    }
-}
-
 void TTeControl::Dispatch(TMessage& message)
 {
-    switch (ThemeReactionTo(message, themeLink_)) {
-    case TThemeReaction::ktrRepaint:
-        Invalidate();
+    if (theme_.React(message))
         return;
-    case TThemeReaction::ktrRepaintAndBounds:
-        Invalidate();
-        ApplyThemeBounds();
-        return;
-    case TThemeReaction::ktrBounds:
-        if (!ApplyThemeBounds())
-            Invalidate();
-        return;
-    case TThemeReaction::ktrNone:
-        break;
-    }
     if (message.Msg == WM_ERASEBKGND) {
         // A transparent child asks for what lies beneath it; the platform's own requests are
         // answered without drawing, so that only Paint touches the window.

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include "controls/Bevel.h"
+#include "controls/ControlTheme.h"
 #include "controls/Performance.h"
 #include "framework/CustomControl.h"
 #include "framework/PropInfo.h"
@@ -38,13 +39,13 @@ public:
     bool IsHot() const { return hot_; }
     bool IsFocused() const { return focused_; }
 
-    TteCustomThemeLink* ThemeLink() const { return themeLink_; }
+    TteCustomThemeLink* ThemeLink() const { return theme_.Link(); }
     void SetThemeLink(TteCustomThemeLink* link);
-    const QString& ThemeObject() const { return themeObject_; }
+    const QString& ThemeObject() const { return theme_.Object(); }
     void SetThemeObject(const QString& name);
     // The theme this control draws with when its element is themed (ThemedElements.h decides
     // whether it is): the link's, else the application's; nullptr without any.
-    TteTheme* Theme() const;
+    TteTheme* Theme() const { return theme_.Theme(); }
 
     int BorderWidth() const { return border_.BorderWidth; }
     void SetBorderWidth(int width);
@@ -107,9 +108,8 @@ protected:
     // ThemeLink or ThemeObject changed: the base takes the bounds from the theme, or repaints.
     virtual void ThemeSelectionChanged();
     // Takes the bounds the theme prescribes; answers false (changing nothing) when it prescribes none.
-    bool ApplyThemeBounds();
+    bool ApplyThemeBounds() { return theme_.ApplyBounds(); }
 
-    void Notification(TComponent* component, TOperation operation) override;
     bool PaintsWindowlessChildren() const override { return true; }
     void DoEnter() override;
     void DoExit() override;
@@ -136,8 +136,7 @@ private:
     bool platformStyleBorder_ = true;
     int paintWidth_ = 0;
     int paintHeight_ = 0;
-    TteCustomThemeLink* themeLink_ = nullptr;
-    QString themeObject_;
+    TControlTheme theme_{*this};
 };
 
 // The stored ThemeLink and ThemeObject ("default" is not stored) of a concrete themed control.

@@ -8,7 +8,7 @@
 #include "theme/ThemeManager.h"
 #include "theme/ThemedElements.h"
 
-TTeGraphicControl::TTeGraphicControl(TComponent* owner) : TGraphicControl(owner), themeObject_(DefaultThemeObject())
+TTeGraphicControl::TTeGraphicControl(TComponent* owner) : TGraphicControl(owner)
 {
     SetControlStyle(ControlStyle() + TControlStyle{TControlStyleFlag::csOpaque});
     SetColor(clBtnFace);
@@ -20,48 +20,23 @@ TTeGraphicControl::TTeGraphicControl(TComponent* owner) : TGraphicControl(owner)
 TTeGraphicControl::~TTeGraphicControl()
 {
     RemoveThemeNotification(this);
-    if (themeLink_ != nullptr)
-        themeLink_->RemoveFreeNotification(this);
-}
-
-TteTheme* TTeGraphicControl::Theme() const
-{
-    return GetLinkTheme(themeLink_);
 }
 
 void TTeGraphicControl::SetThemeLink(TteCustomThemeLink* link)
 {
-    if (link == themeLink_)
-        return;
-    if (themeLink_ != nullptr)
-        themeLink_->RemoveFreeNotification(this);
-    themeLink_ = link;
-    if (themeLink_ != nullptr)
-        themeLink_->FreeNotification(this);
-    ThemeSelectionChanged();
+    if (theme_.SetLink(link))
+        ThemeSelectionChanged();
 }
 
 void TTeGraphicControl::SetThemeObject(const QString& name)
 {
-    if (name == themeObject_)
-        return;
-    themeObject_ = name;
-    ThemeSelectionChanged();
+    if (theme_.SetObject(name))
+        ThemeSelectionChanged();
 }
 
 void TTeGraphicControl::ThemeSelectionChanged()
 {
-    if (ComponentState().Contains(TComponentStateFlag::csLoading) || !ApplyThemeBounds())
-        Invalidate();
-}
-
-bool TTeGraphicControl::ApplyThemeBounds()
-{
-    const std::optional<TRect> bounds = BoundsFromTheme(themeLink_, themeObject_, BoundsRect());
-    if (!bounds)
-        return false;
-    SetBoundsRect(*bounds);
-    return true;
+    theme_.SelectionChanged();
 }
 
 void TTeGraphicControl::Loaded()
@@ -70,32 +45,10 @@ void TTeGraphicControl::Loaded()
     ApplyThemeBounds();
 }
 
-void TTeGraphicControl::Notification(TComponent* component, TOperation operation)
-{
-    TGraphicControl::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == themeLink_) {
-        themeLink_ = nullptr;
-        Invalidate();
-    }
-}
-
 void TTeGraphicControl::Dispatch(TMessage& message)
 {
-    switch (ThemeReactionTo(message, themeLink_)) {
-    case TThemeReaction::ktrRepaint:
-        Invalidate();
+    if (theme_.React(message))
         return;
-    case TThemeReaction::ktrRepaintAndBounds:
-        Invalidate();
-        ApplyThemeBounds();
-        return;
-    case TThemeReaction::ktrBounds:
-        if (!ApplyThemeBounds())
-            Invalidate();
-        return;
-    case TThemeReaction::ktrNone:
-        break;
-    }
     TGraphicControl::Dispatch(message);
 }
 

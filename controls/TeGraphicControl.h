@@ -3,6 +3,7 @@
 // notifications, buffering and hot state as TTeControl, but no border, focus or children.
 #include <QString>
 
+#include "controls/ControlTheme.h"
 #include "controls/Performance.h"
 #include "framework/GraphicControl.h"
 #include "framework/PropInfo.h"
@@ -19,11 +20,11 @@ public:
     void SetPerformance(TTePerformance performance) { performance_ = performance; }
     bool IsHot() const { return hot_; }
 
-    TteCustomThemeLink* ThemeLink() const { return themeLink_; }
+    TteCustomThemeLink* ThemeLink() const { return theme_.Link(); }
     void SetThemeLink(TteCustomThemeLink* link);
-    const QString& ThemeObject() const { return themeObject_; }
+    const QString& ThemeObject() const { return theme_.Object(); }
     void SetThemeObject(const QString& name);
-    TteTheme* Theme() const;
+    TteTheme* Theme() const { return theme_.Theme(); }
 
     const TFont& PaintFont() const { return paintFont_; }
 
@@ -42,13 +43,11 @@ protected:
     // The base fills the client rectangle with Color.
     virtual void PaintControl();
     virtual void ThemeSelectionChanged();
-    bool ApplyThemeBounds();
-    void Notification(TComponent* component, TOperation operation) override;
+    bool ApplyThemeBounds() { return theme_.ApplyBounds(); }
 
 private:
     bool hot_ = false;
     TFont paintFont_;
     TTePerformance performance_ = TTePerformance::kspNoBuffer;
-    TteCustomThemeLink* themeLink_ = nullptr;
-    QString themeObject_;
+    TControlTheme theme_{*this};
 };

@@ -10,8 +10,6 @@ TTeHook::TTeHook(TComponent* owner) : TComponent(owner) {}
 TTeHook::~TTeHook()
 {
     Detach();
-    if (control_ != nullptr)
-        control_->RemoveFreeNotification(this);
 }
 
 void TTeHook::SetActive(bool value)
@@ -32,14 +30,11 @@ void TTeHook::SetControl(TComponent* control)
     TComponent* old = control_;
     Detach();
     if (old != nullptr) {
-        old->RemoveFreeNotification(this);
         // A window that no hook watches any more is let go once the events now pending are done.
         if (TControlHook* oldHook = THookList::Instance().Find(old, false); oldHook != nullptr && oldHook->Hooks().isEmpty())
             THookList::Instance().RequestRelease(oldHook);
     }
     control_ = control;
-    if (control_ != nullptr)
-        control_->FreeNotification(this);
     if (active_)
         Attach();
 }
@@ -76,15 +71,6 @@ void TTeHook::AfterMessage(QEvent*, bool&) {}
 void TTeHook::Unhooked() {}
 
 void TTeHook::HookEvent(QEvent*) {}
-
-void TTeHook::Notification(TComponent* component, TOperation operation)
-{
-    TComponent::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == control_) {
-        Detach();
-        control_ = nullptr;
-    }
-}
 
 void RegisterTeHookProperties()
 {

@@ -5,6 +5,7 @@
 #include <QEvent>
 
 #include "framework/Component.h"
+#include "framework/ComponentRef.h"
 
 class TControlHook;
 
@@ -36,14 +37,13 @@ protected:
     // The hook's handler of the window's Qt events; calls MarkHandled to keep one from the window.
     virtual void HookEvent(QEvent* event);
 
-    void Notification(TComponent* component, TOperation operation) override;
-
 private:
     void Attach();
     void Detach();
 
     bool active_ = true;
-    TComponent* control_ = nullptr;
+    // Detaches the hook when the control is freed.
+    TComponentRef<TComponent> control_{[this] { Detach(); }};
     TControlHook* controlHook_ = nullptr;
     bool handled_ = false;
 };
