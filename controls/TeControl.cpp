@@ -5,6 +5,7 @@
 #include "controls/PaintSurface.h"
 #include "controls/ParentBackground.h"
 #include "controls/ThemeSelection.h"
+#include "framework/CanvasBinding.h"
 #include "framework/Messages.h"
 #include "framework/Messaging.h"
 #include "framework/SystemMetrics.h"
@@ -44,23 +45,6 @@ std::intptr_t ScrollCodeOf(int action)
         return 0;
     }
 }
-
-// Puts a canvas back on the surface it had, also when painting fails.
-class TCanvasBinding {
-public:
-    TCanvasBinding(TCanvas& canvas, TDeviceContext& surface)
-        : canvas_(canvas), previous_(canvas.HandleAllocated() ? canvas.Handle() : nullptr)
-    {
-        canvas_.SetHandle(&surface);
-    }
-    ~TCanvasBinding() { canvas_.SetHandle(previous_); }
-    TCanvasBinding(const TCanvasBinding&) = delete;
-    TCanvasBinding& operator=(const TCanvasBinding&) = delete;
-
-private:
-    TCanvas& canvas_;
-    TDeviceContext* previous_;
-};
 
 }  // namespace
 

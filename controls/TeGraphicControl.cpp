@@ -4,6 +4,7 @@
 #include "controls/ParentBackground.h"
 #include "controls/ThemeSelection.h"
 #include "framework/Brush.h"
+#include "framework/CanvasBinding.h"
 #include "theme/CustomThemeLink.h"
 #include "theme/ThemeManager.h"
 #include "theme/ThemedElements.h"
@@ -59,12 +60,7 @@ void TTeGraphicControl::Paint()
     TCanvas& canvas = Canvas();
     TDeviceContext& parentSurface = *canvas.Handle();
     TPaintSurface target(performance_, parentSurface, Width(), Height(), false);
-    struct TRebind {
-        TCanvas& canvas;
-        TDeviceContext& surface;
-        ~TRebind() { canvas.SetHandle(&surface); }
-    } rebind{canvas, parentSurface};
-    canvas.SetHandle(&target.Context());
+    const TCanvasBinding binding(canvas, target.Context());
     paintFont_.Assign(Font());
     canvas.SetFont(&paintFont_);
     PaintControl();

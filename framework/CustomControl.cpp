@@ -1,5 +1,7 @@
 #include "framework/CustomControl.h"
 
+#include "framework/CanvasBinding.h"
+
 TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner)
 {
     SetControlStyle(TControlStyle{TControlStyleFlag::csAcceptsControls});
@@ -8,14 +10,7 @@ TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner)
 
 void TCustomControl::PaintWindow(TDeviceContext& surface)
 {
-    TDeviceContext* previous = canvas_.HandleAllocated() ? canvas_.Handle() : nullptr;
-    canvas_.SetHandle(&surface);
+    const TCanvasBinding binding(canvas_, surface);
     canvas_.SetFont(Font());
-    try {
-        Paint();
-    } catch (...) {
-        canvas_.SetHandle(previous);
-        throw;
-    }
-    canvas_.SetHandle(previous);
+    Paint();
 }

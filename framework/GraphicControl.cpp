@@ -1,5 +1,6 @@
 #include "framework/GraphicControl.h"
 
+#include "framework/CanvasBinding.h"
 #include "framework/WinControl.h"
 
 TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {}
@@ -20,14 +21,7 @@ void TGraphicControl::Repaint()
 
 void TGraphicControl::PaintOn(TDeviceContext& surface)
 {
-    TDeviceContext* previous = canvas_.HandleAllocated() ? canvas_.Handle() : nullptr;
-    canvas_.SetHandle(&surface);
+    const TCanvasBinding binding(canvas_, surface);
     canvas_.SetFont(Font());
-    try {
-        Paint();
-    } catch (...) {
-        canvas_.SetHandle(previous);
-        throw;
-    }
-    canvas_.SetHandle(previous);
+    Paint();
 }
