@@ -95,10 +95,9 @@ std::unique_ptr<TWindowComponents> CreateRipComponents(const TJobOptions& option
 
     if (cdrip.TrackCount() == 0) {
         const QString device = options.Device.isEmpty() ? qEnvironmentVariable("TRACKWELL_DEVICE") : options.Device;
+        // The reason names the drive or image itself.
         if (!cdrip.TocError().isEmpty())
-            throw Exception(device.isEmpty() || cdrip.TocError().contains(device)
-                                ? QStringLiteral("Cannot read a disc: %1").arg(cdrip.TocError())
-                                : QStringLiteral("Cannot read a disc from \"%1\": %2").arg(device, cdrip.TocError()));
+            throw Exception(QStringLiteral("Cannot read a disc: %1").arg(cdrip.TocError()));
         throw Exception(device.isEmpty()
                             ? QStringLiteral("No audio CD found: there is no CD drive, or it holds no readable disc")
                             : QStringLiteral("Cannot read a disc from \"%1\": it does not exist, is damaged, or holds "

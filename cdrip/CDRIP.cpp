@@ -5,6 +5,29 @@
 #include "cdrip/CDRipLibrary.h"
 #include "coder/LameCoder.h"
 
+namespace {
+
+// Why entries (the tracks' starts, then the lead-out) cannot be a disc's table; empty when they can.
+QString TocDamage(const std::vector<CR_TocEntry>& entries)
+{
+    for (std::size_t i = 0; i + 1 < entries.size(); ++i) {
+        const std::uint32_t start = entries[i].FirstSector;
+        const std::uint32_t next = entries[i + 1].FirstSector;
+        if (next > start)
+            continue;
+        if (i + 2 < entries.size())
+            return QStringLiteral("track %1 starts at sector %2, not after track %3 (sector %4)")
+                .arg(i + 2)
+                .arg(next)
+                .arg(i + 1)
+                .arg(start);
+        return QStringLiteral("the disc ends at sector %1, before track %2 starts (sector %3)").arg(next).arg(i + 1).arg(start);
+    }
+    return {};
+}
+
+}  // namespace
+
 TCDRIP::TCDRIP(TComponent* owner) : TComponent(owner)
 {
     TCDRipLibrary& library = TCDRipLibrary::Instance();
@@ -58,22 +81,8 @@ void TCDRIP::ReadToc()
     for (int i = 0; i <= count; ++i)
         entries.push_back(library.GetTocEntry(i));
     // A table whose tracks do not follow each other would list negative lengths and rip nonsense.
-    for (int i = 0; i < count; ++i) {
-        if (entries[i + 1].FirstSector > entries[i].FirstSector)
-            continue;
-        tocError_ = i + 1 < count ? QStringLiteral("The table of contents of %1 is damaged: track %2 starts at sector "
-                                                   "%3, not after track %4 (sector %5)")
-                                        .arg(DriveName())
-                                        .arg(i + 2)
-                                        .arg(entries[i + 1].FirstSector)
-                                        .arg(i + 1)
-                                        .arg(entries[i].FirstSector)
-                                  : QStringLiteral("The table of contents of %1 is damaged: the disc ends at sector "
-                                                   "%2, before track %3 starts (sector %4)")
-                                        .arg(DriveName())
-                                        .arg(entries[i + 1].FirstSector)
-                                        .arg(i + 1)
-                                        .arg(entries[i].FirstSector);
+    if (const QString damage = TocDamage(entries); !damage.isEmpty()) {
+        tocError_ = QStringLiteral("The table of contents of %1 is damaged: %2").arg(DriveName(), damage);
         return;
     }
 

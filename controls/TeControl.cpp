@@ -4,14 +4,12 @@
 
 #include "controls/PaintSurface.h"
 #include "controls/ParentBackground.h"
-#include "controls/ThemeSelection.h"
 #include "framework/CanvasBinding.h"
 #include "framework/Messages.h"
 #include "framework/Messaging.h"
 #include "framework/SystemMetrics.h"
 #include "theme/CustomThemeLink.h"
 #include "theme/ThemeManager.h"
-#include "theme/ThemedElements.h"
 
 namespace {
 

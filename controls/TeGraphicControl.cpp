@@ -2,12 +2,10 @@
 
 #include "controls/PaintSurface.h"
 #include "controls/ParentBackground.h"
-#include "controls/ThemeSelection.h"
 #include "framework/Brush.h"
 #include "framework/CanvasBinding.h"
 #include "theme/CustomThemeLink.h"
 #include "theme/ThemeManager.h"
-#include "theme/ThemedElements.h"
 
 TTeGraphicControl::TTeGraphicControl(TComponent* owner) : TGraphicControl(owner)
 {

@@ -13,6 +13,7 @@
 #include "graphics/Bitmap.h"
 #include "graphics/BitmapRegistry.h"
 #include "graphics/NearestImageDrawing.h"
+#include "graphics/RectUtils.h"
 #include "graphics/RowKernels.h"
 
 namespace {
@@ -28,14 +29,9 @@ TRect Offset(const TRect& r, int dx, int dy)
     return {Shift(r.Left, dx), Shift(r.Top, dy), Shift(r.Right, dx), Shift(r.Bottom, dy)};
 }
 
-TRect Intersect(const TRect& a, const TRect& b)
-{
-    return {std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right), std::min(a.Bottom, b.Bottom)};
-}
-
 bool Intersects(const TRect& a, const TRect& b)
 {
-    return !Intersect(a, b).IsEmpty();
+    return !IntersectRects(a, b).IsEmpty();
 }
 
 // Where drawing is composed pixel by pixel by the row kernels: a live bitmap's pixels, or any other
@@ -188,7 +184,7 @@ template <typename Visit>
 void ForEachTile(const TRect& destRect, const TRect& srcRect, const TRect& bounds, Visit visit)
 {
     const long long tw = srcRect.Width(), th = srcRect.Height();
-    const TRect area = Intersect(destRect, bounds);
+    const TRect area = IntersectRects(destRect, bounds);
     if (tw <= 0 || th <= 0 || area.IsEmpty())
         return;
     // Start at the first tile that reaches the visible area; tiles before it could not show.
@@ -224,13 +220,26 @@ void OnCanvasPainter(TDeviceContext& context, Paint paint)
     painter.setWorldTransform(saved);
 }
 
+// Draws destRect on a canvas: straight into its pixels by compose(view, device rectangle) where the
+// row kernels may, else through the canvas's painter.
+template <typename Compose, typename ThroughPainter>
+void OnCanvas(TCanvas& canvas, const TRect& destRect, Compose compose, ThroughPainter throughPainter)
+{
+    TDeviceContext& context = *canvas.Handle();
+    TDirectTarget target;
+    if (DirectTargetOf(context, target))
+        ComposeClipped(target, Offset(destRect, target.Dx, target.Dy), compose);
+    else
+        OnCanvasPainter(context, throughPainter);
+}
+
 }  // namespace
 
 void TteBitmap::DrawThroughPainter(QPainter& painter, const TRect& destRect, const TRect& srcRect) const
 {
     if (srcRect.IsEmpty() || srcRect.Left < 0 || srcRect.Top < 0 || srcRect.Right > width_ || srcRect.Bottom > height_)
         return;
-    const TRect part = Intersect(destRect, LogicalDeviceRect(painter));
+    const TRect part = IntersectRects(destRect, LogicalDeviceRect(painter));
     if (part.IsEmpty())
         return;
     const TNearestImageDrawing nearest(painter);
@@ -356,28 +365,20 @@ void TteBitmap::Draw(TCanvas& canvas, const TRect& destRect, const TRect& srcRec
 {
     if (Empty())
         return;
-    TDeviceContext& context = *canvas.Handle();
-    TDirectTarget target;
-    if (DirectTargetOf(context, target))
-        ComposeClipped(target, Offset(destRect, target.Dx, target.Dy), [&](const TtePixelView& view, const TRect& dest) {
-            ComposeView(view, View(), dest, srcRect, DrawMode());
-        });
-    else
-        OnCanvasPainter(context, [&](QPainter& painter) { Draw(painter, destRect, srcRect); });
+    OnCanvas(
+        canvas, destRect,
+        [&](const TtePixelView& view, const TRect& dest) { ComposeView(view, View(), dest, srcRect, DrawMode()); },
+        [&](QPainter& painter) { Draw(painter, destRect, srcRect); });
 }
 
 void TteBitmap::Tile(TCanvas& canvas, const TRect& destRect, const TRect& srcRect) const
 {
     if (Empty())
         return;
-    TDeviceContext& context = *canvas.Handle();
-    TDirectTarget target;
-    if (DirectTargetOf(context, target))
-        ComposeClipped(target, Offset(destRect, target.Dx, target.Dy), [&](const TtePixelView& view, const TRect& dest) {
-            TileView(view, View(), dest, srcRect, DrawMode());
-        });
-    else
-        OnCanvasPainter(context, [&](QPainter& painter) { Tile(painter, destRect, srcRect); });
+    OnCanvas(
+        canvas, destRect,
+        [&](const TtePixelView& view, const TRect& dest) { TileView(view, View(), dest, srcRect, DrawMode()); },
+        [&](QPainter& painter) { Tile(painter, destRect, srcRect); });
 }
 
 void TteBitmap::TileClipped(TCanvas& canvas, const TRect& destRect, const TRect& srcRect, const TRect& clipRect) const
@@ -404,7 +405,7 @@ void TteBitmap::DrawUnder(const TteBitmap& source, int x, int y, const TRect& sr
 {
     if (Empty() || source.Empty())
         return;
-    const TRect src = Intersect(srcRect, source.BoundsRect());
+    const TRect src = IntersectRects(srcRect, source.BoundsRect());
     for (int sy = src.Top; sy < src.Bottom; ++sy) {
         const long long ty = static_cast<long long>(y) + sy - src.Top;
         if (ty < 0 || ty >= height_)
