@@ -219,6 +219,7 @@ void ComposeFrame(TSlot& slot, TteAnimationRec& rec, int percent)
         break;
     case TteEffectKind::kekCells:
         ComputeCells(slot, percent);
+        // Cells skip source pixels of alpha 0: so key pixels never show here either.
         ClearKeyAlpha(newPicture);
         ComposeCells(work, newPicture, slot.Cells.data(), slot.Columns, slot.Rows, slot.Resolution, slot.TileCount);
         break;
@@ -340,10 +341,7 @@ void FinishAnimation(int slot, bool drawFinal)
         s.NewPicture->Draw(*s.Work, 0, 0);
         s.Work->Draw(*s.Target, s.X, s.Y);
     }
-    const bool busy = s.Busy;
     s = TSlot();
-    // A step that finishes its own slot clears the flag itself on the way out.
-    s.Busy = busy;
     instance->UpdateTimer();
 }
 

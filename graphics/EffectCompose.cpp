@@ -61,23 +61,23 @@ void SetMaskAlpha(TteBitmap& picture, const std::uint8_t* mask, int columns, int
 {
     const int tileWidth = resolution * columns;
     const int tileHeight = resolution * rows;
-    // 16.16 fixed-point steps through the mask per pixel.
-    const int stepX = columns * 65536 / tileWidth;
-    const int stepY = rows * 65536 / tileHeight;
+    // 16.16 fixed-point steps through the mask per pixel (64 bits: grids may be wider than 32767).
+    const std::int64_t stepX = static_cast<std::int64_t>(columns) * 65536 / tileWidth;
+    const std::int64_t stepY = static_cast<std::int64_t>(rows) * 65536 / tileHeight;
     for (int t = 0; t < tileCount; ++t)
         for (int c = 0; c < tileCount; ++c) {
             const TRect tile{c * tileWidth, t * tileHeight, (c + 1) * tileWidth, (t + 1) * tileHeight};
             const TRect visible = IntersectRects(tile, picture.BoundsRect());
             if (RectIsEmpty(visible))
                 continue;
-            const int startX = MulDiv(columns * (visible.Left - tile.Left), 65535, tileWidth);
-            int cellY = MulDiv(rows * (visible.Top - tile.Top), 65535, tileHeight);
+            const std::int64_t startX = MulDiv(columns * (visible.Left - tile.Left), 65535, tileWidth);
+            std::int64_t cellY = MulDiv(rows * (visible.Top - tile.Top), 65535, tileHeight);
             for (int y = visible.Top; y < visible.Bottom; ++y, cellY += stepY) {
-                const std::uint8_t* maskRow = mask + static_cast<std::ptrdiff_t>(std::min(cellY >> 16, rows - 1)) * columns;
+                const std::uint8_t* maskRow = mask + std::min<std::int64_t>(cellY >> 16, rows - 1) * columns;
                 TteColor* pixel = picture.PixelPtr(visible.Left, y);
-                int cellX = startX;
+                std::int64_t cellX = startX;
                 for (int x = visible.Left; x < visible.Right; ++x, ++pixel, cellX += stepX)
-                    *pixel = (*pixel & kRgbMask) | static_cast<TteColor>(maskRow[std::min(cellX >> 16, columns - 1)]) << 24;
+                    *pixel = (*pixel & kRgbMask) | static_cast<TteColor>(maskRow[std::min<std::int64_t>(cellX >> 16, columns - 1)]) << 24;
             }
         }
 }
@@ -85,6 +85,7 @@ void SetMaskAlpha(TteBitmap& picture, const std::uint8_t* mask, int columns, int
 void ComposeCells(TteBitmap& work, const TteBitmap& newPicture, const TteCellRecord* cells, int columns, int rows,
                   int resolution, int tileCount)
 {
+    // A cell that sticks out of its tile is cut at the tile's edge, so tiles never draw over each other.
     const int tileWidth = work.Width() / tileCount + 1;
     const int tileHeight = work.Height() / tileCount + 1;
     const int r = resolution;
