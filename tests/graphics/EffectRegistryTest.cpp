@@ -53,11 +53,12 @@ TEST(EffectRegistry, FindsByDisplayNameOrBareNameInAnyCase)
 TEST(EffectRegistry, RefusesANameOrAProcedureRegisteredTwice)
 {
     try {
-        RegisterEffect(QStringLiteral("fade"), TteEffectKind::kekMask, UnusedMask);
+        RegisterEffect(QStringLiteral("Fade"), TteEffectKind::kekMask, UnusedMask);
         FAIL() << "a second Fade was registered";
     } catch (const EProcItemError& error) {
-        EXPECT_EQ(error.Message(), QLatin1String("Effect procedute fade already exists in list"));
+        EXPECT_EQ(error.Message(), QLatin1String("Effect procedute Fade already exists in list"));
     }
+    EXPECT_THROW(RegisterEffect(QStringLiteral("pUSH"), TteEffectKind::kekMask, UnusedMask), EProcItemError);
     const TteEffectProc fadeProc = FindEffect(QStringLiteral("Fade"))->Proc;
     EXPECT_THROW(RegisterEffect(QStringLiteral("Fade again"), TteEffectKind::kekMask, fadeProc), EProcItemError);
     EXPECT_EQ(Effects().size(), 58u);
