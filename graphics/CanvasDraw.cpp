@@ -7,6 +7,7 @@
 #include "framework/SystemMetrics.h"
 #include "graphics/Bitmap.h"
 #include "graphics/FrameGlyphs.h"
+#include "graphics/MulDiv.h"
 #include "graphics/RectUtils.h"
 
 namespace {
@@ -37,13 +38,6 @@ QImage CheckerPattern(TColor colour1, TColor colour2)
         for (int i = 0; i < TBrush::kPatternSize; ++i)
             pattern.setPixel(i, j, (i & 1) == (j & 1) ? two : one);
     return pattern;
-}
-
-// Multiply then divide, rounded to the nearest (halves away from zero).
-int MulDiv(int a, int b, int c)
-{
-    const long long p = static_cast<long long>(a) * b;
-    return static_cast<int>((p >= 0 ? p + c / 2 : p - c / 2) / c);
 }
 
 // round(start + (end - start) * k / n), halves to even, in whole numbers.

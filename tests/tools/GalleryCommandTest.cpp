@@ -80,3 +80,12 @@ TEST_F(GalleryCommand, ExportNeedsACarriedThemeAndAThemeFile)
     EXPECT_FALSE(QFile::exists(Path("x.png")));
     EXPECT_EQ(Gallery({"--export-theme", "OSXTiger", "--theme", "Flat", "--out", Path("x.png")}).exitCode, 2);
 }
+
+TEST_F(GalleryCommand, DrawsTheEffectsSheetAlone)
+{
+    const TRun drawn = Gallery({"--effects", "--out", Path("effects.png")});
+    ASSERT_EQ(drawn.exitCode, 0) << qPrintable(drawn.errors);
+    EXPECT_TRUE(Contents(Path("effects.png")).startsWith("\x89PNG"));
+    EXPECT_EQ(Gallery({"--effects", "--theme", "Flat", "--out", Path("x.png")}).exitCode, 2);
+    EXPECT_EQ(Gallery({"--effects"}).exitCode, 2);
+}

@@ -14,6 +14,7 @@
 #include "themes/MsStylesTheme.h"
 #include "themes/StoredThemes.h"
 #include "themes/ThemeKinds.h"
+#include "tools/gallery/EffectsSheet.h"
 #include "tools/gallery/GallerySheet.h"
 
 namespace {
@@ -21,7 +22,8 @@ namespace {
 constexpr const char* kUsage =
     "usage: trackwell-gallery --theme Default|Flat|OfficeXP|OSXTiger|FILE.theme|FILE.msstyles\n"
     "                         [--hue N] [--brightness N] --out FILE.png\n"
-    "       trackwell-gallery --export-theme OSXTiger --out FILE.theme\n";
+    "       trackwell-gallery --export-theme OSXTiger --out FILE.theme\n"
+    "       trackwell-gallery --effects --out FILE.png\n";
 
 // A registered kind that needs no data (the abstract theme and the built-in kinds), by kind name
 // (case ignored).
@@ -40,6 +42,8 @@ struct TOptions {
     QString Theme;
     // A carried theme to write out as a packed file instead of drawing a sheet.
     QString ExportTheme;
+    // The effects contact sheet instead of a theme's sheet.
+    bool Effects = false;
     int Hue = 0;
     int Brightness = 0;
     QString Out;
@@ -51,6 +55,10 @@ std::optional<TOptions> ParseOptions(const QStringList& args)
     TOptions options;
     for (int i = 1; i < args.size(); ++i) {
         const QString& arg = args[i];
+        if (arg == QLatin1String("--effects")) {
+            options.Effects = true;
+            continue;
+        }
         if (i + 1 >= args.size()) {
             std::fprintf(stderr, "%s needs a value\n", qPrintable(arg));
             return std::nullopt;
@@ -76,8 +84,9 @@ std::optional<TOptions> ParseOptions(const QStringList& args)
             return std::nullopt;
         }
     }
-    if (options.Theme.isEmpty() == options.ExportTheme.isEmpty() || options.Out.isEmpty()) {
-        std::fprintf(stderr, "--out and one of --theme or --export-theme are required\n");
+    const int modes = !options.Theme.isEmpty() + !options.ExportTheme.isEmpty() + options.Effects;
+    if (modes != 1 || options.Out.isEmpty()) {
+        std::fprintf(stderr, "--out and one of --theme, --export-theme or --effects are required\n");
         return std::nullopt;
     }
     return options;
@@ -120,6 +129,8 @@ int main(int argc, char** argv)
         std::fputs(kUsage, stderr);
         return 2;
     }
+    if (options->Effects)
+        return WriteEffectsSheet(options->Out);
     RegisterThemeKinds();
     std::unique_ptr<TteTheme> theme;
     try {
