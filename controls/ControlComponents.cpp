@@ -52,6 +52,7 @@ void RegisterControlComponents()
                      .Boolean("JumpByClick", &TTeTrackBar::JumpByClick, &TTeTrackBar::SetJumpByClick, false)
                      .Boolean("Transparent", &TTeTrackBar::Transparent, &TTeTrackBar::SetTransparent, true)
                      .Enumeration("Performance", &TTeTrackBar::Performance, &TTeTrackBar::SetPerformance,
-                                  PerformanceNames(), TTePerformance::kspDoubleBuffer);
+                                  PerformanceNames(), TTePerformance::kspDoubleBuffer)
+                     .Boolean("TabStop", &TTeTrackBar::TabStop, &TTeTrackBar::SetTabStop, true);
     AddThemeSelectionProperties(track).Event("OnChange", &TTeTrackBar::OnChange);
 }

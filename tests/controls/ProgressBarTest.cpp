@@ -27,6 +27,16 @@ TTeProgressBar* AddBar(TForm& form, int left, int top, int width, int height, in
     return bar;
 }
 
+// Draws progress bars, in red, for the object "Bar" only.
+class TBarOnlyTheme : public TteTheme {
+public:
+    bool IsProgressBarAvailable(TteKind, const QString& objectName) override { return objectName == "Bar"; }
+    void DrawProgressBar(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&) override
+    {
+        FillWith(canvas, info.Rect, clRed);
+    }
+};
+
 }  // namespace
 
 TEST(ProgressBar, FractionIsEmptyOutsideAUsableRange)
@@ -192,4 +202,23 @@ TEST(ProgressBar, RepaintsWhenTheCurrentThemeChanges)
     ClearCurrentTheme();
     FlushPaints();
     EXPECT_EQ(GrabWidget(bar.Handle()), classic);
+}
+
+// An object the link's theme does not know is drawn in the built-in look, with no second try.
+TEST(ProgressBar, AnObjectUnknownToTheLinksThemeDrawsTheBuiltInLook)
+{
+    TBarOnlyTheme linked;
+    TFixedLink link(&linked);
+    TShownForm shown(100, 40);
+    TTeProgressBar* bar = AddBar(shown.form, 0, 0, 60, 16, 50, true);
+    bar->SetThemeLink(&link);
+    const struct {
+        const char* object;
+        QRgb frame;
+    } cases[] = {{"Bar", qRgb(255, 0, 0)}, {"Other", Rgb(clBtnShadow)}, {"default", Rgb(clBtnShadow)}};
+    for (const auto& c : cases) {
+        bar->SetThemeObject(QString::fromLatin1(c.object));
+        EXPECT_EQ(GrabWidget(bar->Handle()).pixel(0, 0), c.frame) << c.object;
+    }
+    bar->SetThemeLink(nullptr);
 }
