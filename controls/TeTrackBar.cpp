@@ -298,12 +298,14 @@ void TTeTrackBar::PaintTrack(const TTrackBarLayout& layout, bool themed)
     }
     FillRectColor(canvas, track, Enabled() ? clBtnHighlight : clBtnFace);
     if (Enabled() && highlight_ != TIntervalHighlightType::htNone) {
+        // From the track's start to the thumb, or from the thumb to the track's end.
         const int thumb = layout.PixelOf(position_);
-        const TRect across = track;
         const bool low = highlight_ == TIntervalHighlightType::htLowInterval;
-        const TRect interval = layout.Vertical ? Rect(across.Left, low ? across.Top : thumb, across.Right, low ? thumb : across.Bottom)
-                                               : Rect(low ? across.Left : thumb, across.Top, low ? thumb : across.Right, across.Bottom);
-        FillRectColor(canvas, interval, clHighlight);
+        const int start = layout.Vertical ? track.Top : track.Left;
+        const int end = layout.Vertical ? track.Bottom : track.Right;
+        const int acrossStart = layout.Vertical ? track.Left : track.Top;
+        const int acrossEnd = layout.Vertical ? track.Right : track.Bottom;
+        FillRectColor(canvas, layout.Oriented(low ? start : thumb, low ? thumb : end, acrossStart, acrossEnd), clHighlight);
     }
     Draw3DFrame(canvas, track, clBtnShadow, clBtnHighlight);
     Draw3DFrame(canvas, InsetRect(track, 1, 1), cl3DDkShadow, cl3DLight);

@@ -146,18 +146,22 @@ TEST(TrackBar, ClicksOnTheTrackStepAPageOrJump)
         const char* what;
         bool jump;
         int clickValue, to;
+        bool thumb = true;
     } cases[] = {
         {"far right steps one page", false, 10, 5},
         {"far left steps one page", false, 0, 1},
         {"jump to the click point", true, 8, 8},
         {"jump to the left end", true, 0, 0},
+        {"a click where it is, without a thumb, steps nowhere", false, 3, 3, false},
+        {"a jump to where it is changes nothing", true, 3, 3, false},
     };
     for (const auto& c : cases) {
         TTrackFixture f;
         f.bar->SetJumpByClick(c.jump);
+        f.bar->SetThumbVisible(c.thumb);
         QTest::mouseClick(f.widget(), Qt::LeftButton, Qt::NoModifier, f.atValue(c.clickValue));
         EXPECT_EQ(f.bar->Position(), c.to) << c.what;
-        EXPECT_EQ(f.changes, 1) << c.what;
+        EXPECT_EQ(f.changes, c.to == 3 ? 0 : 1) << c.what;
         EXPECT_FALSE(f.bar->Dragging()) << c.what;
     }
 }
