@@ -88,6 +88,11 @@ void TTeTrackBar::SetOrientation(TTeTrackOrientation orientation)
     if (orientation == orientation_)
         return;
     orientation_ = orientation;
+    // While a window is being designed, a bar turned upright (or flat) that no longer fits its
+    // shape is turned with it.
+    const bool fits = Vertical() ? Height() >= Width() : Width() >= Height();
+    if (ComponentState().Contains(TComponentStateFlag::csDesigning) && !fits)
+        SetBounds(Left(), Top(), Height(), Width());
     Invalidate();
 }
 

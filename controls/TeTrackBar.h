@@ -28,6 +28,7 @@ public:
     int Position() const { return position_; }
     void SetPosition(int position);
 
+    // While designing, a turn that no longer fits the bar's shape swaps its width and height.
     TTeTrackOrientation Orientation() const { return orientation_; }
     void SetOrientation(TTeTrackOrientation orientation);
     // The step of the arrow keys and the wheel / of the page keys and of clicks on the track.

@@ -118,6 +118,19 @@ TEST(TrackBar, RangeAndPositionAreKeptConsistent)
     EXPECT_EQ(f.changes, 2);
 }
 
+TEST(TrackBar, TurningItWhileDesigningTurnsItsShape)
+{
+    TTrackFixture f;
+    f.bar->SetOrientation(TTeTrackOrientation::ktoVertical);
+    EXPECT_EQ(f.bar->BoundsRect(), Rect(10, 10, 160, 55));  // at run time the shape stays
+    f.bar->SetOrientation(TTeTrackOrientation::ktoHorizontal);
+    f.bar->SetDesigning(true);
+    f.bar->SetOrientation(TTeTrackOrientation::ktoVertical);
+    EXPECT_EQ(f.bar->BoundsRect(), Rect(10, 10, 55, 160));
+    f.bar->SetOrientation(TTeTrackOrientation::ktoHorizontal);
+    EXPECT_EQ(f.bar->BoundsRect(), Rect(10, 10, 160, 55));
+}
+
 TEST(TrackBar, KeysMoveByLineAndPageAndToTheEnds)
 {
     const struct {
