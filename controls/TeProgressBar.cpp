@@ -1,8 +1,9 @@
 #include "controls/TeProgressBar.h"
 
-#include <cmath>
+#include <algorithm>
 
 #include "controls/ParentBackground.h"
+#include "controls/RoundEven.h"
 #include "controls/ThemeSelection.h"
 #include "graphics/CanvasDraw.h"
 #include "graphics/RectUtils.h"
@@ -11,12 +12,6 @@
 #include "theme/ThemedElements.h"
 
 namespace {
-
-// Rounding of the Parts' arithmetic: to the nearest, halves to even.
-int RoundEven(double value)
-{
-    return static_cast<int>(std::nearbyint(value));
-}
 
 // The classic blocks: a block is 64 % of the bar's thickness long, with 2 pixels between blocks.
 constexpr double kBlockToThickness = 0.64;

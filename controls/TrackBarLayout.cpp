@@ -1,16 +1,11 @@
 #include "controls/TrackBarLayout.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 
-namespace {
+#include "controls/RoundEven.h"
 
-// Rounding of the Parts' arithmetic: to the nearest, halves to even.
-int RoundEven(double value)
-{
-    return static_cast<int>(std::nearbyint(value));
-}
+namespace {
 
 // Ticks on the top or left push the thumb and the track this far down or right.
 constexpr int kTopTickRoom = 5;
