@@ -1,6 +1,7 @@
 #include "framework/PropInfo.h"
 
 #include <QHash>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -107,8 +108,17 @@ QList<const TPropInfo*> GetPropList(const TPersistent& object)
     if (it == registry.resolved.end()) {
         QList<const TPropInfo*> props;
         for (const TClassProps* entry : ChainOf(registry, object))
-            for (const TPropInfo& info : entry->Props)
-                props.append(&info);
+            for (const TPropInfo& info : entry->Props) {
+                // A class that registers a property of its base again (with a default of its own)
+                // puts it in the base's place.
+                const auto same = std::find_if(props.begin(), props.end(), [&info](const TPropInfo* known) {
+                    return known->Name.compare(info.Name, Qt::CaseInsensitive) == 0;
+                });
+                if (same != props.end())
+                    *same = &info;
+                else
+                    props.append(&info);
+            }
         it = registry.resolved.insert(type, props);
     }
     return *it;

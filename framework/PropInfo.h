@@ -87,7 +87,8 @@ TClassProps& BeginClassProps(const std::type_info& type, std::optional<std::type
 // Raised by setters for a value of the wrong kind or outside the property's type.
 [[noreturn]] void InvalidPropertyValue(const QString& why);
 
-// Adds the stored properties of T, in the order of the calls, after those of Base:
+// Adds the stored properties of T, in the order of the calls, after those of Base (a property of a
+// base registered again, say with another default, keeps the base's place):
 //   RegisterProperties<TLabel, TControl>()
 //       .WString("Caption", &TLabel::Caption, &TLabel::SetCaption)
 //       .Enumeration("Alignment", &TLabel::Alignment, &TLabel::SetAlignment, kAlignmentNames, TAlignment::kalLeftJustify)

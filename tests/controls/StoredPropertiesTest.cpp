@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "controls/ControlComponents.h"
+#include "controls/TeProgressBar.h"
+#include "controls/TeTrackBar.h"
 #include "tests/controls/ControlFixtures.h"
 
 TEST(ControlStoredProperties, DefaultsAreNotStoredAndChangedValuesAre)
@@ -27,4 +29,31 @@ TEST(ControlStoredProperties, DefaultsAreNotStoredAndChangedValuesAre)
     for (const char* name : {"Performance", "ThemeObject", "BevelKind", "BevelInner"})
         EXPECT_TRUE(stored(name)) << name;
     EXPECT_EQ(std::get<std::int64_t>(GetPropInfo(control, "Performance")->Get(control)), 2);
+}
+
+// The bars buffer their painting by default, so Performance is stored only when it is not
+// kspDoubleBuffer, and it is listed once; the track bar is a tab stop unless told otherwise.
+TEST(ControlStoredProperties, BarsStoreOnlyWhatDiffersFromTheirOwnDefaults)
+{
+    RegisterControlComponents();
+    TTeProgressBar progress(nullptr);
+    TTeTrackBar track(nullptr);
+    for (TTeControl* bar : {static_cast<TTeControl*>(&progress), static_cast<TTeControl*>(&track)}) {
+        int performances = 0;
+        for (const TPropInfo* info : GetPropList(*bar)) {
+            if (info->Name == QLatin1String("Performance"))
+                ++performances;
+            // Those without a default (bounds, colour, font) are always written.
+            if (info->Default) {
+                EXPECT_FALSE(info->IsStored(*bar)) << qPrintable(info->Name);
+            }
+        }
+        EXPECT_EQ(performances, 1);
+        bar->SetPerformance(TTePerformance::kspNoBuffer);
+        EXPECT_TRUE(GetPropInfo(*bar, "Performance")->IsStored(*bar));
+    }
+    progress.SetSmooth(true);
+    track.SetTickMarks(TTeTickMark::ktbmBoth);
+    EXPECT_TRUE(GetPropInfo(progress, "Smooth")->IsStored(progress));
+    EXPECT_TRUE(GetPropInfo(track, "TickMarks")->IsStored(track));
 }
