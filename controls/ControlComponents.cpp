@@ -1,5 +1,6 @@
 #include "controls/ControlComponents.h"
 
+#include "controls/ComboGridComponents.h"
 #include "controls/TeControl.h"
 #include "controls/TeGraphicControl.h"
 
@@ -16,4 +17,5 @@ void RegisterControlComponents()
                      PerformanceNames(), TTePerformance::kspNoBuffer)
         .Event("OnMouseEnter", &TTeGraphicControl::OnMouseEnter)
         .Event("OnMouseLeave", &TTeGraphicControl::OnMouseLeave);
+    RegisterComboGridComponents();
 }
