@@ -2,10 +2,13 @@
 
 #include <QAbstractItemDelegate>
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QPointer>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QProxyStyle>
 #include <algorithm>
 
 #include "framework/Brush.h"
@@ -21,6 +24,34 @@ const QStringList& ComboBoxStyleNames()
     return names;
 }
 
+namespace {
+
+// The drop-down list drops below the box and shows DropDownCount rows, whatever the application's
+// style does with combo popups.
+class TDropDownStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+QStyle* DropDownStyle()
+{
+    // Lives as long as the application; Qt frees it with the application's style objects.
+    static QPointer<TDropDownStyle> style;
+    if (style == nullptr) {
+        style = new TDropDownStyle;
+        style->setParent(qApp);
+    }
+    return style;
+}
+
+}  // namespace
+
 // The QComboBox: its paint, hover, focus and popup are offered to the control first.
 class TComboBox::TBox : public QComboBox {
 public:
@@ -28,6 +59,7 @@ public:
     {
         setMouseTracking(true);
         setFocusPolicy(Qt::StrongFocus);
+        setStyle(DropDownStyle());
     }
     void Detach() { control_ = nullptr; }
 
@@ -125,7 +157,7 @@ private:
 };
 
 TComboBox::TComboBox(TComponent* owner)
-    : TCustomControl(owner), box_(std::make_unique<TBox>(this, Handle())), delegate_(std::make_unique<TItemDelegate>(this))
+    : TCustomControl(owner), delegate_(std::make_unique<TItemDelegate>(this)), box_(std::make_unique<TBox>(this, Handle()))
 {
     SetColor(clWindow);
     SetTabStop(true);
@@ -144,9 +176,6 @@ TComboBox::TComboBox(TComponent* owner)
 TComboBox::~TComboBox()
 {
     box_->Detach();
-    // The box lets go of the delegate before it goes.
-    box_->view()->setItemDelegate(nullptr);
-    box_->setItemDelegate(nullptr);
     box_.reset();
 }
 

@@ -89,8 +89,9 @@ private:
     void ItemsChanged();
     void FillBox();
 
-    std::unique_ptr<TBox> box_;
+    // The box goes first: it draws through the delegate to the end.
     std::unique_ptr<TItemDelegate> delegate_;
+    std::unique_ptr<TBox> box_;
     TStringList items_;
     TComboBoxStyle style_ = TComboBoxStyle::csDropDown;
     int itemHeight_ = 16;
