@@ -116,6 +116,12 @@ void TTeStringGrid::ParentChanged()
         subScrollBar_->GridParentChanged();
 }
 
+void TTeStringGrid::ScrollRangesChanged()
+{
+    if (subScrollBar_ != nullptr)
+        subScrollBar_->Synchronise();
+}
+
 void TTeStringGrid::MouseEnter()
 {
     hot_ = true;

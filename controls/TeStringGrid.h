@@ -35,6 +35,7 @@ protected:
     void DrawCell(int col, int row, const TRect& rect, TGridDrawState state) override;
     void PaintFrame(const TRect& rect) override;
     void ParentChanged() override;
+    void ScrollRangesChanged() override;
 
 private:
     // Colour and drawing from the theme (the grid's colour entry; the framework's drawing only

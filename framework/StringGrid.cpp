@@ -118,8 +118,11 @@ TStringGrid::TStringGrid(TComponent* owner)
     rowHeights_.assign(5, defaultRowHeight_);
     SetColor(clWindow);
     SetTabStop(true);
-    area_->verticalScrollBar()->setSingleStep(1);
-    area_->horizontalScrollBar()->setSingleStep(1);
+    for (QScrollBar* bar : {area_->verticalScrollBar(), area_->horizontalScrollBar()}) {
+        bar->setSingleStep(1);
+        // Without goThumbTracking the cells move when the thumb is let go.
+        bar->setTracking(false);
+    }
     SetBounds(0, 0, 320, 120);
     UpdateScrollRanges();
 }
@@ -549,6 +552,7 @@ void TStringGrid::UpdateScrollRanges()
     hbar->setPageStep(VisibleColCount());
     hbar->setValue(leftCol_ - fixedCols_);
     settingScrollBars_ = false;
+    ScrollRangesChanged();
 }
 
 void TStringGrid::ScrollBarMoved()
@@ -604,6 +608,7 @@ void TStringGrid::ScrollCellsTo(int topRow, int leftCol)
     area_->verticalScrollBar()->setValue(topRow_ - fixedRows_);
     area_->horizontalScrollBar()->setValue(leftCol_ - fixedCols_);
     settingScrollBars_ = false;
+    ScrollRangesChanged();
 }
 
 bool TStringGrid::SelectCell(int col, int row)

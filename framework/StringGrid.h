@@ -137,6 +137,8 @@ protected:
     virtual void PaintFrame(const TRect& rect);
     // What lies outside every cell within the cells' area.
     virtual void PaintBackground(const TRect& rect);
+    // The platform bars' range, page or position were set anew.
+    virtual void ScrollRangesChanged() {}
     // Fires OnSelectCell; false keeps the current cell.
     virtual bool SelectCell(int col, int row);
     // The grid's widget (not the cells) paints the frame.
