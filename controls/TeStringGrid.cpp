@@ -42,8 +42,14 @@ TTeStringGrid::~TTeStringGrid()
 
 void TTeStringGrid::SetThemeLink(TteCustomThemeLink* link)
 {
-    if (theme_.SetLink(link))
-        Invalidate();
+    if (!theme_.SetLink(link))
+        return;
+    // The themed bars draw with the grid's theme.
+    if (subScrollBar_ != nullptr)
+        for (TTeInplaceScrollBar* inplace : {subScrollBar_->Vertical(), subScrollBar_->Horizontal()})
+            if (inplace != nullptr)
+                inplace->Bar()->SetThemeLink(link);
+    Invalidate();
 }
 
 void TTeStringGrid::SetThemeObject(const QString& name)

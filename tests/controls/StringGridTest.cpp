@@ -245,3 +245,12 @@ TEST(StringGrid, TheThemeGivesTheColourAndRemovingItGivesTheWindowColourBack)
     EXPECT_EQ(f.grid.Color(), clWindow);
     EXPECT_TRUE(f.grid.DefaultDrawing());
 }
+
+TEST(StringGrid, TheThemedBarsDrawWithTheGridsLink)
+{
+    TGridOnForm f;
+    TFixedLink link;
+    f.grid.SetThemeLink(&link);
+    EXPECT_EQ(f.Themed()->ThemeLink(), &link);
+    EXPECT_EQ(f.grid.SubScrollBar()->Horizontal()->Bar()->ThemeLink(), &link);
+}
