@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QStyleFactory>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QWindow>
 #include <benchmark/benchmark.h>
@@ -63,6 +64,17 @@ private:
     int step_ = 1;
 };
 
+// Qt's own item drawing, counted, so that a run that never painted shows up.
+class TCountingDelegate : public QStyledItemDelegate {
+public:
+    mutable long long Painted = 0;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        ++Painted;
+        QStyledItemDelegate::paint(painter, option, index);
+    }
+};
+
 void BM_GridScroll(benchmark::State& state)
 {
     EnsureGuiApplication();
@@ -87,12 +99,17 @@ void BM_GridScroll(benchmark::State& state)
         state.SkipWithError("the window was never exposed");
         return;
     }
+    long long cells = 0;
+    grid.OnDrawCell = [&cells](TObject*, int, int, const TRect&, TGridDrawState) { ++cells; };
     QScrollBar* bar = grid.PlatformScrollBar(Qt::Vertical);
     TBounce rows(bar->maximum());
     for (auto _ : state) {
         grid.SetTopRow(grid.FixedRows() + rows.Next());
         QCoreApplication::processEvents();
     }
+    // At least the row that came into view, each time.
+    if (cells < 2 * static_cast<long long>(state.iterations()))
+        state.SkipWithError("the cells were not painted");
 }
 BENCHMARK(BM_GridScroll)->Unit(benchmark::kMicrosecond);
 
@@ -111,6 +128,8 @@ void BM_QTableWidgetScroll(benchmark::State& state)
     table.setColumnWidth(1, 320);
     table.setSelectionBehavior(QAbstractItemView::SelectRows);
     table.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    TCountingDelegate delegate;
+    table.setItemDelegate(&delegate);
     for (int track = 1; track <= kTracks; ++track) {
         table.setItem(track - 1, 0, new QTableWidgetItem(QString::number(track)));
         table.setItem(track - 1, 1, new QTableWidgetItem(TrackFile(track)));
@@ -121,12 +140,29 @@ void BM_QTableWidgetScroll(benchmark::State& state)
     }
     QScrollBar* bar = table.verticalScrollBar();
     TBounce rows(bar->maximum());
+    const long long painted = delegate.Painted;
     for (auto _ : state) {
         bar->setValue(rows.Next());
         QCoreApplication::processEvents();
     }
+    if (delegate.Painted - painted < 2 * static_cast<long long>(state.iterations()))
+        state.SkipWithError("the cells were not painted");
 }
 BENCHMARK(BM_QTableWidgetScroll)->Unit(benchmark::kMicrosecond);
+
+// Counts the items it draws, so that a run that never painted the list shows up.
+class TCountingCombo : public TTeSComboBox {
+public:
+    using TTeSComboBox::TTeSComboBox;
+    long long ItemsDrawn = 0;
+
+protected:
+    void DrawItem(int index, const TRect& rect, TOwnerDrawState drawState) override
+    {
+        ++ItemsDrawn;
+        TTeSComboBox::DrawItem(index, rect, drawState);
+    }
+};
 
 void BM_ComboDropDown(benchmark::State& state)
 {
@@ -134,7 +170,7 @@ void BM_ComboDropDown(benchmark::State& state)
     UseStoredTheme();
     const TOwned<TForm> form = MakeOwned<TForm>(nullptr);
     form->SetClientSize(200, 60);
-    TTeSComboBox combo(nullptr);
+    TCountingCombo combo(nullptr);
     combo.SetParent(form.get());
     combo.SetStyle(TComboBoxStyle::csDropDownList);
     combo.SetBounds(10, 10, 120, 21);
@@ -145,11 +181,16 @@ void BM_ComboDropDown(benchmark::State& state)
         state.SkipWithError("the window was never exposed");
         return;
     }
+    const long long drawn = combo.ItemsDrawn;
     for (auto _ : state) {
+        // The popup is painted once the platform has exposed it.
         combo.SetDroppedDown(true);
-        combo.ListWindow()->repaint();
+        QCoreApplication::processEvents();
         combo.SetDroppedDown(false);
     }
+    // Each opening draws the rows the list shows.
+    if (combo.ItemsDrawn - drawn < static_cast<long long>(state.iterations()) * combo.DropDownCount())
+        state.SkipWithError("the list was not painted");
 }
 BENCHMARK(BM_ComboDropDown)->Unit(benchmark::kMicrosecond);
 
@@ -164,15 +205,20 @@ void BM_QComboBoxDropDown(benchmark::State& state)
     combo.setGeometry(10, 10, 120, 21);
     for (int i = 0; i < kComboItems; ++i)
         combo.addItem(QStringLiteral("%1 kbit/s").arg(32 + 16 * i));
+    TCountingDelegate delegate;
+    combo.setItemDelegate(&delegate);
     if (!ShowExposed(&window)) {
         state.SkipWithError("the window was never exposed");
         return;
     }
+    const long long painted = delegate.Painted;
     for (auto _ : state) {
         combo.showPopup();
-        combo.view()->parentWidget()->repaint();
+        QCoreApplication::processEvents();
         combo.hidePopup();
     }
+    if (delegate.Painted - painted < static_cast<long long>(state.iterations()) * combo.maxVisibleItems())
+        state.SkipWithError("the list was not painted");
 }
 BENCHMARK(BM_QComboBoxDropDown)->Unit(benchmark::kMicrosecond);
 
