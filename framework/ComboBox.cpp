@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QProxyStyle>
@@ -98,6 +99,15 @@ protected:
             case QEvent::MouseMove: {
                 const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
                 control_->FaceMouseMove(at.x(), at.y());
+                break;
+            }
+            case QEvent::KeyPress: {
+                // OnKeyDown first; a handler that clears the key keeps it from the box.
+                auto* key = static_cast<QKeyEvent*>(event);
+                auto code = static_cast<std::uint16_t>(key->key());
+                control_->KeyDown(code, ShiftStateOf(key->modifiers(), Qt::NoButton));
+                if (code == 0)
+                    return true;
                 break;
             }
             default:

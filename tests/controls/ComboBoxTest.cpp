@@ -190,3 +190,18 @@ TEST(ComboBox, SortedItemsStayInOrderAndKeepTheChosenOne)
     EXPECT_EQ(f.combo.Text(), QStringLiteral("Bravo"));
     EXPECT_EQ(f.changes, 0);
 }
+
+TEST(ComboBox, OnKeyDownSeesKeysFirstAndMayKeepThemFromTheBox)
+{
+    TComboOnForm f;
+    f.combo.SetItemIndex(0);
+    int keys = 0;
+    f.combo.OnKeyDown = [&keys](TObject*, std::uint16_t& key, TShiftState) {
+        ++keys;
+        key = 0;
+    };
+    QTest::keyClick(f.Box(), Qt::Key_Down);
+    EXPECT_EQ(keys, 1);
+    EXPECT_EQ(f.combo.ItemIndex(), 0);
+    EXPECT_EQ(f.changes, 0);
+}
