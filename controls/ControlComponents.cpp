@@ -1,5 +1,6 @@
 #include "controls/ControlComponents.h"
 
+#include "controls/ComboGridComponents.h"
 #include "controls/TeControl.h"
 #include "controls/TeGraphicControl.h"
 #include "controls/TeProgressBar.h"
@@ -55,4 +56,5 @@ void RegisterControlComponents()
                                   PerformanceNames(), TTePerformance::kspDoubleBuffer)
                      .Boolean("TabStop", &TTeTrackBar::TabStop, &TTeTrackBar::SetTabStop, true);
     AddThemeSelectionProperties(track).Event("OnChange", &TTeTrackBar::OnChange);
+    RegisterComboGridComponents();
 }

@@ -3,6 +3,7 @@
 #include <QResizeEvent>
 
 #include "controls/PaintSurface.h"
+#include "controls/TeScrollBar.h"
 #include "controls/ParentBackground.h"
 #include "framework/CanvasBinding.h"
 #include "framework/Messages.h"
@@ -10,41 +11,6 @@
 #include "framework/SystemMetrics.h"
 #include "theme/CustomThemeLink.h"
 #include "theme/ThemeManager.h"
-
-namespace {
-
-// The scroll codes of WM_HSCROLL / WM_VSCROLL.
-constexpr std::intptr_t SB_LINEUP = 0;
-constexpr std::intptr_t SB_LINEDOWN = 1;
-constexpr std::intptr_t SB_PAGEUP = 2;
-constexpr std::intptr_t SB_PAGEDOWN = 3;
-constexpr std::intptr_t SB_THUMBTRACK = 5;
-constexpr std::intptr_t SB_TOP = 6;
-constexpr std::intptr_t SB_BOTTOM = 7;
-
-std::intptr_t ScrollCodeOf(int action)
-{
-    switch (action) {
-    case QAbstractSlider::SliderSingleStepAdd:
-        return SB_LINEDOWN;
-    case QAbstractSlider::SliderSingleStepSub:
-        return SB_LINEUP;
-    case QAbstractSlider::SliderPageStepAdd:
-        return SB_PAGEDOWN;
-    case QAbstractSlider::SliderPageStepSub:
-        return SB_PAGEUP;
-    case QAbstractSlider::SliderToMinimum:
-        return SB_TOP;
-    case QAbstractSlider::SliderToMaximum:
-        return SB_BOTTOM;
-    case QAbstractSlider::SliderMove:
-        return SB_THUMBTRACK;
-    default:
-        return 0;
-    }
-}
-
-}  // namespace
 
 TTeControl::TTeControl(TComponent* owner) : TCustomControl(owner)
 {
@@ -269,9 +235,9 @@ TRect TTeControl::ClientRect() const
 {
     TRect r = TCustomControl::ClientRect();
     if (vertScrollBar_ != nullptr)
-        r.Right = std::min(r.Right, vertScrollBar_->x());
+        r.Right = std::min(r.Right, vertScrollBar_->Left());
     if (horzScrollBar_ != nullptr)
-        r.Bottom = std::min(r.Bottom, horzScrollBar_->y());
+        r.Bottom = std::min(r.Bottom, horzScrollBar_->Top());
     return r;
 }
 
@@ -328,28 +294,28 @@ void TTeControl::SetScrollBarMode(TTeScrollBarMode mode)
     scrollBarMode_ = mode;
     const bool horizontal = mode == TTeScrollBarMode::ksmHorizontal || mode == TTeScrollBarMode::ksmBoth;
     const bool vertical = mode == TTeScrollBarMode::ksmVertical || mode == TTeScrollBarMode::ksmBoth;
-    const auto keep = [this](TTeOwnScrollBar*& bar, bool wanted, Qt::Orientation orientation) {
+    const auto keep = [this](TComponentRef<TTeScrollBar>& bar, bool wanted, TTeScrollOrientation orientation) {
         if (wanted && bar == nullptr) {
-            bar = CreateScrollBar(orientation);
-            bar->setParent(Handle());
-            TTeOwnScrollBar* created = bar;
-            QObject::connect(bar, &QAbstractSlider::actionTriggered, Handle(),
-                             [this, created](int action) { ScrollBarAction(created, action); });
-            bar->show();
+            TTeScrollBar* created = CreateScrollBar();
+            bar = created;
+            created->SetOrientation(orientation);
+            created->SetParent(this);
+            bar->OnScroll = [this, created](TObject*, TScrollCode code, int& position) {
+                ScrollBarMoved(created, static_cast<std::uint8_t>(code), position);
+            };
         } else if (!wanted && bar != nullptr) {
-            delete bar;
-            bar = nullptr;
+            bar->Free();
         }
     };
-    keep(horzScrollBar_, horizontal, Qt::Horizontal);
-    keep(vertScrollBar_, vertical, Qt::Vertical);
+    keep(horzScrollBar_, horizontal, TTeScrollOrientation::ksoHorizontal);
+    keep(vertScrollBar_, vertical, TTeScrollOrientation::ksoVertical);
     LayoutScrollBars();
     Invalidate();
 }
 
-TTeOwnScrollBar* TTeControl::CreateScrollBar(Qt::Orientation orientation)
+TTeScrollBar* TTeControl::CreateScrollBar()
 {
-    return new TTeOwnScrollBar(orientation);
+    return new TTeScrollBar(this);
 }
 
 int TTeControl::GetScrollBarSize() const
@@ -363,28 +329,29 @@ void TTeControl::LayoutScrollBars()
     const int size = GetScrollBarSize();
     if (horzScrollBar_ != nullptr) {
         const int right = inner.Right - (vertScrollBar_ != nullptr ? size : 0);
-        horzScrollBar_->setGeometry(inner.Left, inner.Bottom - size, std::max(0, right - inner.Left), size);
+        horzScrollBar_->SetBounds(inner.Left, inner.Bottom - size, std::max(0, right - inner.Left), size);
     }
     if (vertScrollBar_ != nullptr) {
         const int bottom = inner.Bottom - (horzScrollBar_ != nullptr ? size : 0);
-        vertScrollBar_->setGeometry(inner.Right - size, inner.Top, size, std::max(0, bottom - inner.Top));
+        vertScrollBar_->SetBounds(inner.Right - size, inner.Top, size, std::max(0, bottom - inner.Top));
     }
 }
 
-void TTeControl::SetScrollBarPosition(TTeOwnScrollBar* bar, int position)
+void TTeControl::SetScrollBarPosition(TTeScrollBar* bar, int position)
 {
     const bool locked = scrollEchoLock_;
     scrollEchoLock_ = true;
-    bar->setValue(position);
+    bar->SetPosition(position);
     scrollEchoLock_ = locked;
 }
 
-void TTeControl::ScrollBarAction(TTeOwnScrollBar* bar, int action)
+void TTeControl::ScrollBarMoved(TTeScrollBar* bar, std::uint8_t code, int& position)
 {
     if (scrollEchoLock_)
         return;
     const std::uint32_t msg = bar == horzScrollBar_ ? WM_HSCROLL : WM_VSCROLL;
-    Perform(this, msg, ScrollCodeOf(action), bar->sliderPosition());
+    const std::intptr_t passed = code >= 1 && code <= 8 ? code : 0;
+    Perform(this, msg, passed, position);
     // The control decides: the bar ends where the handler put it (or stays where it was).
-    bar->setSliderPosition(bar->value());
+    position = bar->Position();
 }

@@ -8,12 +8,13 @@
 // PaintControl inside it, the windowless children on the same surface, and the buffer copied to
 // the widget; the canvas is bound back and the buffer freed whatever fails. A parent's erase
 // request carrying a surface (from a transparent child) is answered with border and content only.
-#include <QScrollBar>
 #include <QString>
 
 #include "controls/Bevel.h"
 #include "controls/ControlTheme.h"
 #include "controls/Performance.h"
+#include "controls/TeScrollBar.h"
+#include "framework/ComponentRef.h"
 #include "framework/CustomControl.h"
 #include "framework/PropInfo.h"
 
@@ -22,10 +23,6 @@ class TteTheme;
 
 // Which own scroll bars a control has.
 enum class TTeScrollBarMode : std::uint8_t { ksmNone, ksmHorizontal, ksmVertical, ksmBoth };
-
-// Stands in for the themed scroll bar until it exists: a platform scroll bar whose actions the
-// control receives as WM_HSCROLL / WM_VSCROLL.
-using TTeOwnScrollBar = QScrollBar;
 
 class TTeControl : public TCustomControl {
 public:
@@ -66,10 +63,13 @@ public:
 
     TTeScrollBarMode ScrollBarMode() const { return scrollBarMode_; }
     void SetScrollBarMode(TTeScrollBarMode mode);
-    TTeOwnScrollBar* HorzScrollBar() const { return horzScrollBar_; }
-    TTeOwnScrollBar* VertScrollBar() const { return vertScrollBar_; }
+    // The own bars are windowless children; their moves reach the control as WM_HSCROLL /
+    // WM_VSCROLL (wParam the scroll code, lParam the proposed position), and the bar then takes
+    // whatever position the control's handler left it at.
+    TTeScrollBar* HorzScrollBar() const { return horzScrollBar_.Get(); }
+    TTeScrollBar* VertScrollBar() const { return vertScrollBar_.Get(); }
     // Moves a bar without the move coming back to the control as a scroll message.
-    void SetScrollBarPosition(TTeOwnScrollBar* bar, int position);
+    void SetScrollBarPosition(TTeScrollBar* bar, int position);
 
     // The size the next paint uses: taken before the widget changes size.
     int PaintWidth() const { return paintWidth_; }
@@ -102,7 +102,8 @@ protected:
     virtual void PaintControl();
     // (0, 0, paint width, paint height) less the border width and the bevels on their sides.
     virtual TRect GetInnerRect() const;
-    virtual TTeOwnScrollBar* CreateScrollBar(Qt::Orientation orientation);
+    // A new bar owned by the control.
+    virtual TTeScrollBar* CreateScrollBar();
     virtual int GetScrollBarSize() const;
     virtual void BorderChanged() {}
     // ThemeLink or ThemeObject changed: the base takes the bounds from the theme, or repaints.
@@ -119,15 +120,16 @@ protected:
 private:
     void BorderPropertyChanged();
     void LayoutScrollBars();
-    void ScrollBarAction(TTeOwnScrollBar* bar, int action);
+    void ScrollBarMoved(TTeScrollBar* bar, std::uint8_t code, int& position);
     bool BothScrollBars() const { return horzScrollBar_ != nullptr && vertScrollBar_ != nullptr; }
     void PaintBorderAndContent(TDeviceContext& surface);
 
     TTePerformance performance_ = TTePerformance::kspNoBuffer;
     bool focused_ = false;
     bool hot_ = false;
-    TTeOwnScrollBar* horzScrollBar_ = nullptr;
-    TTeOwnScrollBar* vertScrollBar_ = nullptr;
+    // Owned by the control; the references read nullptr once its teardown freed them.
+    TComponentRef<TTeScrollBar> horzScrollBar_;
+    TComponentRef<TTeScrollBar> vertScrollBar_;
     TTeScrollBarMode scrollBarMode_ = TTeScrollBarMode::ksmNone;
     bool scrollEchoLock_ = false;
     TFont paintFont_;

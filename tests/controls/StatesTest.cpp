@@ -3,6 +3,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "controls/TeScrollBar.h"
 #include "framework/Messages.h"
 #include "tests/controls/ControlFixtures.h"
 
@@ -34,7 +35,7 @@ public:
     {
         if (message.Msg == WM_HSCROLL || message.Msg == WM_VSCROLL) {
             Scrolls.append({message.Msg, message.WParam, message.LParam});
-            TTeOwnScrollBar* bar = message.Msg == WM_HSCROLL ? HorzScrollBar() : VertScrollBar();
+            TTeScrollBar* bar = message.Msg == WM_HSCROLL ? HorzScrollBar() : VertScrollBar();
             if (Accept >= 0)
                 SetScrollBarPosition(bar, Accept);
             return;
@@ -197,36 +198,44 @@ TEST(ControlBorder, TheInnerRectangleLosesTheBorderAndTheBevelsOnTheirSides)
 
 TEST(ControlScrollBars, BarActionsBecomeScrollMessagesAndTheControlDecidesThePosition)
 {
+    TShownForm shown(200, 160);
     TScrolledControl control;
+    control.SetParent(&shown.form);
     control.SetBounds(0, 0, 100, 80);
     control.SetScrollBarMode(TTeScrollBarMode::ksmBoth);
-    TTeOwnScrollBar* horizontal = control.HorzScrollBar();
-    TTeOwnScrollBar* vertical = control.VertScrollBar();
+    TTeScrollBar* horizontal = control.HorzScrollBar();
+    TTeScrollBar* vertical = control.VertScrollBar();
     ASSERT_NE(horizontal, nullptr);
     ASSERT_NE(vertical, nullptr);
-    const int size = vertical->width();
+    const int size = vertical->Width();
     EXPECT_EQ(control.ClientRect(), Rect(0, 0, 100 - size, 80 - size));
-    for (TTeOwnScrollBar* bar : {horizontal, vertical}) {
-        bar->setRange(0, 100);
-        bar->setPageStep(10);
+    EXPECT_EQ(horizontal->BoundsRect(), Rect(0, 80 - size, 100 - size, 80));
+    for (TTeScrollBar* bar : {horizontal, vertical}) {
+        bar->SetMax(100);
+        bar->SetPageSize(10);
         control.SetScrollBarPosition(bar, 20);
     }
     EXPECT_TRUE(control.Scrolls.isEmpty());
 
-    horizontal->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(horizontal->value(), 20);  // the handler left it
+    // The right arrow of the horizontal bar.
+    QTest::mouseClick(control.Handle(), Qt::LeftButton, {}, QPoint(100 - size - 3, 80 - 3));
+    EXPECT_EQ(horizontal->Position(), 20);  // the handler left it
 
+    // The page area of the vertical bar above its thumb.
     control.Accept = 35;
-    vertical->triggerAction(QAbstractSlider::SliderPageStepSub);
-    EXPECT_EQ(vertical->value(), 35);  // the handler put it there
+    const TRect thumb = vertical->Layout().Thumb;
+    QTest::mouseClick(control.Handle(), Qt::LeftButton, {}, QPoint(100 - size / 2, thumb.Top - 1));
+    EXPECT_EQ(vertical->Position(), 35);  // the handler put it there
 
-    ASSERT_EQ(control.Scrolls.size(), 2);
+    QList<std::intptr_t> codes;
+    for (const auto& scroll : control.Scrolls)
+        codes << scroll.code;
+    // Each press: its step, then the end of scrolling.
+    EXPECT_EQ(codes, (QList<std::intptr_t>{1, 8, 2, 8}));
     EXPECT_EQ(control.Scrolls[0].msg, WM_HSCROLL);
-    EXPECT_EQ(control.Scrolls[0].code, 1);  // line down
     EXPECT_EQ(control.Scrolls[0].position, 21);
-    EXPECT_EQ(control.Scrolls[1].msg, WM_VSCROLL);
-    EXPECT_EQ(control.Scrolls[1].code, 2);  // page up
-    EXPECT_EQ(control.Scrolls[1].position, 10);
+    EXPECT_EQ(control.Scrolls[2].msg, WM_VSCROLL);
+    EXPECT_EQ(control.Scrolls[2].position, 10);
 
     control.SetScrollBarMode(TTeScrollBarMode::ksmNone);
     EXPECT_EQ(control.HorzScrollBar(), nullptr);

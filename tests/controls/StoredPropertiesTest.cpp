@@ -4,6 +4,9 @@
 #include "controls/ControlComponents.h"
 #include "controls/TeProgressBar.h"
 #include "controls/TeTrackBar.h"
+#include "controls/TeSComboBox.h"
+#include "controls/TeScrollBar.h"
+#include "controls/TeStringGrid.h"
 #include "tests/controls/ControlFixtures.h"
 
 TEST(ControlStoredProperties, DefaultsAreNotStoredAndChangedValuesAre)
@@ -56,4 +59,40 @@ TEST(ControlStoredProperties, BarsStoreOnlyWhatDiffersFromTheirOwnDefaults)
     track.SetTickMarks(TTeTickMark::ktbmBoth);
     EXPECT_TRUE(GetPropInfo(progress, "Smooth")->IsStored(progress));
     EXPECT_TRUE(GetPropInfo(track, "TickMarks")->IsStored(track));
+}
+
+TEST(ControlStoredProperties, ScrollBarGridAndComboBoxStoreOnlyWhatDiffersFromTheirDefaults)
+{
+    RegisterControlComponents();
+    const auto stored = [](const TPersistent& object, const char* name) {
+        const TPropInfo* info = GetPropInfo(object, QString::fromLatin1(name));
+        EXPECT_NE(info, nullptr) << name;
+        return info != nullptr && info->IsStored(object);
+    };
+    TTeScrollBar bar(nullptr);
+    TTeStringGrid grid(nullptr);
+    TTeSComboBox combo(nullptr);
+    const auto none = [&](const TPersistent& object, std::initializer_list<const char*> names) {
+        for (const char* name : names)
+            EXPECT_FALSE(stored(object, name)) << name;
+    };
+    none(bar, {"Min", "Max", "PageSize", "Position", "LargeChange", "SmallChange", "Orientation", "ShowButtons",
+               "BorderWidth", "ThemeObject"});
+    none(grid, {"ColCount", "RowCount", "FixedCols", "FixedRows", "DefaultColWidth", "DefaultRowHeight", "Options",
+                "DefaultDrawing", "ScrollBars", "ThemeObject"});
+    none(combo, {"Style", "Items", "ItemIndex", "ItemHeight", "DropDownCount", "Sorted", "TextAlign", "ThemeObject"});
+
+    bar.SetMax(200);
+    bar.SetOrientation(TTeScrollOrientation::ksoVertical);
+    grid.SetOptions(grid.Options() + TGridOptions{TGridOption::goRowSelect});
+    grid.SetColCount(2);
+    combo.SetStyle(TComboBoxStyle::csDropDownList);
+    combo.Items()->Add(QStringLiteral("44100 Hz"));
+    combo.SetTextAlign(TAlignment::taCenter);
+    for (const char* name : {"Max", "Orientation"})
+        EXPECT_TRUE(stored(bar, name)) << name;
+    for (const char* name : {"Options", "ColCount"})
+        EXPECT_TRUE(stored(grid, name)) << name;
+    for (const char* name : {"Style", "Items", "TextAlign"})
+        EXPECT_TRUE(stored(combo, name)) << name;
 }

@@ -1,0 +1,207 @@
+// The themed combo box through its input: choosing with the keyboard, the mouse and the wheel fires
+// OnChange once per change; the drop-down list's themed bar and the list agree; hot states follow
+// the mouse; a theme change gives the list back; the face is drawn without an item when none is
+// chosen.
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "controls/TeSComboBox.h"
+#include "tests/controls/ControlFixtures.h"
+#include "theme/ThemeManager.h"
+#include "themes/FlatTheme.h"
+
+namespace {
+
+const QStringList kNames{"Alpha", "Bravo", "Charlie", "Delta",  "Echo",  "Foxtrot", "Golf",
+                         "Hotel", "India", "Juliet",  "Kilo",   "Lima",  "Mike",    "November",
+                         "Oscar", "Papa",  "Quebec",  "Romeo",  "Sierra", "Tango"};
+
+class TCountingCombo : public TTeSComboBox {
+public:
+    using TTeSComboBox::TTeSComboBox;
+    int ItemsDrawn = 0;
+
+protected:
+    void DrawItem(int index, const TRect& rect, TOwnerDrawState state) override
+    {
+        ++ItemsDrawn;
+        TTeSComboBox::DrawItem(index, rect, state);
+    }
+};
+
+struct TComboOnForm {
+    TShownForm shown{300, 260};
+    TCountingCombo combo{nullptr};
+    int changes = 0;
+    TComboOnForm()
+    {
+        combo.SetParent(&shown.form);
+        combo.SetStyle(TComboBoxStyle::csDropDownList);
+        combo.SetBounds(10, 10, 120, 21);
+        for (const QString& name : kNames)
+            combo.Items()->Add(name);
+        combo.OnChange = [this](TObject*) { ++changes; };
+    }
+    QComboBox* Box() { return combo.Box(); }
+    QAbstractItemView* List() { return combo.Box()->view(); }
+    int FirstRowShown() { return List()->indexAt(QPoint(2, 2)).row(); }
+};
+
+void Wheel(QWidget* widget, int delta)
+{
+    const QPoint at = widget->rect().center();
+    QWheelEvent event(at, widget->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+}  // namespace
+
+TEST(ComboBox, ChoosingWithTheKeyboardFiresOnChangeOncePerChange)
+{
+    TComboOnForm f;
+    f.combo.SetItemIndex(0);
+    EXPECT_EQ(f.changes, 0);  // the program's own choice
+    struct TKey {
+        Qt::Key key;
+        int index;
+        int changes;
+    };
+    const TKey keys[] = {
+        {Qt::Key_Down, 1, 1}, {Qt::Key_End, 19, 2}, {Qt::Key_Down, 19, 2}, {Qt::Key_Home, 0, 3}, {Qt::Key_Up, 0, 3},
+    };
+    for (const TKey& key : keys) {
+        QTest::keyClick(f.Box(), key.key);
+        EXPECT_EQ(f.combo.ItemIndex(), key.index);
+        EXPECT_EQ(f.changes, key.changes);
+    }
+    QTest::keyClicks(f.Box(), QStringLiteral("ro"));  // typing the first letters
+    EXPECT_EQ(f.combo.Text(), QStringLiteral("Romeo"));
+    EXPECT_EQ(f.changes, 4);
+}
+
+TEST(ComboBox, ChoosingWithTheMouseAndTheWheelFiresOnChangeOnce)
+{
+    TComboOnForm f;
+    f.combo.SetItemIndex(0);
+    f.combo.SetDroppedDown(true);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(f.combo.DroppedDown());
+    ASSERT_TRUE(f.combo.ListWindow()->isVisible());
+    const QRect item = f.List()->visualRect(f.Box()->model()->index(3, 0));
+    QTest::mouseClick(f.List()->viewport(), Qt::LeftButton, {}, item.center());
+    EXPECT_EQ(f.combo.ItemIndex(), 3);
+    EXPECT_EQ(f.changes, 1);
+    EXPECT_FALSE(f.combo.DroppedDown());
+
+    Wheel(f.Box(), -120);
+    EXPECT_EQ(f.combo.ItemIndex(), 4);
+    EXPECT_EQ(f.changes, 2);
+}
+
+TEST(ComboBox, TheDropDownListsThemedBarAndTheListAgree)
+{
+    SetCurrentTheme(new TteBuiltTheme<TTeFlatTheme>());
+    {
+        TComboOnForm f;
+        EXPECT_EQ(f.combo.DropDownCount(), 8);
+        f.combo.SetDroppedDown(true);
+        QCoreApplication::processEvents();
+        TListScrollBar* bar = f.combo.ListScrollBar();
+        ASSERT_NE(bar, nullptr);
+        ASSERT_EQ(f.List()->verticalScrollBar(), bar);
+        ASSERT_TRUE(bar->isVisible());
+        EXPECT_EQ(bar->maximum(), 20 - 8);
+
+        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - 3));  // down arrow
+        EXPECT_EQ(bar->value(), 1);
+        EXPECT_EQ(f.FirstRowShown(), 1);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, 3));  // up arrow
+        EXPECT_EQ(f.FirstRowShown(), 0);
+
+        // One line per wheel message, however far the wheel turned.
+        Wheel(f.List()->viewport(), -360);
+        EXPECT_EQ(bar->value(), 1);
+        Wheel(f.List()->viewport(), -120);
+        EXPECT_EQ(f.FirstRowShown(), 2);
+
+        const TScrollBarLayout layout = bar->Layout();
+        const QPoint grip((layout.Thumb.Left + layout.Thumb.Right) / 2, layout.Thumb.Top + 2);
+        QTest::mousePress(bar, Qt::LeftButton, {}, grip);
+        QTest::mouseMove(bar, QPoint(grip.x(), layout.TrackEnd));
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(grip.x(), layout.TrackEnd));
+        EXPECT_EQ(bar->value(), bar->maximum());
+        EXPECT_EQ(f.FirstRowShown(), bar->maximum());
+        f.combo.SetDroppedDown(false);
+
+        // Without the theme the list gets its own bar back.
+        ClearCurrentTheme();
+        EXPECT_EQ(f.combo.ListScrollBar(), nullptr);
+        EXPECT_EQ(dynamic_cast<TListScrollBar*>(f.List()->verticalScrollBar()), nullptr);
+    }
+    ClearCurrentTheme();
+}
+
+TEST(ComboBox, HotStatesFollowTheMouseAndLeavingClearsThem)
+{
+    TComboOnForm f;
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(f.Box(), &enter);
+    EXPECT_TRUE(f.combo.IsFaceHot());
+    const TRect button = f.combo.ButtonRect();
+    QTest::mouseMove(f.Box(), QPoint(button.Left + 5, button.Top + 5));
+    EXPECT_TRUE(f.combo.IsButtonHot());
+    QTest::mouseMove(f.Box(), QPoint(5, 5));
+    EXPECT_FALSE(f.combo.IsButtonHot());
+    QTest::mouseMove(f.Box(), QPoint(button.Left + 5, button.Top + 5));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(f.Box(), &leave);
+    EXPECT_FALSE(f.combo.IsFaceHot());
+    EXPECT_FALSE(f.combo.IsButtonHot());
+}
+
+TEST(ComboBox, WithoutAChosenItemTheFaceShowsOnlyItsFrameAndButton)
+{
+    TComboOnForm f;
+    f.combo.SetItemIndex(-1);
+    f.combo.ItemsDrawn = 0;
+    f.Box()->repaint();
+    EXPECT_EQ(f.combo.ItemsDrawn, 0);
+    f.combo.SetItemIndex(2);
+    f.Box()->repaint();
+    EXPECT_EQ(f.combo.ItemsDrawn, 1);
+}
+
+TEST(ComboBox, SortedItemsStayInOrderAndKeepTheChosenOne)
+{
+    TComboOnForm f;
+    f.combo.SetItemIndex(1);  // Bravo
+    f.combo.Items()->Insert(0, QStringLiteral("Zulu"));
+    f.combo.SetSorted(true);
+    EXPECT_EQ(f.combo.Items()->Strings(0), QStringLiteral("Alpha"));
+    EXPECT_EQ(f.combo.Items()->Strings(20), QStringLiteral("Zulu"));
+    EXPECT_EQ(f.combo.Text(), QStringLiteral("Bravo"));
+    f.combo.Items()->Add(QStringLiteral("Able"));
+    EXPECT_EQ(f.combo.Items()->Strings(0), QStringLiteral("Able"));
+    EXPECT_EQ(f.Box()->itemText(0), QStringLiteral("Able"));
+    EXPECT_EQ(f.combo.Text(), QStringLiteral("Bravo"));
+    EXPECT_EQ(f.changes, 0);
+}
+
+TEST(ComboBox, OnKeyDownSeesKeysFirstAndMayKeepThemFromTheBox)
+{
+    TComboOnForm f;
+    f.combo.SetItemIndex(0);
+    int keys = 0;
+    f.combo.OnKeyDown = [&keys](TObject*, std::uint16_t& key, TShiftState) {
+        ++keys;
+        key = 0;
+    };
+    QTest::keyClick(f.Box(), Qt::Key_Down);
+    EXPECT_EQ(keys, 1);
+    EXPECT_EQ(f.combo.ItemIndex(), 0);
+    EXPECT_EQ(f.changes, 0);
+}
