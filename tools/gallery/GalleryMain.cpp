@@ -16,6 +16,7 @@
 #include "themes/ThemeKinds.h"
 #include "tools/gallery/EffectsSheet.h"
 #include "tools/gallery/GallerySheet.h"
+#include "tools/gallery/MenuSheet.h"
 
 namespace {
 
@@ -23,7 +24,8 @@ constexpr const char* kUsage =
     "usage: trackwell-gallery --theme Default|Flat|OfficeXP|OSXTiger|FILE.theme|FILE.msstyles\n"
     "                         [--hue N] [--brightness N] --out FILE.png\n"
     "       trackwell-gallery --export-theme OSXTiger --out FILE.theme\n"
-    "       trackwell-gallery --effects --out FILE.png\n";
+    "       trackwell-gallery --effects --out FILE.png\n"
+    "       trackwell-gallery --menu [--theme NAME] --out FILE.png\n";
 
 // A registered kind that needs no data (the abstract theme and the built-in kinds), by kind name
 // (case ignored).
@@ -122,6 +124,8 @@ int main(int argc, char** argv)
     // Headless: the sheet is drawn off screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (IsMenuSheetCommand(argc, argv))
+        return WriteMenuSheet(argc, argv);
     QGuiApplication app(argc, argv);
 
     const std::optional<TOptions> options = ParseOptions(QCoreApplication::arguments());
