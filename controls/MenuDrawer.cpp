@@ -130,7 +130,6 @@ int TMenuDrawer::ImageColumn() const
 
 TSize TMenuDrawer::MeasureItem(TCanvas& canvas, const TTeItem& item) const
 {
-    SetFont(canvas, TteMenuItemState::kmisNormal);
     const int captionWidth = canvas.TextWidth(item.Caption());
     if (kind_ == TteMenuKind::kmkBar)
         return {captionWidth + kBarItemExtra, ItemHeight()};
@@ -153,6 +152,7 @@ TSize TMenuDrawer::LayoutLevel(TCanvas& canvas, TTeItem& parent, TPoint origin) 
         first = parent.FirstVisible;
         shown = parent.ScrollCount();
     }
+    SetFont(canvas, TteMenuItemState::kmisNormal);
     int x = origin.X;
     int y = origin.Y + (scrolling ? kMenuScrollButtonHeight : 0);
     int widest = 0;

@@ -25,7 +25,7 @@ public:
     bool Themed() const { return theme_ != nullptr; }
     TteMenuKind Kind() const { return kind_; }
 
-    // The item's size at the level's font.
+    // The item's size; the canvas has the level's normal font (LayoutLevel sets it).
     TSize MeasureItem(TCanvas& canvas, const TTeItem& item) const;
     // Places the visible children of parent from origin; answers the content size. A scrolling
     // popup level shows ScrollCount children from parent's FirstVisible, between its buttons.

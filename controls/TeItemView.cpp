@@ -25,29 +25,56 @@ TTeItemView* innermost = nullptr;
 }  // namespace
 
 // The top-most frameless window of a popup level; it is shown without taking the focus, since
-// the level's loop takes the keys.
+// the level's loop takes the keys. Windows are kept for the next level that opens at the same
+// depth: making a top-level window costs more than drawing a menu.
 class TTePopupWindow : public QWidget {
 public:
-    explicit TTePopupWindow(TTePopupView& view)
-        : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus),
-          view_(view)
+    TTePopupWindow()
+        : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus)
     {
         setAttribute(Qt::WA_ShowWithoutActivating);
         setAttribute(Qt::WA_OpaquePaintEvent);
         setObjectName(QStringLiteral("TTePopupWindow"));
     }
 
+    // The level the window shows now, or nullptr while it waits in the pool.
+    TTePopupView* View = nullptr;
+
+    static TTePopupWindow* Take(TTePopupView& view)
+    {
+        TTePopupWindow* window = nullptr;
+        while (window == nullptr && !Pool().isEmpty())
+            window = Pool().takeLast().data();
+        if (window == nullptr)
+            window = new TTePopupWindow();
+        window->View = &view;
+        return window;
+    }
+    static void Give(TTePopupWindow* window)
+    {
+        window->hide();
+        window->View = nullptr;
+        Pool().append(window);
+    }
+
 protected:
     void paintEvent(QPaintEvent*) override
     {
+        if (View == nullptr)
+            return;
         TDeviceContext surface(this);
         TCanvas canvas;
         const TCanvasBinding binding(canvas, surface);
-        view_.Paint(canvas);
+        View->Paint(canvas);
     }
 
 private:
-    TTePopupView& view_;
+    // Weak: the application deletes what is left when it ends.
+    static QList<QPointer<TTePopupWindow>>& Pool()
+    {
+        static QList<QPointer<TTePopupWindow>> pool;
+        return pool;
+    }
 };
 
 TTeItemView::TTeItemView(TTeItem& parentItem, TteMenuKind kind, TTeItemView* parentView)
@@ -107,8 +134,9 @@ void TTeItemView::Highlight(TTeItem* item)
 {
     if (item == highlighted_.Get())
         return;
+    InvalidateItem(highlighted_.Get());
     highlighted_ = item;
-    Invalidate();
+    InvalidateItem(item);
 }
 
 TTeItemView* TTeItemView::Root()
@@ -136,7 +164,7 @@ void TTeItemView::RunLoop()
             }
         }
     }
-    Invalidate();
+    InvalidateItem(highlighted_.Get());
     restTimer_.start();
     qApp->installEventFilter(this);
     QEventLoop loop;
@@ -148,9 +176,7 @@ void TTeItemView::RunLoop()
     restTimer_.stop();
     innermost = outer;
     LeaveMenuLoop();
-    Invalidate();
-    if (parentView_ != nullptr)
-        parentView_->Invalidate();
+    InvalidateItem(highlighted_.Get());
 }
 
 void TTeItemView::EndLoop()
@@ -165,8 +191,7 @@ void TTeItemView::CloseAll()
 {
     for (TTeItemView* view = this; view != nullptr; view = view->parentView_) {
         view->EndLoop();
-        view->highlighted_ = nullptr;
-        view->Invalidate();
+        view->Highlight(nullptr);
     }
 }
 
@@ -205,12 +230,10 @@ void TTeItemView::OpenChild(TTeItem* item)
     const TRect screen = Rect(topLeft.x(), topLeft.y(), topLeft.x() + local.Width(), topLeft.y() + local.Height());
     popup.Place(QPoint(screen.Left, screen.Bottom), screen, Horizontal());
     childView_ = &popup;
-    Invalidate();
     popup.Window()->show();
     popup.RunLoop();
     popup.Window()->hide();
     childView_ = nullptr;
-    Invalidate();
     if (pendingOpen_ && inLoop_)
         RequestOpen();
 }
@@ -504,7 +527,7 @@ bool TTeItemView::KeyEvent(QEvent* event)
 }
 
 TTePopupView::TTePopupView(TTeItem& parentItem, TTeItemView* parentView)
-    : TTeItemView(parentItem, TteMenuKind::kmkPopup, parentView), window_(new TTePopupWindow(*this))
+    : TTeItemView(parentItem, TteMenuKind::kmkPopup, parentView), window_(TTePopupWindow::Take(*this))
 {
     scrollTimer_.setInterval(kScrollTick);
     connect(&scrollTimer_, &QTimer::timeout, this, [this] { ScrollTick(); });
@@ -512,7 +535,7 @@ TTePopupView::TTePopupView(TTeItem& parentItem, TTeItemView* parentView)
 
 TTePopupView::~TTePopupView()
 {
-    delete window_;
+    TTePopupWindow::Give(window_);
 }
 
 QWidget* TTePopupView::Window() const
@@ -523,6 +546,12 @@ QWidget* TTePopupView::Window() const
 void TTePopupView::Invalidate()
 {
     window_->update();
+}
+
+void TTePopupView::InvalidateItem(const TTeItem* item)
+{
+    if (item != nullptr)
+        window_->update(item->ItemRect.ToQRect());
 }
 
 void TTePopupView::Layout()

@@ -55,6 +55,8 @@ public:
 
 protected:
     virtual void Invalidate() = 0;
+    // Only the item's rectangle is drawn again (nullptr: nothing).
+    virtual void InvalidateItem(const TTeItem* item) = 0;
     bool eventFilter(QObject* watched, QEvent* event) override;
     TMenuDrawer Drawer() const;
 
@@ -109,6 +111,7 @@ public:
 
 protected:
     void Invalidate() override;
+    void InvalidateItem(const TTeItem* item) override;
 
 private:
     void ScrollTick();

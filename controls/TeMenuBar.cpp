@@ -9,6 +9,7 @@
 #include "framework/Canvas.h"
 #include "framework/Colors.h"
 #include "framework/SystemMetrics.h"
+#include "graphics/RectUtils.h"
 
 // The bar's level: it draws in the bar's window.
 class TTeMenuBar::TBarView : public TTeItemView {
@@ -19,6 +20,11 @@ public:
 
 protected:
     void Invalidate() override { bar_.Invalidate(); }
+    void InvalidateItem(const TTeItem* item) override
+    {
+        if (item != nullptr)
+            bar_.InvalidateRect(item->ItemRect);
+    }
 
 private:
     TTeMenuBar& bar_;
@@ -172,9 +178,11 @@ void TTeMenuBar::PaintControl()
     const TMenuDrawer drawer = view_->Drawer();
     const TRect all = Rect(0, 0, PaintWidth(), PaintHeight());
     drawer.DrawBar(canvas, all, Color());
+    // A highlight that moves repaints two items, not the whole bar.
+    const TRect clip = canvas.ClipRect();
     for (int i = 0; i < items_->Count(); ++i) {
         const TTeItem& item = *items_->Items(i);
-        if (item.Visible() && !item.ItemRect.IsEmpty())
+        if (item.Visible() && !item.ItemRect.IsEmpty() && !IntersectRects(item.ItemRect, clip).IsEmpty())
             drawer.DrawItem(canvas, item, view_->ItemState(item));
     }
     if (showBevel_) {
