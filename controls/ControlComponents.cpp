@@ -1,7 +1,13 @@
 #include "controls/ControlComponents.h"
 
+#include "controls/FontOptions.h"
+#include "controls/TeButton.h"
+#include "controls/TeCheckBox.h"
 #include "controls/TeControl.h"
 #include "controls/TeGraphicControl.h"
+#include "controls/TeGroupBox.h"
+#include "controls/TeLabel.h"
+#include "framework/ClassRegistry.h"
 
 void RegisterControlComponents()
 {
@@ -16,4 +22,13 @@ void RegisterControlComponents()
                      PerformanceNames(), TTePerformance::kspNoBuffer)
         .Event("OnMouseEnter", &TTeGraphicControl::OnMouseEnter)
         .Event("OnMouseLeave", &TTeGraphicControl::OnMouseLeave);
+    RegisterFontOptionsProperties();
+    RegisterButtonProperties();
+    RegisterCheckBoxProperties();
+    RegisterLabelProperties();
+    RegisterGroupBoxProperties();
+    RegisterClass<TTeButton>();
+    RegisterClass<TTeCheckBox>();
+    RegisterClass<TTeLabel>();
+    RegisterClass<TTeGroupBox>();
 }

@@ -14,6 +14,7 @@
 #include "controls/Bevel.h"
 #include "controls/ControlTheme.h"
 #include "controls/Performance.h"
+#include "controls/ThemeSelection.h"
 #include "framework/CustomControl.h"
 #include "framework/PropInfo.h"
 
@@ -138,14 +139,6 @@ private:
     int paintHeight_ = 0;
     TControlTheme theme_{*this};
 };
-
-// The stored ThemeLink and ThemeObject ("default" is not stored) of a concrete themed control.
-template <typename T>
-TPropRegistrar<T>& AddThemeSelectionProperties(TPropRegistrar<T>& properties)
-{
-    return properties.Reference("ThemeLink", &T::ThemeLink, &T::SetThemeLink)
-        .String("ThemeObject", &T::ThemeObject, &T::SetThemeObject, QStringLiteral("default"));
-}
 
 // The stored border and bevel properties of a control that shows a border.
 template <typename T>
