@@ -370,13 +370,18 @@ TSize TTeButton::CaptionSize()
 {
     if (caption_.isEmpty())
         return {};
-    TRect r = Rect(0, 0, 0, 0);
-    unsigned format = DT_CALCRECT | DT_SINGLELINE;
-    if (wordWrap_) {
-        r.Right = std::max(0, Width() - spacing_ - GlyphSize().cx - 10);
-        format = DT_CALCRECT | DT_WORDBREAK;
-    }
-    Canvas().DrawText(caption_, r, format);
+    // 0: one line, not wrapped.
+    const int wrapWidth = wordWrap_ ? std::max(1, Width() - spacing_ - GlyphSize().cx - 10) : 0;
+    // The colour, which often differs between states, does not change the size.
+    const bool sameFont = captionFont_.Name() == measuredFont_.Name() && captionFont_.Height() == measuredFont_.Height() &&
+                          captionFont_.Style() == measuredFont_.Style() && captionFont_.Charset() == measuredFont_.Charset();
+    if (caption_ == measuredCaption_ && wrapWidth == measuredWrapWidth_ && sameFont)
+        return captionSize_;
+    TRect r = Rect(0, 0, wrapWidth, 0);
+    Canvas().DrawText(caption_, r, DT_CALCRECT | (wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE));
+    measuredCaption_ = caption_;
+    measuredWrapWidth_ = wrapWidth;
+    measuredFont_.Assign(&captionFont_);
     return {r.Width(), r.Height()};
 }
 
@@ -461,12 +466,15 @@ TRect TTeButton::GetGlyphRect()
 
 unsigned TTeButton::CaptionFormat() const
 {
-    unsigned format = wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER;
+    // The content rectangle fits one line exactly, so it is drawn from its top-left; wrapped
+    // lines are placed each by the alignment.
+    if (!wordWrap_)
+        return DT_SINGLELINE;
     if (alignment_ == TAlignment::taCenter)
-        format |= DT_CENTER;
-    else if (alignment_ == TAlignment::taRightJustify)
-        format |= DT_RIGHT;
-    return format;
+        return DT_WORDBREAK | DT_CENTER;
+    if (alignment_ == TAlignment::taRightJustify)
+        return DT_WORDBREAK | DT_RIGHT;
+    return DT_WORDBREAK;
 }
 
 void TTeButton::PaintCaption()

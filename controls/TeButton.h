@@ -119,8 +119,12 @@ private:
     // Set for the length of one paint: the theme draws the button.
     bool themed_ = false;
     TFont captionFont_;
-    // The caption's size, measured once at the start of each paint.
+    // The caption's size at the start of each paint, measured again only when the caption, its
+    // font or the width it wraps in changed: text measuring is most of a paint's cost.
     TSize captionSize_;
+    QString measuredCaption_;
+    TFont measuredFont_;
+    int measuredWrapWidth_ = -1;
     TteBitmap cell_;
     int cellKey_ = -1;
 };

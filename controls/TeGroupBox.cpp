@@ -144,6 +144,14 @@ void TTeGroupBox::Loaded()
         SetUseCheckBox(true);
 }
 
+void TTeGroupBox::GetChildren(const std::function<void(TComponent*)>& proc) const
+{
+    TTeControl::GetChildren([&](TComponent* child) {
+        if (child != checkBox_.Get())
+            proc(child);
+    });
+}
+
 void TTeGroupBox::ThemeSelectionChanged()
 {
     PlaceCheckBox();

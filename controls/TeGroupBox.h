@@ -41,6 +41,8 @@ public:
     void SetBounds(int left, int top, int width, int height) override;
     void Dispatch(TMessage& message) override;
     void Loaded() override;
+    // The owned components but the caption check box, which UseCheckBox makes again.
+    void GetChildren(const std::function<void(TComponent*)>& proc) const override;
 
     TNotifyEvent OnCheckBoxClick;
 

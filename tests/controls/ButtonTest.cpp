@@ -211,3 +211,57 @@ TEST(ButtonGlyph, NumGlyphsFollowsThePicturesShape)
         EXPECT_EQ(button.NumGlyphs(), c.NumGlyphs);
     }
 }
+
+TEST(ButtonGlyph, TheCellAndItsColoursFollowTheState)
+{
+    // Cells of 16 × 16: red, blue, green; the bottom-left pixel gives the ground, which is not drawn.
+    const auto paint = [](TteBitmap& glyph, int cells) {
+        glyph.SetSize(16 * cells, 16);
+        const TteColor colours[] = {0xFFFF0000, 0xFF0000FF, 0xFF00FF00};
+        for (int i = 0; i < cells; ++i) {
+            glyph.FillRect(Rect(16 * i, 0, 16 * i + 16, 16), colours[i]);
+            glyph.SetPixel(16 * i, 15, 0xFF008080);
+        }
+    };
+    const struct {
+        const char* Name;
+        int Cells;
+        bool BlackAndWhite;
+        bool Hot;
+        bool Disabled;
+        bool Pressed;
+        QRgb Expected;
+    } cases[] = {
+        {"plain", 1, false, false, false, false, qRgb(255, 0, 0)},
+        {"black and white", 1, true, false, false, false, qRgb(128, 128, 128)},
+        {"black and white, hot", 1, true, true, false, false, qRgb(255, 0, 0)},
+        {"one cell, disabled", 1, false, false, true, false, qRgb(185, 185, 185)},
+        {"two cells, disabled", 2, false, false, true, false, qRgb(0, 0, 255)},
+        {"three cells, pressed", 3, false, false, false, true, qRgb(0, 255, 0)},
+        {"two cells, pressed", 2, false, false, false, true, qRgb(255, 0, 0)},
+    };
+    TShownForm shown;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TTeButton button(nullptr);
+        button.SetParent(&shown.form);
+        button.SetBounds(0, 0, 40, 24);
+        TteBitmap glyph;
+        paint(glyph, c.Cells);
+        button.SetGlyph(glyph);
+        button.SetBlackAndWhiteGlyph(c.BlackAndWhite);
+        // Whatever the pointer does on the screen.
+        if (c.Hot)
+            button.MouseEnter();
+        else
+            button.MouseLeave();
+        if (c.Pressed)
+            button.MouseDown(TMouseButton::mbLeft, {}, 5, 5);
+        button.SetEnabled(!c.Disabled);
+        const QImage image = button.Handle()->grab().toImage();
+        // The cell is centred: (12, 4) to (28, 20), one pixel further while pressed.
+        const int shift = c.Pressed ? 1 : 0;
+        EXPECT_EQ(image.pixel(20 + shift, 12 + shift), c.Expected);
+        EXPECT_EQ(image.pixel(12 + shift, 19 + shift), ToQColor(clBtnFace).rgb());
+    }
+}
