@@ -17,7 +17,7 @@ constexpr std::uint32_t WM_VSCROLL = 0x0115;
 // leaves alone (Enter, Escape) goes to every control of its form as CM_DIALOGKEY (wParam the virtual
 // key, lParam the shift state's bits) until one answers 1; a character typed with Alt goes round as
 // CM_DIALOGCHAR (wParam the character) the same way. CM_FOCUSCHANGED tells every control of a form
-// which control got the focus (lParam the TWinControl).
+// which control got the focus (lParam the TControl).
 constexpr std::uint32_t CM_DIALOGKEY = 0xB005;
 constexpr std::uint32_t CM_DIALOGCHAR = 0xB006;
 constexpr std::uint32_t CM_FOCUSCHANGED = 0xB007;

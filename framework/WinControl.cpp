@@ -378,7 +378,7 @@ bool TWinControl::WidgetEvent(QEvent* event)
         return true;
     case QEvent::FocusIn: {
         DoEnter();
-        TMessage changed{CM_FOCUSCHANGED, 0, reinterpret_cast<std::intptr_t>(this), 0};
+        TMessage changed{CM_FOCUSCHANGED, 0, reinterpret_cast<std::intptr_t>(static_cast<TControl*>(this)), 0};
         BroadcastToControls(GetParentForm(this), changed);
         return true;
     }
