@@ -4,7 +4,6 @@
 // button, Escape when it is the cancel button, and the accelerator of its caption with Alt. A
 // click hands ModalResult to the form (a bkClose button closes it) and fires OnClick.
 #include <QString>
-#include <memory>
 
 #include "controls/ButtonKinds.h"
 #include "controls/FontOptions.h"
