@@ -2,11 +2,13 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <optional>
 
 #include "framework/Exception.h"
+#include "framework/QtApplication.h"
 #include "graphics/Bitmap.h"
 #include "graphics/PngWriter.h"
 #include "theme/Theme.h"
@@ -14,6 +16,7 @@
 #include "themes/MsStylesTheme.h"
 #include "themes/StoredThemes.h"
 #include "themes/ThemeKinds.h"
+#include "tools/gallery/ControlSheet.h"
 #include "tools/gallery/EffectsSheet.h"
 #include "tools/gallery/GallerySheet.h"
 
@@ -23,7 +26,8 @@ constexpr const char* kUsage =
     "usage: trackwell-gallery --theme Default|Flat|OfficeXP|OSXTiger|FILE.theme|FILE.msstyles\n"
     "                         [--hue N] [--brightness N] --out FILE.png\n"
     "       trackwell-gallery --export-theme OSXTiger --out FILE.theme\n"
-    "       trackwell-gallery --effects --out FILE.png\n";
+    "       trackwell-gallery --effects --out FILE.png\n"
+    "       trackwell-gallery --controls --theme None|Default|OSXTiger|... --out FILE.png\n";
 
 // A registered kind that needs no data (the abstract theme and the built-in kinds), by kind name
 // (case ignored).
@@ -47,6 +51,8 @@ struct TOptions {
     int Hue = 0;
     int Brightness = 0;
     QString Out;
+    // Live controls instead of the theme's elements; theme "None" is the classic look.
+    bool Controls = false;
 };
 
 // Nothing on a usage error (after saying what is wrong).
@@ -55,8 +61,8 @@ std::optional<TOptions> ParseOptions(const QStringList& args)
     TOptions options;
     for (int i = 1; i < args.size(); ++i) {
         const QString& arg = args[i];
-        if (arg == QLatin1String("--effects")) {
-            options.Effects = true;
+        if (arg == QLatin1String("--effects") || arg == QLatin1String("--controls")) {
+            (arg == QLatin1String("--effects") ? options.Effects : options.Controls) = true;
             continue;
         }
         if (i + 1 >= args.size()) {
@@ -85,8 +91,8 @@ std::optional<TOptions> ParseOptions(const QStringList& args)
         }
     }
     const int modes = !options.Theme.isEmpty() + !options.ExportTheme.isEmpty() + options.Effects;
-    if (modes != 1 || options.Out.isEmpty()) {
-        std::fprintf(stderr, "--out and one of --theme, --export-theme or --effects are required\n");
+    if (modes != 1 || options.Out.isEmpty() || (options.Controls && options.Theme.isEmpty())) {
+        std::fprintf(stderr, "--out and one of --theme, --export-theme or --effects are required (--controls goes with --theme)\n");
         return std::nullopt;
     }
     return options;
@@ -122,7 +128,10 @@ int main(int argc, char** argv)
     // Headless: the sheet is drawn off screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // The controls are widgets, and their windows want the program's own application object.
+    const bool controls = std::any_of(argv + 1, argv + argc, [](const char* arg) { return qstrcmp(arg, "--controls") == 0; });
+    const std::unique_ptr<QGuiApplication> app =
+        controls ? std::make_unique<TQtApplication>(argc, argv) : std::make_unique<QGuiApplication>(argc, argv);
 
     const std::optional<TOptions> options = ParseOptions(QCoreApplication::arguments());
     if (!options) {
@@ -136,6 +145,11 @@ int main(int argc, char** argv)
     try {
         if (!options->ExportTheme.isEmpty()) {
             const int status = ExportTheme(*options);
+            FinalizeThemeManager();
+            return status;
+        }
+        if (options->Controls && options->Theme.compare(QLatin1String("None"), Qt::CaseInsensitive) == 0) {
+            const int status = WriteControlSheet(nullptr, options->Out);
             FinalizeThemeManager();
             return status;
         }
@@ -155,6 +169,11 @@ int main(int argc, char** argv)
             return 2;
         }
         theme->SetDeltas(options->Hue, options->Brightness);
+        if (options->Controls) {
+            const int status = WriteControlSheet(std::move(theme), options->Out);
+            FinalizeThemeManager();
+            return status;
+        }
         TteBitmap sheet;
         TGallerySheet::Render(*theme, sheet);
         SaveBitmapToPng(sheet, options->Out);
