@@ -1,0 +1,221 @@
+// The frame on a real (offscreen) window: taking it over around the same client size, caption
+// buttons through mouse input, moving by the caption, the window's shape, a theme change, the
+// background of transparent children, and pixel goldens of a small frame.
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "tests/controls/FrameFixtures.h"
+#include "tests/support/GoldenImage.h"
+#include "theme/ThemeManager.h"
+
+namespace {
+
+// Counts the close requests and refuses them, so the test's window stays.
+struct TCloseCounter {
+    int count = 0;
+    explicit TCloseCounter(TTeForm& frame)
+    {
+        frame.OnClose = [this](TObject*, bool& callDefault) {
+            ++count;
+            callDefault = false;
+        };
+    }
+};
+
+class TNoThemeAfter {
+public:
+    ~TNoThemeAfter() { ClearCurrentTheme(); }
+};
+
+}  // namespace
+
+TEST(FrameWindow, TakingOverKeepsTheClientSizeAndGivesTheFrameMargins)
+{
+    TFramedForm framed(240, 120);
+    EXPECT_EQ(framed.form.ClientWidth(), 240);
+    EXPECT_EQ(framed.form.ClientHeight(), 120);
+    // Classic metrics: frames of 4, a caption of 19.
+    EXPECT_EQ(framed.form.ClientBounds(), Rect(4, 23, 244, 143));
+    EXPECT_EQ(framed.form.Width(), 248);
+    EXPECT_EQ(framed.form.Height(), 147);
+    EXPECT_TRUE(framed.frame->Hooked());
+}
+
+TEST(FrameWindow, ACaptionButtonFiresOnlyWhenReleasedOverIt)
+{
+    TFramedForm framed;
+    TCloseCounter closes(*framed.frame);
+    QWidget* window = framed.Window();
+    const QPoint close = framed.Centre(TTeBorderIcon::kbiClose);
+    const QPoint minimize = framed.Centre(TTeBorderIcon::kbiMinimize);
+
+    QTest::mousePress(window, Qt::LeftButton, {}, close);
+    EXPECT_EQ(framed.frame->PressedPart(), TteFormHit::kfhClose);
+    QTest::mouseMove(window, minimize);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, minimize);
+    EXPECT_EQ(closes.count, 0);
+    EXPECT_EQ(framed.frame->PressedPart(), TteFormHit::kfhNothing);
+
+    QTest::mousePress(window, Qt::LeftButton, {}, close);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, close);
+    EXPECT_EQ(closes.count, 1);
+}
+
+TEST(FrameWindow, TheHotPartFollowsTheMouse)
+{
+    TFramedForm framed;
+    QWidget* window = framed.Window();
+    QTest::mouseMove(window, framed.Centre(TTeBorderIcon::kbiRollup));
+    EXPECT_EQ(framed.frame->HotPart(), TteFormHit::kfhRoll);
+    QTest::mouseMove(window, framed.Centre(TTeBorderIcon::kbiTray));
+    EXPECT_EQ(framed.frame->HotPart(), TteFormHit::kfhTray);
+    QTest::mouseMove(window, QPoint(60, 10));
+    EXPECT_EQ(framed.frame->HotPart(), TteFormHit::kfhCaption);
+}
+
+TEST(FrameWindow, DoubleClickOnTheCaptionMaximizesAndRestores)
+{
+    TFramedForm framed(240, 120, nullptr, kDefaultBorderIcons);
+    int maximizes = 0;
+    framed.frame->OnMaximize = [&](TObject*, bool&) { ++maximizes; };
+    const TRect normal = framed.form.BoundsRect();
+    QTest::mouseDClick(framed.Window(), Qt::LeftButton, {}, QPoint(60, 10));
+    EXPECT_EQ(maximizes, 1);
+    EXPECT_EQ(framed.frame->WindowState(), TTeWindowState::kwsMaximized);
+    EXPECT_EQ(framed.form.BoundsRect(), framed.frame->GetMaximizedRect());
+    QTest::mouseDClick(framed.Window(), Qt::LeftButton, {}, QPoint(60, 10));
+    EXPECT_EQ(framed.frame->WindowState(), TTeWindowState::kwsNormal);
+    EXPECT_EQ(framed.form.BoundsRect(), normal);
+
+    // Without a maximize button the caption's double click does nothing.
+    TFramedForm program;
+    QTest::mouseDClick(program.Window(), Qt::LeftButton, {}, QPoint(60, 10));
+    EXPECT_EQ(program.frame->WindowState(), TTeWindowState::kwsNormal);
+}
+
+TEST(FrameWindow, DraggingTheCaptionMovesTheWindowAndTheBorderSizesIt)
+{
+    TFramedForm framed;
+    QWidget* window = framed.Window();
+    const TRect start = framed.form.BoundsRect();
+    QTest::mousePress(window, Qt::LeftButton, {}, QPoint(60, 10));
+    QTest::mouseMove(window, QPoint(90, 30));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(60, 10));
+    EXPECT_EQ(framed.form.Left(), start.Left + 30);
+    EXPECT_EQ(framed.form.Top(), start.Top + 20);
+
+    // The bottom-right corner: the window grows, the client with it.
+    const int width = framed.form.Width();
+    const int height = framed.form.Height();
+    const QPoint corner(width - 2, height - 2);
+    QTest::mousePress(window, Qt::LeftButton, {}, corner);
+    QTest::mouseMove(window, corner + QPoint(25, 15));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, corner + QPoint(25, 15));
+    EXPECT_EQ(framed.form.Width(), width + 25);
+    EXPECT_EQ(framed.form.Height(), height + 15);
+    EXPECT_EQ(framed.form.ClientWidth(), 240 + 25);
+
+    // Not sizeable: the edge is client area to the platform and a drag there does nothing.
+    framed.frame->Dragging().SetSizeable(false);
+    const QPoint edge(framed.form.Width() - 2, 60);
+    QTest::mousePress(window, Qt::LeftButton, {}, edge);
+    QTest::mouseMove(window, edge + QPoint(25, 0));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, edge + QPoint(25, 0));
+    EXPECT_EQ(framed.form.Width(), width + 25);
+}
+
+TEST(FrameWindow, SizingStopsAtTheMinimumTrackSize)
+{
+    TFramedForm framed;
+    framed.frame->Constraints().SetMinWidth(200);
+    QWidget* window = framed.Window();
+    const QPoint edge(1, 60);
+    QTest::mousePress(window, Qt::LeftButton, {}, edge);
+    QTest::mouseMove(window, edge + QPoint(150, 0));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, edge + QPoint(150, 0));
+    EXPECT_EQ(framed.form.Width(), 200);
+    EXPECT_EQ(framed.frame->GetMinTrackSize(), (TSize{200, 27}));
+}
+
+TEST(FrameWindow, OsxTigerShapesTheWindowWithRoundedCorners)
+{
+    auto tiger = Tiger();
+    ASSERT_TRUE(tiger);
+    TFixedLink link(tiger.get());
+    TFramedForm framed(240, 120, &link);
+    ASSERT_TRUE(framed.frame->Themed());
+    const QRegion mask = framed.Window()->mask();
+    ASSERT_FALSE(mask.isEmpty());
+    const int w = framed.form.Width();
+    const int h = framed.form.Height();
+    EXPECT_FALSE(mask.contains(QPoint(0, 0)));
+    EXPECT_FALSE(mask.contains(QPoint(w - 1, 0)));
+    EXPECT_TRUE(mask.contains(QPoint(w / 2, 2)));
+    EXPECT_TRUE(mask.contains(QPoint(w / 2, h / 2)));
+    // The theme's hit test answers for the themed frame.
+    EXPECT_EQ(framed.frame->HitTest({w / 2, 8}), TteFormHit::kfhCaption);
+    EXPECT_EQ(framed.frame->HitTest({w / 2, h / 2}), TteFormHit::kfhNothing);
+}
+
+TEST(FrameWindow, AThemeChangeLaysTheFrameOutAgainAroundTheSameClient)
+{
+    TNoThemeAfter cleanup;
+    TFramedForm framed(240, 120);
+    const TRect builtIn = framed.form.ClientBounds();
+    SetCurrentTheme(Tiger().release());
+    ProcessPending();
+    EXPECT_TRUE(framed.frame->Themed());
+    EXPECT_EQ(framed.form.ClientWidth(), 240);
+    EXPECT_EQ(framed.form.ClientHeight(), 120);
+    EXPECT_NE(framed.form.ClientBounds(), builtIn);
+    EXPECT_FALSE(framed.Window()->mask().isEmpty());
+    ClearCurrentTheme();
+    ProcessPending();
+    EXPECT_EQ(framed.form.ClientBounds(), builtIn);
+    EXPECT_TRUE(framed.Window()->mask().isEmpty());
+}
+
+TEST(FrameWindow, TransparentChildrenShowTheFramesClientBackground)
+{
+    auto tiger = Tiger();
+    ASSERT_TRUE(tiger);
+    TFixedLink link(tiger.get());
+    TFramedForm framed(240, 120, &link);
+    TSampleControl control;
+    control.Transparent = true;
+    control.SetParent(&framed.form);
+    control.SetBounds(20, 20, 40, 30);
+    ProcessPending();
+    const QImage image = control.Handle()->grab().toImage();
+    TteBitmap expected;
+    expected.SetSize(1, 1);
+    tiger->DrawFormBackground(TteFormKind::kfkStandard, expected.Canvas(), Rect(0, 0, 1, 1), QStringLiteral("default"));
+    expected.Canvas().Handle()->EndPainting();
+    EXPECT_EQ(image.pixel(10, 20) & 0xFFFFFF, expected.GetPixel(0, 0) & 0xFFFFFF);
+    control.SetParent(static_cast<TForm*>(nullptr));
+}
+
+TEST(FrameWindow, SmallFramesMatchTheirGoldens)
+{
+    auto tiger = Tiger();
+    ASSERT_TRUE(tiger);
+    TFixedLink link(tiger.get());
+    const struct {
+        TteCustomThemeLink* link;
+        const char* name;
+    } looks[] = {{nullptr, "default"}, {&link, "osxtiger"}};
+    for (const auto& look : looks) {
+        // No caption: text is kept out of the compared pictures.
+        TFramedForm framed(120, 40, look.link);
+        framed.form.SetCaption(QString());
+        for (bool active : {true, false}) {
+            QImage image;
+            framed.frame->PaintWindowImage(image, active);
+            const QString path = QStringLiteral("controls/golden/frame_%1_%2.png")
+                                     .arg(QString::fromLatin1(look.name), active ? "active" : "inactive");
+            EXPECT_TRUE(MatchesGolden(image, path)) << look.name << " " << active;
+        }
+    }
+}
