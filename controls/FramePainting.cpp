@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPainter>
+#include <QStyle>
 #include <QWidget>
 
 #include "controls/BufferCopy.h"
@@ -58,6 +59,27 @@ void SetCaptionFont(TFont& font, bool small)
 
 }  // namespace
 
+void DrawFrameIcon(TCanvas& canvas, const TRect& rect, const QIcon& icon)
+{
+    // Blended by the icon's own alpha through a bitmap, so the frame below shows through its
+    // transparent pixels whatever surface (window or buffer) the frame is drawn on.
+    const int size = GetSystemMetrics(SM_CXSMICON);
+    const QImage image = icon.pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32);
+    if (image.isNull())
+        return;
+    TteBitmap bitmap;
+    bitmap.Assign(image);
+    bitmap.SetAlphaBlend(true);
+    bitmap.Draw(canvas, rect.Left + (rect.Width() - bitmap.Width()) / 2, rect.Top + (rect.Height() - bitmap.Height()) / 2);
+}
+
+QIcon TTeDefaultForm::SmallIcon() const
+{
+    // The window's icon falls back to the application's by itself.
+    const QIcon icon = Form()->Handle()->windowIcon();
+    return icon.isNull() ? QApplication::style()->standardIcon(QStyle::SP_TitleBarMenuButton) : icon;
+}
+
 void TTeDefaultForm::PaintFrame(TCanvas& canvas)
 {
     if (borderStyle_ == TTeBorderStyle::kbsNone)
@@ -102,7 +124,7 @@ void TTeDefaultForm::PaintBuiltInCaption(TCanvas& canvas)
         const bool down = pushed(HitOfIcon(icon));
         switch (icon) {
         case TTeBorderIcon::kbiSystemMenu:
-            DrawSmallIcon(canvas, r, Form()->Handle()->windowIcon());
+            DrawFrameIcon(canvas, r, SmallIcon());
             continue;
         case TTeBorderIcon::kbiRollup: {
             DrawButtonFace(canvas, r, down);

@@ -8,6 +8,7 @@
 // On Qt the form's window is frameless: frame events are the window's own events outside its
 // client widget, moving and sizing use the platform's system move and resize where it offers them,
 // else the form moves and sizes itself, and the window's shape is its mask.
+#include <QIcon>
 #include <QList>
 #include <QRegion>
 #include <QString>
@@ -178,6 +179,9 @@ protected:
     void Destroying() override;
     // A frame option changed (shadow, blending, sizeable): the frame is laid out again.
     void OptionChanged();
+    // The icon of the system-menu button: the window's, else the application's, else the
+    // platform's stock one.
+    QIcon SmallIcon() const;
     // The classic caption band with its text and buttons.
     void PaintBuiltInCaption(TCanvas& canvas);
     TFrameLook Look() const;
@@ -245,3 +249,5 @@ private:
 };
 
 void RegisterTeFormProperties();
+// The window's small icon centred in rect, blended over what is there.
+void DrawFrameIcon(TCanvas& canvas, const TRect& rect, const QIcon& icon);

@@ -8,7 +8,6 @@
 #include "framework/Monitors.h"
 #include "graphics/Bitmap.h"
 #include "graphics/BitmapRegistry.h"
-#include "graphics/CanvasDraw.h"
 #include "theme/Theme.h"
 #include "theme/ThemeManager.h"
 #include "theme/ThemedElements.h"
@@ -188,7 +187,7 @@ void TTeForm::PaintThemedFrame(TteTheme& theme, TCanvas& canvas, const TteWindow
         if (r.IsEmpty())
             continue;
         if (icon == TTeBorderIcon::kbiSystemMenu) {
-            DrawSmallIcon(canvas, r, Form()->Handle()->windowIcon());
+            DrawFrameIcon(canvas, r, SmallIcon());
             continue;
         }
         const TteFormHit part = HitOfIcon(icon);

@@ -1,7 +1,9 @@
 // The frame on a real (offscreen) window: taking it over around the same client size, caption
 // buttons through mouse input, moving by the caption, the window's shape, a theme change, the
 // background of transparent children, and pixel goldens of a small frame.
+#include <QIcon>
 #include <QImage>
+#include <QPixmap>
 #include <QPainter>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -210,6 +212,11 @@ TEST(FrameWindow, SmallFramesMatchTheirGoldens)
         // No caption: text is kept out of the compared pictures.
         TFramedForm framed(120, 40, look.link);
         framed.form.SetCaption(QString());
+        // An icon of our own, not the style's stock one: a blue square in a transparent border.
+        QImage icon(16, 16, QImage::Format_ARGB32);
+        icon.fill(Qt::transparent);
+        QPainter(&icon).fillRect(3, 3, 10, 10, QColor(40, 80, 200));
+        framed.Window()->setWindowIcon(QIcon(QPixmap::fromImage(icon)));
         for (bool active : {true, false}) {
             QImage image;
             framed.frame->PaintWindowImage(image, active);

@@ -91,8 +91,9 @@ TEST(RealWindow, TheScreenShowsTheThemedFrameAndTheCaptionDragsTheWindow)
     EXPECT_GT(compared, 1000);
     EXPECT_EQ(different, 0) << "of " << compared << " frame pixels";
     // Outside the rounded corners the screen's own background shows (black on a bare Xvfb).
-    if (!shape.isEmpty() && !shape.contains(QPoint(0, 0)))
+    if (!shape.isEmpty() && !shape.contains(QPoint(0, 0))) {
         EXPECT_NE(screen.pixel(0, 0) & 0xFFFFFF, painted.pixel(1, 4) & 0xFFFFFF);
+    }
 
     // A drag on the caption with real X input moves the window.
     const int x = bounds.Left + bounds.Width() / 2 - 40;

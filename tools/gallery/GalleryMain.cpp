@@ -1,12 +1,12 @@
 // trackwell-gallery: renders one theme's gallery sheet into a PNG file.
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
 #include <memory>
 #include <optional>
 
 #include "framework/Exception.h"
+#include "framework/QtApplication.h"
 #include "graphics/Bitmap.h"
 #include "graphics/PngWriter.h"
 #include "theme/Theme.h"
@@ -15,12 +15,14 @@
 #include "themes/StoredThemes.h"
 #include "themes/ThemeKinds.h"
 #include "tools/gallery/GallerySheet.h"
+#include "tools/gallery/WindowSheet.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: trackwell-gallery --theme Default|Flat|OfficeXP|OSXTiger|FILE.theme|FILE.msstyles\n"
     "                         [--hue N] [--brightness N] --out FILE.png\n"
+    "       trackwell-gallery --window --theme NAME --out FILE.png\n"
     "       trackwell-gallery --export-theme OSXTiger --out FILE.theme\n";
 
 // A registered kind that needs no data (the abstract theme and the built-in kinds), by kind name
@@ -43,6 +45,8 @@ struct TOptions {
     int Hue = 0;
     int Brightness = 0;
     QString Out;
+    // A framed window instead of the element sheet.
+    bool Window = false;
 };
 
 // Nothing on a usage error (after saying what is wrong).
@@ -51,6 +55,10 @@ std::optional<TOptions> ParseOptions(const QStringList& args)
     TOptions options;
     for (int i = 1; i < args.size(); ++i) {
         const QString& arg = args[i];
+        if (arg == QLatin1String("--window")) {
+            options.Window = true;
+            continue;
+        }
         if (i + 1 >= args.size()) {
             std::fprintf(stderr, "%s needs a value\n", qPrintable(arg));
             return std::nullopt;
@@ -113,7 +121,8 @@ int main(int argc, char** argv)
     // Headless: the sheet is drawn off screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // The program's application object: the window sheet's frames hook their windows through it.
+    TQtApplication app(argc, argv);
 
     const std::optional<TOptions> options = ParseOptions(QCoreApplication::arguments());
     if (!options) {
@@ -144,6 +153,12 @@ int main(int argc, char** argv)
             return 2;
         }
         theme->SetDeltas(options->Hue, options->Brightness);
+        if (options->Window) {
+            SetCurrentTheme(theme.release());
+            const int status = RenderWindowSheet(options->Out);
+            FinalizeThemeManager();
+            return status;
+        }
         TteBitmap sheet;
         TGallerySheet::Render(*theme, sheet);
         SaveBitmapToPng(sheet, options->Out);
