@@ -59,25 +59,33 @@ void SetCaptionFont(TFont& font, bool small)
 
 }  // namespace
 
-void DrawFrameIcon(TCanvas& canvas, const TRect& rect, const QIcon& icon)
+void TTeDefaultForm::DrawSmallWindowIcon(TCanvas& canvas, const TRect& rect)
 {
-    // Blended by the icon's own alpha through a bitmap, so the frame below shows through its
-    // transparent pixels whatever surface (window or buffer) the frame is drawn on.
-    const int size = GetSystemMetrics(SM_CXSMICON);
-    const QImage image = icon.pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32);
-    if (image.isNull())
+    // The window's icon falls back to the application's by itself; the stock one is read once.
+    QIcon icon = Form()->Handle()->windowIcon();
+    if (icon.isNull()) {
+        static const QIcon stock = QApplication::style()->standardIcon(QStyle::SP_TitleBarMenuButton);
+        icon = stock;
+    }
+    // Rendered once per icon, and blended by its own alpha so that the frame shows through its
+    // transparent pixels on every surface.
+    if (icon.cacheKey() != iconKey_) {
+        iconKey_ = icon.cacheKey();
+        const int size = GetSystemMetrics(SM_CXSMICON);
+        iconBitmap_.Assign(icon.pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32));
+        iconBitmap_.SetAlphaBlend(true);
+    }
+    if (iconBitmap_.Empty())
         return;
-    TteBitmap bitmap;
-    bitmap.Assign(image);
-    bitmap.SetAlphaBlend(true);
-    bitmap.Draw(canvas, rect.Left + (rect.Width() - bitmap.Width()) / 2, rect.Top + (rect.Height() - bitmap.Height()) / 2);
+    iconBitmap_.Draw(canvas, rect.Left + (rect.Width() - iconBitmap_.Width()) / 2,
+                     rect.Top + (rect.Height() - iconBitmap_.Height()) / 2);
 }
 
-QIcon TTeDefaultForm::SmallIcon() const
+TFrameKey TTeDefaultForm::FrameKey() const
 {
-    // The window's icon falls back to the application's by itself.
-    const QIcon icon = Form()->Handle()->windowIcon();
-    return icon.isNull() ? QApplication::style()->standardIcon(QStyle::SP_TitleBarMenuButton) : icon;
+    const TForm* form = Form();
+    return {form->Width(), form->Height(), active_, hot_, pressed_, LeftDownOnFrame(), moving_, windowState_,
+            borderIcons_, borderStyle_, form->Caption(), form->Handle()->windowIcon().cacheKey(), generation_};
 }
 
 void TTeDefaultForm::PaintFrame(TCanvas& canvas)
@@ -124,7 +132,7 @@ void TTeDefaultForm::PaintBuiltInCaption(TCanvas& canvas)
         const bool down = pushed(HitOfIcon(icon));
         switch (icon) {
         case TTeBorderIcon::kbiSystemMenu:
-            DrawFrameIcon(canvas, r, SmallIcon());
+            DrawSmallWindowIcon(canvas, r);
             continue;
         case TTeBorderIcon::kbiRollup: {
             DrawButtonFace(canvas, r, down);
@@ -243,10 +251,9 @@ void TTeDefaultForm::PaintNonClient(QWidget& window, const QRegion& dirty)
     if (suspended_ > 0 || width <= 0 || height <= 0 || (client == whole && !Shadow().Shows()))
         return;
     TDeviceContext surface(&window);
-    surface.SelectClipRegion((QRegion(whole.ToQRect()) - client.ToQRect()) & dirty);
-
     const bool buffered = performance_ != TTeFormPerformance::ksfpNoBuffer || Shadow().Shows() || Blending().Enabled();
     if (!buffered) {
+        surface.SelectClipRegion((QRegion(whole.ToQRect()) - client.ToQRect()) & dirty);
         TCanvas canvas;
         canvas.SetHandle(&surface);
         PaintFrame(canvas);
@@ -265,15 +272,30 @@ void TTeDefaultForm::PaintNonClient(QWidget& window, const QRegion& dirty)
     }
     if (buffer->Width() < width || buffer->Height() < height)
         buffer->SetSize(width, height);
-    PaintOnBuffer(*buffer);
+    // The persistent buffer is painted once per change of the frame's look and copied otherwise.
+    if (buffer == &persistentBuffer_) {
+        const TFrameKey key = FrameKey();
+        if (key != persistentKey_) {
+            persistentKey_.reset();
+            PaintOnBuffer(*buffer);
+            persistentKey_ = key;
+        }
+    } else {
+        PaintOnBuffer(*buffer);
+    }
     // The four bands around the client area.
     const TRect bands[] = {{0, 0, width, client.Top},
                            {0, client.Top, client.Left, client.Bottom},
                            {client.Right, client.Top, width, client.Bottom},
                            {0, client.Bottom, width, height}};
-    for (const TRect& band : bands)
-        if (!band.IsEmpty())
-            CopyBufferTo(surface, *buffer, band, {band.Left, band.Top});
+    // Each band is copied as the rectangle of it that needs painting: a blit under a rectangular
+    // clip is a plain copy, where a clip of several rectangles makes Qt blend span by span.
+    const QRect needed = dirty.boundingRect();
+    for (const TRect& band : bands) {
+        const TRect part = TRect::FromQRect(band.ToQRect().intersected(needed));
+        if (!part.IsEmpty())
+            CopyBufferInStrips(surface, *buffer, part, {part.Left, part.Top});
+    }
 }
 
 void TTeDefaultForm::PaintWindowImage(QImage& image, bool active)

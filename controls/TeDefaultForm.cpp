@@ -110,8 +110,7 @@ void TTeDefaultForm::SetCaption(const QString& caption)
 void TTeDefaultForm::SetPerformance(TTeFormPerformance performance)
 {
     performance_ = performance;
-    if (performance_ != TTeFormPerformance::ksfpPersistentBuffer)
-        persistentBuffer_.SetSize(0, 0);
+    persistentKey_.reset();
     InvalidateFrame();
 }
 
@@ -241,8 +240,10 @@ void TTeDefaultForm::UpdateRegion()
     TForm* form = Form();
     if (form == nullptr)
         return;
-    if (performance_ == TTeFormPerformance::ksfpPersistentBuffer)
+    if (performance_ == TTeFormPerformance::ksfpPersistentBuffer) {
         persistentBuffer_.SetSize(form->Width(), form->Height());
+        persistentKey_.reset();
+    }
     ++suspended_;
     std::optional<QRegion> region = CreateWindowRegion();
     if (region && Shadow().Shows() && windowState_ != TTeWindowState::kwsMaximized)

@@ -8,7 +8,6 @@
 // On Qt the form's window is frameless: frame events are the window's own events outside its
 // client widget, moving and sizing use the platform's system move and resize where it offers them,
 // else the form moves and sizes itself, and the window's shape is its mask.
-#include <QIcon>
 #include <QList>
 #include <QRegion>
 #include <QString>
@@ -28,6 +27,25 @@ class QTimer;
 class QWidget;
 class TForm;
 class TTeWindowStates;
+
+// Everything a painted frame depends on: a frame painted for an equal key need not be painted again.
+struct TFrameKey {
+    int Width = 0;
+    int Height = 0;
+    bool Active = false;
+    TteFormHit Hot = TteFormHit::kfhNothing;
+    TteFormHit Pressed = TteFormHit::kfhNothing;
+    bool LeftDown = false;
+    bool Moving = false;
+    TTeWindowState State = TTeWindowState::kwsNormal;
+    TTeBorderIcons Icons;
+    TTeBorderStyle Style = TTeBorderStyle::kbsStandard;
+    QString Caption;
+    qint64 Icon = 0;
+    // Bumped by every change of the theme or of how the frame finds it.
+    int Generation = 0;
+    bool operator==(const TFrameKey&) const = default;
+};
 
 // Asked before a window action; setting callDefault to false cancels it.
 using TTeFormActionEvent = TMethod<void(TObject* sender, bool& callDefault)>;
@@ -179,9 +197,13 @@ protected:
     void Destroying() override;
     // A frame option changed (shadow, blending, sizeable): the frame is laid out again.
     void OptionChanged();
-    // The icon of the system-menu button: the window's, else the application's, else the
-    // platform's stock one.
-    QIcon SmallIcon() const;
+    // The icon of the system-menu button centred in rect: the window's, else the application's,
+    // else the platform's stock one.
+    void DrawSmallWindowIcon(TCanvas& canvas, const TRect& rect);
+    // The frame as it would be painted now.
+    TFrameKey FrameKey() const;
+    // The theme, or the way it is found, changed: frames painted before are out of date.
+    void FrameChanged() { ++generation_; }
     // The classic caption band with its text and buttons.
     void PaintBuiltInCaption(TCanvas& canvas);
     TFrameLook Look() const;
@@ -242,6 +264,11 @@ private:
     std::optional<TRect> outline_;
     std::optional<TRect> normalBounds_;
     TteBitmap persistentBuffer_;
+    // What the persistent buffer shows.
+    std::optional<TFrameKey> persistentKey_;
+    int generation_ = 0;
+    TteBitmap iconBitmap_;
+    qint64 iconKey_ = 0;
     std::unique_ptr<QTimer> hoverTimer_;
     std::unique_ptr<TClientHook> clientHook_;
     // Frame painting is held back while the region changes.
@@ -249,5 +276,3 @@ private:
 };
 
 void RegisterTeFormProperties();
-// The window's small icon centred in rect, blended over what is there.
-void DrawFrameIcon(TCanvas& canvas, const TRect& rect, const QIcon& icon);

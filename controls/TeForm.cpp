@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "controls/BufferCopy.h"
 #include "controls/FrameGeometry.h"
 #include "framework/Form.h"
 #include "framework/Monitors.h"
@@ -39,6 +40,7 @@ void TTeForm::SetThemeLink(TteCustomThemeLink* link)
     if (link == link_)
         return;
     link_ = link;
+    FrameChanged();
     if (ComponentState().Contains(TComponentStateFlag::csLoading))
         InvalidateFrame();
     else
@@ -50,6 +52,7 @@ void TTeForm::SetThemeObject(const QString& name)
     if (name == object_)
         return;
     object_ = name;
+    FrameChanged();
     if (Form() != nullptr)
         Form()->Handle()->update();
 }
@@ -66,6 +69,8 @@ bool TTeForm::Themed() const
 
 void TTeForm::Dispatch(TMessage& message)
 {
+    if (message.Msg == TE_THEMELINKCHANGE || message.Msg == TE_THEMECHANGE)
+        FrameChanged();
     if (message.Msg == TE_THEMELINKCHANGE) {
         if (reinterpret_cast<const TteCustomThemeLink*>(message.LParam) == link_)
             UpdateFrame();
@@ -158,17 +163,24 @@ void TTeForm::PaintFrame(TCanvas& canvas)
     // rest of the frame is drawn around it.
     const TRect client = GetFrameClientRect();
     const int stripHeight = std::min(info.Rect.Height(), client.Top + kCaptionStripExtra);
-    TteBitmap strip;
-    strip.SetSize(info.Rect.Width(), stripHeight);
-    PaintThemedFrame(theme, strip.Canvas(), info);
-    strip.Canvas().Handle()->EndPainting();
+    // Composed again only when the frame's look changed.
+    const TFrameKey key = FrameKey();
+    if (key != stripKey_ || captionStrip_.Width() != info.Rect.Width() || captionStrip_.Height() != stripHeight) {
+        stripKey_.reset();
+        if (captionStrip_.Width() != info.Rect.Width() || captionStrip_.Height() != stripHeight)
+            captionStrip_.SetSize(info.Rect.Width(), stripHeight);
+        captionStrip_.SetAlphaBlend(false);
+        PaintThemedFrame(theme, captionStrip_.Canvas(), info);
+        captionStrip_.Canvas().Handle()->EndPainting();
+        stripKey_ = key;
+    }
 
     info.PaintRect = {0, stripHeight, info.Rect.Width(), info.Rect.Height()};
     const int level = canvas.SaveDC();
     canvas.ExcludeClipRect({0, 0, info.Rect.Width(), stripHeight});
     theme.DrawForm(FormKindOf(BorderStyle()), canvas, info, object_);
     canvas.RestoreDC(level);
-    strip.Draw(canvas, 0, 0);
+    CopyBufferInStrips(*canvas.Handle(), captionStrip_, {0, 0, captionStrip_.Width(), stripHeight}, {0, 0});
 }
 
 void TTeForm::PaintThemedFrame(TteTheme& theme, TCanvas& canvas, const TteWindowInfo& info)
@@ -187,7 +199,7 @@ void TTeForm::PaintThemedFrame(TteTheme& theme, TCanvas& canvas, const TteWindow
         if (r.IsEmpty())
             continue;
         if (icon == TTeBorderIcon::kbiSystemMenu) {
-            DrawFrameIcon(canvas, r, SmallIcon());
+            DrawSmallWindowIcon(canvas, r);
             continue;
         }
         const TteFormHit part = HitOfIcon(icon);

@@ -6,6 +6,7 @@
 // client size.
 #include "controls/TeDefaultForm.h"
 #include "framework/ComponentRef.h"
+#include "graphics/Bitmap.h"
 #include "theme/CustomThemeLink.h"
 
 class TteTheme;
@@ -40,4 +41,7 @@ private:
 
     TComponentRef<TteCustomThemeLink> link_{[this] { OptionChanged(); }};
     QString object_ = QStringLiteral("default");
+    // The caption strip of unbuffered painting, kept between paints.
+    TteBitmap captionStrip_;
+    std::optional<TFrameKey> stripKey_;
 };
