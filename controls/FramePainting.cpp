@@ -239,6 +239,45 @@ void TTeDefaultForm::PaintOnBuffer(TteBitmap& buffer)
     }
     context.RestoreDC(level);
     context.EndPainting();
+    const TRect whole = Rect(0, 0, Form()->Width(), Form()->Height());
+    if (Shadow().Shows() && windowState_ != TTeWindowState::kwsMaximized) {
+        const TRect v = VisibleRect();
+        PutBackgroundUnder(buffer, {v.Right, v.Top, whole.Right, whole.Bottom});
+        PutBackgroundUnder(buffer, {v.Left, v.Bottom, v.Right, whole.Bottom});
+    }
+    if (Blending().Enabled()) {
+        const TRect client = Form()->ClientBounds();
+        const TRect v = VisibleRect();
+        const TRect bands[] = {{0, 0, v.Right, client.Top},
+                               {0, client.Top, client.Left, client.Bottom},
+                               {client.Right, client.Top, v.Right, client.Bottom},
+                               {0, client.Bottom, v.Right, v.Bottom}};
+        for (const TRect& band : bands) {
+            buffer.SetAlphaRect(Blending().Value(), band);
+            PutBackgroundUnder(buffer, band);
+        }
+    }
+}
+
+void TTeDefaultForm::CaptureBackground()
+{
+    TForm* form = Form();
+    if (form == nullptr || !(Blending().Enabled() || Shadow().Shows()) ||
+        ComponentState().Contains(TComponentStateFlag::csDesigning))
+        return;
+    // Where the screen cannot be read, the window's own last picture stands in for it.
+    capture_.Capture(form->BoundsRect(), [this] {
+        QImage image;
+        PaintWindowImage(image, active_);
+        return image;
+    });
+}
+
+void TTeDefaultForm::PutBackgroundUnder(TteBitmap& buffer, const TRect& rect)
+{
+    if (capture_.Empty() || rect.IsEmpty())
+        return;
+    buffer.DrawUnder(capture_.Picture(), rect.Left, rect.Top, rect);
 }
 
 void TTeDefaultForm::PaintNonClient(QWidget& window, const QRegion& dirty)

@@ -484,9 +484,14 @@ void TTeDefaultForm::HookEvent(QEvent* event)
         // Before the window lays out its client area, so that it uses this frame's margins.
         FrameMargins();
         UpdateRegion();
+        CaptureBackground();
+        break;
+    case QEvent::Move:
+        CaptureBackground();
         break;
     case QEvent::Show:
         UpdateRegion();
+        CaptureBackground();
         // The show animation (the effects' StartAnimation on the window image, PaintWindowImage)
         // starts here when Animation().Enabled().
         break;

@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 
+#include "controls/BackgroundCapture.h"
 #include "controls/FormOptions.h"
 #include "controls/FrameGeometry.h"
 #include "controls/TeHook.h"
@@ -217,6 +218,10 @@ private:
     void PaintClientArea(TCanvas& canvas, const TRect& rect);
     void PaintShadow(TteBitmap& buffer);
     void PaintOnBuffer(TteBitmap& buffer);
+    // With a shadow or blending: the screen behind the window's rectangle now.
+    void CaptureBackground();
+    // The captured background beneath the not opaque pixels of rect (window coordinates).
+    void PutBackgroundUnder(TteBitmap& buffer, const TRect& rect);
     void FrameMargins();
     void ApplyTrackSizes();
     bool Ask(const TTeFormActionEvent& event);
@@ -264,6 +269,8 @@ private:
     std::optional<TRect> outline_;
     std::optional<TRect> normalBounds_;
     TteBitmap persistentBuffer_;
+    // The screen behind the window, for the shadow and blending.
+    TBackgroundCapture capture_;
     // What the persistent buffer shows.
     std::optional<TFrameKey> persistentKey_;
     int generation_ = 0;

@@ -226,3 +226,23 @@ TEST(FrameWindow, SmallFramesMatchTheirGoldens)
         }
     }
 }
+
+TEST(FrameWindow, AShadowWidensTheWindowAndItsShapeByTheBand)
+{
+    TFramedForm framed(240, 120);
+    framed.frame->Shadow().SetEnabled(true);
+    framed.frame->Shadow().SetSize(6);
+    ProcessPending();
+    // The client keeps its size; the band lies beyond the visible window on the right and below.
+    EXPECT_EQ(framed.form.ClientWidth(), 240);
+    EXPECT_EQ(framed.form.Width(), 248 + 6);
+    EXPECT_EQ(framed.frame->VisibleRect(), Rect(0, 0, 248, 147));
+    const QRegion mask = framed.Window()->mask();
+    EXPECT_TRUE(mask.contains(QPoint(250, 140)));
+    EXPECT_FALSE(mask.contains(QPoint(250, 2)));  // the corner above the band stays open
+    QImage image;
+    framed.frame->PaintWindowImage(image, true);
+    // The band is the shadow's grey over what was behind the window, not the frame's face.
+    const QRgb band = image.pixel(249, 100);
+    EXPECT_NE(band & 0xFFFFFF, image.pixel(246, 100) & 0xFFFFFF);
+}
