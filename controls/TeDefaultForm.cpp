@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QRubberBand>
 #include <QTimer>
 #include <QWhatsThis>
 #include <QWidget>
@@ -585,7 +586,12 @@ void TTeDefaultForm::MoveOrSize(TPoint screenPoint)
             r.Bottom += dy;
     }
     if (dragging_.DragMode() == TTeFormDragMode::kfdmBorder) {
+        // Qt cannot draw on the screen itself: the outline is a frameless rubber band window.
         outline_ = r;
+        if (!outlineBand_)
+            outlineBand_ = std::make_unique<QRubberBand>(QRubberBand::Rectangle);
+        outlineBand_->setGeometry(r.ToQRect());
+        outlineBand_->show();
         return;
     }
     SetFormBounds(r);
@@ -609,6 +615,8 @@ void TTeDefaultForm::NCMouseUp(TMouseButton button, TShiftState shift, TPoint po
     if (outline_) {
         const TRect bounds = *outline_;
         outline_.reset();
+        if (outlineBand_)
+            outlineBand_->hide();
         SetFormBounds(bounds);
     }
     InvalidateFrame();

@@ -24,6 +24,7 @@
 #include "graphics/Bitmap.h"
 #include "theme/ThemeRecords.h"
 
+class QRubberBand;
 class QTimer;
 class QWidget;
 class TForm;
@@ -126,6 +127,8 @@ public:
     TteFormHit HotPart() const { return hot_; }
     TteFormHit PressedPart() const { return pressed_; }
     bool Moving() const { return moving_; }
+    // The outline shown during a border-mode drag (nullptr before the first one).
+    QRubberBand* Outline() const { return outlineBand_.get(); }
     // The left button went down on the frame and is held.
     bool LeftDownOnFrame() const { return pressButtons_.Contains(TShiftStateFlag::ssLeft); }
     // (0, 0, width, height) of the window less the shadow band when there is one.
@@ -277,6 +280,7 @@ private:
     TteBitmap iconBitmap_;
     qint64 iconKey_ = 0;
     std::unique_ptr<QTimer> hoverTimer_;
+    std::unique_ptr<QRubberBand> outlineBand_;
     std::unique_ptr<TClientHook> clientHook_;
     // Frame painting is held back while the region changes.
     int suspended_ = 0;

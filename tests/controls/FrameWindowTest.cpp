@@ -4,11 +4,14 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QRubberBand>
 #include <QPainter>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include "tests/controls/FrameFixtures.h"
+#include "themes/FlatTheme.h"
+#include "graphics/RectUtils.h"
 #include "tests/support/GoldenImage.h"
 #include "theme/ThemeManager.h"
 
@@ -128,6 +131,23 @@ TEST(FrameWindow, DraggingTheCaptionMovesTheWindowAndTheBorderSizesIt)
     EXPECT_EQ(framed.form.Width(), width + 25);
 }
 
+TEST(FrameWindow, AnOutlineDragMovesTheWindowOnlyWhenReleased)
+{
+    TFramedForm framed;
+    framed.frame->Dragging().SetDragMode(TTeFormDragMode::kfdmBorder);
+    QWidget* window = framed.Window();
+    const TRect start = framed.form.BoundsRect();
+    QTest::mousePress(window, Qt::LeftButton, {}, QPoint(60, 10));
+    QTest::mouseMove(window, QPoint(100, 40));
+    EXPECT_EQ(framed.form.BoundsRect(), start);
+    ASSERT_NE(framed.frame->Outline(), nullptr);
+    EXPECT_TRUE(framed.frame->Outline()->isVisible());
+    EXPECT_EQ(framed.frame->Outline()->geometry(), OffsetRectBy(start, 40, 30).ToQRect());
+    QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(100, 40));
+    EXPECT_EQ(framed.form.BoundsRect(), OffsetRectBy(start, 40, 30));
+    EXPECT_FALSE(framed.frame->Outline()->isVisible());
+}
+
 TEST(FrameWindow, SizingStopsAtTheMinimumTrackSize)
 {
     TFramedForm framed;
@@ -245,4 +265,49 @@ TEST(FrameWindow, AShadowWidensTheWindowAndItsShapeByTheBand)
     // The band is the shadow's grey over what was behind the window, not the frame's face.
     const QRgb band = image.pixel(249, 100);
     EXPECT_NE(band & 0xFFFFFF, image.pixel(246, 100) & 0xFFFFFF);
+}
+
+TEST(FrameWindow, HitTestsNameTheSamePartsInEveryThemeKind)
+{
+    auto tiger = Tiger();
+    ASSERT_TRUE(tiger);
+    std::unique_ptr<TteTheme> flat(ThemeClassOf<TTeFlatTheme>().Create());
+    TFixedLink tigerLink(tiger.get());
+    TFixedLink flatLink(flat.get());
+    const struct {
+        TteCustomThemeLink* link;
+        const char* name;
+    } kinds[] = {{nullptr, "built-in"}, {&flatLink, "Flat"}, {&tigerLink, "OSXTiger"}};
+    for (const auto& kind : kinds) {
+        TFramedForm framed(300, 150, kind.link, kDefaultBorderIcons);
+        EXPECT_EQ(framed.frame->Themed(), kind.link != nullptr) << kind.name;
+        const int w = framed.form.Width();
+        const int h = framed.form.Height();
+        const TRect c = framed.form.ClientBounds();
+        const struct {
+            TPoint point;
+            TteFormHit part;
+        } cases[] = {
+            {{w / 2, h / 2}, TteFormHit::kfhNothing},   {{w / 3, c.Top - 3}, TteFormHit::kfhCaption},
+            {{0, h / 2}, TteFormHit::kfhLeft},          {{w - 1, h / 2}, TteFormHit::kfhRight},
+            {{w / 2, 0}, TteFormHit::kfhTop},           {{w / 2, h - 1}, TteFormHit::kfhBottom},
+            {{0, 0}, TteFormHit::kfhTopLeft},           {{w - 1, h - 1}, TteFormHit::kfhBottomRight},
+            {{0, h - 1}, TteFormHit::kfhBottomLeft},
+        };
+        for (const auto& c : cases)
+            EXPECT_EQ(framed.frame->HitTest(c.point), c.part) << kind.name << " " << c.point.X << "," << c.point.Y;
+        for (TTeBorderIcon icon : {TTeBorderIcon::kbiClose, TTeBorderIcon::kbiMinimize, TTeBorderIcon::kbiMaximize,
+                                   TTeBorderIcon::kbiRollup, TTeBorderIcon::kbiTray, TTeBorderIcon::kbiSystemMenu}) {
+            const TRect r = framed.frame->GetButtonRect(icon);
+            // Every kind shows close, minimize and maximize; the others where the kind has them.
+            if (icon == TTeBorderIcon::kbiClose || icon == TTeBorderIcon::kbiMinimize || icon == TTeBorderIcon::kbiMaximize) {
+                ASSERT_FALSE(r.IsEmpty()) << kind.name << " icon " << static_cast<int>(icon);
+            }
+            if (r.IsEmpty())
+                continue;
+            const QPoint centre = framed.Centre(icon);
+            EXPECT_EQ(framed.frame->HitTest({centre.x(), centre.y()}), HitOfIcon(icon))
+                << kind.name << " icon " << static_cast<int>(icon);
+        }
+    }
 }
