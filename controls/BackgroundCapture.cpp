@@ -26,6 +26,7 @@ void TBackgroundCapture::Capture(const TRect& rect, const std::function<QImage()
         return;
     }
     QImage next(rect.Width(), rect.Height(), QImage::Format_RGB32);
+    next.fill(Qt::black);
     const QImage screen = grab_(rect);
     {
         QPainter painter(&next);
