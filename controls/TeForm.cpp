@@ -8,7 +8,6 @@
 #include "framework/Form.h"
 #include "framework/Monitors.h"
 #include "graphics/Bitmap.h"
-#include "graphics/BitmapRegistry.h"
 #include "theme/Theme.h"
 #include "theme/ThemeManager.h"
 #include "theme/ThemedElements.h"
@@ -155,7 +154,8 @@ void TTeForm::PaintFrame(TCanvas& canvas)
     }
     TteTheme& theme = *Theme();
     TteWindowInfo info = WindowInfo();
-    if (Performance() != TTeFormPerformance::ksfpNoBuffer || FindBitmapBySurface(canvas.Device()) != nullptr) {
+    // A buffer (a picture) needs no strip of its own; only the window does.
+    if (Performance() != TTeFormPerformance::ksfpNoBuffer || canvas.Image() != nullptr) {
         PaintThemedFrame(theme, canvas, info);
         return;
     }
