@@ -5,6 +5,7 @@
 #include "controls/TeButton.h"
 #include "controls/TeCheckBox.h"
 #include "controls/TeControl.h"
+#include "controls/TeDefaultForm.h"
 #include "controls/TeGraphicControl.h"
 #include "controls/TeGroupBox.h"
 #include "controls/TeLabel.h"
@@ -72,4 +73,5 @@ void RegisterControlComponents()
     RegisterClass<TTeCheckBox>();
     RegisterClass<TTeLabel>();
     RegisterClass<TTeGroupBox>();
+    RegisterTeFormProperties();
 }

@@ -13,6 +13,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libpixman-1-dev
   clang libclang-rt-14-dev
   mpg123 lame time cd-paranoia
+  # the real-window check: a private X server, X input and screenshots
+  xvfb xauth xdotool x11-apps
 )
 
 missing=()

@@ -1,8 +1,6 @@
 // trackwell-gallery: renders one theme's gallery sheet into a PNG file.
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QStringList>
-#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -19,6 +17,7 @@
 #include "tools/gallery/ControlSheet.h"
 #include "tools/gallery/EffectsSheet.h"
 #include "tools/gallery/GallerySheet.h"
+#include "tools/gallery/WindowSheet.h"
 
 namespace {
 
@@ -27,7 +26,8 @@ constexpr const char* kUsage =
     "                         [--hue N] [--brightness N] --out FILE.png\n"
     "       trackwell-gallery --export-theme OSXTiger --out FILE.theme\n"
     "       trackwell-gallery --effects --out FILE.png\n"
-    "       trackwell-gallery --controls --theme None|Default|OSXTiger|... --out FILE.png\n";
+    "       trackwell-gallery --controls --theme None|Default|OSXTiger|... --out FILE.png\n"
+    "       trackwell-gallery --window --theme NAME --out FILE.png\n";
 
 // A registered kind that needs no data (the abstract theme and the built-in kinds), by kind name
 // (case ignored).
@@ -53,6 +53,8 @@ struct TOptions {
     QString Out;
     // Live controls instead of the theme's elements; theme "None" is the classic look.
     bool Controls = false;
+    // A framed window instead of the element sheet.
+    bool Window = false;
 };
 
 // Nothing on a usage error (after saying what is wrong).
@@ -61,8 +63,11 @@ std::optional<TOptions> ParseOptions(const QStringList& args)
     TOptions options;
     for (int i = 1; i < args.size(); ++i) {
         const QString& arg = args[i];
-        if (arg == QLatin1String("--effects") || arg == QLatin1String("--controls")) {
-            (arg == QLatin1String("--effects") ? options.Effects : options.Controls) = true;
+        if (arg == QLatin1String("--effects") || arg == QLatin1String("--controls") ||
+            arg == QLatin1String("--window")) {
+            (arg == QLatin1String("--effects") ? options.Effects
+             : arg == QLatin1String("--controls") ? options.Controls
+                                                  : options.Window) = true;
             continue;
         }
         if (i + 1 >= args.size()) {
@@ -91,8 +96,8 @@ std::optional<TOptions> ParseOptions(const QStringList& args)
         }
     }
     const int modes = !options.Theme.isEmpty() + !options.ExportTheme.isEmpty() + options.Effects;
-    if (modes != 1 || options.Out.isEmpty() || (options.Controls && options.Theme.isEmpty())) {
-        std::fprintf(stderr, "--out and one of --theme, --export-theme or --effects are required (--controls goes with --theme)\n");
+    if (modes != 1 || options.Out.isEmpty() || ((options.Controls || options.Window) && options.Theme.isEmpty())) {
+        std::fprintf(stderr, "--out and one of --theme, --export-theme or --effects are required (--controls and --window go with --theme)\n");
         return std::nullopt;
     }
     return options;
@@ -128,10 +133,8 @@ int main(int argc, char** argv)
     // Headless: the sheet is drawn off screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The controls are widgets, and their windows want the program's own application object.
-    const bool controls = std::any_of(argv + 1, argv + argc, [](const char* arg) { return qstrcmp(arg, "--controls") == 0; });
-    const std::unique_ptr<QGuiApplication> app =
-        controls ? std::make_unique<TQtApplication>(argc, argv) : std::make_unique<QGuiApplication>(argc, argv);
+    // The program's application object: the window sheet's frames hook their windows through it.
+    TQtApplication app(argc, argv);
 
     const std::optional<TOptions> options = ParseOptions(QCoreApplication::arguments());
     if (!options) {
@@ -169,6 +172,12 @@ int main(int argc, char** argv)
             return 2;
         }
         theme->SetDeltas(options->Hue, options->Brightness);
+        if (options->Window) {
+            SetCurrentTheme(theme.release());
+            const int status = RenderWindowSheet(options->Out);
+            FinalizeThemeManager();
+            return status;
+        }
         if (options->Controls) {
             const int status = WriteControlSheet(std::move(theme), options->Out);
             FinalizeThemeManager();
