@@ -282,6 +282,8 @@ void BuildFrame(TSkinBuilder& b, const char* name, int captionHeight, int button
     art.Round(idle, 2, kIdleEdge);
     auto* caption = b.Add<TSeActiveBitmap>(form, "Caption", TSeAlign::saTop, 0, captionHeight);
     caption->SetKind(TSeKind::skCaption);
+    // Its own rounded picture shapes the window, not the union of its buttons and title.
+    caption->SetDrawIfOwner(true);
     TSkinBuilder::Link(caption->Bitmap(), idle);
     TSkinBuilder::Link(caption->ActiveBitmap(), active);
     caption->SetMarginLeft(4);
@@ -358,6 +360,8 @@ void BuildFrame(TSkinBuilder& b, const char* name, int captionHeight, int button
     auto* client = b.Add<TSeSkinObject>(form, "Client", TSeAlign::saClient);
     client->SetKind(TSeKind::skClient);
     client->SetColor(Bgr(kWindow));
+    // The client area is never part of the window's shape by itself (reading a skin says so too).
+    client->SetMasked(false);
 }
 
 void BuildControls(TSkinBuilder& b)
@@ -366,6 +370,8 @@ void BuildControls(TSkinBuilder& b)
 
     auto* button = b.Top<TSeSkinObject>("Button");
     button->SetColor(Bgr(kFaceBottom));
+    // Without its face the button still fills its rectangle.
+    button->SetDrawIfOwner(true);
     b.StateFace(button, "Face", 24, 22, 4, 2);
     b.Fonts(button, "Text");
 
