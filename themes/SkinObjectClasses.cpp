@@ -198,9 +198,8 @@ void TSeActiveSkinObject::TintBrightness(int delta)
 
 TSeBitmapObject::TSeBitmapObject(TComponent* owner) : TSeSkinObject(owner) {}
 
-void TSeBitmapObject::BindBitmaps(TteBitmapList* bitmaps)
+void TSeBitmapObject::BindOwnLinks()
 {
-    TSeSkinObject::BindBitmaps(bitmaps);
     BindLink(*bitmap_);
 }
 
@@ -244,9 +243,9 @@ std::optional<QRegion> TSeBitmapObject::OwnRegion()
 
 TSeActiveBitmap::TSeActiveBitmap(TComponent* owner) : TSeBitmapObject(owner) {}
 
-void TSeActiveBitmap::BindBitmaps(TteBitmapList* bitmaps)
+void TSeActiveBitmap::BindOwnLinks()
 {
-    TSeBitmapObject::BindBitmaps(bitmaps);
+    TSeBitmapObject::BindOwnLinks();
     BindLink(*activeBitmap_);
 }
 
@@ -276,9 +275,9 @@ void TSeActiveBitmap::TintBrightness(int delta)
 
 TSeSystemButton::TSeSystemButton(TComponent* owner) : TSeActiveBitmap(owner) { SetKind(TSeKind::skSysButton); }
 
-void TSeSystemButton::BindBitmaps(TteBitmapList* bitmaps)
+void TSeSystemButton::BindOwnLinks()
 {
-    TSeActiveBitmap::BindBitmaps(bitmaps);
+    TSeActiveBitmap::BindOwnLinks();
     BindLink(*bitmapHot_);
     BindLink(*bitmapPressed_);
 }
@@ -356,9 +355,9 @@ void TSeSystemButton::SetButtons(std::uint16_t buttons)
 
 TSeButtonObject::TSeButtonObject(TComponent* owner) : TSeBitmapObject(owner) {}
 
-void TSeButtonObject::BindBitmaps(TteBitmapList* bitmaps)
+void TSeButtonObject::BindOwnLinks()
 {
-    TSeBitmapObject::BindBitmaps(bitmaps);
+    TSeBitmapObject::BindOwnLinks();
     for (TteBitmapLink* link : {hot_.get(), focused_.get(), pressed_.get(), disabled_.get()})
         BindLink(*link);
 }
@@ -462,9 +461,8 @@ void TSeColorButtonObject::TintBrightness(int delta)
 
 TSeBitmapSkinObject::TSeBitmapSkinObject(TComponent* owner) : TSeSkinObject(owner) {}
 
-void TSeBitmapSkinObject::BindBitmaps(TteBitmapList* bitmaps)
+void TSeBitmapSkinObject::BindOwnLinks()
 {
-    TSeSkinObject::BindBitmaps(bitmaps);
     BindLink(*bitmap_);
 }
 
@@ -482,9 +480,9 @@ void TSeBitmapSkinObject::Paint(TCanvas& canvas, const TRect& clip)
 
 TSeFormBitmapSkinObject::TSeFormBitmapSkinObject(TComponent* owner) : TSeBitmapSkinObject(owner) {}
 
-void TSeFormBitmapSkinObject::BindBitmaps(TteBitmapList* bitmaps)
+void TSeFormBitmapSkinObject::BindOwnLinks()
 {
-    TSeBitmapSkinObject::BindBitmaps(bitmaps);
+    TSeBitmapSkinObject::BindOwnLinks();
     BindLink(*inactive_);
 }
 
@@ -495,9 +493,9 @@ const TteBitmapLink& TSeFormBitmapSkinObject::CurrentLink() const
 
 TSeSysButtonSkinObject::TSeSysButtonSkinObject(TComponent* owner) : TSeBitmapSkinObject(owner) {}
 
-void TSeSysButtonSkinObject::BindBitmaps(TteBitmapList* bitmaps)
+void TSeSysButtonSkinObject::BindOwnLinks()
 {
-    TSeBitmapSkinObject::BindBitmaps(bitmaps);
+    TSeBitmapSkinObject::BindOwnLinks();
     BindLink(*hover_);
     BindLink(*down_);
 }
@@ -526,9 +524,9 @@ void TSeBitmapBoxObject::Paint(TCanvas& canvas, const TRect& clip)
 
 TSeActiveBitmapBoxObject::TSeActiveBitmapBoxObject(TComponent* owner) : TSeBitmapBoxObject(owner) {}
 
-void TSeActiveBitmapBoxObject::BindBitmaps(TteBitmapList* bitmaps)
+void TSeActiveBitmapBoxObject::BindOwnLinks()
 {
-    TSeBitmapBoxObject::BindBitmaps(bitmaps);
+    TSeBitmapBoxObject::BindOwnLinks();
     BindLink(*focused_);
 }
 
@@ -539,9 +537,9 @@ const TteBitmapLink& TSeActiveBitmapBoxObject::CurrentLink() const
 
 TSeButtonBitmapBoxObject::TSeButtonBitmapBoxObject(TComponent* owner) : TSeBitmapBoxObject(owner) {}
 
-void TSeButtonBitmapBoxObject::BindBitmaps(TteBitmapList* bitmaps)
+void TSeButtonBitmapBoxObject::BindOwnLinks()
 {
-    TSeBitmapBoxObject::BindBitmaps(bitmaps);
+    TSeBitmapBoxObject::BindOwnLinks();
     for (TteBitmapLink* link : {hot_.get(), focused_.get(), pressed_.get(), disabled_.get()})
         BindLink(*link);
 }

@@ -9,6 +9,7 @@ std::unique_ptr<TFont> MakeSkinFont();
 class TSeActiveObject : public TSeSkinObject {
 public:
     explicit TSeActiveObject(TComponent* owner);
+    void CopyFrom(const TSeSkinObject& other) override;
     TColor ActiveColor() const { return activeColor_; }
     void SetActiveColor(TColor value) { activeColor_ = value; }
     TFont& ActiveFont() const { return *activeFont_; }
@@ -27,6 +28,7 @@ private:
 class TSeActiveSkinObject : public TSeSkinObject {
 public:
     explicit TSeActiveSkinObject(TComponent* owner);
+    void CopyFrom(const TSeSkinObject& other) override;
     TColor ActiveColor() const { return activeColor_; }
     void SetActiveColor(TColor value) { activeColor_ = value; }
     TFont& ActiveFont() const { return *activeFont_; }
@@ -42,6 +44,7 @@ private:
 class TSeBitmapObject : public TSeSkinObject {
 public:
     explicit TSeBitmapObject(TComponent* owner);
+    void CopyFrom(const TSeSkinObject& other) override;
     TteBitmapLink& Bitmap() const { return *bitmap_; }
     TscTileStyle BorderTileStyle() const { return borderTileStyle_; }
     void SetBorderTileStyle(TscTileStyle value) { borderTileStyle_ = value; }
@@ -51,7 +54,7 @@ public:
     void SetMaskedBorder(bool value) { maskedBorder_ = value; }
     bool MaskedAngles() const { return maskedAngles_; }
     void SetMaskedAngles(bool value) { maskedAngles_ = value; }
-    void BindBitmaps(TteBitmapList* bitmaps) override;
+    void BindOwnLinks() override;
     void Paint(TCanvas& canvas, const TRect& clip) override;
 
 protected:
@@ -71,9 +74,10 @@ private:
 class TSeActiveBitmap : public TSeBitmapObject {
 public:
     explicit TSeActiveBitmap(TComponent* owner);
+    void CopyFrom(const TSeSkinObject& other) override;
     TteBitmapLink& ActiveBitmap() const { return *activeBitmap_; }
     TFont& ActiveFont() const { return *activeFont_; }
-    void BindBitmaps(TteBitmapList* bitmaps) override;
+    void BindOwnLinks() override;
     const TFont& StateFont(std::uint8_t state) const override;
     void TintHue(int delta) override;
     void TintBrightness(int delta) override;
@@ -94,13 +98,14 @@ enum class TSeButtonState : std::uint8_t { Normal = 0, Hot = 1, Pressed = 2 };
 class TSeSystemButton : public TSeActiveBitmap {
 public:
     explicit TSeSystemButton(TComponent* owner);
+    void CopyFrom(const TSeSkinObject& other) override;
     TSeButtonState ButtonState() const { return buttonState_; }
     void SetButtonState(TSeButtonState value) { buttonState_ = value; }
     TSeAction Action() const { return action_; }
     void SetAction(TSeAction value) { action_ = value; }
     TteBitmapLink& BitmapHot() const { return *bitmapHot_; }
     TteBitmapLink& BitmapPressed() const { return *bitmapPressed_; }
-    void BindBitmaps(TteBitmapList* bitmaps) override;
+    void BindOwnLinks() override;
     void Paint(TCanvas& canvas, const TRect& clip) override;
     void SetState(std::uint8_t state) override;
     void SetButtons(std::uint16_t buttons) override;
@@ -115,11 +120,12 @@ private:
 class TSeButtonObject : public TSeBitmapObject {
 public:
     explicit TSeButtonObject(TComponent* owner);
+    void CopyFrom(const TSeSkinObject& other) override;
     TteBitmapLink& BitmapHot() const { return *hot_; }
     TteBitmapLink& BitmapFocused() const { return *focused_; }
     TteBitmapLink& BitmapPressed() const { return *pressed_; }
     TteBitmapLink& BitmapDisabled() const { return *disabled_; }
-    void BindBitmaps(TteBitmapList* bitmaps) override;
+    void BindOwnLinks() override;
 
 protected:
     const TteBitmapLink& CurrentLink() const override;
@@ -134,6 +140,7 @@ private:
 class TSeTextObject : public TSeSkinObject {
 public:
     explicit TSeTextObject(TComponent* owner);
+    void CopyFrom(const TSeSkinObject& other) override;
     TFont& FontHot() const { return *hot_; }
     TFont& FontFocused() const { return *focused_; }
     TFont& FontPressed() const { return *pressed_; }
@@ -154,6 +161,7 @@ private:
 class TSeLinkSkinObject : public TSeSkinObject {
 public:
     explicit TSeLinkSkinObject(TComponent* owner);
+    void CopyFrom(const TSeSkinObject& other) override;
     const QString& LinkControl() const { return linkControl_; }
     void SetLinkControl(const QString& value) { linkControl_ = value; }
     void Paint(TCanvas& canvas, const TRect& clip) override;
@@ -165,10 +173,11 @@ private:
 class TSeBitmapSkinObject : public TSeSkinObject {
 public:
     explicit TSeBitmapSkinObject(TComponent* owner);
+    void CopyFrom(const TSeSkinObject& other) override;
     TteBitmapLink& Bitmap() const { return *bitmap_; }
     TscTileStyle TileStyle() const { return tileStyle_; }
     void SetTileStyle(TscTileStyle value) { tileStyle_ = value; }
-    void BindBitmaps(TteBitmapList* bitmaps) override;
+    void BindOwnLinks() override;
     void Paint(TCanvas& canvas, const TRect& clip) override;
 
 protected:
@@ -182,8 +191,9 @@ private:
 class TSeFormBitmapSkinObject : public TSeBitmapSkinObject {
 public:
     explicit TSeFormBitmapSkinObject(TComponent* owner);
+    void CopyFrom(const TSeSkinObject& other) override;
     TteBitmapLink& InactiveBitmap() const { return *inactive_; }
-    void BindBitmaps(TteBitmapList* bitmaps) override;
+    void BindOwnLinks() override;
 
 protected:
     const TteBitmapLink& CurrentLink() const override;
@@ -195,6 +205,7 @@ private:
 class TSeSysButtonSkinObject : public TSeBitmapSkinObject {
 public:
     explicit TSeSysButtonSkinObject(TComponent* owner);
+    void CopyFrom(const TSeSkinObject& other) override;
     TSeButtonState ButtonState() const { return buttonState_; }
     void SetButtonState(TSeButtonState value) { buttonState_ = value; }
     TSeAction Action() const { return action_; }
@@ -203,7 +214,7 @@ public:
     TteBitmapLink& BitmapDown() const { return *down_; }
     const QString& RollPanel() const { return rollPanel_; }
     void SetRollPanel(const QString& value) { rollPanel_ = value; }
-    void BindBitmaps(TteBitmapList* bitmaps) override;
+    void BindOwnLinks() override;
 
 protected:
     const TteBitmapLink& CurrentLink() const override;
@@ -219,6 +230,7 @@ private:
 class TSeColorButtonObject : public TSeSkinObject {
 public:
     explicit TSeColorButtonObject(TComponent* owner);
+    void CopyFrom(const TSeSkinObject& other) override;
     TColor HotColor() const { return colors_[0]; }
     void SetHotColor(TColor value) { colors_[0] = value; }
     TColor PressedColor() const { return colors_[1]; }
@@ -244,6 +256,7 @@ private:
 class TSeBitmapBoxObject : public TSeBitmapSkinObject {
 public:
     explicit TSeBitmapBoxObject(TComponent* owner);
+    void CopyFrom(const TSeSkinObject& other) override;
     TscTileStyle BorderTileStyle() const { return borderTileStyle_; }
     void SetBorderTileStyle(TscTileStyle value) { borderTileStyle_ = value; }
     void Paint(TCanvas& canvas, const TRect& clip) override;
@@ -255,8 +268,9 @@ private:
 class TSeActiveBitmapBoxObject : public TSeBitmapBoxObject {
 public:
     explicit TSeActiveBitmapBoxObject(TComponent* owner);
+    void CopyFrom(const TSeSkinObject& other) override;
     TteBitmapLink& FocusedBitmap() const { return *focused_; }
-    void BindBitmaps(TteBitmapList* bitmaps) override;
+    void BindOwnLinks() override;
 
 protected:
     const TteBitmapLink& CurrentLink() const override;
@@ -268,11 +282,12 @@ private:
 class TSeButtonBitmapBoxObject : public TSeBitmapBoxObject {
 public:
     explicit TSeButtonBitmapBoxObject(TComponent* owner);
+    void CopyFrom(const TSeSkinObject& other) override;
     TteBitmapLink& HotBitmap() const { return *hot_; }
     TteBitmapLink& FocusedBitmap() const { return *focused_; }
     TteBitmapLink& PressedBitmap() const { return *pressed_; }
     TteBitmapLink& DisabledBitmap() const { return *disabled_; }
-    void BindBitmaps(TteBitmapList* bitmaps) override;
+    void BindOwnLinks() override;
 
 protected:
     const TteBitmapLink& CurrentLink() const override;
@@ -287,6 +302,7 @@ private:
 class TSeRollPanelObject : public TSeSkinObject {
 public:
     explicit TSeRollPanelObject(TComponent* owner);
+    void CopyFrom(const TSeSkinObject& other) override;
     TSeRollKind RollKind() const { return rollKind_; }
     void SetRollKind(TSeRollKind value) { rollKind_ = value; }
     int RollValue() const { return rollValue_; }

@@ -261,6 +261,14 @@ QStringList SkinObjectClassNames()
     return names;
 }
 
+TSeSkinObject* CreateSkinObjectLike(const TSeSkinObject& object, TComponent* owner)
+{
+    for (const TSkinClass& entry : SkinClasses())
+        if (*entry.Type == typeid(object))
+            return entry.Create(owner);
+    return new TSeSkinObject(owner);
+}
+
 TSeSkinObject* CreateSkinObject(const QString& className, TComponent* owner)
 {
     const TSkinClass* found = FindSkinClass(className);

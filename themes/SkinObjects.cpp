@@ -45,24 +45,55 @@ TSeSkinObject* TSeSkinObject::FindKind(TSeKind kind)
 void TSeSkinObject::BindLink(TteBitmapLink& link) const
 {
     link.SetBitmap(bitmaps_ != nullptr ? bitmaps_->FindBitmap(link.Name()) : nullptr);
-    link.DetectTransparency(margins_);
+    if (detect_)
+        link.DetectTransparency(margins_);
 }
 
-void TSeSkinObject::BindBitmaps(TteBitmapList* bitmaps)
+void TSeSkinObject::BindBitmaps(TteBitmapList* bitmaps, bool detect)
 {
     bitmaps_ = bitmaps;
+    detect_ = detect;
+    BindOwnLinks();
+    detect_ = true;
     for (int i = 0; i < Count(); ++i)
-        Child(i)->BindBitmaps(bitmaps);
+        Child(i)->BindBitmaps(bitmaps, detect);
 }
 
 TSeSkinObject* TSeSkinObject::Clone(TComponent* owner) const
 {
-    TMemoryStream stream;
-    WriteSkinObject(stream, *this, true);
-    stream.SetPosition(0);
-    TSeSkinObject* copy = ReadSkinObject(stream, owner, true);
-    copy->BindBitmaps(bitmaps_);
+    // Copied field by field: a copy through the stored form would cost a write and a read.
+    TSeSkinObject* copy = CreateSkinObjectLike(*this, owner);
+    copy->SetName(Name());
+    copy->CopyFrom(*this);
+    for (int i = 0; i < Count(); ++i)
+        Child(i)->Clone(copy);
+    // The links were copied with their transparency; only the bitmaps they point at are looked up.
+    if (owner == nullptr || dynamic_cast<TSeSkinObject*>(owner) == nullptr)
+        copy->BindBitmaps(bitmaps_, false);
     return copy;
+}
+
+void TSeSkinObject::CopyFrom(const TSeSkinObject& other)
+{
+    SetTag(other.Tag());
+    align_ = other.align_;
+    color_ = other.color_;
+    drawIfOwner_ = other.drawIfOwner_;
+    font_->Assign(other.font_.get());
+    kind_ = other.kind_;
+    masked_ = other.masked_;
+    left_ = other.left_;
+    top_ = other.top_;
+    width_ = other.width_;
+    height_ = other.height_;
+    margins_ = other.margins_;
+    textAlign_ = other.textAlign_;
+    textEffect_ = other.textEffect_;
+    textMarginLeft_ = other.textMarginLeft_;
+    textShiftSysIcon_ = other.textShiftSysIcon_;
+    textMarginRight_ = other.textMarginRight_;
+    textMarginRightStretch_ = other.textMarginRightStretch_;
+    textMarginTop_ = other.textMarginTop_;
 }
 
 void TSeSkinObject::SetBounds(const TRect& bounds)

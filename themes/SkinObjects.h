@@ -73,10 +73,13 @@ public:
     // The first object of the subtree (depth first, this one included) of the kind.
     TSeSkinObject* FindKind(TSeKind kind);
 
-    // Binds the bitmap links of the subtree to bitmaps and computes their transparency.
-    virtual void BindBitmaps(TteBitmapList* bitmaps);
-    // A copy of this object's stored properties and children, owned by owner.
+    // Binds the bitmap links of the subtree to bitmaps and computes their transparency; with
+    // detect false the links keep the transparency they have (bitmaps copied from theirs).
+    void BindBitmaps(TteBitmapList* bitmaps, bool detect = true);
+    // A copy of this object's stored properties and children, owned by owner, bound to the same bitmaps.
     TSeSkinObject* Clone(TComponent* owner) const;
+    // Copies the stored properties of an object of the same class (not its children).
+    virtual void CopyFrom(const TSeSkinObject& other);
 
     void SetBounds(const TRect& bounds);
     TRect BoundsRect() const { return {left_, top_, left_ + width_, top_ + height_}; }
@@ -175,6 +178,8 @@ protected:
     static void TintFont(TFont& font, int delta, bool hue);
     static TColor TintColor(TColor color, int delta, bool hue);
     void BindLink(TteBitmapLink& link) const;
+    // The links of this object (not its children).
+    virtual void BindOwnLinks() {}
 
 private:
     void ReadObjects(TStream& stream);
@@ -209,6 +214,7 @@ private:
     QString text2_;
     TControl* control_ = nullptr;
     TteBitmapList* bitmaps_ = nullptr;
+    bool detect_ = true;
 
     friend class TSeSkinSource;
 };
@@ -217,6 +223,8 @@ private:
 // created with owner; raises for an unknown class and for objects nested without bound.
 TSeSkinObject* ReadSkinObject(TStream& stream, TComponent* owner, bool binary);
 void WriteSkinObject(TStream& stream, const TSeSkinObject& object, bool binary);
+// A new object of the same class as object, owned by owner.
+TSeSkinObject* CreateSkinObjectLike(const TSeSkinObject& object, TComponent* owner);
 // A new object of the registered class of the name (exact; then with "Se", then "Tw" in place of the
 // second and third characters); null for none.
 TSeSkinObject* CreateSkinObject(const QString& className, TComponent* owner);

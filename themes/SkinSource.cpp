@@ -94,18 +94,17 @@ TSeSkinSource::TSeSkinSource(TComponent* owner)
 
 TSeSkinSource::~TSeSkinSource() = default;
 
-TSeSkinObject* TSeSkinSource::Object(int index) const { return static_cast<TSeSkinObject*>(Components(index)); }
-
-void TSeSkinSource::AddObject(TSeSkinObject* object)
+void TSeSkinSource::AddObject(TSeSkinObject* object, bool detect)
 {
-    if (object->Owner() != this)
-        InsertComponent(object);
-    object->BindBitmaps(bitmaps_.get());
+    if (TComponent* owner = object->Owner())
+        owner->RemoveComponent(object);
+    objects_.emplace_back(object);
+    object->BindBitmaps(bitmaps_.get(), detect);
 }
 
 void TSeSkinSource::Clear()
 {
-    DestroyComponents();
+    objects_.clear();
     bitmaps_->Clear();
 }
 
@@ -158,11 +157,8 @@ void TSeSkinSource::TakeFrom(TSeSkinSource& other)
     std::swap(colors_, other.colors_);
     std::swap(sysColors_, other.sysColors_);
     std::swap(fonts_, other.fonts_);
-    while (other.ObjectCount() > 0) {
-        TSeSkinObject* object = other.Object(0);
-        other.RemoveComponent(object);
-        AddObject(object);
-    }
+    // The objects stay bound: the bitmap list they point into came along.
+    std::swap(objects_, other.objects_);
 }
 
 void TSeSkinSource::SaveToStream(TStream& stream) const { SaveToStream(stream, DefaultSkinFilter()); }
@@ -210,8 +206,9 @@ void TSeSkinSource::Assign(const TPersistent* source)
         copy->Assign(*other->bitmaps_->GetBitmap(i));
         bitmaps_->Add(std::move(copy));
     }
+    // The copied bitmaps are the same pictures, so the links keep the transparency they had.
     for (int i = 0; i < other->ObjectCount(); ++i)
-        AddObject(other->Object(i)->Clone(this));
+        AddObject(other->Object(i)->Clone(nullptr), false);
     colors_->Assign(other->colors_.get());
     sysColors_->Assign(other->sysColors_.get());
     fonts_->Assign(other->fonts_.get());
@@ -273,7 +270,7 @@ void TSeSkinSource::ReadBody(TStream& body, bool binary)
                                                           : objectWord;
         CheckCount(objectCount, kMinStoredObject, body, "objects");
         for (std::int32_t i = 0; i < objectCount; ++i)
-            AddObject(ReadSkinObject(body, this, binary));
+            AddObject(ReadSkinObject(body, nullptr, binary));
 
         if (allTables || colorsAndFonts) {
             colors_->ReadColors(body);

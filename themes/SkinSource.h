@@ -3,6 +3,7 @@
 // skin objects (each the root of a tree) and the colour, system-colour and font tables.
 #include <QString>
 #include <memory>
+#include <vector>
 
 #include "framework/Component.h"
 
@@ -30,11 +31,13 @@ public:
     const QString& AuthorURL() const { return authorURL_; }
     void SetAuthorURL(const QString& value) { authorURL_ = value; }
 
-    // The top-level objects, owned, in the order read or added.
-    int ObjectCount() const { return ComponentCount(); }
-    TSeSkinObject* Object(int index) const;
-    // Takes ownership of a new top-level object; its bitmap links are bound to Bitmaps.
-    void AddObject(TSeSkinObject* object);
+    // The top-level objects, owned, in the order read or added. They have no owner component: a
+    // component tree tells every member of each insertion, and skins are read and copied often.
+    int ObjectCount() const { return static_cast<int>(objects_.size()); }
+    TSeSkinObject* Object(int index) const { return objects_.at(index).get(); }
+    // Takes ownership of a new top-level object (taking it from its owner, if any); its bitmap
+    // links are bound to Bitmaps (keeping the transparency they have unless detect).
+    void AddObject(TSeSkinObject* object, bool detect = true);
     TteBitmapList& Bitmaps() const { return *bitmaps_; }
     TteThemeColors& Colors() const { return *colors_; }
     TteThemeSysColors& SysColors() const { return *sysColors_; }
@@ -82,6 +85,7 @@ private:
     QString author_ = QStringLiteral("Trackwell");
     QString authorEMail_;
     QString authorURL_;
+    std::vector<TOwned<TSeSkinObject>> objects_;
     std::unique_ptr<TteBitmapList> bitmaps_;
     std::unique_ptr<TteThemeColors> colors_;
     std::unique_ptr<TteThemeSysColors> sysColors_;

@@ -179,8 +179,9 @@ public:
     template <class T>
     T* Top(const char* name)
     {
-        auto* object = new T(&source_);
+        auto* object = new T(nullptr);
         object->SetName(QLatin1String(name));
+        source_.AddObject(object);
         return object;
     }
     template <class T>
@@ -712,6 +713,7 @@ std::unique_ptr<TSeSkinSource, TComponentDeleter> BuildTrackwellSkin()
     atlas->DetectAlpha();
     atlas->SetTransparent(true);
     source->Bitmaps().Add(std::move(atlas));
+    // The objects were added before the atlas was drawn.
     for (int i = 0; i < source->ObjectCount(); ++i)
         source->Object(i)->BindBitmaps(&source->Bitmaps());
     FillTables(*source);
