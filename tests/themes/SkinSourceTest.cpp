@@ -61,6 +61,22 @@ TEST(SkinSourceTest, EachFilterReadsBackWhatItWrote)
     }
 }
 
+TEST(SkinSourceTest, AssignCopiesEverythingAndTheCopyStandsApart)
+{
+    const TSkinSourcePtr skin = BuildTrackwellSkin();
+    const TSkinSourcePtr copy = NewSource();
+    copy->Assign(skin.get());
+    ExpectSameSkin(*skin, *copy);
+    EXPECT_EQ(SkinBytes(*copy, MaxCompressionSkinFilter()), SkinBytes(*skin, MaxCompressionSkinFilter()));
+    // Bound to its own bitmaps, so tinting the copy leaves the original alone.
+    const QImage before = skin->Bitmaps().GetBitmap(0)->ToImage();
+    copy->ChangeHue(90);
+    EXPECT_EQ(skin->Bitmaps().GetBitmap(0)->ToImage(), before);
+    auto* face = dynamic_cast<TSeButtonObject*>(copy->FindObject(QStringLiteral("Button\\Face")));
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->Bitmap().Bitmap(), copy->Bitmaps().GetBitmap(0));
+}
+
 TEST(SkinSourceTest, TextBodiesKeyMagentaAndTheKeyColourButBinaryBodiesKeepTheirPixels)
 {
     const TSkinSourcePtr skin = NewSource();

@@ -503,8 +503,14 @@ void BuildControls(TSkinBuilder& b)
     auto* popupSeparator = b.Add<TSeSkinObject>(popup, "Separator");
     popupSeparator->SetColor(kSkinNoColor);
     popupSeparator->Font().SetColor(Bgr(0xB8C4D0));
-    b.StateFace(popup, "UpButton", 16, 12, 0, 0);
-    b.StateFace(popup, "DownButton", 16, 12, 0, 0);
+    for (const char* scroller : {"UpButton", "DownButton"}) {
+        auto* button = b.Add<TSeColorButtonObject>(popup, scroller);
+        button->SetColor(Bgr(0xF1F4F7));
+        button->SetHotColor(Bgr(0xCFE2F5));
+        button->SetPressedColor(Bgr(0xCFE2F5));
+        button->SetFocusedColor(Bgr(0xCFE2F5));
+        button->SetDisabledColor(Bgr(0xF1F4F7));
+    }
 
     auto* header = b.Top<TSeSkinObject>("Header");
     const TRect headerTile = art.Place(8, 8);
