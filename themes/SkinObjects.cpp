@@ -147,9 +147,13 @@ void TSeSkinObject::Realign()
         [](TSeSkinObject& c) {
             if (c.align_ != TSeAlign::saText)
                 return;
-            TCanvas measure;
-            measure.SetFont(c.font_.get());
-            c.width_ = measure.TextWidth(c.text_) + c.textMarginLeft_ + c.textMarginRight_;
+            int textWidth = 0;
+            if (!c.text_.isEmpty()) {
+                TCanvas measure;
+                measure.SetFont(c.font_.get());
+                textWidth = measure.TextWidth(c.text_);
+            }
+            c.width_ = textWidth + c.textMarginLeft_ + c.textMarginRight_;
         },
         true);
     pass(
