@@ -22,7 +22,8 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: trackwell-gallery --theme Default|Flat|OfficeXP|OSXTiger|FILE.theme|FILE.msstyles\n"
+    "usage: trackwell-gallery --theme Default|Flat|OfficeXP|OSXTiger|FILE.theme|FILE.msstyles|\n"
+    "                                 FILE.uskn|FILE.zvkn|FILE.xskn|FILE.mskn\n"
     "                         [--hue N] [--brightness N] --out FILE.png\n"
     "       trackwell-gallery --export-theme OSXTiger --out FILE.theme\n"
     "       trackwell-gallery --effects --out FILE.png\n"
@@ -107,7 +108,8 @@ std::optional<TOptions> ParseOptions(const QStringList& args)
 bool IsThemeFile(const QString& name)
 {
     const QString suffix = QFileInfo(name).suffix().toLower();
-    return QFileInfo::exists(name) || suffix == QLatin1String("theme") || suffix == QLatin1String("msstyles");
+    static const QStringList kThemeSuffixes = {"theme", "msstyles", "uskn", "zvkn", "xskn", "mskn"};
+    return QFileInfo::exists(name) || kThemeSuffixes.contains(suffix);
 }
 
 // The packed file of a carried theme; answers the exit status.
