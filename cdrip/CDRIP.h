@@ -11,6 +11,7 @@
 #include "cdrip/DriveTable.h"
 #include "cdrip/OutputFormat.h"
 #include "cdrip/Track.h"
+#include "cdrip/TrackChecksums.h"
 #include "coder/ProgressEvent.h"
 #include "framework/ComponentRef.h"
 #include "libs/cdrip/CDRip.h"
@@ -83,6 +84,13 @@ public:
     void RipTrack(std::uint16_t trackNum, const QString& fileName);
     // Rips the sectors first to last, both included, into fileName (".mp3" when encoding).
     void RipSectors(std::uint32_t first, std::uint32_t last, const QString& fileName);
+    // The drive's read offset in samples, handed to the library before every rip (0: none).
+    std::int32_t ReadOffset() const { return readOffset_; }
+    void SetReadOffset(std::int32_t samples) { readOffset_ = samples; }
+    // The checksums of the audio the last RipSectors wrote (or fed to the encoder), and its chunks that could not
+    // be read even after retries (they were skipped as silence).
+    const TTrackChecksums& LastChecksums() const { return checksums_.Result(); }
+    std::int32_t LastFailedChunks() const { return failedChunks_; }
     // Ends a running rip before its next chunk.
     void Stop() { abortRequested_ = true; }
 
@@ -94,6 +102,9 @@ private:
     // Reads the table of contents into the track list; a failed or damaged one leaves the list as it was.
     void ReadToc();
     QString DriveName() const;
+    // Whether [first, last] begins the disc's first audio track, and ends its last one.
+    bool StartsAudio(std::uint32_t first) const;
+    bool EndsAudio(std::uint32_t last) const;
 
     std::int32_t cdRomNum_ = 0;
     std::unique_ptr<TDriveTableClass> driveTable_;
@@ -115,6 +126,9 @@ private:
     TProcessTrackEvent onEndTrack_;
     TProgressEvent onProgress_;
     QString version_;
+    std::int32_t readOffset_ = 0;
+    TChecksumAccumulator checksums_;
+    std::int32_t failedChunks_ = 0;
     CR_DriveParameters parameters_{};
 };
 

@@ -34,6 +34,12 @@ public:
     // Why the last CR_Init, CR_ReadToc or CR_OpenRipper failed, from the library's optional
     // CR_GetLastErrorText; empty when the library does not say.
     QString LastErrorText();
+    // The library's optional CR_SetReadOffset; a library without it takes only 0.
+    std::int32_t SetReadOffset(std::int32_t samples);
+    // The optional CR_GetDiscCatalog and CR_GetTrackExtras: empty, and a track's start as its pregap, when the
+    // library or the disc does not tell.
+    QString DiscCatalog();
+    std::int32_t GetTrackExtras(std::int32_t index, CR_TrackExtras* extras);
 
 private:
     TCDRipLibrary();
@@ -55,6 +61,9 @@ private:
         decltype(&CR_GetNumberOfJitterErrors) getNumberOfJitterErrors = nullptr;
         decltype(&CR_CloseRipper) closeRipper = nullptr;
         decltype(&CR_GetLastErrorText) getLastErrorText = nullptr;  // optional
+        decltype(&CR_SetReadOffset) setReadOffset = nullptr;        // optional
+        decltype(&CR_GetDiscCatalog) getDiscCatalog = nullptr;      // optional
+        decltype(&CR_GetTrackExtras) getTrackExtras = nullptr;      // optional
     };
 
     TSharedLibrary library_;

@@ -42,6 +42,8 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
         throw ECDRIPError(QStringLiteral("Invalid CD-ROM parameters"));
     abortRequested_ = false;
     TCDRipLibrary& library = TCDRipLibrary::Instance();
+    if (library.SetReadOffset(readOffset_) == CR_FAILURE)
+        throw ECDRIPError(QStringLiteral("The CD library cannot shift the audio by a read offset of %1 samples").arg(readOffset_));
     std::int32_t bufferSize = 0;
     if (library.OpenRipper(&bufferSize, static_cast<std::int32_t>(first), static_cast<std::int32_t>(last)) ==
         CR_FAILURE)
@@ -107,6 +109,11 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
         jitterLog_.append(QStringLiteral("%1 %2").arg(jitterFirst).arg(jitterLast));
     };
 
+    // Summed from the chunks as they are written: no second pass over the track.
+    const std::uint64_t trackSamples = (std::uint64_t{last} - first + 1) * 588;
+    checksums_.Start(outputFormat_ == TOutputFormat::STEREO44100, StartsAudio(first), EndsAudio(last), trackSamples);
+    failedChunks_ = 0;
+
     std::exception_ptr error;
     std::int32_t jitterLogged = 0;
     std::int64_t audioWritten = 0;
@@ -118,6 +125,10 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
             std::int32_t bytesRead = 0;
             const std::int32_t status = library.RipChunk(ripBuffer.data() + carry, &bytesRead);
             const auto n = static_cast<std::uint32_t>(std::max(bytesRead, 0));
+            if (status == CR_FAILURE)
+                ++failedChunks_;
+            else
+                checksums_.Add(ripBuffer.data() + carry, n);
             if (status != CR_FAILURE) {
                 if (encoding) {
                     const std::uint32_t total = carry + n;

@@ -128,6 +128,24 @@ CDRIP_API int32_t CR_CloseRipper(void);
  * full length; a null buffer or a size of 0 only returns the length. */
 CDRIP_API int32_t CR_GetLastErrorText(char* buffer, int32_t size);
 
+/* Extension, looked up as an optional call: the drive's read offset in samples (-44100 to 44100; fails outside),
+ * kept across drives and discs. Ranges opened later deliver the audio shifted by it: sample i of a range is the
+ * disc's sample at i + samples, so a drive that delivers audio 667 samples early is corrected by +667. Samples
+ * before the disc's start or from its lead-out on are silence. */
+CDRIP_API int32_t CR_SetReadOffset(int32_t samples);
+
+/* What the disc tells beyond its track starts, where the drive reports it (or the sheet lists it). */
+typedef struct CR_TrackExtras {
+    char Isrc[13];            /* 12 characters, zero-terminated; empty when none is known */
+    uint32_t PregapSector;    /* first sector of the track's pregap (INDEX 00); its start when it has none */
+} CR_TrackExtras;
+
+/* Extension, looked up as an optional call: copies the disc's media catalogue number (13 digits; empty when it has
+ * none or no table of contents was read) like CR_GetLastErrorText and returns its length. */
+CDRIP_API int32_t CR_GetDiscCatalog(char* buffer, int32_t size);
+/* Extension, looked up as an optional call: the extras of track index (0-based); fails outside the tracks. */
+CDRIP_API int32_t CR_GetTrackExtras(int32_t index, CR_TrackExtras* extras);
+
 #ifdef __cplusplus
 }
 

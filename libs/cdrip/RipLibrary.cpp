@@ -1,6 +1,7 @@
 #include "RipLibrary.h"
 
 #include "DriveList.h"
+#include "OffsetSource.h"
 
 #include <cdio/logging.h>
 #include <sys/stat.h>
@@ -127,10 +128,18 @@ int32_t TRipLibrary::OpenRange(int32_t* bufferSize, int32_t first, int32_t last)
             + " do not lie on the disc, which ends before sector " + std::to_string(FDisc->LeadOut()));
     try {
         auto converter = std::make_unique<TFormatConverter>(int{FParameters.OutputFormat});   // the field is unaligned: pass a copy
-        auto source = FDisc->OpenSource(FParameters.JitterCorrection != 0, FParameters.ReadSpeed,
-            static_cast<uint32_t>(first), static_cast<uint32_t>(last));
-        if (!source)
-            return Outcome(CR_FAILURE, FDrives[static_cast<size_t>(FActive)] + ": cannot be opened for audio reading");
+        std::unique_ptr<TSectorSource> source;
+        const auto inner = TOffsetSource::InnerRange(FReadOffset, static_cast<uint32_t>(first),
+            static_cast<uint32_t>(last), FDisc->LeadOut());
+        if (!inner.Empty) {
+            source = FDisc->OpenSource(FParameters.JitterCorrection != 0, FParameters.ReadSpeed, inner.First, inner.Last);
+            if (!source)
+                return Outcome(CR_FAILURE, FDrives[static_cast<size_t>(FActive)] + ": cannot be opened for audio reading");
+        }
+        // Without an offset the drive's own source is read directly: no copy through the shifting buffer.
+        if (FReadOffset != 0 || inner.Empty)
+            source = std::make_unique<TOffsetSource>(std::move(source), FReadOffset, static_cast<uint32_t>(first),
+                FDisc->LeadOut());
         FRange = std::make_unique<TReadAhead>(std::move(source), std::move(converter), static_cast<uint32_t>(first),
             static_cast<uint32_t>(last));
     } catch (const std::exception& error) {
@@ -180,6 +189,26 @@ int32_t TRipLibrary::PercentCompleted() const
     if (FRangeSectors == 0)
         return 0;
     return static_cast<int32_t>(uint64_t{FSectorsDone} * 100 / FRangeSectors);
+}
+
+int32_t TRipLibrary::SetReadOffset(int32_t samples)
+{
+    constexpr int32_t kMostOffset = 44100;
+    if (samples < -kMostOffset || samples > kMostOffset)
+        return CR_FAILURE;
+    FReadOffset = samples;
+    return CR_CHUNK_READ;
+}
+
+int32_t TRipLibrary::TrackExtras(int32_t index, CR_TrackExtras* extras) const
+{
+    if (!FDisc || extras == nullptr || index < 0 || index >= FDisc->TrackCount())
+        return CR_FAILURE;
+    *extras = CR_TrackExtras{};
+    const std::string isrc = FDisc->Isrc(index);
+    std::strncpy(extras->Isrc, isrc.c_str(), sizeof extras->Isrc - 1);
+    extras->PregapSector = FDisc->PregapStart(index);
+    return CR_CHUNK_READ;
 }
 
 int32_t TRipLibrary::CloseRange()

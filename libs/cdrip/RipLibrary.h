@@ -29,6 +29,11 @@ public:
     int32_t PercentCompleted() const;
     int32_t JitterErrorCount() const { return FJitterErrors; }
     int32_t CloseRange();
+    // Samples the audio of later ranges is shifted by; fails beyond one second either way.
+    int32_t SetReadOffset(int32_t samples);
+    // Empty without a disc.
+    std::string Catalog() const { return FDisc ? FDisc->Catalog() : std::string(); }
+    int32_t TrackExtras(int32_t index, CR_TrackExtras* extras) const;
     // Why the last Init, ReadToc or OpenRange failed; empty after a success.
     const std::string& LastError() const { return FLastError; }
 
@@ -43,6 +48,7 @@ private:
     CR_DriveParameters FParameters{};
     std::unique_ptr<TDisc> FDisc;
     std::string FLastError;
+    int32_t FReadOffset = 0;
 
     std::unique_ptr<TReadAhead> FRange;
     uint32_t FRangeSectors = 0;
