@@ -61,10 +61,15 @@ void TRipProof::Finish(const QString& folder, bool logFiles)
         fetch_.reset();
     }
     for (const TRippedTrack& track : session_.Tracks()) {
-        out_ << QStringLiteral("Track%1  CRC32 %2").arg(track.Number, 2, 10, QLatin1Char('0')).arg(Hex(track.Sums.Crc32));
+        out_ << QStringLiteral("Track%1").arg(track.Number, 2, 10, QLatin1Char('0'));
+        if (!track.Sums.Available)
+            out_ << "  no checksums: the CD library does not sum them";
+        else
+            out_ << QStringLiteral("  CRC32 %1").arg(Hex(track.Sums.Crc32));
         if (track.Sums.HasAccurateRip)
             out_ << QStringLiteral("  AccurateRip v1 %1 v2 %2").arg(Hex(track.Sums.AccurateRipV1), Hex(track.Sums.AccurateRipV2));
-        out_ << QStringLiteral("  peak %1 %").arg(track.Sums.Peak * 100.0 / 32768, 0, 'f', 1);
+        if (track.Sums.Available)
+            out_ << QStringLiteral("  peak %1 %").arg(track.Sums.Peak * 100.0 / 32768, 0, 'f', 1);
         if (track.JitterChunks + track.FailedChunks > 0)
             out_ << QStringLiteral("  jitter %1, skipped %2").arg(track.JitterChunks).arg(track.FailedChunks);
         if (track.Result)

@@ -36,7 +36,7 @@ QString TAccurateRipResult::Text() const
     case TAccurateRipVerdict::arNoChecksums:
         break;
     }
-    return QStringLiteral("not checked: AccurateRip needs 44100 Hz stereo audio");
+    return QStringLiteral("not checked: AccurateRip needs 44100 Hz stereo audio summed by the CD library");
 }
 
 std::optional<TAccurateRipDatabase> TAccurateRipDatabase::Parse(const QByteArray& bytes, const TDiscIds& ids, QString* error)

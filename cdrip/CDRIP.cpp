@@ -180,22 +180,6 @@ bool TCDRIP::ApplyParameters()
     }
 }
 
-bool TCDRIP::StartsAudio(std::uint32_t first) const
-{
-    for (const auto& track : tracks_)
-        if (track->TrackType == QLatin1String("Audio"))
-            return track->StartSector == first;
-    return false;
-}
-
-bool TCDRIP::EndsAudio(std::uint32_t last) const
-{
-    for (auto track = tracks_.rbegin(); track != tracks_.rend(); ++track)
-        if ((*track)->TrackType == QLatin1String("Audio"))
-            return (*track)->EndSector == last;
-    return false;
-}
-
 QString TCDRIP::PadTrackNumber(int n)
 {
     return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));

@@ -87,9 +87,9 @@ public:
     // The drive's read offset in samples, handed to the library before every rip (0: none).
     std::int32_t ReadOffset() const { return readOffset_; }
     void SetReadOffset(std::int32_t samples) { readOffset_ = samples; }
-    // The checksums of the audio the last RipSectors wrote (or fed to the encoder), and its chunks that could not
-    // be read even after retries (they were skipped as silence).
-    const TTrackChecksums& LastChecksums() const { return checksums_.Result(); }
+    // The checksums of the audio the last RipSectors wrote (or fed to the encoder), as the CD library summed them
+    // while reading ahead, and its chunks that could not be read even after retries (they were skipped).
+    const TTrackChecksums& LastChecksums() const { return checksums_; }
     std::int32_t LastFailedChunks() const { return failedChunks_; }
     // Ends a running rip before its next chunk.
     void Stop() { abortRequested_ = true; }
@@ -102,9 +102,6 @@ private:
     // Reads the table of contents into the track list; a failed or damaged one leaves the list as it was.
     void ReadToc();
     QString DriveName() const;
-    // Whether [first, last] begins the disc's first audio track, and ends its last one.
-    bool StartsAudio(std::uint32_t first) const;
-    bool EndsAudio(std::uint32_t last) const;
 
     std::int32_t cdRomNum_ = 0;
     std::unique_ptr<TDriveTableClass> driveTable_;
@@ -127,7 +124,7 @@ private:
     TProgressEvent onProgress_;
     QString version_;
     std::int32_t readOffset_ = 0;
-    TChecksumAccumulator checksums_;
+    TTrackChecksums checksums_;
     std::int32_t failedChunks_ = 0;
     CR_DriveParameters parameters_{};
 };

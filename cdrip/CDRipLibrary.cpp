@@ -37,6 +37,7 @@ bool TCDRipLibrary::Load(const QString& path)
         return false;
     library_.Resolve("CR_GetLastErrorText", calls.getLastErrorText);  // optional
     library_.Resolve("CR_SetReadOffset", calls.setReadOffset);        // optional
+    library_.Resolve("CR_GetRangeChecksums", calls.getRangeChecksums);  // optional
     library_.Resolve("CR_GetDiscCatalog", calls.getDiscCatalog);      // optional
     library_.Resolve("CR_GetTrackExtras", calls.getTrackExtras);      // optional
     calls_ = calls;
@@ -160,4 +161,12 @@ std::int32_t TCDRipLibrary::GetTrackExtras(std::int32_t index, CR_TrackExtras* e
     const std::int32_t status = calls_.getTrackExtras(index, extras);
     extras->Isrc[sizeof extras->Isrc - 1] = '\0';
     return status;
+}
+
+std::int32_t TCDRipLibrary::GetRangeChecksums(CR_RangeChecksums* checksums)
+{
+    *checksums = CR_RangeChecksums{};
+    if (!loaded_ || calls_.getRangeChecksums == nullptr)
+        return CR_FAILURE;
+    return calls_.getRangeChecksums(checksums);
 }

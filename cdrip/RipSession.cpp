@@ -148,8 +148,12 @@ QString TRipSession::LogText(const QString& program, const QString& version) con
                      .arg(track.FirstSector)
                      .arg(track.LastSector)
                      .arg(CueTime(track.FirstSector), CueTime(sectors))
-              << QStringLiteral("  Peak level: %1 %").arg(track.Sums.Peak * 100.0 / 32768, 0, 'f', 1)
-              << QStringLiteral("  CRC32: %1").arg(Hex(track.Sums.Crc32));
+;
+        if (track.Sums.Available)
+            lines << QStringLiteral("  Peak level: %1 %").arg(track.Sums.Peak * 100.0 / 32768, 0, 'f', 1)
+                  << QStringLiteral("  CRC32: %1").arg(Hex(track.Sums.Crc32));
+        else
+            lines << QStringLiteral("  Checksums: none, the CD library does not sum them");
         if (const QString& isrc = discTracks_.at(static_cast<std::size_t>(track.Number - 1)).Isrc; !isrc.isEmpty())
             lines << QStringLiteral("  ISRC: %1").arg(isrc);
         if (track.Sums.HasAccurateRip)

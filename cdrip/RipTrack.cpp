@@ -109,9 +109,7 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
         jitterLog_.append(QStringLiteral("%1 %2").arg(jitterFirst).arg(jitterLast));
     };
 
-    // Summed from the chunks as they are written: no second pass over the track.
-    const std::uint64_t trackSamples = (std::uint64_t{last} - first + 1) * 588;
-    checksums_.Start(outputFormat_ == TOutputFormat::STEREO44100, StartsAudio(first), EndsAudio(last), trackSamples);
+    checksums_ = {};
     failedChunks_ = 0;
 
     std::exception_ptr error;
@@ -127,8 +125,6 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
             const auto n = static_cast<std::uint32_t>(std::max(bytesRead, 0));
             if (status == CR_FAILURE)
                 ++failedChunks_;
-            else
-                checksums_.Add(ripBuffer.data() + carry, n);
             if (status != CR_FAILURE) {
                 if (encoding) {
                     const std::uint32_t total = carry + n;
@@ -178,6 +174,9 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
         }
     }
     jitterErrorCount_ = library.GetNumberOfJitterErrors();
+    // The library summed what it delivered while reading ahead: no second pass over the track.
+    if (CR_RangeChecksums sums{}; library.GetRangeChecksums(&sums) != CR_FAILURE)
+        checksums_ = {true, sums.Crc32, sums.AccurateRip != 0, sums.AccurateRipV1, sums.AccurateRipV2, sums.Peak, sums.Bytes};
     // The range's last chunk answers "done" even when it needed jitter correction; its error is logged too.
     if (jitterErrorCount_ > jitterLogged)
         logJitter();

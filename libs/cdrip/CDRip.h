@@ -134,6 +134,24 @@ CDRIP_API int32_t CR_GetLastErrorText(char* buffer, int32_t size);
  * before the disc's start or from its lead-out on are silence. */
 CDRIP_API int32_t CR_SetReadOffset(int32_t samples);
 
+/* The checksums of the audio an open range has delivered so far, summed on the read-ahead thread as it reads. */
+typedef struct CR_RangeChecksums {
+    uint32_t Crc32;           /* of the delivered bytes, in the output format */
+    uint32_t AccurateRipV1;   /* AccurateRip sums, when AccurateRip is 1: the output is 44100 Hz stereo; a range */
+    uint32_t AccurateRipV2;   /* that starts the first audio track or ends the last leaves out what AccurateRip */
+                              /* leaves out there (the first 5 sectors but one sample, the last 5 sectors) */
+    uint32_t Peak;            /* largest sample magnitude, 0 to 32768 */
+    uint64_t Bytes;
+    int32_t AccurateRip;
+} CR_RangeChecksums;
+
+/* Extension, looked up as an optional call: the checksums of the chunks CR_RipChunk has delivered from the open
+ * range (failed chunks deliver nothing and add nothing); fails when no range is open. */
+CDRIP_API int32_t CR_GetRangeChecksums(CR_RangeChecksums* checksums);
+/* Extension, looked up as an optional call: whether ranges opened later sum their checksums (1, the default) or
+ * not (0; CR_GetRangeChecksums then gives zeros), for measuring what they cost. */
+CDRIP_API int32_t CR_SetRangeChecksums(int32_t enabled);
+
 /* What the disc tells beyond its track starts, where the drive reports it (or the sheet lists it). */
 typedef struct CR_TrackExtras {
     char Isrc[13];            /* 12 characters, zero-terminated; empty when none is known */

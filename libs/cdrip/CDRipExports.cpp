@@ -46,6 +46,8 @@ int32_t CR_GetPercentCompleted(void) { return TRipLibrary::Instance().PercentCom
 int32_t CR_GetNumberOfJitterErrors(void) { return TRipLibrary::Instance().JitterErrorCount(); }
 int32_t CR_CloseRipper(void) { return TRipLibrary::Instance().CloseRange(); }
 
+int32_t CR_GetRangeChecksums(CR_RangeChecksums* checksums) { return TRipLibrary::Instance().RangeChecksums(checksums); }
+int32_t CR_SetRangeChecksums(int32_t enabled) { return TRipLibrary::Instance().SetRangeChecksums(enabled != 0); }
 int32_t CR_SetReadOffset(int32_t samples) { return TRipLibrary::Instance().SetReadOffset(samples); }
 
 

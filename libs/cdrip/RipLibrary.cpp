@@ -140,8 +140,11 @@ int32_t TRipLibrary::OpenRange(int32_t* bufferSize, int32_t first, int32_t last)
         if (FReadOffset != 0 || inner.Empty)
             source = std::make_unique<TOffsetSource>(std::move(source), FReadOffset, static_cast<uint32_t>(first),
                 FDisc->LeadOut());
-        FRange = std::make_unique<TReadAhead>(std::move(source), std::move(converter), static_cast<uint32_t>(first),
-            static_cast<uint32_t>(last));
+        const TRangeChecksums sums(FParameters.OutputFormat == CR_STEREO44100, StartsAudio(static_cast<uint32_t>(first)),
+            EndsAudio(static_cast<uint32_t>(last)), (uint64_t{static_cast<uint32_t>(last)} - static_cast<uint32_t>(first) + 1) * 588);
+        FRange = std::make_unique<TReadAhead>(std::move(source), std::move(converter),
+            FChecksumsEnabled ? std::optional<TRangeChecksums>(sums) : std::nullopt,
+            static_cast<uint32_t>(first), static_cast<uint32_t>(last));
     } catch (const std::exception& error) {
         return Outcome(CR_FAILURE, error.what());
     }
@@ -164,6 +167,7 @@ int32_t TRipLibrary::RipChunk(uint8_t* buffer, int32_t* bytesRead)
     if (chunk.Outcome == TReadOutcome::roFailed)
         return CR_FAILURE;
     *bytesRead = static_cast<int32_t>(chunk.Bytes);
+    FSums = chunk.Sums;
     const bool jitter = chunk.Outcome == TReadOutcome::roJitterFixed;
     if (jitter) {
         ++FJitterErrors;
@@ -220,7 +224,32 @@ int32_t TRipLibrary::CloseRange()
     FJitterErrors = 0;
     FJitterFirst = 0;
     FJitterLast = 0;
+    FSums = CR_RangeChecksums{};
     return CR_CHUNK_READ;
+}
+
+int32_t TRipLibrary::RangeChecksums(CR_RangeChecksums* checksums) const
+{
+    if (!FRange || checksums == nullptr)
+        return CR_FAILURE;
+    *checksums = FSums;
+    return CR_CHUNK_READ;
+}
+
+bool TRipLibrary::StartsAudio(uint32_t first) const
+{
+    for (int i = 0; i < FDisc->TrackCount(); ++i)
+        if ((FDisc->Toc()[static_cast<size_t>(i)].Flags & CR_TOC_AUDIO) != 0)
+            return FDisc->Toc()[static_cast<size_t>(i)].FirstSector == first;
+    return false;
+}
+
+bool TRipLibrary::EndsAudio(uint32_t last) const
+{
+    for (int i = FDisc->TrackCount() - 1; i >= 0; --i)
+        if ((FDisc->Toc()[static_cast<size_t>(i)].Flags & CR_TOC_AUDIO) != 0)
+            return FDisc->Toc()[static_cast<size_t>(i) + 1].FirstSector == last + 1;
+    return false;
 }
 
 }
