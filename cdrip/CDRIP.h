@@ -91,6 +91,8 @@ public:
     // while reading ahead, and its chunks that could not be read even after retries (they were skipped).
     const TTrackChecksums& LastChecksums() const { return checksums_; }
     std::int32_t LastFailedChunks() const { return failedChunks_; }
+    // What paranoia met during the last RipSectors, by kind; all 0 when the library does not tell.
+    const CR_ReadEvents& LastReadEvents() const { return readEvents_; }
     // Ends a running rip before its next chunk.
     void Stop() { abortRequested_ = true; }
 
@@ -126,6 +128,7 @@ private:
     std::int32_t readOffset_ = 0;
     TTrackChecksums checksums_;
     std::int32_t failedChunks_ = 0;
+    CR_ReadEvents readEvents_{};
     CR_DriveParameters parameters_{};
 };
 

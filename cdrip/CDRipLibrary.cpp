@@ -38,6 +38,7 @@ bool TCDRipLibrary::Load(const QString& path)
     library_.Resolve("CR_GetLastErrorText", calls.getLastErrorText);  // optional
     library_.Resolve("CR_SetReadOffset", calls.setReadOffset);        // optional
     library_.Resolve("CR_GetRangeChecksums", calls.getRangeChecksums);  // optional
+    library_.Resolve("CR_GetReadEvents", calls.getReadEvents);          // optional
     library_.Resolve("CR_GetDiscCatalog", calls.getDiscCatalog);      // optional
     library_.Resolve("CR_GetTrackExtras", calls.getTrackExtras);      // optional
     calls_ = calls;
@@ -169,4 +170,12 @@ std::int32_t TCDRipLibrary::GetRangeChecksums(CR_RangeChecksums* checksums)
     if (!loaded_ || calls_.getRangeChecksums == nullptr)
         return CR_FAILURE;
     return calls_.getRangeChecksums(checksums);
+}
+
+std::int32_t TCDRipLibrary::GetReadEvents(CR_ReadEvents* events)
+{
+    *events = CR_ReadEvents{};
+    if (!loaded_ || calls_.getReadEvents == nullptr)
+        return CR_FAILURE;
+    return calls_.getReadEvents(events);
 }

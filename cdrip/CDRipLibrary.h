@@ -38,6 +38,8 @@ public:
     std::int32_t SetReadOffset(std::int32_t samples);
     // The optional CR_GetRangeChecksums; fails when the library has no such call.
     std::int32_t GetRangeChecksums(CR_RangeChecksums* checksums);
+    // The optional CR_GetReadEvents; fails when the library has no such call.
+    std::int32_t GetReadEvents(CR_ReadEvents* events);
     // The optional CR_GetDiscCatalog and CR_GetTrackExtras: empty, and a track's start as its pregap, when the
     // library or the disc does not tell.
     QString DiscCatalog();
@@ -65,6 +67,7 @@ private:
         decltype(&CR_GetLastErrorText) getLastErrorText = nullptr;  // optional
         decltype(&CR_SetReadOffset) setReadOffset = nullptr;        // optional
         decltype(&CR_GetRangeChecksums) getRangeChecksums = nullptr;  // optional
+        decltype(&CR_GetReadEvents) getReadEvents = nullptr;          // optional
         decltype(&CR_GetDiscCatalog) getDiscCatalog = nullptr;      // optional
         decltype(&CR_GetTrackExtras) getTrackExtras = nullptr;      // optional
     };

@@ -99,6 +99,7 @@ void TRipSession::AddTrack(const TCDRIP& cdrip, int trackNum, const QString& fil
     track.Sums = cdrip.LastChecksums();
     track.JitterChunks = cdrip.JitterErrorCount();
     track.FailedChunks = cdrip.LastFailedChunks();
+    track.Events = cdrip.LastReadEvents();
     Verify(track);
     tracks_.push_back(track);
 }
@@ -163,7 +164,18 @@ QString TRipSession::LogText(const QString& program, const QString& version) con
                      .arg(track.JitterChunks)
                      .arg(track.JitterChunks == 1 ? "" : "s")
                      .arg(track.FailedChunks)
-                     .arg(track.FailedChunks == 1 ? "" : "s");
+                     .arg(track.FailedChunks == 1 ? "" : "s")
+              << QStringLiteral("  Read events: %1 edge and %2 atom jitter fixups, %3 dropped and %4 duplicated bytes "
+                                "restored, %5 drift, %6 read errors, %7 scratches, %8 repaired, %9 skips")
+                     .arg(track.Events.EdgeFixups)
+                     .arg(track.Events.AtomFixups)
+                     .arg(track.Events.Dropped)
+                     .arg(track.Events.Duplicated)
+                     .arg(track.Events.Drift)
+                     .arg(track.Events.ReadErrors)
+                     .arg(track.Events.Scratches)
+                     .arg(track.Events.Repairs)
+                     .arg(track.Events.Skips);
         if (track.Result) {
             lines << QStringLiteral("  AccurateRip: %1").arg(track.Result->Text());
             accurate += track.Result->Verdict == TAccurateRipVerdict::arAccurate;

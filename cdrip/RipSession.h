@@ -23,6 +23,7 @@ struct TRippedTrack {
     TTrackChecksums Sums;
     int JitterChunks = 0;              // chunks that needed jitter correction
     int FailedChunks = 0;              // chunks skipped as silence: unreadable after retries
+    CR_ReadEvents Events{};            // what paranoia met, by kind
     std::optional<TAccurateRipResult> Result;
 };
 

@@ -111,6 +111,7 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
 
     checksums_ = {};
     failedChunks_ = 0;
+    readEvents_ = {};
 
     std::exception_ptr error;
     std::int32_t jitterLogged = 0;
@@ -177,6 +178,7 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
     // The library summed what it delivered while reading ahead: no second pass over the track.
     if (CR_RangeChecksums sums{}; library.GetRangeChecksums(&sums) != CR_FAILURE)
         checksums_ = {true, sums.Crc32, sums.AccurateRip != 0, sums.AccurateRipV1, sums.AccurateRipV2, sums.Peak, sums.Bytes};
+    library.GetReadEvents(&readEvents_);
     // The range's last chunk answers "done" even when it needed jitter correction; its error is logged too.
     if (jitterErrorCount_ > jitterLogged)
         logJitter();

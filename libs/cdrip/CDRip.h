@@ -145,6 +145,24 @@ typedef struct CR_RangeChecksums {
     int32_t AccurateRip;
 } CR_RangeChecksums;
 
+/* What paranoia met while reading an open range, by kind (all 0 for plain reads and disc images, which
+ * report only failed chunks). */
+typedef struct CR_ReadEvents {
+    uint32_t EdgeFixups;      /* jitter at the edge of a read, corrected */
+    uint32_t AtomFixups;      /* jitter inside a read, corrected */
+    uint32_t Dropped;         /* dropped bytes put back */
+    uint32_t Duplicated;      /* duplicated bytes taken out */
+    uint32_t Drift;           /* drift corrected */
+    uint32_t ReadErrors;      /* reads the drive failed, retried */
+    uint32_t Scratches;       /* scratches found */
+    uint32_t Repairs;         /* scratches repaired */
+    uint32_t Skips;           /* stretches given up on after the retries */
+} CR_ReadEvents;
+
+/* Extension, looked up as an optional call: the read events of the chunks CR_RipChunk has delivered from the
+ * open range; fails when no range is open. */
+CDRIP_API int32_t CR_GetReadEvents(CR_ReadEvents* events);
+
 /* Extension, looked up as an optional call: the checksums of the chunks CR_RipChunk has delivered from the open
  * range (failed chunks deliver nothing and add nothing); fails when no range is open. */
 CDRIP_API int32_t CR_GetRangeChecksums(CR_RangeChecksums* checksums);

@@ -47,6 +47,7 @@ int32_t CR_GetNumberOfJitterErrors(void) { return TRipLibrary::Instance().Jitter
 int32_t CR_CloseRipper(void) { return TRipLibrary::Instance().CloseRange(); }
 
 int32_t CR_GetRangeChecksums(CR_RangeChecksums* checksums) { return TRipLibrary::Instance().RangeChecksums(checksums); }
+int32_t CR_GetReadEvents(CR_ReadEvents* events) { return TRipLibrary::Instance().ReadEvents(events); }
 int32_t CR_SetRangeChecksums(int32_t enabled) { return TRipLibrary::Instance().SetRangeChecksums(enabled != 0); }
 int32_t CR_SetReadOffset(int32_t samples) { return TRipLibrary::Instance().SetReadOffset(samples); }
 

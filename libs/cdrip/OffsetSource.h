@@ -24,6 +24,7 @@ public:
     static TInnerRange InnerRange(int32_t offset, uint32_t first, uint32_t last, uint32_t leadOut);
 
     TReadOutcome Read(uint32_t first, uint32_t count, uint8_t* out) override;
+    CR_ReadEvents Events() const override { return FInner ? FInner->Events() : CR_ReadEvents{}; }
 
 private:
     // Makes the disc bytes up to end (exclusive) available in FPending, reading inner sectors in order.

@@ -88,6 +88,7 @@ void TReadAhead::Fill(TSlot& slot, uint32_t first, uint8_t* raw)
     if (FChecksums && info.Outcome != TReadOutcome::roFailed)
         FChecksums->Add(slot.Data.get(), info.Bytes);
     info.Sums = FChecksums ? FChecksums->Sums() : CR_RangeChecksums{};
+    info.Events = FSource->Events();
 }
 
 }

@@ -22,6 +22,7 @@ struct TChunkInfo {
     bool Last = false;
     size_t Bytes = 0;
     CR_RangeChecksums Sums{};   // of the range up to and including this chunk
+    CR_ReadEvents Events{};     // likewise
 };
 
 class TReadAhead {

@@ -164,6 +164,8 @@ int32_t TRipLibrary::RipChunk(uint8_t* buffer, int32_t* bytesRead)
     const TChunkInfo chunk = FRange->Take(buffer);
     FSectorsDone += chunk.LastSector - chunk.FirstSector + 1;
     FRangeDone = chunk.Last;
+    // A failed chunk delivers nothing, but what paranoia met reading it counts.
+    FEvents = chunk.Events;
     if (chunk.Outcome == TReadOutcome::roFailed)
         return CR_FAILURE;
     *bytesRead = static_cast<int32_t>(chunk.Bytes);
@@ -225,6 +227,15 @@ int32_t TRipLibrary::CloseRange()
     FJitterFirst = 0;
     FJitterLast = 0;
     FSums = CR_RangeChecksums{};
+    FEvents = CR_ReadEvents{};
+    return CR_CHUNK_READ;
+}
+
+int32_t TRipLibrary::ReadEvents(CR_ReadEvents* events) const
+{
+    if (!FRange || events == nullptr)
+        return CR_FAILURE;
+    *events = FEvents;
     return CR_CHUNK_READ;
 }
 

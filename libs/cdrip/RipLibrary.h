@@ -30,6 +30,7 @@ public:
     int32_t JitterErrorCount() const { return FJitterErrors; }
     int32_t CloseRange();
     int32_t RangeChecksums(CR_RangeChecksums* checksums) const;
+    int32_t ReadEvents(CR_ReadEvents* events) const;
     int32_t SetRangeChecksums(bool enabled)
     {
         FChecksumsEnabled = enabled;
@@ -66,6 +67,7 @@ private:
     bool FRangeDone = false;
     int32_t FJitterErrors = 0;
     CR_RangeChecksums FSums{};
+    CR_ReadEvents FEvents{};
     bool FChecksumsEnabled = true;
     uint32_t FJitterFirst = 0;
     uint32_t FJitterLast = 0;
