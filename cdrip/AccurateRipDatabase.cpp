@@ -12,13 +12,6 @@ std::uint32_t Word(const QByteArray& bytes, qsizetype at)
     return qFromLittleEndian<std::uint32_t>(bytes.constData() + at);
 }
 
-void PutWord(QByteArray& bytes, std::uint32_t value)
-{
-    char word[4];
-    qToLittleEndian(value, word);
-    bytes.append(word, 4);
-}
-
 }  // namespace
 
 QString TAccurateRipResult::Text() const
@@ -76,23 +69,6 @@ std::optional<TAccurateRipDatabase> TAccurateRipDatabase::Parse(const QByteArray
         database.pressings_.push_back(std::move(entries));
     }
     return database;
-}
-
-QByteArray TAccurateRipDatabase::Serialize(const std::vector<TAccurateRipPressing>& pressings, const TDiscIds& ids)
-{
-    QByteArray bytes;
-    for (const TAccurateRipPressing& pressing : pressings) {
-        bytes.append(static_cast<char>(pressing.Tracks.size()));
-        PutWord(bytes, ids.AccurateRip1);
-        PutWord(bytes, ids.AccurateRip2);
-        PutWord(bytes, ids.Cddb);
-        for (const TAccurateRipEntry& entry : pressing.Tracks) {
-            bytes.append(static_cast<char>(entry.Confidence));
-            PutWord(bytes, entry.Checksum);
-            PutWord(bytes, entry.OffsetChecksum);
-        }
-    }
-    return bytes;
 }
 
 TAccurateRipResult TAccurateRipDatabase::Verify(int track, const TTrackChecksums& sums) const

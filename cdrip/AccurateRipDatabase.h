@@ -37,9 +37,6 @@ public:
     // Reads a dBAR answer and checks that it belongs to the disc ids describes; std::nullopt with *error set when
     // it is cut, its counts are wrong, or it is another disc's.
     static std::optional<TAccurateRipDatabase> Parse(const QByteArray& bytes, const TDiscIds& ids, QString* error);
-    static QByteArray Serialize(const std::vector<TAccurateRipPressing>& pressings, const TDiscIds& ids);
-
-    const std::vector<TAccurateRipPressing>& Pressings() const { return pressings_; }
     // track is 1-based.
     TAccurateRipResult Verify(int track, const TTrackChecksums& sums) const;
 

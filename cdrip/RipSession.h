@@ -40,7 +40,6 @@ public:
     // The database's answer (or why there is none: offline, refused, not asked) for the tracks ripped so far and
     // those added later.
     void SetDatabase(std::optional<TAccurateRipDatabase> database, const QString& source);
-    const QString& DatabaseSource() const { return databaseSource_; }
 
     // The rip log; its last line is a SHA-256 of everything before it, so an edited log shows.
     QString LogText(const QString& program, const QString& version) const;

@@ -124,9 +124,9 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
             std::int32_t bytesRead = 0;
             const std::int32_t status = library.RipChunk(ripBuffer.data() + carry, &bytesRead);
             const auto n = static_cast<std::uint32_t>(std::max(bytesRead, 0));
-            if (status == CR_FAILURE)
+            if (status == CR_FAILURE) {
                 ++failedChunks_;
-            if (status != CR_FAILURE) {
+            } else {
                 if (encoding) {
                     const std::uint32_t total = carry + n;
                     const std::uint32_t chunks = chunkSize > 0 ? total / chunkSize : 0;

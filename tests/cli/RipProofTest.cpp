@@ -246,6 +246,21 @@ TEST_F(RipProof, AWavRipWritesTheSameChecksumsAndALogAndCueSheetThatReadsBack)
         EXPECT_TRUE(lines[t].contains(QStringLiteral("%1-%2").arg(kStarts[t]).arg(kStarts[t + 1] - 1))) << lines[t].toStdString();
 }
 
+TEST_F(RipProof, AnMp3RipSumsThePcmFedToTheEncoder)
+{
+    const TJobRun sums = Trackwell({"--device", Cue(), "--checksums", "--offline", "--offset", "667"});
+    const TJobRun mp3 = Trackwell({"--device", Cue(), "--rip", "all", "--format", "mp3", "--offline", "--offset", "667",
+                                   "--output", dir.filePath("mp3")});
+    ASSERT_EQ(mp3.exitCode, 0) << mp3.err.toStdString();
+    const auto expected = PrintedSums(sums.out);
+    const auto got = PrintedSums(mp3.out);
+    ASSERT_EQ(got.size(), 3u) << mp3.out.toStdString();
+    for (int t = 1; t <= 3; ++t) {
+        EXPECT_EQ(got.at(t).crc, expected.at(t).crc) << "track " << t;
+        EXPECT_EQ(got.at(t).v2, expected.at(t).v2) << "track " << t;
+    }
+}
+
 TEST_F(RipProof, AnEditedLogNoLongerMatchesItsChecksum)
 {
     const QString out = dir.filePath("out");
