@@ -229,7 +229,7 @@ int RipTracks(const TJobOptions& options, QTextStream& out, bool terminal)
 }
 
 // Every audio track ripped into nothing: the identifiers and checksums of a drive or image, no files written.
-int PrintChecksums(const TJobOptions& options, QTextStream& out)
+int PrintChecksums(const TJobOptions& options, QTextStream& out, bool terminal)
 {
     const auto window = CreateRipComponents(options);
     TCDRIP& cdrip = *window->cdrip;
@@ -239,22 +239,33 @@ int PrintChecksums(const TJobOptions& options, QTextStream& out)
         cdrip.SetJitterCorrect(false);
     cdrip.SetReadOffset(options.ReadOffset);
     TRipProof proof(cdrip, options, out);
+    TConsoleProgress progress(out, terminal);
     bool opened = false;
-    cdrip.SetOnProgress([&](TObject*, std::uint16_t) {
+    cdrip.SetOnProgress([&](TObject*, std::uint16_t percent) {
         opened = true;
+        progress.Progress(percent);
         if (stopRequested)
             cdrip.Stop();
     });
-    for (int t = 1; t <= cdrip.TrackCount(); ++t) {
-        if (cdrip.Track(t - 1).TrackType == QLatin1String("Data"))
-            continue;
-        opened = false;
-        cdrip.RipTrack(static_cast<std::uint16_t>(t), QStringLiteral("/dev/null"));
-        if (!opened)
-            throw Exception(QStringLiteral("Cannot read %1 from the disc").arg(cdrip.TrackList().at(t - 1)));
-        if (stopRequested)
-            throw Exception(QStringLiteral("Stopped by the user"));
-        proof.AddTrack(cdrip, t, cdrip.TrackList().at(t - 1));
+    try {
+        for (int t = 1; t <= cdrip.TrackCount(); ++t) {
+            const QString name = cdrip.TrackList().at(t - 1);
+            if (cdrip.Track(t - 1).TrackType == QLatin1String("Data"))
+                continue;
+            progress.Begin(QStringLiteral("Reading %1").arg(name));
+            opened = false;
+            // The audio goes nowhere: the library sums it as it delivers it.
+            cdrip.RipTrack(static_cast<std::uint16_t>(t), QStringLiteral("/dev/null"));
+            if (!opened)
+                throw Exception(QStringLiteral("Cannot read %1 from the disc").arg(name));
+            if (stopRequested)
+                throw Exception(QStringLiteral("Stopped by the user"));
+            progress.End(QStringLiteral("read"));
+            proof.AddTrack(cdrip, t, name);
+        }
+    } catch (const Exception&) {
+        progress.Abandon();
+        throw;
     }
     proof.Finish({}, false);
     return 0;
@@ -324,7 +335,7 @@ int RunHeadlessJob(const TJobOptions& options, QTextStream& out, QTextStream& er
         case TJobKind::jkList: return ListTracks(options, out);
         case TJobKind::jkRip: return RipTracks(options, out, terminal);
         case TJobKind::jkConvert: return ConvertFiles(options, out, terminal);
-        case TJobKind::jkChecksums: return PrintChecksums(options, out);
+        case TJobKind::jkChecksums: return PrintChecksums(options, out, terminal);
         case TJobKind::jkNone: break;
         }
     } catch (const Exception& error) {

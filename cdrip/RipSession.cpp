@@ -65,8 +65,13 @@ void WriteText(const QString& path, const QString& text)
 
 TRipSession::TRipSession(const TCDRIP& cdrip, const QString& device) : device_(device), offset_(cdrip.ReadOffset())
 {
-    readMode_ = cdrip.JitterCorrect() ? QStringLiteral("secure: paranoia verifies and corrects jitter")
-                                      : QStringLiteral("plain reads with retries, no jitter correction");
+    // The parameters mark a drive (not an image file) as ATAPI.
+    if (cdrip.Parameters().Atapi == 0)
+        readMode_ = QStringLiteral("disc image, read exactly as its files hold it");
+    else if (cdrip.JitterCorrect())
+        readMode_ = QStringLiteral("secure: paranoia verifies and corrects jitter");
+    else
+        readMode_ = QStringLiteral("plain reads with retries, no jitter correction");
     format_ = FormatName(cdrip);
     TCDRipLibrary& library = TCDRipLibrary::Instance();
     catalog_ = library.DiscCatalog();
