@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <atomic>
 #include <memory>
@@ -9,6 +10,7 @@
 #include "app/ConsoleProgress.h"
 #include "app/OutputFolder.h"
 #include "app/RipProof.h"
+#include "cdrip/RipSession.h"
 #include "cdrip/CDRIP.h"
 #include "cdrip/CDRipLibrary.h"
 #include "coder/ChangeFileExt.h"
@@ -271,6 +273,18 @@ int PrintChecksums(const TJobOptions& options, QTextStream& out, bool terminal)
     return 0;
 }
 
+// Exit 0 when the log's last line still matches its text, 1 with the reason otherwise.
+int CheckLog(const TJobOptions& options, QTextStream& out)
+{
+    QFile file(options.LogFile);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Exception(QStringLiteral("Cannot read %1: %2").arg(options.LogFile, file.errorString()));
+    if (!TRipSession::LogChecksumHolds(QString::fromUtf8(file.readAll())))
+        throw Exception(QStringLiteral("%1 was changed after it was written: its checksum does not match its text").arg(options.LogFile));
+    out << options.LogFile << ": the log is as it was written" << Qt::endl;
+    return 0;
+}
+
 int ConvertFiles(const TJobOptions& options, QTextStream& out, bool terminal)
 {
     RequireEncoder();
@@ -336,6 +350,7 @@ int RunHeadlessJob(const TJobOptions& options, QTextStream& out, QTextStream& er
         case TJobKind::jkRip: return RipTracks(options, out, terminal);
         case TJobKind::jkConvert: return ConvertFiles(options, out, terminal);
         case TJobKind::jkChecksums: return PrintChecksums(options, out, terminal);
+        case TJobKind::jkCheckLog: return CheckLog(options, out);
         case TJobKind::jkNone: break;
         }
     } catch (const Exception& error) {

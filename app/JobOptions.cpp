@@ -41,7 +41,8 @@ bool IsHeadlessJob(const QStringList& arguments)
 {
     for (const QString& argument : arguments)
         if (argument == QLatin1String("--list") || argument == QLatin1String("--rip") ||
-            argument == QLatin1String("--convert") || argument == QLatin1String("--checksums"))
+            argument == QLatin1String("--convert") || argument == QLatin1String("--checksums") ||
+            argument == QLatin1String("--check-log"))
             return true;
     return false;
 }
@@ -51,7 +52,7 @@ TJobOptions ParseJobOptions(const QStringList& arguments)
     TJobOptions options;
     auto setKind = [&](TJobKind kind) {
         if (options.Kind != TJobKind::jkNone && options.Kind != kind)
-            throw EUsageError(QStringLiteral("Give only one of --list, --rip, --convert and --checksums"));
+            throw EUsageError(QStringLiteral("Give only one of --list, --rip, --convert, --checksums and --check-log"));
         options.Kind = kind;
     };
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -71,6 +72,10 @@ TJobOptions ParseJobOptions(const QStringList& arguments)
             setKind(TJobKind::jkConvert);
         else if (option == QLatin1String("--checksums"))
             setKind(TJobKind::jkChecksums);
+        else if (option == QLatin1String("--check-log")) {
+            setKind(TJobKind::jkCheckLog);
+            options.LogFile = value();
+        }
         else if (option == QLatin1String("--offset")) {
             const QString text = value();
             bool ok = false;
@@ -144,6 +149,7 @@ QString UsageText()
         "       trackwell [--device DEV] --rip all|N[,N...] [--format mp3|wav|pcm] [--output DIR] [encoder options]\n"
         "       trackwell --convert FILE... [encoder options]\n"
         "       trackwell [--device DEV] --checksums [proof options]\n"
+        "       trackwell --check-log FILE.log (whether a rip log is as it was written)\n"
         "proof options (with --rip and --checksums): --offset N (the drive's read offset in samples)\n"
         "                 --verify-with FILE (a dBAR answer of the AccurateRip database; else it is asked online)\n"
         "                 --offline (ask no database)  --no-log (no rip log and cue sheet beside the files)\n"

@@ -79,7 +79,7 @@ TRipSession::TRipSession(const TCDRIP& cdrip, const QString& device) : device_(d
     for (int i = 0; i < cdrip.TrackCount(); ++i) {
         const TTrack& track = cdrip.Track(i);
         toc.push_back({track.StartSector, static_cast<std::uint8_t>(track.TrackType == QLatin1String("Audio") ? CR_TOC_AUDIO : 0), 0});
-        TDiscTrack disc{track.StartSector, track.EndSector, track.StartSector, {}};
+        TDiscTrack disc{track.StartSector, track.EndSector, track.StartSector, {}, track.TrackType == QLatin1String("Audio")};
         CR_TrackExtras extras{};
         if (library.GetTrackExtras(i, &extras) != CR_FAILURE) {
             disc.Isrc = QString::fromLatin1(extras.Isrc);
@@ -233,7 +233,8 @@ QString TRipSession::CueText() const
         const QString file = QStringLiteral("FILE \"%1\" %2").arg(QFileInfo(track.FileName).fileName(), CueFileType(track.FileName));
         if (!pregap)
             lines << file;
-        lines << QStringLiteral("  TRACK %1 AUDIO").arg(++number, 2, 10, QLatin1Char('0'));
+        // A data track's file holds its raw sectors.
+        lines << QStringLiteral("  TRACK %1 %2").arg(++number, 2, 10, QLatin1Char('0')).arg(disc.Audio ? "AUDIO" : "MODE1/2352");
         if (!disc.Isrc.isEmpty())
             lines << QStringLiteral("    ISRC %1").arg(disc.Isrc);
         if (pregap)

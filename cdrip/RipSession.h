@@ -67,6 +67,7 @@ private:
         std::uint32_t Last = 0;
         std::uint32_t Pregap = 0;  // first sector of its pregap; First when it has none
         QString Isrc;
+        bool Audio = true;
     };
     std::vector<TDiscTrack> discTracks_;
     QString catalog_;

@@ -266,14 +266,28 @@ TEST_F(RipProof, AnEditedLogNoLongerMatchesItsChecksum)
     const QString out = dir.filePath("out");
     const TJobRun run = Trackwell({"--device", Cue(), "--rip", "1", "--format", "pcm", "--offline", "--output", out});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    QFile log(out + "/Disc-" + Field(run.out, "freedb disc ID") + ".log");
+    const QString path = out + "/Disc-" + Field(run.out, "freedb disc ID") + ".log";
+    QFile log(path);
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(log.readAll());
+    log.close();
+    // The last line is the SHA-256 of the text above it.
     const QRegularExpression checksumLine(QStringLiteral("Log checksum \\(SHA-256 of the lines above\\): ([0-9a-f]{64})\\n$"));
     const auto match = checksumLine.match(text);
     ASSERT_TRUE(match.hasMatch()) << text.toStdString();
-    const QString body = text.left(match.capturedStart());
-    EXPECT_EQ(match.captured(1), QCryptographicHash::hash(body.toUtf8(), QCryptographicHash::Sha256).toHex());
+    EXPECT_EQ(match.captured(1), QCryptographicHash::hash(text.left(match.capturedStart()).toUtf8(), QCryptographicHash::Sha256).toHex());
+    EXPECT_EQ(Trackwell({"--check-log", path}).exitCode, 0);
+
+    // One changed digit of a checksum shows.
+    QString edited = text;
+    const qsizetype at = edited.indexOf("CRC32: ") + 7;
+    edited[at] = edited[at] == QLatin1Char('0') ? QLatin1Char('1') : QLatin1Char('0');
+    ASSERT_TRUE(log.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    log.write(edited.toUtf8());
+    log.close();
+    const TJobRun check = Trackwell({"--check-log", path});
+    EXPECT_EQ(check.exitCode, 1);
+    EXPECT_TRUE(check.err.contains("was changed after it was written")) << check.err.toStdString();
 }
 
 TEST_F(RipProof, NoLogLeavesOnlyTheAudioFiles)
