@@ -49,6 +49,8 @@ struct TSampleWindow {
         grid->SetColCount(2);
         grid->SetRowCount(13);
         grid->SetFixedCols(0);
+        grid->SetScrollBars(TScrollStyle::ssVertical);
+        grid->SetOptions(grid->Options() + TGridOptions{TGridOption::goRowSelect, TGridOption::goColSizing});
         grid->SetDefaultRowHeight(20);
         grid->SetColWidths(0, 68);
         grid->SetColWidths(1, 346);
