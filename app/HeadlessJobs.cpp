@@ -2,12 +2,15 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <atomic>
 #include <memory>
 
 #include "app/ConsoleProgress.h"
 #include "app/OutputFolder.h"
+#include "app/RipProof.h"
+#include "cdrip/RipSession.h"
 #include "cdrip/CDRIP.h"
 #include "cdrip/CDRipLibrary.h"
 #include "coder/ChangeFileExt.h"
@@ -152,6 +155,7 @@ int RipTracks(const TJobOptions& options, QTextStream& out, bool terminal)
         cdrip.SetOutputFormat(*options.OutputFormat);  // also sets the coder's rate and mode to match
     if (options.NoJitterCorrection)
         cdrip.SetJitterCorrect(false);
+    cdrip.SetReadOffset(options.ReadOffset);
     ApplyEncoderOptions(coder, options.Encoder);
 
     // "All" means the audio: a data track is ripped only when asked for by number.
@@ -167,6 +171,7 @@ int RipTracks(const TJobOptions& options, QTextStream& out, bool terminal)
         if (t > cdrip.TrackCount())
             throw Exception(QStringLiteral("Track %1 does not exist: the disc has %2 tracks").arg(t).arg(cdrip.TrackCount()));
     EnsureOutputFolder(folder);
+    TRipProof proof(cdrip, options, out);
 
     TConsoleProgress progress(out, terminal);
     bool opened = false;
@@ -200,6 +205,7 @@ int RipTracks(const TJobOptions& options, QTextStream& out, bool terminal)
             const qint64 bytes = QFileInfo(written).size();
             totalBytes += bytes;
             jitterErrors += cdrip.JitterErrorCount();
+            proof.AddTrack(cdrip, t, written);
             ++done;
             if (stopRequested) {
                 progress.End(QStringLiteral("stopped: %1 keeps what was ripped").arg(written));
@@ -220,6 +226,62 @@ int RipTracks(const TJobOptions& options, QTextStream& out, bool terminal)
                .arg(jitterErrors)
                .arg(jitterErrors == 1 ? "" : "s")
         << Qt::endl;
+    proof.Finish(folder, !options.NoLog);
+    return 0;
+}
+
+// Every audio track ripped into nothing: the identifiers and checksums of a drive or image, no files written.
+int PrintChecksums(const TJobOptions& options, QTextStream& out, bool terminal)
+{
+    const auto window = CreateRipComponents(options);
+    TCDRIP& cdrip = *window->cdrip;
+    cdrip.SetWriteWAV(false);
+    cdrip.SetEncode(false);
+    if (options.NoJitterCorrection)
+        cdrip.SetJitterCorrect(false);
+    cdrip.SetReadOffset(options.ReadOffset);
+    TRipProof proof(cdrip, options, out);
+    TConsoleProgress progress(out, terminal);
+    bool opened = false;
+    cdrip.SetOnProgress([&](TObject*, std::uint16_t percent) {
+        opened = true;
+        progress.Progress(percent);
+        if (stopRequested)
+            cdrip.Stop();
+    });
+    try {
+        for (int t = 1; t <= cdrip.TrackCount(); ++t) {
+            const QString name = cdrip.TrackList().at(t - 1);
+            if (cdrip.Track(t - 1).TrackType == QLatin1String("Data"))
+                continue;
+            progress.Begin(QStringLiteral("Reading %1").arg(name));
+            opened = false;
+            // The audio goes nowhere: the library sums it as it delivers it.
+            cdrip.RipTrack(static_cast<std::uint16_t>(t), QStringLiteral("/dev/null"));
+            if (!opened)
+                throw Exception(QStringLiteral("Cannot read %1 from the disc").arg(name));
+            if (stopRequested)
+                throw Exception(QStringLiteral("Stopped by the user"));
+            progress.End(QStringLiteral("read"));
+            proof.AddTrack(cdrip, t, name);
+        }
+    } catch (const Exception&) {
+        progress.Abandon();
+        throw;
+    }
+    proof.Finish({}, false);
+    return 0;
+}
+
+// Exit 0 when the log's last line still matches its text, 1 with the reason otherwise.
+int CheckLog(const TJobOptions& options, QTextStream& out)
+{
+    QFile file(options.LogFile);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Exception(QStringLiteral("Cannot read %1: %2").arg(options.LogFile, file.errorString()));
+    if (!TRipSession::LogChecksumHolds(QString::fromUtf8(file.readAll())))
+        throw Exception(QStringLiteral("%1 was changed after it was written: its checksum does not match its text").arg(options.LogFile));
+    out << options.LogFile << ": the log is as it was written" << Qt::endl;
     return 0;
 }
 
@@ -287,6 +349,8 @@ int RunHeadlessJob(const TJobOptions& options, QTextStream& out, QTextStream& er
         case TJobKind::jkList: return ListTracks(options, out);
         case TJobKind::jkRip: return RipTracks(options, out, terminal);
         case TJobKind::jkConvert: return ConvertFiles(options, out, terminal);
+        case TJobKind::jkChecksums: return PrintChecksums(options, out, terminal);
+        case TJobKind::jkCheckLog: return CheckLog(options, out);
         case TJobKind::jkNone: break;
         }
     } catch (const Exception& error) {

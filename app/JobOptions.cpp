@@ -41,7 +41,8 @@ bool IsHeadlessJob(const QStringList& arguments)
 {
     for (const QString& argument : arguments)
         if (argument == QLatin1String("--list") || argument == QLatin1String("--rip") ||
-            argument == QLatin1String("--convert"))
+            argument == QLatin1String("--convert") || argument == QLatin1String("--checksums") ||
+            argument == QLatin1String("--check-log"))
             return true;
     return false;
 }
@@ -51,7 +52,7 @@ TJobOptions ParseJobOptions(const QStringList& arguments)
     TJobOptions options;
     auto setKind = [&](TJobKind kind) {
         if (options.Kind != TJobKind::jkNone && options.Kind != kind)
-            throw EUsageError(QStringLiteral("Give only one of --list, --rip and --convert"));
+            throw EUsageError(QStringLiteral("Give only one of --list, --rip, --convert, --checksums and --check-log"));
         options.Kind = kind;
     };
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -69,6 +70,25 @@ TJobOptions ParseJobOptions(const QStringList& arguments)
             ParseTracks(value(), options);
         } else if (option == QLatin1String("--convert"))
             setKind(TJobKind::jkConvert);
+        else if (option == QLatin1String("--checksums"))
+            setKind(TJobKind::jkChecksums);
+        else if (option == QLatin1String("--check-log")) {
+            setKind(TJobKind::jkCheckLog);
+            options.LogFile = value();
+        }
+        else if (option == QLatin1String("--offset")) {
+            const QString text = value();
+            bool ok = false;
+            const int samples = text.toInt(&ok);
+            if (!ok || samples < -44100 || samples > 44100)
+                throw EUsageError(QStringLiteral("--offset wants samples from -44100 to 44100, not \"%1\"").arg(text));
+            options.ReadOffset = samples;
+        } else if (option == QLatin1String("--verify-with"))
+            options.VerifyWith = value();
+        else if (option == QLatin1String("--offline"))
+            options.Offline = true;
+        else if (option == QLatin1String("--no-log"))
+            options.NoLog = true;
         else if (option == QLatin1String("--device"))
             options.Device = value();
         else if (option == QLatin1String("--format"))
@@ -128,6 +148,11 @@ QString UsageText()
         "usage: trackwell [--device DEV] --list\n"
         "       trackwell [--device DEV] --rip all|N[,N...] [--format mp3|wav|pcm] [--output DIR] [encoder options]\n"
         "       trackwell --convert FILE... [encoder options]\n"
+        "       trackwell [--device DEV] --checksums [proof options]\n"
+        "       trackwell --check-log FILE.log (whether a rip log is as it was written)\n"
+        "proof options (with --rip and --checksums): --offset N (the drive's read offset in samples)\n"
+        "                 --verify-with FILE (a dBAR answer of the AccurateRip database; else it is asked online)\n"
+        "                 --offline (ask no database)  --no-log (no rip log and cue sheet beside the files)\n"
         "encoder options: --rate 44100|32000|22050  --bitrate K  --max-bitrate K  --mode stereo|joint|dual|mono\n"
         "                 --quality normal|low|high|voice  --vbr Q  --vbr-header  --copyright  --original  --no-crc\n"
         "                 --private  --output-format STEREO44100|MONO44100|STEREO22050|MONO22050|STEREO11025|MONO11025\n"

@@ -17,7 +17,7 @@ public:
     using Exception::Exception;
 };
 
-enum class TJobKind { jkNone, jkList, jkRip, jkConvert };
+enum class TJobKind { jkNone, jkList, jkRip, jkConvert, jkChecksums, jkCheckLog };
 enum class TRipFormat { rfMp3, rfWav, rfPcm };
 
 struct TEncoderOptions {
@@ -43,12 +43,17 @@ struct TJobOptions {
     QString OutputFolder;
     std::optional<TOutputFormat> OutputFormat;
     bool NoJitterCorrection = false;
+    std::int32_t ReadOffset = 0;  // samples
+    QString VerifyWith;           // a dBAR file; empty: ask the database online
+    bool Offline = false;         // ask no database
+    bool NoLog = false;           // no rip log and cue sheet beside the files
+    QString LogFile;              // --check-log
     QStringList Files;
     TEncoderOptions Encoder;
 };
 
 // Parses the arguments after the program name; raises EUsageError.
 TJobOptions ParseJobOptions(const QStringList& arguments);
-// True when the arguments ask for a headless job (--list, --rip or --convert).
+// True when the arguments ask for a headless job (--list, --rip, --convert, --checksums or --check-log).
 bool IsHeadlessJob(const QStringList& arguments);
 QString UsageText();

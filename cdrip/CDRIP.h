@@ -11,6 +11,7 @@
 #include "cdrip/DriveTable.h"
 #include "cdrip/OutputFormat.h"
 #include "cdrip/Track.h"
+#include "cdrip/TrackChecksums.h"
 #include "coder/ProgressEvent.h"
 #include "framework/ComponentRef.h"
 #include "libs/cdrip/CDRip.h"
@@ -83,6 +84,15 @@ public:
     void RipTrack(std::uint16_t trackNum, const QString& fileName);
     // Rips the sectors first to last, both included, into fileName (".mp3" when encoding).
     void RipSectors(std::uint32_t first, std::uint32_t last, const QString& fileName);
+    // The drive's read offset in samples, handed to the library before every rip (0: none).
+    std::int32_t ReadOffset() const { return readOffset_; }
+    void SetReadOffset(std::int32_t samples) { readOffset_ = samples; }
+    // The checksums of the audio the last RipSectors wrote (or fed to the encoder), as the CD library summed them
+    // while reading ahead, and its chunks that could not be read even after retries (they were skipped).
+    const TTrackChecksums& LastChecksums() const { return checksums_; }
+    std::int32_t LastFailedChunks() const { return failedChunks_; }
+    // What paranoia met during the last RipSectors, by kind; all 0 when the library does not tell.
+    const CR_ReadEvents& LastReadEvents() const { return readEvents_; }
     // Ends a running rip before its next chunk.
     void Stop() { abortRequested_ = true; }
 
@@ -115,6 +125,10 @@ private:
     TProcessTrackEvent onEndTrack_;
     TProgressEvent onProgress_;
     QString version_;
+    std::int32_t readOffset_ = 0;
+    TTrackChecksums checksums_;
+    std::int32_t failedChunks_ = 0;
+    CR_ReadEvents readEvents_{};
     CR_DriveParameters parameters_{};
 };
 

@@ -36,6 +36,11 @@ bool TCDRipLibrary::Load(const QString& path)
     if (!loaded_)
         return false;
     library_.Resolve("CR_GetLastErrorText", calls.getLastErrorText);  // optional
+    library_.Resolve("CR_SetReadOffset", calls.setReadOffset);        // optional
+    library_.Resolve("CR_GetRangeChecksums", calls.getRangeChecksums);  // optional
+    library_.Resolve("CR_GetReadEvents", calls.getReadEvents);          // optional
+    library_.Resolve("CR_GetDiscCatalog", calls.getDiscCatalog);      // optional
+    library_.Resolve("CR_GetTrackExtras", calls.getTrackExtras);      // optional
     calls_ = calls;
     return true;
 }
@@ -128,4 +133,49 @@ QString TCDRipLibrary::LastErrorText()
     calls_.getLastErrorText(text, sizeof text);
     text[sizeof text - 1] = '\0';
     return QString::fromLocal8Bit(text);
+}
+
+std::int32_t TCDRipLibrary::SetReadOffset(std::int32_t samples)
+{
+    if (!loaded_)
+        return CR_FAILURE;
+    if (calls_.setReadOffset == nullptr)
+        return samples == 0 ? CR_CHUNK_READ : CR_FAILURE;
+    return calls_.setReadOffset(samples);
+}
+
+QString TCDRipLibrary::DiscCatalog()
+{
+    if (!loaded_ || calls_.getDiscCatalog == nullptr)
+        return {};
+    char text[64] = {};
+    calls_.getDiscCatalog(text, sizeof text);
+    text[sizeof text - 1] = '\0';
+    return QString::fromLatin1(text);
+}
+
+std::int32_t TCDRipLibrary::GetTrackExtras(std::int32_t index, CR_TrackExtras* extras)
+{
+    *extras = CR_TrackExtras{};
+    if (!loaded_ || calls_.getTrackExtras == nullptr)
+        return CR_FAILURE;
+    const std::int32_t status = calls_.getTrackExtras(index, extras);
+    extras->Isrc[sizeof extras->Isrc - 1] = '\0';
+    return status;
+}
+
+std::int32_t TCDRipLibrary::GetRangeChecksums(CR_RangeChecksums* checksums)
+{
+    *checksums = CR_RangeChecksums{};
+    if (!loaded_ || calls_.getRangeChecksums == nullptr)
+        return CR_FAILURE;
+    return calls_.getRangeChecksums(checksums);
+}
+
+std::int32_t TCDRipLibrary::GetReadEvents(CR_ReadEvents* events)
+{
+    *events = CR_ReadEvents{};
+    if (!loaded_ || calls_.getReadEvents == nullptr)
+        return CR_FAILURE;
+    return calls_.getReadEvents(events);
 }

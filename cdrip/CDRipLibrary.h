@@ -34,6 +34,16 @@ public:
     // Why the last CR_Init, CR_ReadToc or CR_OpenRipper failed, from the library's optional
     // CR_GetLastErrorText; empty when the library does not say.
     QString LastErrorText();
+    // The library's optional CR_SetReadOffset; a library without it takes only 0.
+    std::int32_t SetReadOffset(std::int32_t samples);
+    // The optional CR_GetRangeChecksums; fails when the library has no such call.
+    std::int32_t GetRangeChecksums(CR_RangeChecksums* checksums);
+    // The optional CR_GetReadEvents; fails when the library has no such call.
+    std::int32_t GetReadEvents(CR_ReadEvents* events);
+    // The optional CR_GetDiscCatalog and CR_GetTrackExtras: empty, and a track's start as its pregap, when the
+    // library or the disc does not tell.
+    QString DiscCatalog();
+    std::int32_t GetTrackExtras(std::int32_t index, CR_TrackExtras* extras);
 
 private:
     TCDRipLibrary();
@@ -55,6 +65,11 @@ private:
         decltype(&CR_GetNumberOfJitterErrors) getNumberOfJitterErrors = nullptr;
         decltype(&CR_CloseRipper) closeRipper = nullptr;
         decltype(&CR_GetLastErrorText) getLastErrorText = nullptr;  // optional
+        decltype(&CR_SetReadOffset) setReadOffset = nullptr;        // optional
+        decltype(&CR_GetRangeChecksums) getRangeChecksums = nullptr;  // optional
+        decltype(&CR_GetReadEvents) getReadEvents = nullptr;          // optional
+        decltype(&CR_GetDiscCatalog) getDiscCatalog = nullptr;      // optional
+        decltype(&CR_GetTrackExtras) getTrackExtras = nullptr;      // optional
     };
 
     TSharedLibrary library_;

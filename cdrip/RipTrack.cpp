@@ -42,6 +42,8 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
         throw ECDRIPError(QStringLiteral("Invalid CD-ROM parameters"));
     abortRequested_ = false;
     TCDRipLibrary& library = TCDRipLibrary::Instance();
+    if (library.SetReadOffset(readOffset_) == CR_FAILURE)
+        throw ECDRIPError(QStringLiteral("The CD library cannot shift the audio by a read offset of %1 samples").arg(readOffset_));
     std::int32_t bufferSize = 0;
     if (library.OpenRipper(&bufferSize, static_cast<std::int32_t>(first), static_cast<std::int32_t>(last)) ==
         CR_FAILURE)
@@ -107,6 +109,10 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
         jitterLog_.append(QStringLiteral("%1 %2").arg(jitterFirst).arg(jitterLast));
     };
 
+    checksums_ = {};
+    failedChunks_ = 0;
+    readEvents_ = {};
+
     std::exception_ptr error;
     std::int32_t jitterLogged = 0;
     std::int64_t audioWritten = 0;
@@ -118,7 +124,9 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
             std::int32_t bytesRead = 0;
             const std::int32_t status = library.RipChunk(ripBuffer.data() + carry, &bytesRead);
             const auto n = static_cast<std::uint32_t>(std::max(bytesRead, 0));
-            if (status != CR_FAILURE) {
+            if (status == CR_FAILURE) {
+                ++failedChunks_;
+            } else {
                 if (encoding) {
                     const std::uint32_t total = carry + n;
                     const std::uint32_t chunks = chunkSize > 0 ? total / chunkSize : 0;
@@ -167,6 +175,10 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
         }
     }
     jitterErrorCount_ = library.GetNumberOfJitterErrors();
+    // The library summed what it delivered while reading ahead: no second pass over the track.
+    if (CR_RangeChecksums sums{}; library.GetRangeChecksums(&sums) != CR_FAILURE)
+        checksums_ = {true, sums.Crc32, sums.AccurateRip != 0, sums.AccurateRipV1, sums.AccurateRipV2, sums.Peak, sums.Bytes};
+    library.GetReadEvents(&readEvents_);
     // The range's last chunk answers "done" even when it needed jitter correction; its error is logged too.
     if (jitterErrorCount_ > jitterLogged)
         logJitter();

@@ -9,3 +9,8 @@ class TteBitmap;
 // buffer's alpha is not looked at), inside destination's clip. A widget's painter scales the copy
 // by the device pixel ratio with nearest-neighbour sampling.
 void CopyBufferTo(TDeviceContext& destination, const TteBitmap& buffer, const TRect& source, TPoint at);
+
+// The same, a few rows at a time: under a widget paint's clip of several rectangles Qt blends a
+// large image span by span on its thread pool, which costs more than the copy itself for the thin
+// bands of a window frame; copies of fewer rows stay on the painting thread.
+void CopyBufferInStrips(TDeviceContext& destination, const TteBitmap& buffer, const TRect& source, TPoint at);

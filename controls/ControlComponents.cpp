@@ -1,10 +1,17 @@
 #include "controls/ControlComponents.h"
 
 #include "controls/ComboGridComponents.h"
+#include "controls/FontOptions.h"
+#include "controls/TeButton.h"
+#include "controls/TeCheckBox.h"
 #include "controls/TeControl.h"
+#include "controls/TeDefaultForm.h"
 #include "controls/TeGraphicControl.h"
+#include "controls/TeGroupBox.h"
+#include "controls/TeLabel.h"
 #include "controls/TeProgressBar.h"
 #include "controls/TeTrackBar.h"
+#include "framework/ClassRegistry.h"
 
 void RegisterControlComponents()
 {
@@ -57,4 +64,14 @@ void RegisterControlComponents()
                      .Boolean("TabStop", &TTeTrackBar::TabStop, &TTeTrackBar::SetTabStop, true);
     AddThemeSelectionProperties(track).Event("OnChange", &TTeTrackBar::OnChange);
     RegisterComboGridComponents();
+    RegisterFontOptionsProperties();
+    RegisterButtonProperties();
+    RegisterCheckBoxProperties();
+    RegisterLabelProperties();
+    RegisterGroupBoxProperties();
+    RegisterClass<TTeButton>();
+    RegisterClass<TTeCheckBox>();
+    RegisterClass<TTeLabel>();
+    RegisterClass<TTeGroupBox>();
+    RegisterTeFormProperties();
 }

@@ -11,6 +11,7 @@
 #include "framework/Pen.h"
 #include "framework/SystemMetrics.h"
 #include "framework/TextLayout.h"
+#include "framework/VirtualKeys.h"
 #include "graphics/CanvasDraw.h"
 #include "graphics/FrameGlyphs.h"
 #include "theme/Theme.h"
@@ -69,11 +70,11 @@ QString ShortCutText(TShortCut shortCut)
     if (shortCut & kShortCutAlt)
         text += QStringLiteral("Alt+");
     const int key = shortCut & 0xFF;
-    if (key >= 0x70 && key <= 0x87)
-        return text + QStringLiteral("F%1").arg(key - 0x6F);
-    if (key == 0x2D)
+    if (key >= VK_F1 && key < VK_F1 + 24)
+        return text + QStringLiteral("F%1").arg(key - VK_F1 + 1);
+    if (key == VK_INSERT)
         return text + QStringLiteral("Ins");
-    if (key == 0x2E)
+    if (key == VK_DELETE)
         return text + QStringLiteral("Del");
     return text + QChar(key);
 }

@@ -15,6 +15,7 @@
 #include "controls/Performance.h"
 #include "controls/TeScrollBar.h"
 #include "framework/ComponentRef.h"
+#include "controls/ThemeSelection.h"
 #include "framework/CustomControl.h"
 #include "framework/PropInfo.h"
 
@@ -140,14 +141,6 @@ private:
     int paintHeight_ = 0;
     TControlTheme theme_{*this};
 };
-
-// The stored ThemeLink and ThemeObject ("default" is not stored) of a concrete themed control.
-template <typename T>
-TPropRegistrar<T>& AddThemeSelectionProperties(TPropRegistrar<T>& properties)
-{
-    return properties.Reference("ThemeLink", &T::ThemeLink, &T::SetThemeLink)
-        .String("ThemeObject", &T::ThemeObject, &T::SetThemeObject, QStringLiteral("default"));
-}
 
 // The stored border and bevel properties of a control that shows a border.
 template <typename T>

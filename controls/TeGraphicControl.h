@@ -5,6 +5,7 @@
 
 #include "controls/ControlTheme.h"
 #include "controls/Performance.h"
+#include "controls/ThemeSelection.h"
 #include "framework/GraphicControl.h"
 #include "framework/PropInfo.h"
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "controls/MenuClicks.h"
+#include "framework/VirtualKeys.h"
 
 TTeItem::TTeItem(TComponent* owner) : TComponent(owner) {}
 
@@ -172,30 +173,9 @@ bool TTeItem::IsShortCut(TShortCut shortCut)
 
 TShortCut ShortCutOfKey(int key, Qt::KeyboardModifiers modifiers)
 {
-    TShortCut code = 0;
-    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
-        code = static_cast<TShortCut>(key);
-    else if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
-        code = static_cast<TShortCut>(0x70 + (key - Qt::Key_F1));
-    else {
-        switch (key) {
-        case Qt::Key_Insert:
-            code = 0x2D;
-            break;
-        case Qt::Key_Delete:
-            code = 0x2E;
-            break;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            code = 0x0D;
-            break;
-        case Qt::Key_Escape:
-            code = 0x1B;
-            break;
-        default:
-            return 0;
-        }
-    }
+    TShortCut code = VirtualKeyOf(key);
+    if (code == 0)
+        return 0;
     if (modifiers.testFlag(Qt::ShiftModifier))
         code |= kShortCutShift;
     if (modifiers.testFlag(Qt::ControlModifier))

@@ -116,8 +116,7 @@ private:
     QList<TTeItem*> items_;
 };
 
-// The shortcut of a Qt key with its modifiers (letters, digits, function and editing keys); 0 for
-// keys that have none.
+// The shortcut of a Qt key with its modifiers; 0 for a key without a virtual key.
 TShortCut ShortCutOfKey(int key, Qt::KeyboardModifiers modifiers);
 // The accelerator character of a caption ("&File" -> 'F'), or a null character.
 QChar AcceleratorOf(const QString& caption);

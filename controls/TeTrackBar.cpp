@@ -5,6 +5,7 @@
 
 #include "controls/ClassicTrackThumb.h"
 #include "controls/ParentBackground.h"
+#include "framework/VirtualKeys.h"
 #include "graphics/CanvasDraw.h"
 #include "graphics/RectUtils.h"
 #include "theme/Theme.h"
@@ -15,12 +16,6 @@ namespace {
 
 // One notch of an ordinary mouse wheel.
 constexpr int kWheelNotch = 120;
-
-// The key codes KeyDown receives (Qt's, cut to 16 bits).
-constexpr std::uint16_t KeyCode(Qt::Key key)
-{
-    return static_cast<std::uint16_t>(key);
-}
 
 TteTrackBarThumb ThumbKind(bool vertical, TTeTickMark marks)
 {
@@ -234,17 +229,17 @@ void TTeTrackBar::FocusLeave()
 void TTeTrackBar::KeyDown(std::uint16_t& key, TShiftState shift)
 {
     TTeControl::KeyDown(key, shift);
-    if (key == KeyCode(Qt::Key_PageUp))
+    if (key == VK_PRIOR)
         SetPosition(position_ - pageSize_);
-    else if (key == KeyCode(Qt::Key_PageDown))
+    else if (key == VK_NEXT)
         SetPosition(position_ + pageSize_);
-    else if (key == KeyCode(Qt::Key_End))
+    else if (key == VK_END)
         SetPosition(max_);
-    else if (key == KeyCode(Qt::Key_Home))
+    else if (key == VK_HOME)
         SetPosition(min_);
-    else if (key == KeyCode(Qt::Key_Left) || key == KeyCode(Qt::Key_Up))
+    else if (key == VK_LEFT || key == VK_UP)
         SetPosition(position_ - lineSize_);
-    else if (key == KeyCode(Qt::Key_Right) || key == KeyCode(Qt::Key_Down))
+    else if (key == VK_RIGHT || key == VK_DOWN)
         SetPosition(position_ + lineSize_);
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "framework/Object.h"
+#include "framework/PropInfo.h"
 #include "framework/Types.h"
 
 class TControl;
@@ -28,3 +29,11 @@ enum class TThemeReaction {
 
 // What a control with ownLink does on message; ktrNone for every other message.
 TThemeReaction ThemeReactionTo(const TMessage& message, const TteCustomThemeLink* ownLink);
+
+// The stored ThemeLink and ThemeObject ("default" is not stored) of a concrete themed control.
+template <typename T>
+TPropRegistrar<T>& AddThemeSelectionProperties(TPropRegistrar<T>& properties)
+{
+    return properties.Reference("ThemeLink", &T::ThemeLink, &T::SetThemeLink)
+        .String("ThemeObject", &T::ThemeObject, &T::SetThemeObject, DefaultThemeObject());
+}

@@ -348,8 +348,14 @@ void TCanvas::DrawTextRun(int x, int y, const QString& text, int width, bool rtl
     painter.setFont(QtFont());
     painter.setPen(ToQColor(font_->Color()));
     painter.setLayoutDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
-    painter.drawText(QRectF(p.X, p.Y, std::max(width, 1), height),
-                     Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, text);
+    if (rtl) {
+        painter.drawText(QRectF(p.X, p.Y, std::max(width, 1), height),
+                         Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, text);
+    } else {
+        // One run from its baseline: the same pixels as a top-left aligned rectangle, without
+        // the line layout a rectangle asks for.
+        painter.drawText(QPointF(p.X, p.Y + QFontMetrics(QtFont()).ascent()), text);
+    }
     painter.setLayoutDirection(Qt::LeftToRight);
 }
 

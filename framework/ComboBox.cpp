@@ -17,6 +17,7 @@
 #include "framework/DeviceContext.h"
 #include "framework/PropInfo.h"
 #include "framework/TextLayout.h"
+#include "framework/VirtualKeys.h"
 
 const QStringList& ComboBoxStyleNames()
 {
@@ -104,7 +105,7 @@ protected:
             case QEvent::KeyPress: {
                 // OnKeyDown first; a handler that clears the key keeps it from the box.
                 auto* key = static_cast<QKeyEvent*>(event);
-                auto code = static_cast<std::uint16_t>(key->key());
+                std::uint16_t code = VirtualKeyOf(key->key());
                 control_->KeyDown(code, ShiftStateOf(key->modifiers(), Qt::NoButton));
                 if (code == 0)
                     return true;

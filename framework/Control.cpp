@@ -117,6 +117,20 @@ void TControl::SetEnabled(bool enabled)
     EnabledChanged();
 }
 
+const QStringList& CursorNames()
+{
+    static const QStringList names{"crDefault", "crArrow", "crHandPoint", "crIBeam"};
+    return names;
+}
+
+void TControl::SetCursor(TCursor cursor)
+{
+    if (cursor == cursor_)
+        return;
+    cursor_ = cursor;
+    CursorChanged();
+}
+
 void TControl::SetColor(TColor color)
 {
     parentColor_ = false;
@@ -214,6 +228,7 @@ void RegisterControlProperties()
         .Boolean("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, false)
         .Boolean("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, true)
         .Boolean("Visible", &TControl::Visible, &TControl::SetVisible, true)
+        .Enumeration("Cursor", &TControl::Cursor, &TControl::SetCursor, CursorNames(), TCursor::crDefault)
         .Event("OnClick", &TControl::OnClick)
         .Event("OnDblClick", &TControl::OnDblClick)
         .Event("OnMouseDown", &TControl::OnMouseDown)

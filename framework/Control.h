@@ -6,6 +6,7 @@
 // Coordinates are the parent's client coordinates (for a control on a form: the form's client
 // area). A control never creates its own QWidget here; the windowed kinds do.
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 #include "framework/Colors.h"
@@ -23,6 +24,10 @@ using TShiftState = TSet<TShiftStateFlag>;
 
 using TMouseEvent = TMethod<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 using TMouseMoveEvent = TMethod<void(TObject* sender, TShiftState shift, int x, int y)>;
+
+// The mouse pointer over a control; crDefault takes the parent's.
+enum class TCursor { crDefault, crArrow, crHandPoint, crIBeam };
+const QStringList& CursorNames();
 
 enum class TControlStyleFlag {
     csAcceptsControls,  // may be the parent of other controls
@@ -90,6 +95,9 @@ public:
     bool ParentFont() const { return parentFont_; }
     void SetParentFont(bool value);
 
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor cursor);
+
     TControlStyle ControlStyle() const { return style_; }
     void SetControlStyle(TControlStyle style) { style_ = style; }
     TControlState ControlState() const { return state_; }
@@ -123,6 +131,7 @@ protected:
     virtual void ColorChanged() { Invalidate(); }
     virtual void FontChanged() { Invalidate(); }
     virtual void EnabledChanged() { Invalidate(); }
+    virtual void CursorChanged() {}
     // Moves the control into or out of a parent's list; TWinControl does the widget work.
     virtual void ParentChanged() {}
     // Applied to the parents' colour and font when the Parent* flags are set.
@@ -146,6 +155,7 @@ private:
     std::unique_ptr<TFont> font_;
     bool parentFont_ = true;
     bool adoptingFont_ = false;
+    TCursor cursor_ = TCursor::crDefault;
     TControlStyle style_;
     TControlState state_;
 };

@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include "framework/HighDpi.h"
+#include "framework/QtApplication.h"
 
 inline void EnsureGuiApplication()
 {
@@ -15,7 +16,8 @@ inline void EnsureGuiApplication()
         UseWholeDevicePixelRatios();
         // Never destroyed: torn down among the exit handlers, after Qt's own globals, it crashes
         // once a window has been shown.
-        static QApplication* application = new QApplication(argc, argv);
+        // The program's own application object, so that window hooks (the themed frame) see events.
+        static QApplication* application = new TQtApplication(argc, argv);
         (void)application;
     }
 }

@@ -13,5 +13,13 @@ constexpr std::uint32_t WM_THEMECHANGED = 0x031A;
 // A scroll bar's moves, handed to the control that owns it: wParam the scroll code, lParam the position.
 constexpr std::uint32_t WM_HSCROLL = 0x0114;
 constexpr std::uint32_t WM_VSCROLL = 0x0115;
+// Control messages the framework sends between the controls of a form. A key the focused control
+// leaves alone (Enter, Escape) goes to every control of its form as CM_DIALOGKEY (wParam the virtual
+// key, lParam the shift state's bits) until one answers 1; a character typed with Alt goes round as
+// CM_DIALOGCHAR (wParam the character) the same way. CM_FOCUSCHANGED tells every control of a form
+// which control got the focus (lParam the TControl).
+constexpr std::uint32_t CM_DIALOGKEY = 0xB005;
+constexpr std::uint32_t CM_DIALOGCHAR = 0xB006;
+constexpr std::uint32_t CM_FOCUSCHANGED = 0xB007;
 // First number free for a program's private messages.
 constexpr std::uint32_t WM_USER = 0x0400;

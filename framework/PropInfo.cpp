@@ -126,7 +126,12 @@ QList<const TPropInfo*> GetPropList(const TPersistent& object)
 
 const TPropInfo* GetPropInfo(const TPersistent& object, const QString& name)
 {
-    for (const TPropInfo* info : GetPropList(object))
+    const QList<const TPropInfo*> props = GetPropList(object);
+    // Stored descriptions nearly always carry the registered spelling, which compares fastest.
+    for (const TPropInfo* info : props)
+        if (info->Name == name)
+            return info;
+    for (const TPropInfo* info : props)
         if (info->Name.compare(name, Qt::CaseInsensitive) == 0)
             return info;
     return nullptr;

@@ -139,3 +139,15 @@ QList<TTextLine> LayoutText(const QString& text, unsigned format, int width, con
                 AddEllipsis(line, width, measure);
     return lines;
 }
+
+bool IsAccel(QChar key, const QString& text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text.at(i) != QLatin1Char('&'))
+            continue;
+        ++i;
+        if (text.at(i) != QLatin1Char('&'))
+            return text.at(i).toUpper() == key.toUpper();
+    }
+    return false;
+}

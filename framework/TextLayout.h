@@ -51,3 +51,6 @@ struct TTextLine {
 // next character as the accelerator (the last marked one of a line is underlined) and "&&" is "&".
 // Tabs are blanks unless DT_EXPANDTABS.
 QList<TTextLine> LayoutText(const QString& text, unsigned format, int width, const TTextMeasure& measure);
+
+// Whether key is the accelerator character that "&" marks in text (case ignored; "&&" marks none).
+bool IsAccel(QChar key, const QString& text);

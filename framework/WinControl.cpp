@@ -10,7 +10,9 @@
 #include "framework/DeviceContext.h"
 #include "framework/Form.h"
 #include "framework/GraphicControl.h"
+#include "framework/Messages.h"
 #include "framework/Messaging.h"
+#include "framework/VirtualKeys.h"
 
 // The control's widget hands every event to the control while the control is whole.
 class TWinControl::TWidget : public QWidget {
@@ -204,6 +206,30 @@ void TWinControl::EnabledChanged()
     TControl::EnabledChanged();
 }
 
+void TWinControl::CursorChanged()
+{
+    ShowCursorOf(mouseChild_ != nullptr && mouseChild_->Cursor() != TCursor::crDefault ? static_cast<TControl*>(mouseChild_)
+                                                                                        : this);
+}
+
+void TWinControl::ShowCursorOf(const TControl* control)
+{
+    switch (control->Cursor()) {
+    case TCursor::crDefault:
+        widget_->unsetCursor();
+        break;
+    case TCursor::crArrow:
+        widget_->setCursor(Qt::ArrowCursor);
+        break;
+    case TCursor::crHandPoint:
+        widget_->setCursor(Qt::PointingHandCursor);
+        break;
+    case TCursor::crIBeam:
+        widget_->setCursor(Qt::IBeamCursor);
+        break;
+    }
+}
+
 void TWinControl::DoEnter()
 {
     if (OnEnter)
@@ -272,6 +298,7 @@ void TWinControl::MouseOverChild(TGraphicControl* child)
         return;
     TGraphicControl* old = mouseChild_;
     mouseChild_ = child;
+    CursorChanged();
     if (old != nullptr)
         old->MouseLeave();
     if (child != nullptr)
@@ -349,16 +376,24 @@ bool TWinControl::WidgetEvent(QEvent* event)
         MouseOverChild(nullptr);
         MouseLeave();
         return true;
-    case QEvent::FocusIn:
+    case QEvent::FocusIn: {
         DoEnter();
+        TMessage changed{CM_FOCUSCHANGED, 0, reinterpret_cast<std::intptr_t>(static_cast<TControl*>(this)), 0};
+        BroadcastToControls(GetParentForm(this), changed);
         return true;
+    }
     case QEvent::FocusOut:
         DoExit();
         return true;
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
-        auto code = static_cast<std::uint16_t>(key->key());
-        KeyDown(code, ShiftStateOf(key->modifiers(), Qt::NoButton));
+        std::uint16_t code = VirtualKeyOf(key->key());
+        const TShiftState shift = ShiftStateOf(key->modifiers(), Qt::NoButton);
+        KeyDown(code, shift);
+        if (shift.Contains(TShiftStateFlag::ssAlt) || code == VK_RETURN || code == VK_ESCAPE) {
+            OfferDialogKey(code, shift, key->text());
+            return true;
+        }
         for (QChar c : key->text()) {
             QChar typed = c;
             KeyPress(typed);
@@ -367,7 +402,7 @@ bool TWinControl::WidgetEvent(QEvent* event)
     }
     case QEvent::KeyRelease: {
         auto* key = static_cast<QKeyEvent*>(event);
-        auto code = static_cast<std::uint16_t>(key->key());
+        std::uint16_t code = VirtualKeyOf(key->key());
         KeyUp(code, ShiftStateOf(key->modifiers(), Qt::NoButton));
         return true;
     }
@@ -377,6 +412,72 @@ bool TWinControl::WidgetEvent(QEvent* event)
         return false;
     default:
         return false;
+    }
+}
+
+void TWinControl::OfferDialogKey(std::uint16_t key, TShiftState shift, const QString& text)
+{
+    TForm* form = GetParentForm(this);
+    if (form == nullptr)
+        return;
+    if (!shift.Contains(TShiftStateFlag::ssAlt)) {
+        // Zeroed by a KeyDown that used the key itself.
+        if (key == 0)
+            return;
+        TMessage message{CM_DIALOGKEY, key, static_cast<std::intptr_t>(shift.Bits()), 0};
+        BroadcastToControls(form, message);
+        return;
+    }
+    // The character an Alt combination stands for: Qt may give no text with Alt held.
+    QChar typed = text.isEmpty() ? QChar() : text.at(0);
+    if (typed.isNull() && ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')))
+        typed = QChar(key);
+    if (typed.isNull())
+        return;
+    TMessage message{CM_DIALOGCHAR, typed.unicode(), 0, 0};
+    BroadcastToControls(form, message);
+}
+
+TWinControl* FindControl(const QWidget* widget)
+{
+    const auto* own = dynamic_cast<const TWinControl::TWidget*>(widget);
+    return own != nullptr ? own->Control() : nullptr;
+}
+
+TForm* GetParentForm(const TControl* control)
+{
+    while (control != nullptr && control->Parent() != nullptr)
+        control = control->Parent();
+    return control != nullptr ? control->ParentForm() : nullptr;
+}
+
+namespace {
+
+// Stops as soon as a control answered.
+bool BroadcastTo(TControl* control, TMessage& message)
+{
+    control->Dispatch(message);
+    if (message.Result != 0)
+        return true;
+    if (auto* windowed = dynamic_cast<TWinControl*>(control))
+        for (int i = 0; i < windowed->ControlCount(); ++i)
+            if (BroadcastTo(windowed->Controls(i), message))
+                return true;
+    return false;
+}
+
+}  // namespace
+
+void BroadcastToControls(TForm* form, TMessage& message)
+{
+    if (form == nullptr)
+        return;
+    const QList<QObject*> children = form->ClientWidget()->children();
+    for (QObject* child : children) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        TWinControl* control = widget != nullptr ? FindControl(widget) : nullptr;
+        if (control != nullptr && BroadcastTo(control, message))
+            return;
     }
 }
 

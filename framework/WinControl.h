@@ -83,10 +83,12 @@ protected:
     virtual bool WidgetEvent(QEvent* event);
 
     void EnabledChanged() override;
+    void CursorChanged() override;
 
 private:
     friend class TControl;
     friend void DetachControls(QWidget* container);
+    friend TWinControl* FindControl(const QWidget* widget);
     class TWidget;
 
     void InsertControl(TControl* control);
@@ -95,7 +97,11 @@ private:
     // The windowless child under (x, y), the topmost first, or nullptr.
     TGraphicControl* ControlAtPos(int x, int y) const;
     void MouseOverChild(TGraphicControl* child);
+    // The widget shows the cursor of the windowless child under the mouse, else its own.
+    void ShowCursorOf(const TControl* control);
     bool MouseEvent(QEvent* event);
+    // A key the control left alone offered to the form's controls; a character typed with Alt too.
+    void OfferDialogKey(std::uint16_t key, TShiftState shift, const QString& text);
 
     std::unique_ptr<TWidget> widget_;
     QList<TControl*> controls_;
@@ -107,6 +113,14 @@ private:
 // Takes every windowed control whose widget is a child of container out of it (their Parent
 // becomes nullptr); a form calls it before its window goes away.
 void DetachControls(QWidget* container);
+
+// The windowed control whose widget this is, or nullptr.
+TWinControl* FindControl(const QWidget* widget);
+// The form the control sits on, directly or through its parents; nullptr when none.
+TForm* GetParentForm(const TControl* control);
+// Hands message to the Dispatch of every control on form, each before its children, until one
+// sets a Result other than 0.
+void BroadcastToControls(TForm* form, TMessage& message);
 
 // The shift state of Qt's modifiers and buttons.
 TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);

@@ -19,10 +19,12 @@ TteBitmap* FindBitmapBySurface(const QPaintDevice* device)
 {
     if (device == nullptr)
         return nullptr;
-    for (TteBitmap* bitmap : Registry())
-        if (bitmap->IsSurface(device))
-            return bitmap;
-    return nullptr;
+    // Newest first: the bitmaps drawn on most are the paint buffers made for the paint under way,
+    // behind the long-lived bitmaps of the themes.
+    const auto& bitmaps = Registry();
+    const auto found = std::find_if(bitmaps.rbegin(), bitmaps.rend(),
+                                    [device](const TteBitmap* bitmap) { return bitmap->IsSurface(device); });
+    return found != bitmaps.rend() ? *found : nullptr;
 }
 
 int LiveBitmapCount()

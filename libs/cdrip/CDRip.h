@@ -128,6 +128,60 @@ CDRIP_API int32_t CR_CloseRipper(void);
  * full length; a null buffer or a size of 0 only returns the length. */
 CDRIP_API int32_t CR_GetLastErrorText(char* buffer, int32_t size);
 
+/* Extension, looked up as an optional call: the drive's read offset in samples (-44100 to 44100; fails outside),
+ * kept across drives and discs. Ranges opened later deliver the audio shifted by it: sample i of a range is the
+ * disc's sample at i + samples, so a drive that delivers audio 667 samples early is corrected by +667. Samples
+ * before the disc's start or from its lead-out on are silence. */
+CDRIP_API int32_t CR_SetReadOffset(int32_t samples);
+
+/* The checksums of the audio an open range has delivered so far, summed on the read-ahead thread as it reads. */
+typedef struct CR_RangeChecksums {
+    uint32_t Crc32;           /* of the delivered bytes, in the output format */
+    uint32_t AccurateRipV1;   /* AccurateRip sums, when AccurateRip is 1: the output is 44100 Hz stereo; a range */
+    uint32_t AccurateRipV2;   /* that starts the first audio track or ends the last leaves out what AccurateRip */
+                              /* leaves out there (the first 5 sectors but one sample, the last 5 sectors) */
+    uint32_t Peak;            /* largest sample magnitude, 0 to 32768 */
+    uint64_t Bytes;
+    int32_t AccurateRip;
+} CR_RangeChecksums;
+
+/* What paranoia met while reading an open range, by kind (all 0 for plain reads and disc images, which
+ * report only failed chunks). */
+typedef struct CR_ReadEvents {
+    uint32_t EdgeFixups;      /* jitter at the edge of a read, corrected */
+    uint32_t AtomFixups;      /* jitter inside a read, corrected */
+    uint32_t Dropped;         /* dropped bytes put back */
+    uint32_t Duplicated;      /* duplicated bytes taken out */
+    uint32_t Drift;           /* drift corrected */
+    uint32_t ReadErrors;      /* reads the drive failed, retried */
+    uint32_t Scratches;       /* scratches found */
+    uint32_t Repairs;         /* scratches repaired */
+    uint32_t Skips;           /* stretches given up on after the retries */
+} CR_ReadEvents;
+
+/* Extension, looked up as an optional call: the read events of the chunks CR_RipChunk has delivered from the
+ * open range; fails when no range is open. */
+CDRIP_API int32_t CR_GetReadEvents(CR_ReadEvents* events);
+
+/* Extension, looked up as an optional call: the checksums of the chunks CR_RipChunk has delivered from the open
+ * range (failed chunks deliver nothing and add nothing); fails when no range is open. */
+CDRIP_API int32_t CR_GetRangeChecksums(CR_RangeChecksums* checksums);
+/* Extension, looked up as an optional call: whether ranges opened later sum their checksums (1, the default) or
+ * not (0; CR_GetRangeChecksums then gives zeros), for measuring what they cost. */
+CDRIP_API int32_t CR_SetRangeChecksums(int32_t enabled);
+
+/* What the disc tells beyond its track starts, where the drive reports it (or the sheet lists it). */
+typedef struct CR_TrackExtras {
+    char Isrc[13];            /* 12 characters, zero-terminated; empty when none is known */
+    uint32_t PregapSector;    /* first sector of the track's pregap (INDEX 00); its start when it has none */
+} CR_TrackExtras;
+
+/* Extension, looked up as an optional call: copies the disc's media catalogue number (13 digits; empty when it has
+ * none or no table of contents was read) like CR_GetLastErrorText and returns its length. */
+CDRIP_API int32_t CR_GetDiscCatalog(char* buffer, int32_t size);
+/* Extension, looked up as an optional call: the extras of track index (0-based); fails outside the tracks. */
+CDRIP_API int32_t CR_GetTrackExtras(int32_t index, CR_TrackExtras* extras);
+
 #ifdef __cplusplus
 }
 

@@ -9,6 +9,17 @@ using cdrip::TRipLibrary;
 
 namespace {
 constexpr int32_t kVersion = 100;
+
+// Copies text as the C interface hands texts out: cut to size - 1 characters, zero-terminated; returns its length.
+int32_t CopyText(const std::string& text, char* buffer, int32_t size)
+{
+    if (buffer != nullptr && size > 0) {
+        const size_t copied = std::min(text.size(), static_cast<size_t>(size) - 1);
+        std::memcpy(buffer, text.data(), copied);
+        buffer[copied] = '\0';
+    }
+    return static_cast<int32_t>(text.size());
+}
 }
 
 extern "C" {
@@ -35,15 +46,14 @@ int32_t CR_GetPercentCompleted(void) { return TRipLibrary::Instance().PercentCom
 int32_t CR_GetNumberOfJitterErrors(void) { return TRipLibrary::Instance().JitterErrorCount(); }
 int32_t CR_CloseRipper(void) { return TRipLibrary::Instance().CloseRange(); }
 
-int32_t CR_GetLastErrorText(char* buffer, int32_t size)
-{
-    const std::string& text = TRipLibrary::Instance().LastError();
-    if (buffer != nullptr && size > 0) {
-        const size_t copied = std::min(text.size(), static_cast<size_t>(size) - 1);
-        std::memcpy(buffer, text.data(), copied);
-        buffer[copied] = '\0';
-    }
-    return static_cast<int32_t>(text.size());
-}
+int32_t CR_GetRangeChecksums(CR_RangeChecksums* checksums) { return TRipLibrary::Instance().RangeChecksums(checksums); }
+int32_t CR_GetReadEvents(CR_ReadEvents* events) { return TRipLibrary::Instance().ReadEvents(events); }
+int32_t CR_SetRangeChecksums(int32_t enabled) { return TRipLibrary::Instance().SetRangeChecksums(enabled != 0); }
+int32_t CR_SetReadOffset(int32_t samples) { return TRipLibrary::Instance().SetReadOffset(samples); }
+
+
+int32_t CR_GetLastErrorText(char* buffer, int32_t size) { return CopyText(TRipLibrary::Instance().LastError(), buffer, size); }
+int32_t CR_GetDiscCatalog(char* buffer, int32_t size) { return CopyText(TRipLibrary::Instance().Catalog(), buffer, size); }
+int32_t CR_GetTrackExtras(int32_t index, CR_TrackExtras* extras) { return TRipLibrary::Instance().TrackExtras(index, extras); }
 
 }

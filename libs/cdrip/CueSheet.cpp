@@ -12,8 +12,7 @@ namespace cdrip {
 namespace {
 
 // Lines that describe the disc for people or for burners and change no sector.
-constexpr std::array<std::string_view, 17> kIgnoredCommands = {"REM", "CATALOG", "PERFORMER", "TITLE", "SONGWRITER",
-    "ISRC", "FLAGS", "CDTEXTFILE", "ARRANGER", "COMPOSER", "MESSAGE", "DISC_ID", "GENRE", "UPC_EAN", "TOC_INFO1",
+constexpr std::array<std::string_view, 15> kIgnoredCommands = {"REM", "PERFORMER", "TITLE", "SONGWRITER", "FLAGS", "CDTEXTFILE", "ARRANGER", "COMPOSER", "MESSAGE", "DISC_ID", "GENRE", "UPC_EAN", "TOC_INFO1",
     "TOC_INFO2", "SIZE_INFO"};
 
 std::string Upper(std::string text)
@@ -32,6 +31,9 @@ private:
     void Track();
     void Index();
     void Gap(uint32_t& gap, bool beforeIndex);
+    void Isrc();
+    // Notes where the current track's pregap starts on the disc.
+    void MarkPregap(uint32_t sector);
     // Appends the current file's sectors up to fileSector.
     void AppendFileTo(uint32_t fileSector);
     void EndTrack();
@@ -52,6 +54,7 @@ private:
     uint32_t FPregap = 0;
     uint32_t FPostgap = 0;
     uint32_t FPreviousPostgap = 0;
+    TDiscExtras FExtras;
 };
 
 TImageLayout TCueReader::Read()
@@ -68,13 +71,19 @@ TImageLayout TCueReader::Read()
             Gap(FPregap, true);
         else if (command == "POSTGAP")
             Gap(FPostgap, false);
+        else if (command == "CATALOG")
+            FExtras.Catalog = FLines.Word(1, "catalogue number");
+        else if (command == "ISRC")
+            Isrc();
         else if (std::find(kIgnoredCommands.begin(), kIgnoredCommands.end(), command) == kIgnoredCommands.end())
             FLines.Fail("unknown command \"" + FLines.Words()[0] + "\"");
     }
     EndTrack();
     EndFile();
     FBuilder.AppendSilence(FPreviousPostgap);
-    return FBuilder.Finish();
+    TImageLayout layout = FBuilder.Finish();
+    layout.Extras = std::move(FExtras);
+    return layout;
 }
 
 void TCueReader::File()
@@ -137,8 +146,12 @@ void TCueReader::Index()
     if (FLastIndex < 0) {
         FBuilder.AppendSilence(FPreviousPostgap);
         FPreviousPostgap = 0;
+        if (FPregap > 0)
+            MarkPregap(FBuilder.Position());
         FBuilder.AppendSilence(FPregap);
     }
+    if (number == 0)
+        MarkPregap(FBuilder.Position());
     if (number == 1)
         FBuilder.StartTrack(FBuilder.Position(), FTrackAudio);
     FLastIndex = number;
@@ -153,6 +166,24 @@ void TCueReader::Gap(uint32_t& gap, bool beforeIndex)
         FLines.Fail(command + (beforeIndex ? " after an INDEX of its track" : " before its track's INDEX 01"));
     gap = FLines.Msf(FLines.Word(1, "length"));
     FLines.ExpectWordCount(2);
+}
+
+void TCueReader::Isrc()
+{
+    if (FTrack == 0)
+        FLines.Fail("ISRC before any TRACK");
+    FExtras.Isrcs.resize(static_cast<size_t>(FTrack));
+    FExtras.Isrcs.back() = FLines.Word(1, "ISRC");
+}
+
+void TCueReader::MarkPregap(uint32_t sector)
+{
+    if (FExtras.PregapStarts.size() < static_cast<size_t>(FTrack))
+        FExtras.PregapStarts.resize(static_cast<size_t>(FTrack), TDiscExtras::kNoPregap);
+    // A PREGAP's silence comes before an INDEX 00's data: the first mark is where the pregap starts.
+    uint32_t& start = FExtras.PregapStarts[static_cast<size_t>(FTrack - 1)];
+    if (start == TDiscExtras::kNoPregap)
+        start = sector;
 }
 
 void TCueReader::AppendFileTo(uint32_t fileSector)

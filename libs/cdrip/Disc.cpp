@@ -43,6 +43,20 @@ TDisc::TDisc(const std::string& device, std::vector<CR_TocEntry> toc) : FToc(std
         throw EDiscError(device + ": " + damage);
 }
 
+std::string TDisc::Isrc(int track) const
+{
+    return track >= 0 && static_cast<size_t>(track) < FExtras.Isrcs.size() ? FExtras.Isrcs[static_cast<size_t>(track)] : std::string();
+}
+
+uint32_t TDisc::PregapStart(int track) const
+{
+    const uint32_t start = FToc.at(static_cast<size_t>(track)).FirstSector;
+    if (static_cast<size_t>(track) >= FExtras.PregapStarts.size())
+        return start;
+    const uint32_t pregap = FExtras.PregapStarts[static_cast<size_t>(track)];
+    return pregap < start ? pregap : start;
+}
+
 bool TDisc::TouchesDataTrack(uint32_t first, uint32_t last) const
 {
     for (size_t i = 0; i + 1 < FToc.size(); ++i)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CDRip.h"
+#include "DiscExtras.h"
 #include "SectorSource.h"
 
 #include <memory>
@@ -23,6 +24,10 @@ public:
     const std::vector<CR_TocEntry>& Toc() const { return FToc; }
     int TrackCount() const { return static_cast<int>(FToc.size()) - 1; }
     uint32_t LeadOut() const { return FToc.back().FirstSector; }
+    const std::string& Catalog() const { return FExtras.Catalog; }
+    // track is 0-based; an empty ISRC when none is known, the track's own start when it has no pregap.
+    std::string Isrc(int track) const;
+    uint32_t PregapStart(int track) const;
 
     // A source for the range [first, last] (inside the disc); throws EDiscError or returns nullptr when the
     // disc cannot be read.
@@ -33,9 +38,11 @@ protected:
     TDisc(const std::string& device, std::vector<CR_TocEntry> toc);
     // Whether a data track has a sector in [first, last].
     bool TouchesDataTrack(uint32_t first, uint32_t last) const;
+    void SetExtras(TDiscExtras extras) { FExtras = std::move(extras); }
 
 private:
     std::vector<CR_TocEntry> FToc;
+    TDiscExtras FExtras;
 };
 
 }

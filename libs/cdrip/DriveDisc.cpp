@@ -10,6 +10,27 @@ TDriveDisc::TDriveDisc(const std::string& device) : TDriveDisc(device, OpenDevic
 TDriveDisc::TDriveDisc(const std::string& device, TOpened opened)
     : TDisc(device, std::move(opened.Toc)), FHandle(std::move(opened.Handle))
 {
+    SetExtras(ReadExtras(FHandle.get(), TrackCount()));
+}
+
+TDiscExtras TDriveDisc::ReadExtras(CdIo_t* handle, int tracks)
+{
+    // libcdio hands out its texts in memory of its own allocation.
+    const auto take = [](char* text) {
+        std::string value = text != nullptr ? text : "";
+        cdio_free(text);
+        return value;
+    };
+    TDiscExtras extras;
+    extras.Catalog = take(cdio_get_mcn(handle));
+    const track_t first = cdio_get_first_track_num(handle);
+    for (int i = 0; i < tracks; ++i) {
+        const track_t track = static_cast<track_t>(first + i);
+        extras.Isrcs.push_back(take(cdio_get_track_isrc(handle, track)));
+        const lsn_t pregap = cdio_get_track_pregap_lsn(handle, track);
+        extras.PregapStarts.push_back(pregap == CDIO_INVALID_LSN || pregap < 0 ? TDiscExtras::kNoPregap : static_cast<uint32_t>(pregap));
+    }
+    return extras;
 }
 
 TDriveDisc::TOpened TDriveDisc::OpenDevice(const std::string& device)

@@ -17,6 +17,9 @@ public:
     std::unique_ptr<TSectorSource> OpenSource(bool jitterCorrection, int speed, uint32_t first, uint32_t last) override;
 
 private:
+    // The catalogue number, ISRCs and pregaps as far as the drive reports them.
+    static TDiscExtras ReadExtras(CdIo_t* handle, int tracks);
+
     struct THandleCloser {
         void operator()(CdIo_t* handle) const { cdio_destroy(handle); }
     };

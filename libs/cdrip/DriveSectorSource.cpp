@@ -13,6 +13,7 @@ constexpr int kParanoiaRetries = 20;
 struct TParanoiaEvents {
     bool JitterFixed = false;
     bool Skipped = false;
+    CR_ReadEvents* Counts = nullptr;
 };
 
 // paranoia's callback carries no user pointer; only the reading thread calls it.
@@ -22,6 +23,19 @@ void ParanoiaCallback(long, paranoia_cb_mode_t mode)
 {
     if (CurrentEvents == nullptr)
         return;
+    CR_ReadEvents& counts = *CurrentEvents->Counts;
+    switch (mode) {
+    case PARANOIA_CB_FIXUP_EDGE: ++counts.EdgeFixups; break;
+    case PARANOIA_CB_FIXUP_ATOM: ++counts.AtomFixups; break;
+    case PARANOIA_CB_FIXUP_DROPPED: ++counts.Dropped; break;
+    case PARANOIA_CB_FIXUP_DUPED: ++counts.Duplicated; break;
+    case PARANOIA_CB_DRIFT: ++counts.Drift; break;
+    case PARANOIA_CB_READERR: ++counts.ReadErrors; break;
+    case PARANOIA_CB_SCRATCH: ++counts.Scratches; break;
+    case PARANOIA_CB_REPAIR: ++counts.Repairs; break;
+    case PARANOIA_CB_SKIP: ++counts.Skips; break;
+    default: break;
+    }
     switch (mode) {
     case PARANOIA_CB_FIXUP_EDGE:
     case PARANOIA_CB_FIXUP_ATOM:
@@ -98,6 +112,7 @@ TReadOutcome TDriveSectorSource::ReadPlain(uint32_t first, uint32_t count, uint8
 TReadOutcome TDriveSectorSource::ReadParanoid(uint32_t count, uint8_t* out)
 {
     TParanoiaEvents events;
+    events.Counts = &FEvents;
     CurrentEvents = &events;
     bool failed = false;
     // Every sector is read even after a failure, so the next chunk starts where paranoia stands.

@@ -21,6 +21,7 @@ public:
     TDriveSectorSource& operator=(const TDriveSectorSource&) = delete;
 
     TReadOutcome Read(uint32_t first, uint32_t count, uint8_t* out) override;
+    CR_ReadEvents Events() const override { return FEvents; }
 
 private:
     TDriveSectorSource(cdrom_drive_t* drive, cdrom_paranoia_t* paranoia) : FDrive(drive), FParanoia(paranoia) {}
@@ -29,6 +30,7 @@ private:
 
     cdrom_drive_t* FDrive;
     cdrom_paranoia_t* FParanoia;
+    CR_ReadEvents FEvents{};
 };
 
 }

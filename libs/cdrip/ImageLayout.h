@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CDRip.h"
+#include "DiscExtras.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -27,6 +28,7 @@ struct TImageLayout {
     std::vector<std::filesystem::path> Files;
     std::vector<TImageExtent> Extents;   // in disc order, back to back from sector 0 to the lead-out
     std::vector<CR_TocEntry> Toc;        // the tracks followed by the lead-out
+    TDiscExtras Extras;
 };
 
 }

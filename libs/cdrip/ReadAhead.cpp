@@ -7,8 +7,9 @@
 namespace cdrip {
 
 TReadAhead::TReadAhead(std::unique_ptr<TSectorSource> source, std::unique_ptr<TFormatConverter> converter,
-    uint32_t first, uint32_t last)
-    : FSource(std::move(source)), FConverter(std::move(converter)), FFirst(first), FLast(last), FRing(kRingChunks)
+    std::optional<TRangeChecksums> checksums, uint32_t first, uint32_t last)
+    : FSource(std::move(source)), FConverter(std::move(converter)), FChecksums(std::move(checksums)), FFirst(first), FLast(last),
+      FRing(kRingChunks)
 {
     for (TSlot& slot : FRing)
         slot.Data.reset(new uint8_t[kChunkBytes]);
@@ -83,6 +84,11 @@ void TReadAhead::Fill(TSlot& slot, uint32_t first, uint8_t* raw)
     } catch (const std::exception&) {
         info.Outcome = TReadOutcome::roFailed;
     }
+    // A failed chunk delivers nothing, so it adds nothing.
+    if (FChecksums && info.Outcome != TReadOutcome::roFailed)
+        FChecksums->Add(slot.Data.get(), info.Bytes);
+    info.Sums = FChecksums ? FChecksums->Sums() : CR_RangeChecksums{};
+    info.Events = FSource->Events();
 }
 
 }

@@ -2,12 +2,14 @@
 #pragma once
 
 #include "FormatConverter.h"
+#include "RangeChecksums.h"
 #include "SectorSource.h"
 
 #include <condition_variable>
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -19,6 +21,8 @@ struct TChunkInfo {
     uint32_t LastSector = 0;
     bool Last = false;
     size_t Bytes = 0;
+    CR_RangeChecksums Sums{};   // of the range up to and including this chunk
+    CR_ReadEvents Events{};     // likewise
 };
 
 class TReadAhead {
@@ -28,8 +32,9 @@ public:
     // About four seconds of audio: enough to ride out a slow encoder pass without the drive stopping.
     static constexpr size_t kRingChunks = 12;
 
-    TReadAhead(std::unique_ptr<TSectorSource> source, std::unique_ptr<TFormatConverter> converter, uint32_t first,
-        uint32_t last);
+    // The checksums (when given) are summed on the reading thread, so they cost the caller's thread nothing.
+    TReadAhead(std::unique_ptr<TSectorSource> source, std::unique_ptr<TFormatConverter> converter,
+        std::optional<TRangeChecksums> checksums, uint32_t first, uint32_t last);
     ~TReadAhead();
     TReadAhead(const TReadAhead&) = delete;
     TReadAhead& operator=(const TReadAhead&) = delete;
@@ -48,6 +53,7 @@ private:
 
     std::unique_ptr<TSectorSource> FSource;
     std::unique_ptr<TFormatConverter> FConverter;
+    std::optional<TRangeChecksums> FChecksums;
     const uint32_t FFirst;
     const uint32_t FLast;
     std::vector<TSlot> FRing;

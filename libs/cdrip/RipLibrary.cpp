@@ -1,6 +1,7 @@
 #include "RipLibrary.h"
 
 #include "DriveList.h"
+#include "OffsetSource.h"
 
 #include <cdio/logging.h>
 #include <sys/stat.h>
@@ -127,12 +128,23 @@ int32_t TRipLibrary::OpenRange(int32_t* bufferSize, int32_t first, int32_t last)
             + " do not lie on the disc, which ends before sector " + std::to_string(FDisc->LeadOut()));
     try {
         auto converter = std::make_unique<TFormatConverter>(int{FParameters.OutputFormat});   // the field is unaligned: pass a copy
-        auto source = FDisc->OpenSource(FParameters.JitterCorrection != 0, FParameters.ReadSpeed,
+        std::unique_ptr<TSectorSource> source;
+        const auto inner = TOffsetSource::InnerRange(FReadOffset, static_cast<uint32_t>(first),
+            static_cast<uint32_t>(last), FDisc->LeadOut());
+        if (!inner.Empty) {
+            source = FDisc->OpenSource(FParameters.JitterCorrection != 0, FParameters.ReadSpeed, inner.First, inner.Last);
+            if (!source)
+                return Outcome(CR_FAILURE, FDrives[static_cast<size_t>(FActive)] + ": cannot be opened for audio reading");
+        }
+        // Without an offset the drive's own source is read directly: no copy through the shifting buffer.
+        if (FReadOffset != 0 || inner.Empty)
+            source = std::make_unique<TOffsetSource>(std::move(source), FReadOffset, static_cast<uint32_t>(first),
+                FDisc->LeadOut());
+        const TRangeChecksums sums(FParameters.OutputFormat == CR_STEREO44100, StartsAudio(static_cast<uint32_t>(first)),
+            EndsAudio(static_cast<uint32_t>(last)), (uint64_t{static_cast<uint32_t>(last)} - static_cast<uint32_t>(first) + 1) * 588);
+        FRange = std::make_unique<TReadAhead>(std::move(source), std::move(converter),
+            FChecksumsEnabled ? std::optional<TRangeChecksums>(sums) : std::nullopt,
             static_cast<uint32_t>(first), static_cast<uint32_t>(last));
-        if (!source)
-            return Outcome(CR_FAILURE, FDrives[static_cast<size_t>(FActive)] + ": cannot be opened for audio reading");
-        FRange = std::make_unique<TReadAhead>(std::move(source), std::move(converter), static_cast<uint32_t>(first),
-            static_cast<uint32_t>(last));
     } catch (const std::exception& error) {
         return Outcome(CR_FAILURE, error.what());
     }
@@ -152,9 +164,12 @@ int32_t TRipLibrary::RipChunk(uint8_t* buffer, int32_t* bytesRead)
     const TChunkInfo chunk = FRange->Take(buffer);
     FSectorsDone += chunk.LastSector - chunk.FirstSector + 1;
     FRangeDone = chunk.Last;
+    // A failed chunk delivers nothing, but what paranoia met reading it counts.
+    FEvents = chunk.Events;
     if (chunk.Outcome == TReadOutcome::roFailed)
         return CR_FAILURE;
     *bytesRead = static_cast<int32_t>(chunk.Bytes);
+    FSums = chunk.Sums;
     const bool jitter = chunk.Outcome == TReadOutcome::roJitterFixed;
     if (jitter) {
         ++FJitterErrors;
@@ -182,6 +197,26 @@ int32_t TRipLibrary::PercentCompleted() const
     return static_cast<int32_t>(uint64_t{FSectorsDone} * 100 / FRangeSectors);
 }
 
+int32_t TRipLibrary::SetReadOffset(int32_t samples)
+{
+    constexpr int32_t kMostOffset = 44100;
+    if (samples < -kMostOffset || samples > kMostOffset)
+        return CR_FAILURE;
+    FReadOffset = samples;
+    return CR_CHUNK_READ;
+}
+
+int32_t TRipLibrary::TrackExtras(int32_t index, CR_TrackExtras* extras) const
+{
+    if (!FDisc || extras == nullptr || index < 0 || index >= FDisc->TrackCount())
+        return CR_FAILURE;
+    *extras = CR_TrackExtras{};
+    const std::string isrc = FDisc->Isrc(index);
+    std::strncpy(extras->Isrc, isrc.c_str(), sizeof extras->Isrc - 1);
+    extras->PregapSector = FDisc->PregapStart(index);
+    return CR_CHUNK_READ;
+}
+
 int32_t TRipLibrary::CloseRange()
 {
     FRange.reset();
@@ -191,7 +226,41 @@ int32_t TRipLibrary::CloseRange()
     FJitterErrors = 0;
     FJitterFirst = 0;
     FJitterLast = 0;
+    FSums = CR_RangeChecksums{};
+    FEvents = CR_ReadEvents{};
     return CR_CHUNK_READ;
+}
+
+int32_t TRipLibrary::ReadEvents(CR_ReadEvents* events) const
+{
+    if (!FRange || events == nullptr)
+        return CR_FAILURE;
+    *events = FEvents;
+    return CR_CHUNK_READ;
+}
+
+int32_t TRipLibrary::RangeChecksums(CR_RangeChecksums* checksums) const
+{
+    if (!FRange || checksums == nullptr)
+        return CR_FAILURE;
+    *checksums = FSums;
+    return CR_CHUNK_READ;
+}
+
+bool TRipLibrary::StartsAudio(uint32_t first) const
+{
+    for (int i = 0; i < FDisc->TrackCount(); ++i)
+        if ((FDisc->Toc()[static_cast<size_t>(i)].Flags & CR_TOC_AUDIO) != 0)
+            return FDisc->Toc()[static_cast<size_t>(i)].FirstSector == first;
+    return false;
+}
+
+bool TRipLibrary::EndsAudio(uint32_t last) const
+{
+    for (int i = FDisc->TrackCount() - 1; i >= 0; --i)
+        if ((FDisc->Toc()[static_cast<size_t>(i)].Flags & CR_TOC_AUDIO) != 0)
+            return FDisc->Toc()[static_cast<size_t>(i) + 1].FirstSector == last + 1;
+    return false;
 }
 
 }

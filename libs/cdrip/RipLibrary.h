@@ -29,12 +29,28 @@ public:
     int32_t PercentCompleted() const;
     int32_t JitterErrorCount() const { return FJitterErrors; }
     int32_t CloseRange();
+    int32_t RangeChecksums(CR_RangeChecksums* checksums) const;
+    int32_t ReadEvents(CR_ReadEvents* events) const;
+    int32_t SetRangeChecksums(bool enabled)
+    {
+        FChecksumsEnabled = enabled;
+        return CR_CHUNK_READ;
+    }
+    // Samples the audio of later ranges is shifted by; fails beyond one second either way.
+    int32_t SetReadOffset(int32_t samples);
+    // Empty without a disc.
+    std::string Catalog() const { return FDisc ? FDisc->Catalog() : std::string(); }
+    int32_t TrackExtras(int32_t index, CR_TrackExtras* extras) const;
     // Why the last Init, ReadToc or OpenRange failed; empty after a success.
     const std::string& LastError() const { return FLastError; }
 
 private:
     TRipLibrary() = default;
     void ResetParameters();
+    // Whether [first, last] starts the disc's first audio track, and ends its last one: AccurateRip leaves out
+    // the disc's edges.
+    bool StartsAudio(uint32_t first) const;
+    bool EndsAudio(uint32_t last) const;
     // Returns status after recording why it failed (text) or that it succeeded (empty text).
     int32_t Outcome(int32_t status, std::string text = {});
 
@@ -43,12 +59,16 @@ private:
     CR_DriveParameters FParameters{};
     std::unique_ptr<TDisc> FDisc;
     std::string FLastError;
+    int32_t FReadOffset = 0;
 
     std::unique_ptr<TReadAhead> FRange;
     uint32_t FRangeSectors = 0;
     uint32_t FSectorsDone = 0;
     bool FRangeDone = false;
     int32_t FJitterErrors = 0;
+    CR_RangeChecksums FSums{};
+    CR_ReadEvents FEvents{};
+    bool FChecksumsEnabled = true;
     uint32_t FJitterFirst = 0;
     uint32_t FJitterLast = 0;
 };

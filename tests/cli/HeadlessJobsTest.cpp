@@ -31,6 +31,8 @@ protected:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove("TRACKWELL_DEVICE");
         environment.remove("QT_QPA_PLATFORM");  // headless jobs need no GUI platform at all
+        // Rips ask the AccurateRip database; here a closed loopback port answers at once that it is offline.
+        environment.insert("TRACKWELL_ACCURATERIP_URL", "http://127.0.0.1:9/");
         process.setProcessEnvironment(environment);
         if (wrapper.isEmpty())
             process.start(Bin("trackwell"), arguments);
@@ -328,6 +330,7 @@ TEST_F(HeadlessJobs, WithoutAnOutputFolderBesideTheProgramFilesGoToTheMusicFolde
         environment.insert("XDG_CONFIG_HOME", root.filePath("config"));
         environment.insert("TRACKWELL_CDRIP_LIBRARY", Bin("libcdrip.so"));
         environment.insert("TRACKWELL_LAME_LIBRARY", Bin("liblame_enc.so"));
+        environment.insert("TRACKWELL_ACCURATERIP_URL", "http://127.0.0.1:9/");
         process.setProcessEnvironment(environment);
         process.start(program, {"--device", Disc(), "--rip", "1", "--format", "wav"});
         ASSERT_TRUE(process.waitForFinished(120000));

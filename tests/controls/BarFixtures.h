@@ -44,12 +44,6 @@ inline QImage GrabWidget(QWidget* widget)
     return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-inline void FlushPaints()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
-}
-
 // A bar that counts its paints.
 template <class Bar>
 class TCounted : public Bar {

@@ -2,6 +2,7 @@
 // Small controls and themes for the control tests: a plain custom control without a background
 // painter, a small themed control, a transparent windowless control, a framed box drawn by the
 // theme's group-box operations, a theme that lists what it draws and where objects go, and a link.
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 #include <QTest>
@@ -126,7 +127,8 @@ protected:
     }
 };
 
-// Draws buttons for the object names in Themed; prescribes Bounds by object name.
+// Draws buttons, check boxes, labels and group boxes (with the abstract theme's stand-ins) for the
+// object names in Themed; prescribes Bounds by object name.
 class TListedTheme : public TteTheme {
 public:
     explicit TListedTheme(QSet<QString> themed = {}, QHash<QString, TRect> bounds = {})
@@ -134,6 +136,9 @@ public:
     {
     }
     bool IsButtonAvailable(TteKind, const QString& objectName) override { return Themed.contains(objectName); }
+    bool IsCheckBoxAvailable(TteKind, const QString& objectName) override { return Themed.contains(objectName); }
+    bool IsLabelAvailable(TteKind, const QString& objectName) override { return Themed.contains(objectName); }
+    bool IsGroupBoxAvailable(TteKind, const QString& objectName) override { return Themed.contains(objectName); }
     TRect GetObjectBounds(const QString& objectName) override { return Bounds.value(objectName); }
 
     QSet<QString> Themed;
@@ -148,6 +153,13 @@ public:
     TteTheme* Supplied;
 };
 
+// Lets the pending paints (and what they post) run.
+inline void FlushPaints()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
 // A shown top-level form of the given client size with the control on it.
 struct TShownForm {
     TOwned<TForm> owned{MakeOwned<TForm>(nullptr)};
@@ -159,5 +171,12 @@ struct TShownForm {
         form.Show();
         if (!QTest::qWaitForWindowExposed(form.Handle()))
             ADD_FAILURE() << "the form was never shown";
+    }
+    // Makes the form the active window, so that its controls can take the focus.
+    void Activate()
+    {
+        form.Handle()->activateWindow();
+        if (!QTest::qWaitForWindowActive(form.Handle()))
+            ADD_FAILURE() << "the form never became active";
     }
 };

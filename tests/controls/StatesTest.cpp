@@ -9,12 +9,6 @@
 
 namespace {
 
-void FlushPaints()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
-}
-
 QRgb Rgb(TColor color)
 {
     return ToQColor(color).rgb();

@@ -14,12 +14,6 @@ struct TNoThemeAfter {
     ~TNoThemeAfter() { ClearCurrentTheme(); }
 };
 
-void FlushPaints()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
-}
-
 }  // namespace
 
 TEST(ControlTheme, TheThemedQueryFallsBackAsTheLinkAndTheCurrentThemeAllow)

@@ -8,6 +8,9 @@
 #include "framework/CustomControl.h"
 #include "framework/Form.h"
 #include "framework/GraphicControl.h"
+#include "framework/Messages.h"
+#include "framework/TextLayout.h"
+#include "framework/VirtualKeys.h"
 
 namespace {
 
@@ -144,4 +147,78 @@ TEST(Control, ParentColourAndFontFollowTheParentUntilSetOnTheControl)
     EXPECT_FALSE(child.ParentFont());
     child.SetColor(clBlue);
     EXPECT_FALSE(child.ParentColor());
+}
+
+namespace {
+
+// Records the keys it gets and the control messages that go round its form; with Greedy it keeps
+// Enter for itself.
+class TListener : public TFilled {
+public:
+    using TFilled::TFilled;
+    QStringList Log;
+    bool Greedy = false;
+
+    void Dispatch(TMessage& message) override
+    {
+        if (message.Msg == CM_DIALOGKEY)
+            Log << QStringLiteral("dialog key %1").arg(message.WParam);
+        else if (message.Msg == CM_DIALOGCHAR)
+            Log << QStringLiteral("dialog char %1").arg(QChar(static_cast<char16_t>(message.WParam)));
+        else if (message.Msg == CM_FOCUSCHANGED)
+            Log << QStringLiteral("focus %1").arg(reinterpret_cast<TControl*>(message.LParam)->Name());
+        TFilled::Dispatch(message);
+    }
+
+protected:
+    void KeyDown(std::uint16_t& key, TShiftState shift) override
+    {
+        Log << QStringLiteral("key %1").arg(key);
+        if (Greedy && key == VK_RETURN)
+            key = 0;
+        TFilled::KeyDown(key, shift);
+    }
+};
+
+}  // namespace
+
+TEST(Control, KeysAreVirtualKeysAndThoseLeftAloneGoRoundTheFormAsDialogKeys)
+{
+    TShownForm shown;
+    shown.form.Handle()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(shown.form.Handle()));
+    TFilled host(nullptr);
+    host.SetParent(&shown.form);
+    TListener focused(nullptr);
+    focused.SetName(QStringLiteral("Focused"));
+    focused.SetParent(&host);
+    focused.SetTabStop(true);
+    TListener other(nullptr);
+    other.SetParent(&host);
+    focused.SetFocus();
+    EXPECT_EQ(other.Log, QStringList({"focus Focused"}));
+    other.Log.clear();
+
+    QWidget* widget = focused.Handle();
+    QTest::keyClick(widget, Qt::Key_Escape);
+    QTest::keyClick(widget, Qt::Key_Left);
+    QTest::keyClick(widget, Qt::Key_A, Qt::AltModifier);
+    focused.Greedy = true;
+    QTest::keyClick(widget, Qt::Key_Return);
+    // Alt is a key of its own before the letter.
+    EXPECT_EQ(focused.Log, QStringList({"focus Focused", "key 27", "dialog key 27", "key 37", "key 18", "key 65",
+                                        "dialog char a", "key 13"}));
+    EXPECT_EQ(other.Log, QStringList({"dialog key 27", "dialog char a"}));
+}
+
+TEST(Control, TheAcceleratorIsTheCharacterAfterASingleAmpersand)
+{
+    const struct {
+        const char* Text;
+        QChar Key;
+        bool Accel;
+    } cases[] = {{"&Open", 'o', true}, {"&Open", 'O', true}, {"Save &as", 'a', true}, {"Open", 'o', false},
+                 {"&&Open", 'o', false}, {"Fish && &Chips", 'c', true}, {"End&", 'd', false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(IsAccel(c.Key, QString::fromLatin1(c.Text)), c.Accel) << c.Text << " " << c.Key.toLatin1();
 }

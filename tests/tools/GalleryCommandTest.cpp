@@ -1,7 +1,8 @@
 // trackwell-gallery run as its own process: carried themes drawn and exported, theme files loaded,
-// and files that do not load refused with exit code 1.
+// the controls sheet drawn, and files that do not load refused with exit code 1.
 #include <QCoreApplication>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -88,4 +89,19 @@ TEST_F(GalleryCommand, DrawsTheEffectsSheetAlone)
     EXPECT_TRUE(Contents(Path("effects.png")).startsWith("\x89PNG"));
     EXPECT_EQ(Gallery({"--effects", "--theme", "Flat", "--out", Path("x.png")}).exitCode, 2);
     EXPECT_EQ(Gallery({"--effects"}).exitCode, 2);
+}
+
+TEST_F(GalleryCommand, TheControlsSheetIsDrawnInAThemeOrClassicWithNone)
+{
+    for (const char* theme : {"None", "OSXTiger"}) {
+        const TRun drawn = Gallery({"--controls", "--theme", theme, "--out", Path("controls.png")});
+        EXPECT_EQ(drawn.exitCode, 0) << theme << qPrintable(drawn.errors);
+        const QImage sheet(Path("controls.png"));
+        EXPECT_GT(sheet.width(), 800) << theme;
+        EXPECT_GT(sheet.height(), 150) << theme;
+        QFile::remove(Path("controls.png"));
+    }
+    const TRun unknown = Gallery({"--controls", "--theme", "Nonesuch", "--out", Path("controls.png")});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_FALSE(QFile::exists(Path("controls.png")));
 }

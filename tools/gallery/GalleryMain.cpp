@@ -1,12 +1,12 @@
 // trackwell-gallery: renders one theme's gallery sheet into a PNG file.
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
 #include <memory>
 #include <optional>
 
 #include "framework/Exception.h"
+#include "framework/QtApplication.h"
 #include "graphics/Bitmap.h"
 #include "graphics/PngWriter.h"
 #include "theme/Theme.h"
@@ -14,18 +14,23 @@
 #include "themes/MsStylesTheme.h"
 #include "themes/StoredThemes.h"
 #include "themes/ThemeKinds.h"
+#include "tools/gallery/ControlSheet.h"
 #include "tools/gallery/EffectsSheet.h"
 #include "tools/gallery/GallerySheet.h"
 #include "tools/gallery/MenuSheet.h"
+#include "tools/gallery/WindowSheet.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: trackwell-gallery --theme Default|Flat|OfficeXP|OSXTiger|FILE.theme|FILE.msstyles\n"
+    "usage: trackwell-gallery --theme Default|Flat|OfficeXP|OSXTiger|FILE.theme|FILE.msstyles|\n"
+    "                                 FILE.uskn|FILE.zvkn|FILE.xskn|FILE.mskn\n"
     "                         [--hue N] [--brightness N] --out FILE.png\n"
     "       trackwell-gallery --export-theme OSXTiger --out FILE.theme\n"
     "       trackwell-gallery --effects --out FILE.png\n"
-    "       trackwell-gallery --menu [--theme NAME] --out FILE.png\n";
+    "       trackwell-gallery --controls --theme None|Default|OSXTiger|... --out FILE.png\n"
+    "       trackwell-gallery --window --theme NAME --out FILE.png\n"
+    "       trackwell-gallery --menu --theme None|NAME --out FILE.png\n";
 
 // A registered kind that needs no data (the abstract theme and the built-in kinds), by kind name
 // (case ignored).
@@ -49,6 +54,12 @@ struct TOptions {
     int Hue = 0;
     int Brightness = 0;
     QString Out;
+    // Live controls instead of the theme's elements; theme "None" is the classic look.
+    bool Controls = false;
+    // A framed window instead of the element sheet.
+    bool Window = false;
+    // The menu bar with a popup and its submenu open; theme "None" is the classic look.
+    bool Menu = false;
 };
 
 // Nothing on a usage error (after saying what is wrong).
@@ -57,8 +68,12 @@ std::optional<TOptions> ParseOptions(const QStringList& args)
     TOptions options;
     for (int i = 1; i < args.size(); ++i) {
         const QString& arg = args[i];
-        if (arg == QLatin1String("--effects")) {
-            options.Effects = true;
+        if (arg == QLatin1String("--effects") || arg == QLatin1String("--controls") ||
+            arg == QLatin1String("--window") || arg == QLatin1String("--menu")) {
+            (arg == QLatin1String("--effects") ? options.Effects
+             : arg == QLatin1String("--controls") ? options.Controls
+             : arg == QLatin1String("--menu")     ? options.Menu
+                                                  : options.Window) = true;
             continue;
         }
         if (i + 1 >= args.size()) {
@@ -87,8 +102,8 @@ std::optional<TOptions> ParseOptions(const QStringList& args)
         }
     }
     const int modes = !options.Theme.isEmpty() + !options.ExportTheme.isEmpty() + options.Effects;
-    if (modes != 1 || options.Out.isEmpty()) {
-        std::fprintf(stderr, "--out and one of --theme, --export-theme or --effects are required\n");
+    if (modes != 1 || options.Out.isEmpty() || ((options.Controls || options.Window || options.Menu) && options.Theme.isEmpty())) {
+        std::fprintf(stderr, "--out and one of --theme, --export-theme or --effects are required (--controls and --window go with --theme)\n");
         return std::nullopt;
     }
     return options;
@@ -98,7 +113,8 @@ std::optional<TOptions> ParseOptions(const QStringList& args)
 bool IsThemeFile(const QString& name)
 {
     const QString suffix = QFileInfo(name).suffix().toLower();
-    return QFileInfo::exists(name) || suffix == QLatin1String("theme") || suffix == QLatin1String("msstyles");
+    static const QStringList kThemeSuffixes = {"theme", "msstyles", "uskn", "zvkn", "xskn", "mskn"};
+    return QFileInfo::exists(name) || kThemeSuffixes.contains(suffix);
 }
 
 // The packed file of a carried theme; answers the exit status.
@@ -124,9 +140,8 @@ int main(int argc, char** argv)
     // Headless: the sheet is drawn off screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (IsMenuSheetCommand(argc, argv))
-        return WriteMenuSheet(argc, argv);
-    QGuiApplication app(argc, argv);
+    // The program's application object: the window sheet's frames hook their windows through it.
+    TQtApplication app(argc, argv);
 
     const std::optional<TOptions> options = ParseOptions(QCoreApplication::arguments());
     if (!options) {
@@ -140,6 +155,16 @@ int main(int argc, char** argv)
     try {
         if (!options->ExportTheme.isEmpty()) {
             const int status = ExportTheme(*options);
+            FinalizeThemeManager();
+            return status;
+        }
+        if (options->Controls && options->Theme.compare(QLatin1String("None"), Qt::CaseInsensitive) == 0) {
+            const int status = WriteControlSheet(nullptr, options->Out);
+            FinalizeThemeManager();
+            return status;
+        }
+        if (options->Menu && options->Theme.compare(QLatin1String("None"), Qt::CaseInsensitive) == 0) {
+            const int status = RenderMenuSheet(options->Out);
             FinalizeThemeManager();
             return status;
         }
@@ -159,6 +184,17 @@ int main(int argc, char** argv)
             return 2;
         }
         theme->SetDeltas(options->Hue, options->Brightness);
+        if (options->Window || options->Menu) {
+            SetCurrentTheme(theme.release());
+            const int status = options->Menu ? RenderMenuSheet(options->Out) : RenderWindowSheet(options->Out);
+            FinalizeThemeManager();
+            return status;
+        }
+        if (options->Controls) {
+            const int status = WriteControlSheet(std::move(theme), options->Out);
+            FinalizeThemeManager();
+            return status;
+        }
         TteBitmap sheet;
         TGallerySheet::Render(*theme, sheet);
         SaveBitmapToPng(sheet, options->Out);

@@ -1,7 +1,8 @@
 #pragma once
-// The menu sheet (trackwell-gallery --menu [--theme NAME] --out FILE.png): the main window's menu
-// bar with its "Operation" popup open and the "Rip" submenu open beside it, one panel per look
-// (the classic look without a theme, Default, Flat, OfficeXP, OSXTiger; or the one named).
-// It runs its own widget application, so main hands it the command line before making one.
-bool IsMenuSheetCommand(int argc, char** argv);
-int WriteMenuSheet(int argc, char** argv);
+// trackwell-gallery --menu: the main window's menu bar with its "Operation" popup open and the
+// "Rip" submenu open beside it, in the current theme (the classic look without one), grabbed from
+// the real windows while the menu loop runs.
+#include <QString>
+
+// Renders the sheet into a PNG file; answers the exit status (after saying what went wrong).
+int RenderMenuSheet(const QString& outFile);

@@ -1,0 +1,253 @@
+#include "cdrip/RipSession.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "cdrip/CDRIP.h"
+#include "cdrip/CDRipLibrary.h"
+#include "framework/Exception.h"
+
+namespace {
+
+const QString kChecksumLabel = QStringLiteral("Log checksum (SHA-256 of the lines above): ");
+
+QString Hex(std::uint32_t value)
+{
+    return QStringLiteral("%1").arg(value, 8, 16, QLatin1Char('0')).toUpper();
+}
+
+// mm:ss:ff of a sector count, as cue sheets and logs write positions.
+QString CueTime(std::uint32_t sectors)
+{
+    return QStringLiteral("%1:%2:%3")
+        .arg(sectors / 75 / 60, 2, 10, QLatin1Char('0'))
+        .arg(sectors / 75 % 60, 2, 10, QLatin1Char('0'))
+        .arg(sectors % 75, 2, 10, QLatin1Char('0'));
+}
+
+QString Sha256(const QString& text)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha256).toHex());
+}
+
+QString FormatName(const TCDRIP& cdrip)
+{
+    static const char* const names[] = {"44100 Hz stereo", "44100 Hz mono", "22050 Hz stereo", "22050 Hz mono",
+                                        "11025 Hz stereo", "11025 Hz mono"};
+    const QString audio = QString::fromLatin1(names[static_cast<int>(cdrip.OutputFormat())]);
+    if (cdrip.Encode())
+        return QStringLiteral("MP3 from %1").arg(audio);
+    return (cdrip.WriteWAV() ? QStringLiteral("WAV, ") : QStringLiteral("raw PCM, ")) + audio;
+}
+
+QString CueFileType(const QString& fileName)
+{
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == QLatin1String("wav"))
+        return QStringLiteral("WAVE");
+    if (suffix == QLatin1String("mp3"))
+        return QStringLiteral("MP3");
+    return QStringLiteral("BINARY");
+}
+
+void WriteText(const QString& path, const QString& text)
+{
+    QSaveFile file(path);
+    const QByteArray bytes = text.toUtf8();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw Exception(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+}
+
+}  // namespace
+
+TRipSession::TRipSession(const TCDRIP& cdrip, const QString& device) : device_(device), offset_(cdrip.ReadOffset())
+{
+    // The parameters mark a drive (not an image file) as ATAPI.
+    if (cdrip.Parameters().Atapi == 0)
+        readMode_ = QStringLiteral("disc image, read exactly as its files hold it");
+    else if (cdrip.JitterCorrect())
+        readMode_ = QStringLiteral("secure: paranoia verifies and corrects jitter");
+    else
+        readMode_ = QStringLiteral("plain reads with retries, no jitter correction");
+    format_ = FormatName(cdrip);
+    TCDRipLibrary& library = TCDRipLibrary::Instance();
+    catalog_ = library.DiscCatalog();
+    std::vector<CR_TocEntry> toc;
+    for (int i = 0; i < cdrip.TrackCount(); ++i) {
+        const TTrack& track = cdrip.Track(i);
+        toc.push_back({track.StartSector, static_cast<std::uint8_t>(track.TrackType == QLatin1String("Audio") ? CR_TOC_AUDIO : 0), 0});
+        TDiscTrack disc{track.StartSector, track.EndSector, track.StartSector, {}, track.TrackType == QLatin1String("Audio")};
+        CR_TrackExtras extras{};
+        if (library.GetTrackExtras(i, &extras) != CR_FAILURE) {
+            disc.Isrc = QString::fromLatin1(extras.Isrc);
+            // Only a pregap inside the previous track is one the files hold.
+            if (i > 0 && extras.PregapSector < track.StartSector && extras.PregapSector > cdrip.Track(i - 1).StartSector)
+                disc.Pregap = extras.PregapSector;
+        }
+        discTracks_.push_back(disc);
+    }
+    if (!discTracks_.empty())
+        toc.push_back({discTracks_.back().Last + 1, 0, 0});
+    ids_ = ComputeDiscIds(toc);
+}
+
+void TRipSession::AddTrack(const TCDRIP& cdrip, int trackNum, const QString& fileName)
+{
+    TRippedTrack track;
+    track.Number = trackNum;
+    track.FileName = fileName;
+    track.FirstSector = discTracks_.at(static_cast<std::size_t>(trackNum - 1)).First;
+    track.LastSector = discTracks_.at(static_cast<std::size_t>(trackNum - 1)).Last;
+    track.Sums = cdrip.LastChecksums();
+    track.JitterChunks = cdrip.JitterErrorCount();
+    track.FailedChunks = cdrip.LastFailedChunks();
+    track.Events = cdrip.LastReadEvents();
+    Verify(track);
+    tracks_.push_back(track);
+}
+
+void TRipSession::SetDatabase(std::optional<TAccurateRipDatabase> database, const QString& source)
+{
+    database_ = std::move(database);
+    databaseSource_ = source;
+    for (TRippedTrack& track : tracks_)
+        Verify(track);
+}
+
+void TRipSession::Verify(TRippedTrack& track) const
+{
+    if (database_)
+        track.Result = database_->Verify(track.Number, track.Sums);
+    else
+        track.Result.reset();
+}
+
+QString TRipSession::DiscName() const
+{
+    return QStringLiteral("Disc-") + ids_.CddbText();
+}
+
+QString TRipSession::LogText(const QString& program, const QString& version) const
+{
+    QStringList lines;
+    lines << QStringLiteral("%1 %2 rip log").arg(program, version)
+          << QStringLiteral("Date: %1").arg(QDateTime::currentDateTimeUtc().toString(Qt::ISODate))
+          << QStringLiteral("Device: %1").arg(device_) << QStringLiteral("Read mode: %1").arg(readMode_)
+          << QStringLiteral("Read offset: %1 samples").arg(offset_) << QStringLiteral("Output: %1").arg(format_)
+          << QString()
+          << QStringLiteral("Tracks on the disc: %1").arg(ids_.TrackCount)
+          << QStringLiteral("AccurateRip disc ID: %1").arg(ids_.AccurateRipFileName())
+          << QStringLiteral("freedb disc ID: %1").arg(ids_.CddbText())
+          << QStringLiteral("MusicBrainz disc ID: %1").arg(ids_.MusicBrainz)
+          << QStringLiteral("Catalogue number: %1").arg(catalog_.isEmpty() ? QStringLiteral("none reported") : catalog_)
+          << QStringLiteral("AccurateRip database: %1").arg(databaseSource_) << QString();
+
+    int accurate = 0, inaccurate = 0, absent = 0, troubled = 0;
+    for (const TRippedTrack& track : tracks_) {
+        const std::uint32_t sectors = track.LastSector - track.FirstSector + 1;
+        lines << QStringLiteral("Track %1").arg(track.Number, 2, 10, QLatin1Char('0'))
+              << QStringLiteral("  File: %1").arg(QFileInfo(track.FileName).fileName())
+              << QStringLiteral("  Sectors: %1-%2 (start %3, length %4)")
+                     .arg(track.FirstSector)
+                     .arg(track.LastSector)
+                     .arg(CueTime(track.FirstSector), CueTime(sectors))
+;
+        if (track.Sums.Available)
+            lines << QStringLiteral("  Peak level: %1 %").arg(track.Sums.Peak * 100.0 / 32768, 0, 'f', 1)
+                  << QStringLiteral("  CRC32: %1").arg(Hex(track.Sums.Crc32));
+        else
+            lines << QStringLiteral("  Checksums: none, the CD library does not sum them");
+        if (const QString& isrc = discTracks_.at(static_cast<std::size_t>(track.Number - 1)).Isrc; !isrc.isEmpty())
+            lines << QStringLiteral("  ISRC: %1").arg(isrc);
+        if (track.Sums.HasAccurateRip)
+            lines << QStringLiteral("  AccurateRip v1: %1").arg(Hex(track.Sums.AccurateRipV1))
+                  << QStringLiteral("  AccurateRip v2: %1").arg(Hex(track.Sums.AccurateRipV2));
+        lines << QStringLiteral("  Jitter corrected: %1 chunk%2; skipped unreadable: %3 chunk%4")
+                     .arg(track.JitterChunks)
+                     .arg(track.JitterChunks == 1 ? "" : "s")
+                     .arg(track.FailedChunks)
+                     .arg(track.FailedChunks == 1 ? "" : "s")
+              << QStringLiteral("  Read events: %1 edge and %2 atom jitter fixups, %3 dropped and %4 duplicated bytes "
+                                "restored, %5 drift, %6 read errors, %7 scratches, %8 repaired, %9 skips")
+                     .arg(track.Events.EdgeFixups)
+                     .arg(track.Events.AtomFixups)
+                     .arg(track.Events.Dropped)
+                     .arg(track.Events.Duplicated)
+                     .arg(track.Events.Drift)
+                     .arg(track.Events.ReadErrors)
+                     .arg(track.Events.Scratches)
+                     .arg(track.Events.Repairs)
+                     .arg(track.Events.Skips);
+        if (track.Result) {
+            lines << QStringLiteral("  AccurateRip: %1").arg(track.Result->Text());
+            accurate += track.Result->Verdict == TAccurateRipVerdict::arAccurate;
+            inaccurate += track.Result->Verdict == TAccurateRipVerdict::arNotAccurate;
+            absent += track.Result->Verdict == TAccurateRipVerdict::arNotPresent;
+        } else {
+            lines << QStringLiteral("  AccurateRip: not verified");
+        }
+        troubled += track.FailedChunks > 0;
+    }
+
+    lines << QString() << QStringLiteral("Summary");
+    lines << QStringLiteral("  %1 track%2 ripped, %3 with unreadable chunks")
+                 .arg(tracks_.size())
+                 .arg(tracks_.size() == 1 ? "" : "s")
+                 .arg(troubled);
+    if (database_)
+        lines << QStringLiteral("  AccurateRip: %1 accurate, %2 not accurate, %3 not present").arg(accurate).arg(inaccurate).arg(absent);
+    else
+        lines << QStringLiteral("  AccurateRip: not verified (%1)").arg(databaseSource_);
+    lines << (troubled == 0 && inaccurate == 0 ? QStringLiteral("  No errors occurred") : QStringLiteral("  There were errors"));
+    lines << QString();
+    const QString body = lines.join(QLatin1Char('\n'));
+    return body + kChecksumLabel + Sha256(body) + QLatin1Char('\n');
+}
+
+bool TRipSession::LogChecksumHolds(const QString& text)
+{
+    const qsizetype at = text.lastIndexOf(kChecksumLabel);
+    if (at < 0)
+        return false;
+    const QString stated = text.mid(at + kChecksumLabel.size()).trimmed();
+    return stated == Sha256(text.left(at));
+}
+
+QString TRipSession::CueText() const
+{
+    QStringList lines;
+    lines << QStringLiteral("REM DISCID %1").arg(ids_.CddbText().toUpper())
+          << QStringLiteral("REM COMMENT \"%1\"").arg(QStringLiteral("ripped with read offset %1").arg(offset_));
+    if (!catalog_.isEmpty())
+        lines << QStringLiteral("CATALOG %1").arg(catalog_);
+    // Tracks are numbered from 1 in the sheet whichever were ripped; a pregap is written only when the previous
+    // track's file, which holds it, was ripped too.
+    const TRippedTrack* previous = nullptr;
+    int number = 0;
+    for (const TRippedTrack& track : tracks_) {
+        const TDiscTrack& disc = discTracks_.at(static_cast<std::size_t>(track.Number - 1));
+        const bool pregap = previous != nullptr && previous->Number == track.Number - 1 && disc.Pregap < disc.First;
+        const QString file = QStringLiteral("FILE \"%1\" %2").arg(QFileInfo(track.FileName).fileName(), CueFileType(track.FileName));
+        if (!pregap)
+            lines << file;
+        // A data track's file holds its raw sectors.
+        lines << QStringLiteral("  TRACK %1 %2").arg(++number, 2, 10, QLatin1Char('0')).arg(disc.Audio ? "AUDIO" : "MODE1/2352");
+        if (!disc.Isrc.isEmpty())
+            lines << QStringLiteral("    ISRC %1").arg(disc.Isrc);
+        if (pregap)
+            lines << QStringLiteral("    INDEX 00 %1").arg(CueTime(disc.Pregap - previous->FirstSector)) << file;
+        lines << QStringLiteral("    INDEX 01 00:00:00");
+        previous = &track;
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+void TRipSession::WriteFiles(const QString& folder, const QString& program, const QString& version) const
+{
+    const QDir dir(folder);
+    WriteText(dir.filePath(DiscName() + QStringLiteral(".log")), LogText(program, version));
+    WriteText(dir.filePath(DiscName() + QStringLiteral(".cue")), CueText());
+}

@@ -1,0 +1,77 @@
+#pragma once
+// What proves a rip: the tracks ripped with their checksums and read events, the disc's identifiers, and their
+// comparison with the AccurateRip database; written beside the files as a rip log and a cue sheet. The command
+// line and the main window both make one per rip: AddTrack after each RipTrack, WriteFiles at the end.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "cdrip/AccurateRipDatabase.h"
+#include "cdrip/DiscIds.h"
+#include "cdrip/TrackChecksums.h"
+
+class TCDRIP;
+
+struct TRippedTrack {
+    int Number = 0;                    // 1-based, on the disc
+    QString FileName;                  // as written
+    std::uint32_t FirstSector = 0;
+    std::uint32_t LastSector = 0;
+    TTrackChecksums Sums;
+    int JitterChunks = 0;              // chunks that needed jitter correction
+    int FailedChunks = 0;              // chunks skipped as silence: unreadable after retries
+    CR_ReadEvents Events{};            // what paranoia met, by kind
+    std::optional<TAccurateRipResult> Result;
+};
+
+class TRipSession {
+public:
+    // Takes the disc's table of contents, read offset and read mode from the ripping component, and the catalogue
+    // number, ISRCs and pregaps from the CD library where it tells them.
+    TRipSession(const TCDRIP& cdrip, const QString& device);
+
+    const TDiscIds& Ids() const { return ids_; }
+    const std::vector<TRippedTrack>& Tracks() const { return tracks_; }
+    // Takes the last RipTrack's checksums and read events; fileName is the file it wrote.
+    void AddTrack(const TCDRIP& cdrip, int trackNum, const QString& fileName);
+    // The database's answer (or why there is none: offline, refused, not asked) for the tracks ripped so far and
+    // those added later.
+    void SetDatabase(std::optional<TAccurateRipDatabase> database, const QString& source);
+
+    // The rip log; its last line is a SHA-256 of everything before it, so an edited log shows.
+    QString LogText(const QString& program, const QString& version) const;
+    // The cue sheet of the ripped files, one FILE per track; a track's pregap, which the previous track's file
+    // holds, is its INDEX 00 in that file.
+    QString CueText() const;
+    // Writes <folder>/<DiscName()>.log and .cue; raises Exception naming the file when one cannot be written.
+    void WriteFiles(const QString& folder, const QString& program, const QString& version) const;
+    // "Disc-<CDDB ID>", the name of both files.
+    QString DiscName() const;
+
+    // Whether a rip log's last line still matches the text above it.
+    static bool LogChecksumHolds(const QString& text);
+
+private:
+    void Verify(TRippedTrack& track) const;
+
+    QString device_;
+    QString readMode_;
+    std::int32_t offset_ = 0;
+    QString format_;
+    TDiscIds ids_;
+    struct TDiscTrack {
+        std::uint32_t First = 0;
+        std::uint32_t Last = 0;
+        std::uint32_t Pregap = 0;  // first sector of its pregap; First when it has none
+        QString Isrc;
+        bool Audio = true;
+    };
+    std::vector<TDiscTrack> discTracks_;
+    QString catalog_;
+    std::vector<TRippedTrack> tracks_;
+    std::optional<TAccurateRipDatabase> database_;
+    QString databaseSource_ = QStringLiteral("not asked");
+};

@@ -1,0 +1,563 @@
+#include "controls/TeButton.h"
+
+#include <QApplication>
+#include <cmath>
+
+#include "controls/ClassicLook.h"
+#include "controls/ParentBackground.h"
+#include "framework/Canvas.h"
+#include "framework/Messages.h"
+#include "framework/TextLayout.h"
+#include "framework/VirtualKeys.h"
+#include "graphics/CanvasDraw.h"
+#include "graphics/Pixel.h"
+#include "graphics/RectUtils.h"
+#include "theme/Theme.h"
+#include "theme/ThemedElements.h"
+
+namespace {
+
+constexpr TteKind kPushButton = ThemeByte(TteButtonKind::kbkPushButton);
+
+// The pixels of a picture's cell as the button shows them: grey levels (unless hot) for a
+// black-and-white picture, light grey for a one-cell picture on a disabled button.
+enum TCellLook { kclPlain = 0, kclGrey = 1, kclLight = 2 };
+
+TteColor CellPixel(TteColor pixel, int look)
+{
+    if (look == kclPlain)
+        return pixel | 0xFF000000u;
+    // Turning grey keeps the lightness, so the light grey of a disabled picture follows it as well.
+    const float lightness = PixelToHSL(pixel).L;
+    const auto level = static_cast<std::int16_t>((look & kclLight) ? 160 + std::nearbyint(lightness * 50.0f)
+                                                                     : std::nearbyint(lightness * 255.0f));
+    return MakePixel(level, level, level, 255);
+}
+
+}  // namespace
+
+TTeButton::TTeButton(TComponent* owner)
+    : TTeControl(owner), fontOptions_([this] {
+          if (ComponentState().Contains(TComponentStateFlag::csDesigning))
+              Invalidate();
+      })
+{
+    SetPerformance(TTePerformance::kspDoubleBuffer);
+    SetTabStop(true);
+    SetBounds(Left(), Top(), 75, 25);
+}
+
+void TTeButton::SetAlignment(TAlignment alignment)
+{
+    if (alignment == alignment_)
+        return;
+    alignment_ = alignment;
+    Invalidate();
+}
+
+void TTeButton::SetCaption(const QString& caption)
+{
+    if (caption == caption_)
+        return;
+    caption_ = caption;
+    Invalidate();
+}
+
+void TTeButton::SetDefault(bool value)
+{
+    if (value == default_)
+        return;
+    default_ = value;
+    // As if the focus had just moved to where it is.
+    const QWidget* focus = QApplication::focusWidget();
+    FocusChanged(focus != nullptr ? FindControl(focus) : nullptr);
+}
+
+void TTeButton::FocusChanged(const TControl* focused)
+{
+    const bool active = dynamic_cast<const TTeButton*>(focused) != nullptr ? focused == this : default_;
+    if (active == activeDefault_)
+        return;
+    activeDefault_ = active;
+    Invalidate();
+}
+
+void TTeButton::SetBlackAndWhiteGlyph(bool value)
+{
+    if (value == blackAndWhiteGlyph_)
+        return;
+    blackAndWhiteGlyph_ = value;
+    cellKey_ = -1;
+    Invalidate();
+}
+
+void TTeButton::SetGlyph(const TteBitmap& glyph)
+{
+    glyph_.Assign(glyph);
+    const int width = glyph_.Width();
+    const int height = glyph_.Height();
+    const bool cells = height > 0 && width % height == 0 && width / height < 5 && width / height > 0;
+    numGlyphs_ = cells ? width / height : 1;
+    cellKey_ = -1;
+    Invalidate();
+}
+
+void TTeButton::SetNumGlyphs(int count)
+{
+    count = std::clamp(count, 1, 4);
+    if (count == numGlyphs_)
+        return;
+    numGlyphs_ = count;
+    cellKey_ = -1;
+    Invalidate();
+}
+
+void TTeButton::SetKind(TBitBtnKind kind)
+{
+    kind_ = kind;
+    if (kind != TBitBtnKind::bkCustom) {
+        const TBitBtnKindInfo& info = BitBtnKindInfo(kind);
+        SetDefault(kind == TBitBtnKind::bkOK || kind == TBitBtnKind::bkYes);
+        if (!ComponentState().Contains(TComponentStateFlag::csLoading) || caption_.isEmpty())
+            caption_ = QString::fromLatin1(info.Caption);
+        modalResult_ = info.ModalResult;
+        SetGlyph(BitBtnKindGlyph(kind));
+        numGlyphs_ = 2;
+    }
+    Invalidate();
+}
+
+void TTeButton::SetLayout(TButtonLayout layout)
+{
+    if (layout == layout_)
+        return;
+    layout_ = layout;
+    Invalidate();
+}
+
+void TTeButton::SetSpacing(int spacing)
+{
+    if (spacing == spacing_)
+        return;
+    spacing_ = spacing;
+    Invalidate();
+}
+
+void TTeButton::SetWordWrap(bool value)
+{
+    if (value == wordWrap_)
+        return;
+    wordWrap_ = value;
+    Invalidate();
+}
+
+void TTeButton::SetTransparent(bool value)
+{
+    if (value == transparent_)
+        return;
+    transparent_ = value;
+    Invalidate();
+}
+
+// Input.
+
+void TTeButton::SetPressed(bool pressed)
+{
+    if (pressed == pressed_)
+        return;
+    pressed_ = pressed;
+    Invalidate();
+}
+
+void TTeButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
+    // The windowed base has focused the button already (it is a tab stop).
+    if (button == TMouseButton::mbLeft && Enabled()) {
+        tracking_ = true;
+        SetPressed(true);
+    }
+    TTeControl::MouseDown(button, shift, x, y);
+}
+
+void TTeButton::MouseMove(TShiftState shift, int x, int y)
+{
+    if (tracking_)
+        SetPressed(ClientRect().Contains(Point(x, y)));
+    TTeControl::MouseMove(shift, x, y);
+}
+
+void TTeButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+{
+    const bool released = button == TMouseButton::mbLeft && tracking_;
+    // The click is this button's to make, not the base's.
+    SetControlState(ControlState() - TControlState{TControlStateFlag::csLButtonDown});
+    if (released) {
+        tracking_ = false;
+        SetPressed(false);
+    }
+    TTeControl::MouseUp(button, shift, x, y);
+    if (released && Rect(0, 0, Width(), Height()).Contains(Point(x, y)))
+        Click();
+}
+
+void TTeButton::KeyDown(std::uint16_t& key, TShiftState shift)
+{
+    if (key == VK_SPACE && !shift.Contains(TShiftStateFlag::ssAlt))
+        SetPressed(true);
+    TTeControl::KeyDown(key, shift);
+}
+
+void TTeButton::KeyUp(std::uint16_t& key, TShiftState shift)
+{
+    if (key == VK_SPACE && pressed_ && !tracking_) {
+        SetPressed(false);
+        Click();
+    }
+    TTeControl::KeyUp(key, shift);
+}
+
+void TTeButton::MouseEnter()
+{
+    TTeControl::MouseEnter();
+    Invalidate();
+}
+
+void TTeButton::MouseLeave()
+{
+    TTeControl::MouseLeave();
+    Invalidate();
+}
+
+void TTeButton::EnabledChanged()
+{
+    if (!Enabled()) {
+        tracking_ = false;
+        pressed_ = false;
+    }
+    TTeControl::EnabledChanged();
+}
+
+void TTeButton::FocusLeave()
+{
+    // A space held while the focus goes does not click.
+    if (!tracking_)
+        pressed_ = false;
+    TTeControl::FocusLeave();
+}
+
+void TTeButton::Click()
+{
+    if (TForm* form = GetParentForm(this)) {
+        if (kind_ == TBitBtnKind::bkClose)
+            form->Close();
+        else
+            form->SetModalResult(modalResult_);
+    }
+    TTeControl::Click();
+}
+
+void TTeButton::Dispatch(TMessage& message)
+{
+    switch (message.Msg) {
+    case CM_FOCUSCHANGED:
+        FocusChanged(reinterpret_cast<const TControl*>(message.LParam));
+        break;
+    case CM_DIALOGKEY: {
+        const TShiftState shift = TShiftState::FromBits(static_cast<std::uint64_t>(message.LParam));
+        const bool plain = !shift.Contains(TShiftStateFlag::ssShift) && !shift.Contains(TShiftStateFlag::ssCtrl) &&
+                           !shift.Contains(TShiftStateFlag::ssAlt);
+        const bool mine = (message.WParam == VK_RETURN && activeDefault_) || (message.WParam == VK_ESCAPE && cancel_);
+        if (plain && mine && CanFocus()) {
+            message.Result = 1;
+            Click();
+            return;
+        }
+        break;
+    }
+    case CM_DIALOGCHAR:
+        if (IsAccel(QChar(static_cast<char16_t>(message.WParam)), caption_) && CanFocus()) {
+            message.Result = 1;
+            SetFocus();
+            Click();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    TTeControl::Dispatch(message);
+}
+
+// Painting.
+
+std::uint8_t TTeButton::State() const
+{
+    if (!Enabled())
+        return ThemeByte(TteButtonState::kbsDisabled);
+    if (pressed_)
+        return ThemeByte(TteButtonState::kbsPressed);
+    if (IsHot())
+        return ThemeByte(TteButtonState::kbsHot);
+    if (IsFocused())
+        return ThemeByte(TteButtonState::kbsFocused);
+    if (activeDefault_)
+        return ThemeByte(TteButtonState::kbsDefault);
+    return ThemeByte(TteButtonState::kbsNormal);
+}
+
+void TTeButton::PaintControl()
+{
+    themed_ = IsButtonThemed(kPushButton, ThemeObject(), ThemeLink());
+    TCanvas& canvas = Canvas();
+    const bool transparent = themed_ ? Theme()->IsButtonTransparent(kPushButton, ThemeObject()) : transparent_;
+    if (transparent)
+        DrawParentBackground(this, *canvas.Handle());
+    else if (!themed_)
+        FillRectColor(canvas, Rect(0, 0, Width(), Height()), Color());
+    UseCaptionFont();
+    captionSize_ = CaptionSize();
+    PaintFace();
+    PaintCaption();
+    PaintGlyph();
+}
+
+void TTeButton::PaintFace()
+{
+    TCanvas& canvas = Canvas();
+    const TRect bounds = Rect(0, 0, Width(), Height());
+    if (themed_) {
+        Theme()->DrawButton(kPushButton, canvas, TteElementInfo{bounds, State()}, ThemeObject());
+        return;
+    }
+    DrawClassicButtonFace(canvas, bounds, Color(), pressed_, IsFocused() || activeDefault_);
+    if (IsFocused()) {
+        canvas.Brush()->SetStyle(TBrushStyle::bsSolid);
+        canvas.Brush()->SetColor(Color());
+        canvas.Font()->SetColor(clBlack);
+        canvas.DrawFocusRect(InflateRectBy(GetInnerRect(), -4));
+    }
+}
+
+void TTeButton::UseCaptionFont()
+{
+    if (themed_) {
+        TteThemeFont font = TteThemeFont::ktfButtonTextNormal;
+        switch (static_cast<TteButtonState>(State())) {
+        case TteButtonState::kbsDisabled:
+            font = TteThemeFont::ktfButtonTextDisabled;
+            break;
+        case TteButtonState::kbsPressed:
+            font = TteThemeFont::ktfButtonTextPressed;
+            break;
+        case TteButtonState::kbsHot:
+            font = TteThemeFont::ktfButtonTextHot;
+            break;
+        case TteButtonState::kbsFocused:
+            font = TteThemeFont::ktfButtonTextFocused;
+            break;
+        default:
+            break;
+        }
+        Theme()->AssignFont(captionFont_, static_cast<int>(font), ThemeObject());
+    } else {
+        captionFont_.Assign(&PaintFont());
+    }
+    fontOptions_.ApplyTo(captionFont_);
+    Canvas().SetFont(&captionFont_);
+}
+
+TSize TTeButton::CaptionSize()
+{
+    if (caption_.isEmpty())
+        return {};
+    // 0: one line, not wrapped.
+    const int wrapWidth = wordWrap_ ? std::max(1, Width() - spacing_ - GlyphSize().cx - 10) : 0;
+    // The colour, which often differs between states, does not change the size.
+    const bool sameFont = captionFont_.Name() == measuredFont_.Name() && captionFont_.Height() == measuredFont_.Height() &&
+                          captionFont_.Style() == measuredFont_.Style() && captionFont_.Charset() == measuredFont_.Charset();
+    if (caption_ == measuredCaption_ && wrapWidth == measuredWrapWidth_ && sameFont)
+        return captionSize_;
+    TRect r = Rect(0, 0, wrapWidth, 0);
+    Canvas().DrawText(caption_, r, DT_CALCRECT | (wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE));
+    measuredCaption_ = caption_;
+    measuredWrapWidth_ = wrapWidth;
+    measuredFont_.Assign(&captionFont_);
+    return {r.Width(), r.Height()};
+}
+
+TSize TTeButton::GlyphSize() const
+{
+    if (!HasGlyph())
+        return {};
+    return {glyph_.Width() / numGlyphs_, glyph_.Height()};
+}
+
+TRect TTeButton::GetTextRect()
+{
+    int width = captionSize_.cx;
+    int height = captionSize_.cy;
+    if (HasGlyph()) {
+        const TSize glyph = GlyphSize();
+        // Without a caption the picture alone is placed: no spacing after it.
+        const int gap = caption_.isEmpty() ? 0 : spacing_;
+        if (GlyphBeside()) {
+            width += glyph.cx + gap;
+            height = std::max(height, glyph.cy);
+        } else {
+            height += glyph.cy + gap;
+            width = std::max(width, glyph.cx);
+        }
+    }
+    int left = (Width() - width) / 2;
+    if (alignment_ == TAlignment::taLeftJustify)
+        left = 4;
+    else if (alignment_ == TAlignment::taRightJustify)
+        left = Width() - 4 - width;
+    TRect r = Rect(left, (Height() - height) / 2, 0, 0);
+    r.Right = r.Left + width;
+    r.Bottom = r.Top + height;
+    return pressed_ ? OffsetRectBy(r, 1, 1) : r;
+}
+
+TRect TTeButton::GetContentRect()
+{
+    TRect r = GetTextRect();
+    if (!HasGlyph())
+        return r;
+    const TSize glyph = GlyphSize();
+    const int gap = caption_.isEmpty() ? 0 : spacing_;
+    switch (layout_) {
+    case TButtonLayout::blGlyphLeft:
+        r.Left += glyph.cx + gap;
+        break;
+    case TButtonLayout::blGlyphRight:
+        r.Right -= glyph.cx + gap;
+        break;
+    case TButtonLayout::blGlyphTop:
+        r.Top += glyph.cy + gap;
+        break;
+    case TButtonLayout::blGlyphBottom:
+        r.Bottom -= glyph.cy + gap;
+        break;
+    }
+    return r;
+}
+
+TRect TTeButton::GetGlyphRect()
+{
+    TRect r = GetTextRect();
+    const TSize glyph = GlyphSize();
+    switch (layout_) {
+    case TButtonLayout::blGlyphLeft:
+        r.Right = r.Left + glyph.cx;
+        break;
+    case TButtonLayout::blGlyphRight:
+        r.Left = r.Right - glyph.cx;
+        break;
+    case TButtonLayout::blGlyphTop:
+        r.Bottom = r.Top + glyph.cy;
+        break;
+    case TButtonLayout::blGlyphBottom:
+        r.Top = r.Bottom - glyph.cy;
+        break;
+    }
+    return r;
+}
+
+unsigned TTeButton::CaptionFormat() const
+{
+    // The content rectangle fits one line exactly, so it is drawn from its top-left; wrapped
+    // lines are placed each by the alignment.
+    if (!wordWrap_)
+        return DT_SINGLELINE;
+    if (alignment_ == TAlignment::taCenter)
+        return DT_WORDBREAK | DT_CENTER;
+    if (alignment_ == TAlignment::taRightJustify)
+        return DT_WORDBREAK | DT_RIGHT;
+    return DT_WORDBREAK;
+}
+
+void TTeButton::PaintCaption()
+{
+    if (caption_.isEmpty())
+        return;
+    TCanvas& canvas = Canvas();
+    const TRect r = GetContentRect();
+    if (themed_) {
+        Theme()->DrawButtonText(kPushButton, canvas, TteElementInfo{Rect(0, 0, Width(), Height()), State()},
+                                MakeTextInfo(r, caption_, CaptionFormat()), ThemeObject());
+        return;
+    }
+    DrawControlText(canvas, caption_, r, CaptionFormat(), !Enabled());
+}
+
+const TteBitmap& TTeButton::PreparedCell()
+{
+    int index = 0;
+    if (numGlyphs_ > 1 && !Enabled())
+        index = 1;
+    else if (numGlyphs_ > 2 && pressed_)
+        index = 2;
+    int look = kclPlain;
+    if (blackAndWhiteGlyph_ && !IsHot())
+        look |= kclGrey;
+    if (numGlyphs_ == 1 && !Enabled())
+        look |= kclLight;
+    const int key = index * 4 + look;
+    if (key == cellKey_)
+        return cell_;
+    cellKey_ = key;
+    const TSize size = GlyphSize();
+    cell_.SetSize(size.cx, size.cy);
+    cell_.Fill(TransparentKey);
+    cell_.SetTransparent(true);
+    const TteColor ground = glyph_.GetPixel(0, glyph_.Height() - 1) & kRgbMask;
+    for (int y = 0; y < size.cy; ++y) {
+        for (int x = 0; x < size.cx; ++x) {
+            const int sx = index * size.cx + x;
+            if (sx >= glyph_.Width())
+                break;
+            const TteColor pixel = glyph_.GetPixel(sx, y);
+            if ((pixel & kRgbMask) != ground)
+                cell_.SetPixel(x, y, CellPixel(pixel, look));
+        }
+    }
+    return cell_;
+}
+
+void TTeButton::PaintGlyph()
+{
+    if (!HasGlyph() || GlyphSize().cx <= 0)
+        return;
+    const TteBitmap& cell = PreparedCell();
+    const TRect place = CenterRect(cell.BoundsRect(), GetGlyphRect());
+    if (themed_) {
+        Theme()->DrawButtonGlyph(kPushButton, Canvas(), TteElementInfo{Rect(0, 0, Width(), Height()), State()},
+                                 TteGlyphInfo{place, &cell, 4, TteGlyphKind::kgkImage}, ThemeObject());
+        return;
+    }
+    cell.Draw(Canvas(), place.Left, place.Top);
+}
+
+void RegisterButtonProperties()
+{
+    TPropRegistrar<TTeButton> properties = RegisterProperties<TTeButton, TTeControl>();
+    // Kind first: while loading, the caption, modal result and Default read after it win.
+    properties
+        .Enumeration("Kind", &TTeButton::Kind, &TTeButton::SetKind, BitBtnKindNames(), TBitBtnKind::bkCustom)
+        .Enumeration("Alignment", &TTeButton::Alignment, &TTeButton::SetAlignment, AlignmentNames(),
+                     TAlignment::taCenter)
+        .String("Caption", &TTeButton::Caption, &TTeButton::SetCaption, QString())
+        .Boolean("Default", &TTeButton::Default, &TTeButton::SetDefault, false)
+        .Boolean("Cancel", &TTeButton::Cancel, &TTeButton::SetCancel, false)
+        .Boolean("BlackAndWhiteGlyph", &TTeButton::BlackAndWhiteGlyph, &TTeButton::SetBlackAndWhiteGlyph, false)
+        .Integer("NumGlyphs", &TTeButton::NumGlyphs, &TTeButton::SetNumGlyphs, 1)
+        .Enumeration("Layout", &TTeButton::Layout, &TTeButton::SetLayout, ButtonLayoutNames(),
+                     TButtonLayout::blGlyphLeft)
+        .Integer("ModalResult", &TTeButton::ModalResult, &TTeButton::SetModalResult, 0)
+        .Integer("Spacing", &TTeButton::Spacing, &TTeButton::SetSpacing, 4)
+        .Boolean("WordWrap", &TTeButton::WordWrap, &TTeButton::SetWordWrap, false)
+        .Boolean("Transparent", &TTeButton::Transparent, &TTeButton::SetTransparent, false)
+        .Object("FontOptions", [](const TTeButton& button) { return button.FontOptions(); });
+    AddThemeSelectionProperties(properties);
+}

@@ -1,0 +1,777 @@
+#include "controls/TeDefaultForm.h"
+
+#include <QCursor>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QRubberBand>
+#include <QTimer>
+#include <QWhatsThis>
+#include <QWidget>
+#include <QWindow>
+
+#include "controls/FormBackground.h"
+#include "controls/SnapBounds.h"
+#include "controls/WindowStates.h"
+#include "framework/Application.h"
+#include "framework/Form.h"
+#include "framework/Monitors.h"
+#include "framework/SystemMetrics.h"
+#include "framework/WinControl.h"
+#include "framework/WindowHook.h"
+#include "graphics/RectUtils.h"
+
+// The client widget of the taken-over form: its background is the frame's to paint.
+class TTeDefaultForm::TClientHook : public TWindowHook {
+public:
+    explicit TClientHook(TTeDefaultForm& frame) : frame_(frame) {}
+
+protected:
+    bool BeforeEvent(QEvent* event) override
+    {
+        if (event->type() != QEvent::Paint)
+            return false;
+        QWidget* client = HookedWindow();
+        TDeviceContext surface(client);
+        surface.IntersectClipRect(TRect::FromQRect(static_cast<QPaintEvent*>(event)->rect()));
+        TCanvas canvas;
+        canvas.SetHandle(&surface);
+        Application->Guard(&frame_, [&] { frame_.PaintClientArea(canvas, TRect::FromQRect(client->rect())); });
+        canvas.SetHandle(nullptr);
+        return true;
+    }
+
+private:
+    TTeDefaultForm& frame_;
+};
+
+TTeDefaultForm::TTeDefaultForm(TComponent* owner) : TTeHook(owner)
+{
+    const auto changed = [this] { OptionChanged(); };
+    options_.Shadow().Changed = changed;
+    options_.Blending().Changed = changed;
+    dragging_.Changed = changed;
+    constraints_.Changed = changed;
+}
+
+TTeDefaultForm::~TTeDefaultForm() = default;
+
+void TTeDefaultForm::Destroying()
+{
+    TTeHook::Destroying();
+    if (clientHook_)
+        clientHook_->HookWindow(nullptr);
+    hoverTimer_.reset();
+}
+
+TForm* TTeDefaultForm::Form() const
+{
+    return dynamic_cast<TForm*>(Owner());
+}
+
+bool TTeDefaultForm::Hooked() const
+{
+    return takenOver_ && Control() != nullptr;
+}
+
+void TTeDefaultForm::OptionChanged()
+{
+    if (Hooked())
+        UpdateFrame();
+}
+
+void TTeDefaultForm::SetBorderIcons(TTeBorderIcons icons)
+{
+    if (icons == borderIcons_)
+        return;
+    borderIcons_ = icons;
+    OptionChanged();
+}
+
+void TTeDefaultForm::SetBorderStyle(TTeBorderStyle style)
+{
+    if (style == borderStyle_)
+        return;
+    borderStyle_ = style;
+    if (style == TTeBorderStyle::kbsDialog)
+        dragging_.SetSizeable(false);
+    OptionChanged();
+}
+
+QString TTeDefaultForm::Caption() const
+{
+    return Form() != nullptr ? Form()->Caption() : QString();
+}
+
+void TTeDefaultForm::SetCaption(const QString& caption)
+{
+    if (TForm* form = Form())
+        form->SetCaption(caption);
+}
+
+void TTeDefaultForm::SetPerformance(TTeFormPerformance performance)
+{
+    performance_ = performance;
+    persistentKey_.reset();
+    InvalidateFrame();
+}
+
+void TTeDefaultForm::SetStayOnTop(bool value)
+{
+    if (value == stayOnTop_)
+        return;
+    stayOnTop_ = value;
+    if (Hooked()) {
+        QWidget* window = Form()->Handle();
+        const bool visible = window->isVisible();
+        window->setWindowFlag(Qt::WindowStaysOnTopHint, value);
+        if (visible)
+            window->show();
+    }
+}
+
+void TTeDefaultForm::SetDisabledNCArea(bool value)
+{
+    if (value == disabledNCArea_)
+        return;
+    disabledNCArea_ = value;
+    OptionChanged();
+}
+
+void TTeDefaultForm::SetWindowState(TTeWindowState state)
+{
+    if (state == windowState_)
+        return;
+    switch (state) {
+    case TTeWindowState::kwsNormal:
+        DoRestore();
+        break;
+    case TTeWindowState::kwsMaximized:
+        DoMaximize();
+        break;
+    case TTeWindowState::kwsMinimized:
+        DoMinimize();
+        break;
+    case TTeWindowState::kwsRollup:
+        DoRollup();
+        break;
+    case TTeWindowState::kwsTray:
+        DoMinimizeToTray();
+        break;
+    }
+}
+
+void TTeDefaultForm::Loaded()
+{
+    TTeHook::Loaded();
+    if (!ComponentState().Contains(TComponentStateFlag::csDesigning))
+        TakeOver();
+}
+
+void TTeDefaultForm::TakeOver()
+{
+    TForm* form = Form();
+    if (form == nullptr || takenOver_)
+        return;
+    takenOver_ = true;
+    RegisterFormBackgroundPainter(form);
+    SetControl(form);
+    QWidget* window = form->Handle();
+    // Hover over the caption buttons is seen without a button held.
+    window->setMouseTracking(true);
+    active_ = window->isActiveWindow();
+    clientHook_ = std::make_unique<TClientHook>(*this);
+    clientHook_->HookWindow(form->ClientWidget());
+    dragging_.ResolveSystemSettings();
+    if (stayOnTop_)
+        window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    UpdateFrame();
+    if (OnCreate)
+        OnCreate(this);
+    hoverTimer_ = std::make_unique<QTimer>();
+    hoverTimer_->setInterval(400);
+    QObject::connect(hoverTimer_.get(), &QTimer::timeout, [this] { TrackHover(); });
+    hoverTimer_->start();
+}
+
+void TTeDefaultForm::Unhooked()
+{
+    clientHook_.reset();
+    hoverTimer_.reset();
+}
+
+TFrameLook TTeDefaultForm::Look() const
+{
+    return {borderStyle_, borderIcons_, windowState_, VisibleRect()};
+}
+
+TRect TTeDefaultForm::VisibleRect() const
+{
+    const TForm* form = Form();
+    if (form == nullptr)
+        return {};
+    TRect r = Rect(0, 0, form->Width(), form->Height());
+    if (Shadow().Shows() && windowState_ != TTeWindowState::kwsMaximized) {
+        r.Right -= Shadow().Size();
+        r.Bottom -= Shadow().Size();
+    }
+    return r;
+}
+
+TteWindowInfo TTeDefaultForm::WindowInfo() const
+{
+    TteWindowInfo info;
+    info.Rect = VisibleRect();
+    info.Active = active_;
+    info.Buttons = ThemeButtonMask(borderStyle_, borderIcons_, windowState_);
+    info.Caption = Caption();
+    info.NoClientArea = disabledNCArea_;
+    return info;
+}
+
+std::optional<QRegion> TTeDefaultForm::CreateWindowRegion()
+{
+    // Only a shadow makes the built-in window other than its rectangle.
+    if (!Shadow().Shows())
+        return std::nullopt;
+    return QRegion(VisibleRect().ToQRect());
+}
+
+void TTeDefaultForm::UpdateRegion()
+{
+    TForm* form = Form();
+    if (form == nullptr)
+        return;
+    if (performance_ == TTeFormPerformance::ksfpPersistentBuffer) {
+        persistentBuffer_.SetSize(form->Width(), form->Height());
+        persistentKey_.reset();
+    }
+    ++suspended_;
+    std::optional<QRegion> region = CreateWindowRegion();
+    if (region && Shadow().Shows() && windowState_ != TTeWindowState::kwsMaximized)
+        *region += region->translated(Shadow().Size(), Shadow().Size());
+    if (region)
+        form->Handle()->setMask(*region);
+    else
+        form->Handle()->clearMask();
+    --suspended_;
+    if (OnResize)
+        OnResize(this);
+}
+
+TRect TTeDefaultForm::GetButtonRect(TTeBorderIcon icon)
+{
+    return BuiltInButtonRect(Look(), icon);
+}
+
+TRect TTeDefaultForm::GetFrameClientRect()
+{
+    return BuiltInClientRect(Look());
+}
+
+namespace {
+
+// Top and bottom frame thickness together.
+int FrameHeight(const TRect& window, const TRect& client)
+{
+    return client.Top - window.Top + window.Bottom - client.Bottom;
+}
+
+}  // namespace
+
+TRect TTeDefaultForm::GetRollupRect()
+{
+    const TForm* form = Form();
+    const TRect client = GetFrameClientRect();
+    return Rect(form->Left(), form->Top(), form->Left() + form->Width(),
+                form->Top() + FrameHeight(VisibleRect(), client));
+}
+
+TRect TTeDefaultForm::GetMinimizedRect()
+{
+    const TRect area = MonitorFromRect(Form()->BoundsRect()).WorkArea;
+    const int height = FrameHeight(VisibleRect(), GetFrameClientRect());
+    return Rect(area.Left, area.Bottom - height, area.Left + GetSystemMetrics(SM_CXMINIMIZED), area.Bottom);
+}
+
+TRect TTeDefaultForm::SnapArea() const
+{
+    const TMonitorInfo monitor = MonitorFromRect(Form()->BoundsRect());
+    return stayOnTop_ ? monitor.Bounds : monitor.WorkArea;
+}
+
+TRect TTeDefaultForm::GetMaximizedRect()
+{
+    // The frame's sides go beyond the screen, as a classic maximized window's do.
+    const int frame = GetFrameClientRect().Left - VisibleRect().Left;
+    const TRect area = SnapArea();
+    return {area.Left - frame, area.Top - frame, area.Right + frame, area.Bottom + frame};
+}
+
+TSize TTeDefaultForm::GetMaxTrackSize()
+{
+    const TRect maximized = GetMaximizedRect();
+    return {constraints_.MaxWidth() != 0 ? constraints_.MaxWidth() : maximized.Width(),
+            constraints_.MaxHeight() != 0 ? constraints_.MaxHeight() : maximized.Height()};
+}
+
+TSize TTeDefaultForm::GetMinTrackSize()
+{
+    return {constraints_.MinWidth() != 0 ? constraints_.MinWidth() : 140,
+            constraints_.MinHeight() != 0 ? constraints_.MinHeight()
+                                           : FrameHeight(VisibleRect(), GetFrameClientRect())};
+}
+
+TteFormHit TTeDefaultForm::HitTest(TPoint point)
+{
+    return BuiltInHitTest(Look(), point);
+}
+
+void TTeDefaultForm::FrameMargins()
+{
+    TForm* form = Form();
+    const TRect window = Rect(0, 0, form->Width(), form->Height());
+    const TRect client = disabledNCArea_ ? window : GetFrameClientRect();
+    form->SetFrameMargins(client.Left, client.Top, window.Right - client.Right, window.Bottom - client.Bottom);
+}
+
+void TTeDefaultForm::ApplyTrackSizes()
+{
+    QWidget* window = Form()->Handle();
+    const TSize minimum = GetMinTrackSize();
+    const TSize maximum = GetMaxTrackSize();
+    window->setMinimumSize(std::max(0, minimum.cx), std::max(0, minimum.cy));
+    window->setMaximumSize(maximum.cx > 0 ? maximum.cx : QWIDGETSIZE_MAX, maximum.cy > 0 ? maximum.cy : QWIDGETSIZE_MAX);
+}
+
+void TTeDefaultForm::UpdateFrame()
+{
+    TForm* form = Form();
+    if (form == nullptr || !takenOver_)
+        return;
+    const int clientWidth = form->ClientWidth();
+    const int clientHeight = form->ClientHeight();
+    FrameMargins();
+    if (form->ClientWidth() != clientWidth || form->ClientHeight() != clientHeight) {
+        // The limits of the old frame must not stop the window from growing or shrinking around
+        // its client area.
+        form->Handle()->setMinimumSize(0, 0);
+        form->Handle()->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        form->SetClientSize(clientWidth, clientHeight);
+        FrameMargins();
+    }
+    ApplyTrackSizes();
+    UpdateRegion();
+    form->Handle()->update();
+}
+
+void TTeDefaultForm::SetFormBounds(const TRect& bounds)
+{
+    TForm* form = Form();
+    const TSize size = ClampToTrackSize({bounds.Width(), bounds.Height()}, GetMinTrackSize(), GetMaxTrackSize());
+    form->SetBounds(bounds.Left, bounds.Top, size.cx, size.cy);
+    // The window keeps up with the mouse during a live drag.
+    if (dragging_.DragMode() == TTeFormDragMode::kfdmFullDrag && moving_)
+        form->Handle()->repaint();
+}
+
+void TTeDefaultForm::InvalidateFrame()
+{
+    TForm* form = Form();
+    if (form == nullptr || !Hooked())
+        return;
+    QRegion frame(0, 0, form->Width(), form->Height());
+    frame -= form->ClientBounds().ToQRect();
+    form->Handle()->update(frame);
+}
+
+void TTeDefaultForm::SetHot(TteFormHit part)
+{
+    if (part == hot_)
+        return;
+    hot_ = part;
+    InvalidateFrame();
+}
+
+void TTeDefaultForm::TrackHover()
+{
+    if (!Hooked() || ComponentState().Contains(TComponentStateFlag::csLoading) ||
+        ComponentState().Contains(TComponentStateFlag::csDestroying))
+        return;
+    const int hot = static_cast<int>(hot_);
+    if (hot < static_cast<int>(TteFormHit::kfhClose) || hot > static_cast<int>(TteFormHit::kfhSysMenu))
+        return;
+    const QPoint local = Form()->Handle()->mapFromGlobal(QCursor::pos());
+    SetHot(HitTest({local.x(), local.y()}));
+}
+
+void TTeDefaultForm::HookEvent(QEvent* event)
+{
+    TForm* form = Form();
+    if (form == nullptr)
+        return;
+    QWidget* window = form->Handle();
+    const auto mouse = [&](auto handle) {
+        auto* m = static_cast<QMouseEvent*>(event);
+        const QPoint p = m->position().toPoint();
+        const QPoint g = m->globalPosition().toPoint();
+        handle(*m, TPoint{p.x(), p.y()}, TPoint{g.x(), g.y()});
+        MarkHandled();
+    };
+    const auto buttonOf = [](const QMouseEvent& m, TMouseButton& button) {
+        if (m.button() == Qt::LeftButton)
+            button = TMouseButton::mbLeft;
+        else if (m.button() == Qt::RightButton)
+            button = TMouseButton::mbRight;
+        else
+            return false;
+        return true;
+    };
+    switch (event->type()) {
+    case QEvent::Paint:
+        if (!shown_) {
+            shown_ = true;
+            if (OnFormShown)
+                OnFormShown(this);
+        }
+        PaintNonClient(*window, static_cast<QPaintEvent*>(event)->region());
+        MarkHandled();
+        break;
+    case QEvent::MouseButtonPress:
+        mouse([&](const QMouseEvent& m, TPoint p, TPoint g) {
+            TMouseButton button;
+            if (buttonOf(m, button))
+                NCMouseDown(button, ShiftStateOf(m.modifiers(), m.buttons()), p, g);
+        });
+        break;
+    case QEvent::MouseButtonDblClick:
+        mouse([&](const QMouseEvent& m, TPoint p, TPoint g) {
+            TMouseButton button;
+            if (!buttonOf(m, button) || button != TMouseButton::mbLeft)
+                return;
+            const TShiftState shift = ShiftStateOf(m.modifiers(), m.buttons()) + TShiftState{TShiftStateFlag::ssDouble};
+            NCMouseDown(button, shift, p, g);
+            NCMouseUp(button, shift, p, g);
+        });
+        break;
+    case QEvent::MouseButtonRelease:
+        mouse([&](const QMouseEvent& m, TPoint p, TPoint g) {
+            TMouseButton button;
+            if (buttonOf(m, button))
+                NCMouseUp(button, ShiftStateOf(m.modifiers(), m.buttons()), p, g);
+        });
+        break;
+    case QEvent::MouseMove:
+        mouse([&](const QMouseEvent& m, TPoint p, TPoint g) {
+            NCMouseMove(ShiftStateOf(m.modifiers(), m.buttons()), p, g);
+        });
+        break;
+    case QEvent::Leave:
+        if (pressed_ == TteFormHit::kfhNothing)
+            SetHot(TteFormHit::kfhNothing);
+        break;
+    case QEvent::ActivationChange:
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+        if (window->isActiveWindow() != active_) {
+            active_ = window->isActiveWindow();
+            InvalidateFrame();
+        }
+        break;
+    case QEvent::WindowTitleChange:
+    case QEvent::WindowIconChange:
+        InvalidateFrame();
+        break;
+    case QEvent::Resize:
+        // Before the window lays out its client area, so that it uses this frame's margins.
+        FrameMargins();
+        UpdateRegion();
+        CaptureBackground();
+        break;
+    case QEvent::Move:
+        CaptureBackground();
+        break;
+    case QEvent::Show:
+        UpdateRegion();
+        CaptureBackground();
+        // The show animation (the effects' StartAnimation on the window image, PaintWindowImage)
+        // starts here when Animation().Enabled().
+        break;
+    default:
+        break;
+    }
+}
+
+bool TTeDefaultForm::StartSystemDrag(TteFormHit part)
+{
+    QWindow* handle = Form()->Handle()->windowHandle();
+    if (handle == nullptr)
+        return false;
+    const TPlatformHit hit = PlatformHitOf(static_cast<std::uint8_t>(part), dragging_.Moveable(), dragging_.Sizeable(),
+                                           windowState_ == TTeWindowState::kwsMaximized);
+    if (hit == TPlatformHit::kphCaption)
+        return windowState_ != TTeWindowState::kwsMaximized && handle->startSystemMove();
+    const int edges = SizeEdgesOf(hit);
+    return edges != 0 && windowState_ == TTeWindowState::kwsNormal &&
+           handle->startSystemResize(Qt::Edges::fromInt(edges));
+}
+
+void TTeDefaultForm::NCMouseDown(TMouseButton button, TShiftState shift, TPoint point, TPoint screenPoint)
+{
+    if (button != TMouseButton::mbLeft) {
+        pressButtons_ = {TShiftStateFlag::ssRight};
+        return;
+    }
+    if (!active_)
+        Form()->Handle()->activateWindow();
+    pressButtons_ = shift * TShiftState{TShiftStateFlag::ssDouble} + TShiftState{TShiftStateFlag::ssLeft};
+    hot_ = pressed_ = HitTest(point);
+    pressScreen_ = screenPoint;
+    pressBounds_ = Form()->BoundsRect();
+    InvalidateFrame();
+    const int part = static_cast<int>(pressed_);
+    if (part < static_cast<int>(TteFormHit::kfhCaption) || part > static_cast<int>(TteFormHit::kfhBottomRight) ||
+        part == static_cast<int>(TteFormHit::kfhFrame))
+        return;
+    // The platform moves and sizes the window itself where it can (a window manager); else the
+    // form follows the mouse here.
+    if (!shift.Contains(TShiftStateFlag::ssDouble) && StartSystemDrag(pressed_)) {
+        pressed_ = TteFormHit::kfhNothing;
+        pressButtons_ = {};
+        return;
+    }
+    moving_ = true;
+    outline_.reset();
+}
+
+void TTeDefaultForm::NCMouseMove(TShiftState, TPoint point, TPoint screenPoint)
+{
+    if (!moving_ || !pressButtons_.Contains(TShiftStateFlag::ssLeft)) {
+        SetHot(HitTest(point));
+        return;
+    }
+    MoveOrSize(screenPoint);
+}
+
+void TTeDefaultForm::MoveOrSize(TPoint screenPoint)
+{
+    const int dx = screenPoint.X - pressScreen_.X;
+    const int dy = screenPoint.Y - pressScreen_.Y;
+    TRect r = pressBounds_;
+    if (pressed_ == TteFormHit::kfhCaption) {
+        if (!dragging_.Moveable() || windowState_ == TTeWindowState::kwsMaximized)
+            return;
+        r = OffsetRectBy(r, dx, dy);
+        TSnapContext context{SnapArea(), outline_.value_or(Form()->BoundsRect()), OtherFrames(),
+                             Shadow().Shows() ? Shadow().Size() : 0};
+        r = SnapBounds(r, gravitation_, context);
+    } else {
+        if (!dragging_.Sizeable() || windowState_ != TTeWindowState::kwsNormal)
+            return;
+        const TSize minimum = GetMinTrackSize();
+        const TteFormHit part = pressed_;
+        const bool left = part == TteFormHit::kfhLeft || part == TteFormHit::kfhTopLeft || part == TteFormHit::kfhBottomLeft;
+        const bool top = part == TteFormHit::kfhTop || part == TteFormHit::kfhTopLeft || part == TteFormHit::kfhTopRight;
+        const bool right =
+            part == TteFormHit::kfhRight || part == TteFormHit::kfhTopRight || part == TteFormHit::kfhBottomRight;
+        const bool bottom =
+            part == TteFormHit::kfhBottom || part == TteFormHit::kfhBottomLeft || part == TteFormHit::kfhBottomRight;
+        // The left and top edges stop where the window would get smaller than its minimum.
+        if (top)
+            r.Top = std::min(r.Top + dy, r.Bottom - minimum.cy);
+        if (left)
+            r.Left = std::min(r.Left + dx, r.Right - minimum.cx);
+        if (right)
+            r.Right += dx;
+        if (bottom)
+            r.Bottom += dy;
+    }
+    if (dragging_.DragMode() == TTeFormDragMode::kfdmBorder) {
+        // Qt cannot draw on the screen itself: the outline is a frameless rubber band window.
+        outline_ = r;
+        if (!outlineBand_)
+            outlineBand_ = std::make_unique<QRubberBand>(QRubberBand::Rectangle);
+        outlineBand_->setGeometry(r.ToQRect());
+        outlineBand_->show();
+        return;
+    }
+    SetFormBounds(r);
+}
+
+void TTeDefaultForm::NCMouseUp(TMouseButton button, TShiftState shift, TPoint point, TPoint screenPoint)
+{
+    const TteFormHit part = HitTest(point);
+    if (button == TMouseButton::mbRight) {
+        pressButtons_ = {};
+        if (part == TteFormHit::kfhCaption)
+            ShowSystemMenu(screenPoint);
+        return;
+    }
+    const bool doubleClick = shift.Contains(TShiftStateFlag::ssDouble);
+    const TteFormHit pressed = pressed_;
+    pressed_ = TteFormHit::kfhNothing;
+    pressButtons_ = {};
+    const bool wasMoving = moving_;
+    moving_ = false;
+    if (outline_) {
+        const TRect bounds = *outline_;
+        outline_.reset();
+        if (outlineBand_)
+            outlineBand_->hide();
+        SetFormBounds(bounds);
+    }
+    InvalidateFrame();
+    if (wasMoving && !doubleClick)
+        return;
+    if (doubleClick) {
+        if (part == TteFormHit::kfhCaption && borderIcons_.Contains(TTeBorderIcon::kbiMaximize)) {
+            if (windowState_ == TTeWindowState::kwsNormal)
+                DoMaximize();
+            else
+                DoRestore();
+        } else if (part == TteFormHit::kfhSysMenu) {
+            DoClose();
+        }
+        return;
+    }
+    if (part != pressed)
+        return;
+    switch (part) {
+    case TteFormHit::kfhClose:
+        DoClose();
+        break;
+    case TteFormHit::kfhHelp:
+        DoHelp();
+        break;
+    case TteFormHit::kfhMinimize:
+        if (windowState_ == TTeWindowState::kwsMinimized)
+            DoRestore();
+        else
+            DoMinimize();
+        break;
+    case TteFormHit::kfhMaximize:
+        if (windowState_ == TTeWindowState::kwsMaximized)
+            DoRestore();
+        else
+            DoMaximize();
+        break;
+    case TteFormHit::kfhRoll:
+        if (windowState_ == TTeWindowState::kwsRollup)
+            DoRestore();
+        else
+            DoRollup();
+        break;
+    case TteFormHit::kfhTray:
+        DoMinimizeToTray();
+        break;
+    case TteFormHit::kfhSysMenu: {
+        const TRect icon = GetButtonRect(TTeBorderIcon::kbiSystemMenu);
+        const QPoint corner = icon.IsEmpty() ? Form()->ClientWidget()->mapToGlobal(QPoint(0, 0))
+                                             : Form()->Handle()->mapToGlobal(QPoint(icon.Left, icon.Bottom));
+        ShowSystemMenu({corner.x(), corner.y()});
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+bool TTeDefaultForm::Ask(const TTeFormActionEvent& event)
+{
+    bool callDefault = true;
+    if (event)
+        event(this, callDefault);
+    if (callDefault)
+        hot_ = TteFormHit::kfhNone;
+    return callDefault;
+}
+
+TTeWindowStates& TTeDefaultForm::States()
+{
+    return states_ != nullptr ? *states_ : PlainWindowStates();
+}
+
+void TTeDefaultForm::DoClose()
+{
+    if (Ask(OnClose))
+        Form()->Close();
+}
+
+void TTeDefaultForm::DoMaximize()
+{
+    if (windowState_ == TTeWindowState::kwsMaximized || !Ask(OnMaximize))
+        return;
+    if (windowState_ == TTeWindowState::kwsNormal)
+        normalBounds_ = Form()->BoundsRect();
+    windowState_ = TTeWindowState::kwsMaximized;
+    const TRect r = GetMaximizedRect();
+    ApplyTrackSizes();
+    Form()->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+    UpdateRegion();
+    InvalidateFrame();
+}
+
+void TTeDefaultForm::DoRestore()
+{
+    if (windowState_ == TTeWindowState::kwsNormal)
+        return;
+    const TTeWindowState previous = windowState_;
+    windowState_ = TTeWindowState::kwsNormal;
+    hot_ = TteFormHit::kfhNone;
+    if (previous == TTeWindowState::kwsMinimized)
+        Form()->Handle()->showNormal();
+    if (normalBounds_) {
+        const TRect r = *normalBounds_;
+        normalBounds_.reset();
+        ApplyTrackSizes();
+        Form()->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+    }
+    UpdateRegion();
+    InvalidateFrame();
+}
+
+void TTeDefaultForm::DoMinimize()
+{
+    if (Ask(OnMinimize))
+        States().Minimize(*this);
+}
+
+void TTeDefaultForm::DoRollup()
+{
+    if (Ask(OnRollup))
+        States().Rollup(*this);
+}
+
+void TTeDefaultForm::DoMinimizeToTray()
+{
+    if (Ask(OnMinToTray))
+        States().MinimizeToTray(*this);
+}
+
+void TTeDefaultForm::DoHelp()
+{
+    hot_ = TteFormHit::kfhNone;
+    QWhatsThis::enterWhatsThisMode();
+}
+
+void TTeDefaultForm::ShowSystemMenu(TPoint screenPoint)
+{
+    States().ShowSystemMenu(*this, screenPoint);
+}
+
+QList<TRect> TTeDefaultForm::OtherFrames() const
+{
+    QList<TRect> others;
+    for (int i = 0; i < Application->FormCount(); ++i) {
+        TForm* other = Application->Forms(i);
+        if (other == Form() || !other->Visible())
+            continue;
+        for (int c = 0; c < other->ComponentCount(); ++c) {
+            auto* frame = dynamic_cast<TTeDefaultForm*>(other->Components(c));
+            if (frame != nullptr && frame->Hooked() && frame->Active()) {
+                others.append(other->BoundsRect());
+                break;
+            }
+        }
+    }
+    return others;
+}

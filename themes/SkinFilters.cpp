@@ -1,0 +1,138 @@
+#include "themes/SkinFilters.h"
+
+#include <QFileInfo>
+
+#include "framework/Stream.h"
+#include "graphics/ZlibDecompression.h"
+#include "themes/SkinSource.h"
+
+void TSeSkinFilter::Read(TStream& stream, TSeSkinSource& source) const
+{
+    char header[5];
+    const std::int64_t got = stream.Read(header, sizeof header);
+    if (got != sizeof header || QByteArray(header, sizeof header) != Header())
+        stream.Seek(-got, TSeekOrigin::soCurrent);
+    ReadBody(stream, source);
+}
+
+void TSeSkinFilter::Write(TStream& stream, const TSeSkinSource& source) const
+{
+    const QByteArray header = Header();
+    stream.WriteBuffer(header.constData(), header.size());
+    WriteBody(stream, source);
+}
+
+void TSeSkinFilter::ReadBody(TStream& stream, TSeSkinSource& source) const { source.ReadBody(stream, false); }
+
+void TSeSkinFilter::WriteBody(TStream& stream, const TSeSkinSource& source) const { source.WriteBody(stream, false); }
+
+void InflateSkinBody(TStream& source, TStream& body)
+{
+    char buffer[65536];
+    bool tooLarge = false;
+    try {
+        TDecompressionStream inflater(source);
+        for (std::int64_t got; !tooLarge && (got = inflater.Read(buffer, sizeof buffer)) > 0;) {
+            tooLarge = body.Size() + got > TSeSkinFilterCompressed::kMaxBodySize;
+            if (!tooLarge)
+                body.WriteBuffer(buffer, got);
+        }
+        if (!tooLarge)
+            inflater.SkipToEnd();
+    } catch (const EDecompressionError& error) {
+        throw EDecompressionError(
+            QStringLiteral("Damaged skin: the compressed body is invalid (%1)").arg(error.Message()));
+    }
+    if (tooLarge)
+        throw EDecompressionError(QStringLiteral("Damaged skin: the body is larger than %1 MB")
+                                      .arg(TSeSkinFilterCompressed::kMaxBodySize >> 20));
+    body.SetPosition(0);
+}
+
+void TSeSkinFilterCompressed::ReadBody(TStream& stream, TSeSkinSource& source) const
+{
+    // The marker is not checked: streams without it were never written.
+    char marker[sizeof kMarker];
+    stream.ReadBuffer(marker, sizeof marker);
+    TMemoryStream body;
+    InflateSkinBody(stream, body);
+    source.ReadBody(body, Binary());
+}
+
+void TSeSkinFilterCompressed::WriteBody(TStream& stream, const TSeSkinSource& source) const
+{
+    stream.WriteBuffer(kMarker, sizeof kMarker);
+    TCompressionStream deflater(Level(), stream);
+    // The body is made whole first: the compressor then takes it in one call.
+    TMemoryStream body;
+    source.WriteBody(body, Binary());
+    deflater.WriteBuffer(body.Memory(), body.Size());
+    deflater.Finish();
+}
+
+const TSeSkinFilter& UncompressedSkinFilter()
+{
+    static const TSeSkinFilterUncompressed filter;
+    return filter;
+}
+
+const TSeSkinFilter& CompressedSkinFilter()
+{
+    static const TSeSkinFilterCompressed filter;
+    return filter;
+}
+
+const TSeSkinFilter& UltraCompressedSkinFilter()
+{
+    static const TSeSkinFilterUltraCompressed filter;
+    return filter;
+}
+
+const TSeSkinFilter& MaxCompressionSkinFilter()
+{
+    static const TSeSkinFilterMaxCompression filter;
+    return filter;
+}
+
+const std::vector<const TSeSkinFilter*>& SkinFilters()
+{
+    static const std::vector<const TSeSkinFilter*> filters = {&UncompressedSkinFilter(), &CompressedSkinFilter(),
+                                                              &UltraCompressedSkinFilter(),
+                                                              &MaxCompressionSkinFilter()};
+    return filters;
+}
+
+const TSeSkinFilter* FilterOfHeader(TStream& stream)
+{
+    char header[5];
+    const std::int64_t got = stream.Read(header, sizeof header);
+    stream.Seek(-got, TSeekOrigin::soCurrent);
+    if (got != sizeof header)
+        return nullptr;
+    for (const TSeSkinFilter* filter : SkinFilters())
+        if (QByteArray(header, sizeof header) == filter->Header())
+            return filter;
+    return nullptr;
+}
+
+const TSeSkinFilter* FilterOfFileName(const QString& fileName)
+{
+    const QString suffix = QFileInfo(fileName).suffix();
+    for (const TSeSkinFilter* filter : SkinFilters())
+        if (!suffix.isEmpty() && suffix.compare(filter->Extension(), Qt::CaseInsensitive) == 0)
+            return filter;
+    return nullptr;
+}
+
+namespace {
+
+const TSeSkinFilter* defaultFilter = nullptr;
+
+}  // namespace
+
+const TSeSkinFilter& DefaultSkinFilter()
+{
+    return defaultFilter != nullptr ? *defaultFilter : CompressedSkinFilter();
+}
+
+void SetDefaultSkinFilter(const TSeSkinFilter& filter) { defaultFilter = &filter; }

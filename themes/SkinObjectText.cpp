@@ -1,0 +1,72 @@
+// The text of a skin object: alignment, margins, the separator line, ellipsis and shadow.
+#include "framework/Canvas.h"
+#include "framework/TextLayout.h"
+#include "graphics/WideText.h"
+#include "themes/SkinObjects.h"
+
+namespace {
+
+constexpr TColor kShadowColor = 0x00808080;
+constexpr TColor kDisabledTextColor = 0x00808080;
+
+unsigned AlignFormat(TSeTextAlign align)
+{
+    switch (align) {
+    case TSeTextAlign::taTopLeft: return DT_SINGLELINE | DT_LEFT;
+    case TSeTextAlign::taTopCenter: return DT_SINGLELINE | DT_CENTER;
+    case TSeTextAlign::taTopRight: return DT_SINGLELINE | DT_RIGHT;
+    case TSeTextAlign::taLeft: return DT_SINGLELINE | DT_VCENTER;
+    case TSeTextAlign::taCenter: return DT_SINGLELINE | DT_VCENTER | DT_CENTER;
+    case TSeTextAlign::taRight: return DT_SINGLELINE | DT_VCENTER | DT_RIGHT;
+    case TSeTextAlign::taBottomLeft: return DT_SINGLELINE | DT_BOTTOM;
+    case TSeTextAlign::taBottomCenter: return DT_SINGLELINE | DT_BOTTOM | DT_CENTER;
+    case TSeTextAlign::taBottomRight: return DT_SINGLELINE | DT_BOTTOM | DT_RIGHT;
+    }
+    return DT_SINGLELINE | DT_VCENTER | DT_CENTER;
+}
+
+// Left and right exchanged, for the second text.
+unsigned Mirrored(unsigned format)
+{
+    if (format & DT_RIGHT)
+        return format & ~DT_RIGHT;
+    if (format & DT_CENTER)
+        return format;
+    return format | DT_RIGHT;
+}
+
+}  // namespace
+
+void TSeSkinObject::PaintTextIn(TCanvas& canvas, const TFont& font)
+{
+    if (text_ == QLatin1String("-")) {
+        const int middle = top_ + height_ / 2;
+        canvas.Brush()->SetColor(font.Color());
+        canvas.FillRect({left_ + 3, middle, left_ + width_ - 3, middle + 1});
+        return;
+    }
+    if (text_.isEmpty() && text2_.isEmpty())
+        return;
+    canvas.SetFont(&font);
+    if (!enabled_)
+        canvas.Font()->SetColor(kDisabledTextColor);
+    const TRect area{left_ + textMarginLeft_, top_ + textMarginTop_, left_ + width_ - textMarginRight_, top_ + height_};
+    const unsigned format = AlignFormat(textAlign_) | DT_NOPREFIX;
+    QString text = text_;
+    if (kind_ == TSeKind::skTitle)
+        text = EllipsisText(canvas, text, width_ - textMarginLeft_ - textMarginRight_);
+    const auto draw = [&canvas](const QString& what, TRect rect, unsigned how) {
+        DrawWideText(canvas, what, rect, how);
+    };
+    if (!text.isEmpty()) {
+        if (textEffect_ == TSeTextEffect::teShadow) {
+            const TColor ink = canvas.Font()->Color();
+            canvas.Font()->SetColor(kShadowColor);
+            draw(text, {area.Left + 1, area.Top + 1, area.Right + 1, area.Bottom + 1}, format);
+            canvas.Font()->SetColor(ink);
+        }
+        draw(text, area, format);
+    }
+    if (!text2_.isEmpty())
+        draw(text2_, area, Mirrored(format));
+}
