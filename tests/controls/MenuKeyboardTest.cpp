@@ -1,5 +1,6 @@
 // The menu bar and its popups through the keyboard: the keys of every level in one table, Alt with
 // an accelerator, shortcuts, and the separators a level shows.
+#include "controls/ControlComponents.h"
 #include "tests/controls/MenuFixtures.h"
 
 TEST(MenuKeyboard, KeysMoveOpenAndCloseAcrossLevels)
@@ -152,4 +153,24 @@ TEST(MenuItems, AnItemThatHasAParentCannotBeInsertedAgain)
     EXPECT_THROW(m.help->Add(m.exit), EZvItemError);
     EXPECT_EQ(m.exit->Parent(), m.file);
     EXPECT_EQ(m.help->Count(), 4);
+}
+
+TEST(MenuItems, StoredPropertiesLeaveTheirDefaultsOut)
+{
+    RegisterControlComponents();
+    TMainMenu m;
+    const auto stored = [](TComponent& component, const char* name) {
+        const TPropInfo* info = GetPropInfo(component, QString::fromLatin1(name));
+        EXPECT_NE(info, nullptr) << name;
+        return info != nullptr && info->IsStored(component);
+    };
+    for (const char* name : {"Checked", "Enabled", "Visible", "ImageIndex", "Scrolled", "Hint"})
+        EXPECT_FALSE(stored(*m.exit, name)) << name;
+    EXPECT_TRUE(stored(*m.exit, "Caption"));
+    EXPECT_FALSE(stored(*m.exit, "ShortCut"));
+    EXPECT_TRUE(stored(*m.openCd, "ShortCut"));
+    EXPECT_FALSE(stored(*m.stop, "Visible"));
+    EXPECT_TRUE(stored(*m.stop, "Enabled"));
+    for (const char* name : {"AutoSize", "ShowBevel", "PopupThemeObject", "ThemeObject"})
+        EXPECT_FALSE(stored(m.bar, name)) << name;
 }
