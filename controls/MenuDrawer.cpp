@@ -142,16 +142,16 @@ TSize TMenuDrawer::MeasureItem(TCanvas& canvas, const TTeItem& item) const
     return {width, ItemHeight()};
 }
 
-TSize TMenuDrawer::LayoutLevel(TCanvas& canvas, TTeItem& parent, TPoint origin) const
+TSize TMenuDrawer::LayoutLevel(TCanvas& canvas, TTeItem& parent, TPoint origin, int scrollCount) const
 {
     const bool bar = kind_ == TteMenuKind::kmkBar;
-    const bool scrolling = !bar && parent.Scrolled() && parent.ScrollCount() > 0;
+    const bool scrolling = !bar && scrollCount > 0;
     int first = 0;
     int shown = parent.Count();
     if (scrolling) {
         parent.FirstVisible = std::clamp(parent.FirstVisible, 0, std::max(0, parent.Count() - 1));
         first = parent.FirstVisible;
-        shown = parent.ScrollCount();
+        shown = scrollCount;
     }
     SetFont(canvas, TteMenuItemState::kmisNormal);
     int x = origin.X;

@@ -27,9 +27,9 @@ public:
 
     // The item's size; the canvas has the level's normal font (LayoutLevel sets it).
     TSize MeasureItem(TCanvas& canvas, const TTeItem& item) const;
-    // Places the visible children of parent from origin; answers the content size. A scrolling
-    // popup level shows ScrollCount children from parent's FirstVisible, between its buttons.
-    TSize LayoutLevel(TCanvas& canvas, TTeItem& parent, TPoint origin) const;
+    // Places the visible children of parent from origin; answers the content size. A popup level
+    // with a scrollCount shows that many children from parent's FirstVisible, between its buttons.
+    TSize LayoutLevel(TCanvas& canvas, TTeItem& parent, TPoint origin, int scrollCount = 0) const;
 
     // The popup window's client area inside its frame.
     TRect PopupClientRect(const TRect& window) const;

@@ -12,6 +12,7 @@
 #include "framework/Canvas.h"
 #include "framework/CanvasBinding.h"
 #include "framework/DeviceContext.h"
+#include "framework/SystemMetrics.h"
 #include "graphics/Platform.h"
 
 namespace {
@@ -269,11 +270,11 @@ void TTeItemView::MoveHighlight(int step)
     TTeItem* item = parent->Items(index);
     if (!Selectable(item))
         return;
-    if (parent->Scrolled() && parent->ScrollCount() > 0) {
+    if (scrollCount_ > 0) {
         if (index < parent->FirstVisible)
             parent->FirstVisible = index;
-        else if (index >= parent->FirstVisible + parent->ScrollCount())
-            parent->FirstVisible = index - parent->ScrollCount() + 1;
+        else if (index >= parent->FirstVisible + scrollCount_)
+            parent->FirstVisible = index - scrollCount_ + 1;
         if (auto* popup = dynamic_cast<TTePopupView*>(this))
             popup->Layout();
     }
@@ -563,7 +564,10 @@ void TTePopupView::Layout()
     // The frame's size: what the client area leaves of a window.
     const TRect probe = Rect(0, 0, 200, 200);
     const TRect inner = drawer.PopupClientRect(probe);
-    const TSize content = drawer.LayoutLevel(MenuMeasuringCanvas(), *parent, Point(inner.Left, inner.Top));
+    if (!fitted_)
+        scrollCount_ = parent->Scrolled() ? std::max(0, parent->ScrollCount()) : 0;
+    const TSize content =
+        drawer.LayoutLevel(MenuMeasuringCanvas(), *parent, Point(inner.Left, inner.Top), scrollCount_);
     const int width = content.cx + inner.Left + (probe.Right - inner.Right);
     const int height = content.cy + inner.Top + (probe.Bottom - inner.Bottom);
     client_ = Rect(inner.Left, inner.Top, inner.Left + content.cx, inner.Top + content.cy);
@@ -574,6 +578,16 @@ void TTePopupView::Layout()
 void TTePopupView::Place(QPoint point, const TRect& avoid, bool below)
 {
     const TRect work = GetMonitorRectFromPoint(Point(point.x(), point.y()), true);
+    TTeItem* parent = parentItem_.Get();
+    if (window_->height() > work.Height() && parent != nullptr && !fitted_) {
+        // Items are at most a menu line high, except separators, which are shorter.
+        const int frame = window_->height() - client_.Height();
+        const int line = SystemMetrics().NonClientMetrics().MenuHeight;
+        fitted_ = true;
+        scrollCount_ = std::max(1, (work.Height() - frame - 2 * kMenuScrollButtonHeight) / std::max(1, line));
+        parent->FirstVisible = 0;
+        Layout();
+    }
     const int width = window_->width();
     const int height = window_->height();
     int x = point.x();
@@ -606,7 +620,7 @@ void TTePopupView::Place(QPoint point, const TRect& avoid, bool below)
 bool TTePopupView::ScrollAt(QPoint windowPoint, int& button) const
 {
     TTeItem* parent = parentItem_.Get();
-    if (parent == nullptr || !parent->Scrolled() || parent->ScrollCount() <= 0)
+    if (parent == nullptr || scrollCount_ <= 0)
         return false;
     if (windowPoint.x() < client_.Left || windowPoint.x() >= client_.Right)
         return false;
@@ -639,7 +653,7 @@ void TTePopupView::ScrollTick()
     const int before = parent->FirstVisible;
     if (hoveredScroll_ == 1 && parent->FirstVisible > 0)
         --parent->FirstVisible;
-    else if (hoveredScroll_ == 2 && parent->FirstVisible + parent->ScrollCount() < parent->Count())
+    else if (hoveredScroll_ == 2 && parent->FirstVisible + scrollCount_ < parent->Count())
         ++parent->FirstVisible;
     if (parent->FirstVisible != before)
         Layout();
@@ -652,7 +666,7 @@ void TTePopupView::Paint(TCanvas& canvas)
     TTeItem* parent = parentItem_.Get();
     if (parent == nullptr)
         return;
-    if (parent->Scrolled() && parent->ScrollCount() > 0) {
+    if (scrollCount_ > 0) {
         const auto state = [this](int button) {
             return hoveredScroll_ == button ? TteMenuItemState::kmisSelected : TteMenuItemState::kmisNormal;
         };

@@ -52,6 +52,8 @@ public:
 
     // The innermost level whose loop runs, or nullptr.
     static TTeItemView* Innermost();
+    // How many children a scrolling level shows at a time; 0 when it does not scroll.
+    int ScrollCount() const { return scrollCount_; }
 
 protected:
     virtual void Invalidate() = 0;
@@ -64,6 +66,7 @@ protected:
     TteMenuKind kind_;
     TTeItemView* parentView_;
     TTeItemView* childView_ = nullptr;
+    int scrollCount_ = 0;
 
 private:
     bool MouseEvent(QEvent* event);
@@ -97,11 +100,13 @@ public:
     ~TTePopupView() override;
 
     QWidget* Window() const override;
-    // Lays out the items and sizes the window: content plus frame.
+    // Lays out the items and sizes the window: content plus frame. The item's Scrolled and
+    // ScrollCount choose how many are shown, unless placing found the level taller than the screen.
     void Layout();
     // Places the window within the work area of the monitor holding point: with an empty avoid
     // rectangle at the point (up and left when it would leave the work area), else below the bar
-    // item (below) or beside the popup item that avoid is (screen coordinates).
+    // item (below) or beside the popup item that avoid is (screen coordinates). A level taller
+    // than the work area scrolls, showing as many items as fit.
     void Place(QPoint point, const TRect& avoid, bool below);
     void Paint(TCanvas& canvas);
     // Hovered scroll button: 0 none, 1 up, 2 down.
@@ -118,6 +123,7 @@ private:
 
     TTePopupWindow* window_;
     TRect client_;
+    bool fitted_ = false;
     int hoveredScroll_ = 0;
     QTimer scrollTimer_;
 };

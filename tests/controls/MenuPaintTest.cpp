@@ -1,6 +1,8 @@
 // What an open popup shows: the classic frame and colours without a theme, and a scrolling level
 // that shows only its ScrollCount items between its two buttons and follows the highlight.
+#include <QGuiApplication>
 #include <QImage>
+#include <QScreen>
 
 #include "framework/Colors.h"
 #include "framework/SystemMetrics.h"
@@ -76,4 +78,30 @@ TEST(MenuPainting, AScrollingLevelShowsItsCountBetweenButtonsAndFollowsTheHighli
     // Back at the top: the first three are laid out below the up button, the rest take no room.
     EXPECT_EQ(tracks->Items(0)->ItemRect.Top, 3 + kMenuScrollButtonHeight);
     EXPECT_TRUE(tracks->Items(3)->ItemRect.IsEmpty());
+}
+
+TEST(MenuPainting, APopupTallerThanTheScreenScrollsWithWhatFits)
+{
+    TOwned<TTeItem> root = MakeOwned<TTeItem>(nullptr);
+    for (int i = 0; i < 120; ++i) {
+        auto* item = new TTeItem(root.get());
+        item->SetCaption(QStringLiteral("Track %1").arg(i + 1));
+        root->Add(item);
+    }
+    const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
+    int height = 0;
+    int shown = 0;
+    int firstAfterUp = -1;
+    DriveMenu([&] { RunContextMenu(*root, work.topLeft() + QPoint(10, 10)); },
+              {{40,
+                [&] {
+                    height = RunningLevel()->Window()->height();
+                    shown = RunningLevel()->ScrollCount();
+                }},
+               {0, [] { QTest::keyClick(RunningLevel()->Window(), Qt::Key_Up); }},  // wraps to the last
+               {20, [&] { firstAfterUp = root->FirstVisible; }}});
+    EXPECT_LE(height, work.height());
+    ASSERT_GT(shown, 0);
+    EXPECT_LT(shown, 120);
+    EXPECT_EQ(firstAfterUp, 120 - shown);
 }
