@@ -168,11 +168,16 @@ void TTeItemView::RunLoop()
     InvalidateItem(highlighted_.Get());
     restTimer_.start();
     qApp->installEventFilter(this);
+    // A press outside the program then reaches the loop too, and closes the menu.
+    Window()->grabMouse();
     QEventLoop loop;
     loop_ = &loop;
     while (inLoop_)
         loop.exec();
     loop_ = nullptr;
+    Window()->releaseMouse();
+    if (parentView_ != nullptr && parentView_->inLoop_)
+        parentView_->Window()->grabMouse();
     qApp->removeEventFilter(this);
     restTimer_.stop();
     innermost = outer;
@@ -340,6 +345,9 @@ bool TTeItemView::eventFilter(QObject* watched, QEvent* event)
             CloseAll();
         return false;
     }
+    case QEvent::ApplicationDeactivate:
+        CloseAll();
+        return false;
     case QEvent::Move: {
         QWidget* owner = Root()->Window();
         if (watched->isWidgetType() && owner != nullptr && Root()->Horizontal() &&
