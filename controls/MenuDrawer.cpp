@@ -1,5 +1,6 @@
 #include "controls/MenuDrawer.h"
 
+#include <QHash>
 #include <algorithm>
 
 #include "controls/TeItem.h"
@@ -58,6 +59,28 @@ void Frame(TCanvas& canvas, const TRect& rect, TColor topLeft, TColor bottomRigh
     Fill(canvas, Rect(rect.Left, rect.Top, rect.Left + 1, rect.Bottom - 1), topLeft);
     Fill(canvas, Rect(rect.Left, rect.Bottom - 1, rect.Right, rect.Bottom), bottomRight);
     Fill(canvas, Rect(rect.Right - 1, rect.Top, rect.Right, rect.Bottom), bottomRight);
+}
+
+// A level measures its items each time it opens; shaping the same captions in the same font again
+// would cost more than the rest of the opening, so widths are kept by font and text.
+int TextWidthOf(TCanvas& canvas, const QString& text)
+{
+    static QHash<QString, int> widths;
+    constexpr qsizetype kKept = 1024;
+    const TFont& font = *canvas.Font();
+    const QString key = QStringLiteral("%1\x01%2\x01%3\x01%4\x01")
+                            .arg(font.Name())
+                            .arg(font.Height())
+                            .arg(font.Style().Bits())
+                            .arg(static_cast<int>(font.Charset())) +
+                        text;
+    if (const auto found = widths.constFind(key); found != widths.constEnd())
+        return *found;
+    if (widths.size() >= kKept)
+        widths.clear();
+    const int width = canvas.TextWidth(text);
+    widths.insert(key, width);
+    return width;
 }
 
 QString ShortCutText(TShortCut shortCut)
@@ -131,14 +154,14 @@ int TMenuDrawer::ImageColumn() const
 
 TSize TMenuDrawer::MeasureItem(TCanvas& canvas, const TTeItem& item) const
 {
-    const int captionWidth = canvas.TextWidth(item.Caption());
+    const int captionWidth = TextWidthOf(canvas, item.Caption());
     if (kind_ == TteMenuKind::kmkBar)
         return {captionWidth + kBarItemExtra, ItemHeight()};
     if (item.IsLine())
         return {captionWidth + ImageColumn() + kPopupItemExtra, kSeparatorHeight};
     int width = captionWidth + ImageColumn() + kPopupItemExtra;
     if (item.ShortCut() != 0)
-        width += canvas.TextWidth(ShortCutText(item.ShortCut()));
+        width += TextWidthOf(canvas, ShortCutText(item.ShortCut()));
     return {width, ItemHeight()};
 }
 

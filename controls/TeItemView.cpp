@@ -64,12 +64,13 @@ protected:
         if (View == nullptr)
             return;
         TDeviceContext surface(this);
-        TCanvas canvas;
-        const TCanvasBinding binding(canvas, surface);
-        View->Paint(canvas);
+        const TCanvasBinding binding(canvas_, surface);
+        View->Paint(canvas_);
     }
 
 private:
+    // Kept with the window: a canvas is not free to make.
+    TCanvas canvas_;
     // Weak: the application deletes what is left when it ends.
     static QList<QPointer<TTePopupWindow>>& Pool()
     {
