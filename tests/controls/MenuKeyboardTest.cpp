@@ -174,3 +174,30 @@ TEST(MenuItems, StoredPropertiesLeaveTheirDefaultsOut)
     for (const char* name : {"AutoSize", "ShowBevel", "PopupThemeObject", "ThemeObject"})
         EXPECT_FALSE(stored(m.bar, name)) << name;
 }
+
+TEST(MenuKeyboard, KeysInASecondLevelPopup)
+{
+    struct TCase {
+        Qt::Key Key;
+        const char* Level;
+    };
+    const TCase cases[] = {
+        {Qt::Key_Right, "&Operation"},  // a leaf under a popup: only this level closes
+        {Qt::Key_Escape, "&Operation"},
+        {Qt::Key_Left, "&Operation"},
+        {Qt::Key_F10, ""},  // every level
+        {Qt::Key_Alt, ""},
+        {Qt::Key_Tab, "&Rip"},  // ignored
+        {Qt::Key_Space, "&Rip"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.Key));
+        TMainMenu m;
+        QString level = "unset";
+        DriveMenu(m.KeyIn(Qt::Key_O, Qt::AltModifier), {{40, m.KeyIn(Qt::Key_R)},
+                                                         {40, m.KeyIn(c.Key)},
+                                                         {40, [&] { level = OpenLevel(); }}});
+        EXPECT_EQ(level, c.Level);
+        EXPECT_TRUE(m.clicks.isEmpty());
+    }
+}
