@@ -228,6 +228,17 @@ void TWinControl::KeyUp(std::uint16_t& key, TShiftState shift)
         OnKeyUp(this, key, shift);
 }
 
+bool TWinControl::DeliverKeyPress(const QKeyEvent* event)
+{
+    auto code = static_cast<std::uint16_t>(event->key());
+    KeyDown(code, ShiftStateOf(event->modifiers(), Qt::NoButton));
+    for (QChar c : event->text()) {
+        QChar typed = c;
+        KeyPress(typed);
+    }
+    return code != 0;
+}
+
 void TWinControl::KeyPress(QChar& key)
 {
     if (OnKeyPress)
@@ -355,16 +366,9 @@ bool TWinControl::WidgetEvent(QEvent* event)
     case QEvent::FocusOut:
         DoExit();
         return true;
-    case QEvent::KeyPress: {
-        auto* key = static_cast<QKeyEvent*>(event);
-        auto code = static_cast<std::uint16_t>(key->key());
-        KeyDown(code, ShiftStateOf(key->modifiers(), Qt::NoButton));
-        for (QChar c : key->text()) {
-            QChar typed = c;
-            KeyPress(typed);
-        }
+    case QEvent::KeyPress:
+        DeliverKeyPress(static_cast<QKeyEvent*>(event));
         return true;
-    }
     case QEvent::KeyRelease: {
         auto* key = static_cast<QKeyEvent*>(event);
         auto code = static_cast<std::uint16_t>(key->key());

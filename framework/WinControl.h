@@ -68,6 +68,9 @@ protected:
     virtual void KeyDown(std::uint16_t& key, TShiftState shift);
     virtual void KeyUp(std::uint16_t& key, TShiftState shift);
     virtual void KeyPress(QChar& key);
+    // A key press of the widget: KeyDown, then KeyPress for each character it types. False when
+    // KeyDown cleared the key, so the control's own use of it must not follow.
+    bool DeliverKeyPress(const QKeyEvent* event);
     // The widget was shown or hidden.
     virtual void VisibleChanged() {}
 

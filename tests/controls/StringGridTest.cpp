@@ -94,6 +94,26 @@ TEST(StringGrid, KeyboardNavigationKeepsTheRowInViewAndTheThemedBarInStep)
     }
 }
 
+// A handler that clears a key keeps it from the grid's navigation; other keys still move.
+TEST(StringGrid, OnKeyDownSeesKeysFirstAndMayKeepThemFromTheNavigation)
+{
+    TGridOnForm f;
+    f.grid.SetFocus();
+    int keys = 0;
+    f.grid.OnKeyDown = [&keys](TObject*, std::uint16_t& key, TShiftState) {
+        ++keys;
+        if (key == static_cast<std::uint16_t>(Qt::Key_PageDown))
+            key = 0;
+    };
+    QTest::keyClick(f.grid.Handle(), Qt::Key_PageDown);
+    EXPECT_EQ(keys, 1);
+    EXPECT_EQ(f.grid.Row(), 1);
+    EXPECT_EQ(f.grid.TopRow(), 1);
+    QTest::keyClick(f.grid.Handle(), Qt::Key_Down);
+    EXPECT_EQ(keys, 2);
+    EXPECT_EQ(f.grid.Row(), 2);
+}
+
 TEST(StringGrid, TheWheelScrollsTheGridAndTheThemedBarFollows)
 {
     TGridOnForm f;
