@@ -245,11 +245,12 @@ void TTeSComboBox::CloseUp()
 
 void TTeSComboBox::WindowRecreated()
 {
-    // The simple style's list is on show from the start, so it is taken over now, themed or not
-    // (its frame and bar then keep the classic look).
-    if (Style() == TComboBoxStyle::csSimple)
+    // The simple style's list is on show from the start, so it is taken over (or given back) now;
+    // a drop-down list waits until it opens.
+    const bool simple = Style() == TComboBoxStyle::csSimple;
+    if (simple && IsListBoxThemed(0, ThemeObject(), ThemeLink()))
         HookList();
-    else if (hookedWindow_ != ListWindow())
+    else if (simple || hookedWindow_ != ListWindow())
         UnhookList();
 }
 

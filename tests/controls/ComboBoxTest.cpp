@@ -267,3 +267,19 @@ TEST(ComboBox, VariableOwnerDrawnItemsTakeTheHeightsOnMeasureItemGives)
     EXPECT_EQ(f.List()->visualRect(f.Box()->model()->index(2, 0)).height(), 16);
     f.combo.SetDroppedDown(false);
 }
+
+// The simple style's list, always shown, is taken over as soon as the theme draws lists, and given
+// back when the theme goes.
+TEST(ComboBox, TheSimpleStylesListFollowsTheTheme)
+{
+    SetCurrentTheme(new TteBuiltTheme<TTeFlatTheme>());
+    TComboOnForm f;
+    f.combo.SetStyle(TComboBoxStyle::csSimple);
+    f.combo.SetBounds(10, 10, 120, 120);
+    QAbstractItemView* list = f.combo.ListView();
+    ASSERT_NE(f.combo.ListScrollBar(), nullptr);
+    EXPECT_EQ(list->verticalScrollBar(), f.combo.ListScrollBar());
+    ClearCurrentTheme();
+    EXPECT_EQ(f.combo.ListScrollBar(), nullptr);
+    EXPECT_EQ(dynamic_cast<TListScrollBar*>(f.combo.ListView()->verticalScrollBar()), nullptr);
+}
