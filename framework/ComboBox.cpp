@@ -248,6 +248,11 @@ QAbstractItemView* TComboBox::ListView() const
 void TComboBox::SetBounds(int left, int top, int width, int height)
 {
     TCustomControl::SetBounds(left, top, width, height);
+    PlaceParts();
+}
+
+void TComboBox::PlaceParts()
+{
     const bool simple = style_ == TComboBoxStyle::csSimple;
     box_->setGeometry(0, 0, Width(), simple ? std::min(Height(), SimpleEditHeight()) : Height());
     if (simpleList_ != nullptr)
@@ -284,7 +289,7 @@ void TComboBox::RecreateWindow()
     box_->setCurrentIndex(std::min(index, box_->count() - 1));
     quiet_ = false;
     UpdateSimpleList();
-    SetBounds(Left(), Top(), Width(), Height());
+    PlaceParts();
     box_->PlaceSimpleEdit();
     box_->update();
     WindowRecreated();

@@ -101,6 +101,8 @@ private:
     void ItemsChanged();
     void FillBox();
     void UpdateSimpleList();
+    // The box, and csSimple's list below it, over the control.
+    void PlaceParts();
     // Height of the edit field of csSimple.
     int SimpleEditHeight() const { return itemHeight_ + 5; }
 
