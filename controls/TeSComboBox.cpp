@@ -127,6 +127,8 @@ void TTeSComboBox::MouseLeave()
 
 void TTeSComboBox::FaceMouseMove(int x, int y)
 {
+    if (Style() == TComboBoxStyle::csSimple)
+        return;
     const bool hot = ButtonRect().Contains(Point(x, y));
     if (hot == buttonHot_)
         return;
@@ -140,7 +142,9 @@ bool TTeSComboBox::PaintFace(QPaintEvent* event)
     surface.IntersectClipRect(TRect::FromQRect(event->rect()));
     const TCanvasBinding binding(Canvas(), surface);
     Canvas().SetFont(Font());
-    PaintFace(Rect(0, 0, Width(), Height()));
+    PaintFace(Rect(0, 0, Box()->width(), Box()->height()));
+    if (Style() == TComboBoxStyle::csSimple)
+        return true;
     const TRect inner = InflateRectBy(Rect(0, 0, Width(), Height()), -2);
     const TRect button = ButtonRect();
     PaintButton(button);
@@ -239,14 +243,28 @@ void TTeSComboBox::CloseUp()
     Invalidate();
 }
 
+void TTeSComboBox::WindowRecreated()
+{
+    // The simple style's list is on show from the start, so it is taken over (or given back) now;
+    // a drop-down list waits until it opens.
+    const bool simple = Style() == TComboBoxStyle::csSimple;
+    if (simple && IsListBoxThemed(0, ThemeObject(), ThemeLink()))
+        HookList();
+    else if (simple || hookedWindow_ != ListWindow())
+        UnhookList();
+}
+
 void TTeSComboBox::HookList()
 {
-    if (listFrame_ != nullptr)
+    if (listFrame_ != nullptr && hookedWindow_ == ListWindow())
         return;
+    UnhookList();
     listFrame_ = std::make_unique<TListFrame>(*this);
-    ListWindow()->installEventFilter(listFrame_.get());
+    hookedWindow_ = ListWindow();
+    hookedView_ = ListView();
+    hookedWindow_->installEventFilter(listFrame_.get());
     auto* bar = new TListScrollBar([this] { return IsScrollBarThemed(0, DefaultThemeObject(), ThemeLink()) ? Theme() : nullptr; });
-    Box()->view()->setVerticalScrollBar(bar);
+    hookedView_->setVerticalScrollBar(bar);
     listBar_ = bar;
 }
 
@@ -254,11 +272,16 @@ void TTeSComboBox::UnhookList()
 {
     if (listFrame_ == nullptr)
         return;
-    ListWindow()->removeEventFilter(listFrame_.get());
+    if (hookedWindow_ != nullptr) {
+        hookedWindow_->removeEventFilter(listFrame_.get());
+        hookedWindow_->update();
+    }
     listFrame_.reset();
     // The list view takes its own bar back (and frees the themed one).
-    Box()->view()->setVerticalScrollBar(new QScrollBar(Qt::Vertical));
-    ListWindow()->update();
+    if (hookedView_ != nullptr)
+        hookedView_->setVerticalScrollBar(new QScrollBar(Qt::Vertical));
+    hookedWindow_ = nullptr;
+    hookedView_ = nullptr;
 }
 
 void TTeSComboBox::PaintListFrame(QWidget* list)

@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -204,4 +205,81 @@ TEST(ComboBox, OnKeyDownSeesKeysFirstAndMayKeepThemFromTheBox)
     EXPECT_EQ(keys, 1);
     EXPECT_EQ(f.combo.ItemIndex(), 0);
     EXPECT_EQ(f.changes, 0);
+}
+
+// The simple style keeps its list under the edit field: nothing drops down, a click in the list and
+// the arrow keys in the edit choose (one OnChange each), and the list follows the choice.
+TEST(ComboBox, TheSimpleStyleShowsItsListBelowTheEditAndChoosesFromIt)
+{
+    TComboOnForm f;
+    f.combo.SetStyle(TComboBoxStyle::csSimple);
+    f.combo.SetBounds(10, 10, 120, 120);
+    QCoreApplication::processEvents();
+    QAbstractItemView* list = f.combo.ListView();
+    ASSERT_NE(list, f.Box()->view());
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_EQ(f.Box()->geometry(), QRect(0, 0, 120, f.combo.ItemHeight() + 5));
+    EXPECT_EQ(list->geometry(), QRect(0, f.Box()->height(), 120, 120 - f.Box()->height()));
+    EXPECT_EQ(f.combo.ListWindow(), list);
+
+    const QRect item = list->visualRect(f.Box()->model()->index(2, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
+    EXPECT_EQ(f.combo.ItemIndex(), 2);
+    EXPECT_EQ(f.combo.Text(), QStringLiteral("Charlie"));
+    EXPECT_EQ(f.changes, 1);
+
+    f.Box()->setFocus();
+    QTest::keyClick(f.Box()->lineEdit(), Qt::Key_Down);
+    EXPECT_EQ(f.combo.ItemIndex(), 3);
+    EXPECT_EQ(list->currentIndex().row(), 3);
+    EXPECT_EQ(f.changes, 2);
+
+    QTest::keyClick(f.Box()->lineEdit(), Qt::Key_F4);
+    QTest::keyClick(f.Box()->lineEdit(), Qt::Key_Down, Qt::AltModifier);
+    EXPECT_FALSE(f.combo.DroppedDown());
+    EXPECT_FALSE(f.Box()->view()->isVisible());
+
+    f.combo.SetStyle(TComboBoxStyle::csDropDownList);
+    EXPECT_EQ(f.combo.ListView(), f.Box()->view());
+    EXPECT_EQ(f.Box()->height(), 120);
+}
+
+// csOwnerDrawVariable asks OnMeasureItem for each item's height; the fixed styles ignore it.
+TEST(ComboBox, VariableOwnerDrawnItemsTakeTheHeightsOnMeasureItemGives)
+{
+    TComboOnForm f;
+    f.combo.OnMeasureItem = [](TObject*, int index, int& height) { height += index % 3 * 10; };
+    f.combo.SetStyle(TComboBoxStyle::csOwnerDrawVariable);
+    f.combo.SetDroppedDown(true);
+    QCoreApplication::processEvents();
+    for (int index : {0, 1, 2, 3}) {
+        SCOPED_TRACE(index);
+        EXPECT_EQ(f.List()->visualRect(f.Box()->model()->index(index, 0)).height(), 16 + index % 3 * 10);
+    }
+    const QRect item = f.List()->visualRect(f.Box()->model()->index(2, 0));
+    QTest::mouseClick(f.List()->viewport(), Qt::LeftButton, {}, item.center());
+    EXPECT_EQ(f.combo.ItemIndex(), 2);
+    EXPECT_EQ(f.changes, 1);
+
+    f.combo.SetStyle(TComboBoxStyle::csOwnerDrawFixed);
+    f.combo.SetDroppedDown(true);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.List()->visualRect(f.Box()->model()->index(2, 0)).height(), 16);
+    f.combo.SetDroppedDown(false);
+}
+
+// The simple style's list, always shown, is taken over as soon as the theme draws lists, and given
+// back when the theme goes.
+TEST(ComboBox, TheSimpleStylesListFollowsTheTheme)
+{
+    SetCurrentTheme(new TteBuiltTheme<TTeFlatTheme>());
+    TComboOnForm f;
+    f.combo.SetStyle(TComboBoxStyle::csSimple);
+    f.combo.SetBounds(10, 10, 120, 120);
+    QAbstractItemView* list = f.combo.ListView();
+    ASSERT_NE(f.combo.ListScrollBar(), nullptr);
+    EXPECT_EQ(list->verticalScrollBar(), f.combo.ListScrollBar());
+    ClearCurrentTheme();
+    EXPECT_EQ(f.combo.ListScrollBar(), nullptr);
+    EXPECT_EQ(dynamic_cast<TListScrollBar*>(f.combo.ListView()->verticalScrollBar()), nullptr);
 }
