@@ -13,10 +13,12 @@
 #include "framework/CanvasBinding.h"
 #include "framework/DeviceContext.h"
 #include "framework/TextLayout.h"
+#include "graphics/CanvasDraw.h"
 #include "graphics/FrameGlyphs.h"
 #include "graphics/RectUtils.h"
 #include "theme/CustomThemeLink.h"
 #include "theme/Theme.h"
+#include "theme/ThemeColors.h"
 #include "theme/ThemeFonts.h"
 #include "theme/ThemeManager.h"
 #include "theme/ThemeParts.h"
@@ -217,6 +219,11 @@ void TTeSComboBox::DrawItem(int index, const TRect& rect, TOwnerDrawState state)
     const TteListItemState itemState = real && state.Contains(TOwnerDrawStateFlag::odSelected)
                                            ? TteListItemState::klisFocused
                                            : TteListItemState::klisNormal;
+    // The list's rows share one picture, and a theme's item may leave its background to the list
+    // (a skin's normal item has no colour): the row starts from the list's colour, or it would
+    // show the row drawn before it.
+    if (!state.Contains(TOwnerDrawStateFlag::odComboBoxEdit))
+        FillRectColor(canvas, rect, theme->Colors()->GetColor(TteThemeColor::ktcList));
     theme->DrawListBoxItem(0, canvas, TteElementInfo{rect, ThemeByte(itemState)}, ThemeObject());
     if (!real)
         return;

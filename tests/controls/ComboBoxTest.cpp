@@ -1,7 +1,8 @@
 // The themed combo box through its input: choosing with the keyboard, the mouse and the wheel fires
 // OnChange once per change; the drop-down list's themed bar and the list agree; hot states follow
 // the mouse; a theme change gives the list back; the face is drawn without an item when none is
-// chosen.
+// chosen; rows of a list whose theme leaves the item's background to the list show nothing of the
+// rows drawn before them.
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -10,8 +11,11 @@
 #include <gtest/gtest.h>
 
 #include "controls/TeSComboBox.h"
+#include "framework/Colors.h"
 #include "tests/controls/ControlFixtures.h"
 #include "theme/ThemeManager.h"
+#include "theme/ThemeColors.h"
+#include "theme/ThemeParts.h"
 #include "themes/FlatTheme.h"
 
 namespace {
@@ -49,6 +53,17 @@ struct TComboOnForm {
     QComboBox* Box() { return combo.Box(); }
     QAbstractItemView* List() { return combo.Box()->view(); }
     int FirstRowShown() { return List()->indexAt(QPoint(2, 2)).row(); }
+};
+
+// A theme whose items in the normal state draw nothing, leaving the background to the list, as a
+// skin's item without a colour does.
+class TClearItemTheme : public TTeFlatTheme {
+public:
+    void DrawListBoxItem(TteKind kind, TCanvas& canvas, const TteElementInfo& info, const QString& objectName) override
+    {
+        if (info.State != ThemeByte(TteListItemState::klisNormal))
+            TTeFlatTheme::DrawListBoxItem(kind, canvas, info, objectName);
+    }
 };
 
 void Wheel(QWidget* widget, int delta)
@@ -142,6 +157,34 @@ TEST(ComboBox, TheDropDownListsThemedBarAndTheListAgree)
         ClearCurrentTheme();
         EXPECT_EQ(f.combo.ListScrollBar(), nullptr);
         EXPECT_EQ(dynamic_cast<TListScrollBar*>(f.List()->verticalScrollBar()), nullptr);
+    }
+    ClearCurrentTheme();
+}
+
+TEST(ComboBox, ARowLeftToTheListShowsTheListsColourNotTheRowBefore)
+{
+    SetCurrentTheme(new TteBuiltTheme<TClearItemTheme>());
+    {
+        TComboOnForm f;
+        f.combo.Items()->Clear();
+        // A wide row drawn first, then a narrow one: the narrow row's right part holds no text of
+        // its own.
+        for (const char* text : {"WWWWWWWWWWWW", "i", "WWWWWWWWWWWW", "i"})
+            f.combo.Items()->Add(QString::fromLatin1(text));
+        f.combo.SetItemIndex(0);
+        f.combo.SetDroppedDown(true);
+        QCoreApplication::processEvents();
+        const QColor list = ToQColor(CurrentTheme()->Colors()->GetColor(TteThemeColor::ktcList));
+        for (int row : {1, 3}) {
+            const QRect rect = f.List()->visualRect(f.List()->model()->index(row, 0));
+            const QImage picture = f.List()->viewport()->grab(rect).toImage();
+            int stray = 0;
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 12; x < picture.width(); ++x)
+                    stray += picture.pixelColor(x, y).rgb() != list.rgb();
+            EXPECT_EQ(stray, 0) << "row " << row;
+        }
+        f.combo.SetDroppedDown(false);
     }
     ClearCurrentTheme();
 }
