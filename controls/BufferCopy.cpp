@@ -1,16 +1,43 @@
 #include "controls/BufferCopy.h"
 
+#include <QImage>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPixmap>
 #include <algorithm>
 
 #include "framework/DeviceContext.h"
+#include "graphics/Bitmap.h"
 #include "graphics/WidgetBlit.h"
 
-void CopyBufferTo(TDeviceContext& destination, const TteBitmap& buffer, const TRect& source, TPoint at)
+namespace {
+
+// Whether the pixels the painter's engine writes (a window's backing store, a grab's pixmap) keep
+// an alpha channel; a device of another kind is taken to keep one.
+bool KeepsAlpha(QPainter& painter)
 {
-    BlitToWidget(destination.Painter(), buffer, source, destination.ToDevice(at));
+    const QPaintEngine* engine = painter.paintEngine();
+    const QPaintDevice* device = engine != nullptr ? engine->paintDevice() : nullptr;
+    if (device == nullptr)
+        return true;
+    if (device->devType() == QInternal::Image)
+        return static_cast<const QImage*>(device)->hasAlphaChannel();
+    if (device->devType() == QInternal::Pixmap)
+        return static_cast<const QPixmap*>(device)->hasAlphaChannel();
+    return true;
 }
 
-void CopyBufferInStrips(TDeviceContext& destination, const TteBitmap& buffer, const TRect& source, TPoint at)
+}  // namespace
+
+void CopyBufferTo(TDeviceContext& destination, TteBitmap& buffer, const TRect& source, TPoint at)
+{
+    QPainter& painter = destination.Painter();
+    if (KeepsAlpha(painter))
+        buffer.SetAlphaRect(255, source);
+    BlitToWidget(painter, buffer, source, destination.ToDevice(at));
+}
+
+void CopyBufferInStrips(TDeviceContext& destination, TteBitmap& buffer, const TRect& source, TPoint at)
 {
     // Qt splits a blend over its threads from about 64 spans (rows) on.
     constexpr int kRows = 32;

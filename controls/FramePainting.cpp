@@ -9,6 +9,7 @@
 
 #include "controls/BufferCopy.h"
 #include "controls/SharedBuffer.h"
+#include "controls/ShowAnimation.h"
 #include "controls/TeDefaultForm.h"
 #include "framework/Brush.h"
 #include "framework/Exception.h"
@@ -271,6 +272,17 @@ void TTeDefaultForm::CaptureBackground()
         PaintWindowImage(image, active_);
         return image;
     });
+}
+
+void TTeDefaultForm::AnimateShow()
+{
+    TForm* form = Form();
+    if (form == nullptr || !Animation().Enabled() || ComponentState().Contains(TComponentStateFlag::csDesigning))
+        return;
+    QImage picture;
+    PaintWindowImage(picture, true);
+    // Where the screen cannot be read there is nothing to come in over: the window simply shows.
+    StartShowAnimation(*form->Handle(), Animation(), picture, GrabScreen(form->BoundsRect()));
 }
 
 void TTeDefaultForm::PutBackgroundUnder(TteBitmap& buffer, const TRect& rect)

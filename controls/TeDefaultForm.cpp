@@ -493,8 +493,7 @@ void TTeDefaultForm::HookEvent(QEvent* event)
     case QEvent::Show:
         UpdateRegion();
         CaptureBackground();
-        // The show animation (the effects' StartAnimation on the window image, PaintWindowImage)
-        // starts here when Animation().Enabled().
+        AnimateShow();
         break;
     default:
         break;

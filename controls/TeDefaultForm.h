@@ -223,6 +223,8 @@ private:
     void PaintOnBuffer(TteBitmap& buffer);
     // With a shadow or blending: the screen behind the window's rectangle now.
     void CaptureBackground();
+    // With Animation enabled, the window comes in over the screen behind it through the effect.
+    void AnimateShow();
     // The captured background beneath the not opaque pixels of rect (window coordinates).
     void PutBackgroundUnder(TteBitmap& buffer, const TRect& rect);
     void FrameMargins();

@@ -13,10 +13,12 @@
 #include "framework/CanvasBinding.h"
 #include "framework/DeviceContext.h"
 #include "framework/TextLayout.h"
+#include "graphics/CanvasDraw.h"
 #include "graphics/FrameGlyphs.h"
 #include "graphics/RectUtils.h"
 #include "theme/CustomThemeLink.h"
 #include "theme/Theme.h"
+#include "theme/ThemeColors.h"
 #include "theme/ThemeFonts.h"
 #include "theme/ThemeManager.h"
 #include "theme/ThemeParts.h"
@@ -127,6 +129,8 @@ void TTeSComboBox::MouseLeave()
 
 void TTeSComboBox::FaceMouseMove(int x, int y)
 {
+    if (Style() == TComboBoxStyle::csSimple)
+        return;
     const bool hot = ButtonRect().Contains(Point(x, y));
     if (hot == buttonHot_)
         return;
@@ -140,7 +144,9 @@ bool TTeSComboBox::PaintFace(QPaintEvent* event)
     surface.IntersectClipRect(TRect::FromQRect(event->rect()));
     const TCanvasBinding binding(Canvas(), surface);
     Canvas().SetFont(Font());
-    PaintFace(Rect(0, 0, Width(), Height()));
+    PaintFace(Rect(0, 0, Box()->width(), Box()->height()));
+    if (Style() == TComboBoxStyle::csSimple)
+        return true;
     const TRect inner = InflateRectBy(Rect(0, 0, Width(), Height()), -2);
     const TRect button = ButtonRect();
     PaintButton(button);
@@ -213,6 +219,11 @@ void TTeSComboBox::DrawItem(int index, const TRect& rect, TOwnerDrawState state)
     const TteListItemState itemState = real && state.Contains(TOwnerDrawStateFlag::odSelected)
                                            ? TteListItemState::klisFocused
                                            : TteListItemState::klisNormal;
+    // The list's rows share one picture, and a theme's item may leave its background to the list
+    // (a skin's normal item has no colour): the row starts from the list's colour, or it would
+    // show the row drawn before it.
+    if (!state.Contains(TOwnerDrawStateFlag::odComboBoxEdit))
+        FillRectColor(canvas, rect, theme->Colors()->GetColor(TteThemeColor::ktcList));
     theme->DrawListBoxItem(0, canvas, TteElementInfo{rect, ThemeByte(itemState)}, ThemeObject());
     if (!real)
         return;
@@ -239,14 +250,28 @@ void TTeSComboBox::CloseUp()
     Invalidate();
 }
 
+void TTeSComboBox::WindowRecreated()
+{
+    // The simple style's list is on show from the start, so it is taken over (or given back) now;
+    // a drop-down list waits until it opens.
+    const bool simple = Style() == TComboBoxStyle::csSimple;
+    if (simple && IsListBoxThemed(0, ThemeObject(), ThemeLink()))
+        HookList();
+    else if (simple || hookedWindow_ != ListWindow())
+        UnhookList();
+}
+
 void TTeSComboBox::HookList()
 {
-    if (listFrame_ != nullptr)
+    if (listFrame_ != nullptr && hookedWindow_ == ListWindow())
         return;
+    UnhookList();
     listFrame_ = std::make_unique<TListFrame>(*this);
-    ListWindow()->installEventFilter(listFrame_.get());
+    hookedWindow_ = ListWindow();
+    hookedView_ = ListView();
+    hookedWindow_->installEventFilter(listFrame_.get());
     auto* bar = new TListScrollBar([this] { return IsScrollBarThemed(0, DefaultThemeObject(), ThemeLink()) ? Theme() : nullptr; });
-    Box()->view()->setVerticalScrollBar(bar);
+    hookedView_->setVerticalScrollBar(bar);
     listBar_ = bar;
 }
 
@@ -254,11 +279,16 @@ void TTeSComboBox::UnhookList()
 {
     if (listFrame_ == nullptr)
         return;
-    ListWindow()->removeEventFilter(listFrame_.get());
+    if (hookedWindow_ != nullptr) {
+        hookedWindow_->removeEventFilter(listFrame_.get());
+        hookedWindow_->update();
+    }
     listFrame_.reset();
     // The list view takes its own bar back (and frees the themed one).
-    Box()->view()->setVerticalScrollBar(new QScrollBar(Qt::Vertical));
-    ListWindow()->update();
+    if (hookedView_ != nullptr)
+        hookedView_->setVerticalScrollBar(new QScrollBar(Qt::Vertical));
+    hookedWindow_ = nullptr;
+    hookedView_ = nullptr;
 }
 
 void TTeSComboBox::PaintListFrame(QWidget* list)

@@ -2,7 +2,7 @@
 // The themed combo box: the framework's combo box whose face, drop-down button and items the theme
 // draws (the face in the edit style, the button as the edit's drop-down button, the items in the
 // list-item style with the list fonts), and whose drop-down list gets a themed frame and a themed
-// scroll bar when it first opens. Without a theme it draws itself in the classic 3-D look. A theme
+// scroll bar when it first opens (the simple style's list, always shown, gets them at once). Without a theme it draws itself in the classic 3-D look. A theme
 // change builds the box anew, so that the list follows the new theme.
 #include <QPointer>
 #include <QString>
@@ -13,6 +13,7 @@
 #include "framework/Alignment.h"
 #include "framework/ComboBox.h"
 
+class QAbstractItemView;
 class TteCustomThemeLink;
 class TteTheme;
 
@@ -51,6 +52,7 @@ protected:
     void DropDown() override;
     void CloseUp() override;
     void FaceMouseMove(int x, int y) override;
+    void WindowRecreated() override;
 
 private:
     class TListFrame;
@@ -64,6 +66,9 @@ private:
     bool faceHot_ = false;
     bool buttonHot_ = false;
     std::unique_ptr<TListFrame> listFrame_;
+    // The list window and view taken over, to give back even after the style changed them.
+    QPointer<QWidget> hookedWindow_;
+    QPointer<QAbstractItemView> hookedView_;
     QPointer<TListScrollBar> listBar_;
 };
 

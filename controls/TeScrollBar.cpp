@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "controls/ParentBackground.h"
+#include "controls/Performance.h"
 #include "framework/Canvas.h"
 #include "controls/TeControl.h"
 #include "framework/PropInfo.h"
@@ -290,5 +291,8 @@ void RegisterScrollBarProperties()
                      ScrollOrientationNames(), TTeScrollOrientation::ksoHorizontal)
         .Boolean("ShowButtons", &TTeScrollBar::ShowButtons, &TTeScrollBar::SetShowButtons, true)
         .Integer("BorderWidth", &TTeScrollBar::BorderWidth, &TTeScrollBar::SetBorderWidth, 0)
+        // The bar buffers its painting from birth, so only another mode is worth writing.
+        .Enumeration("Performance", &TTeScrollBar::Performance, &TTeScrollBar::SetPerformance, PerformanceNames(),
+                     TTePerformance::kspDoubleBuffer)
         .Event("OnChange", &TTeScrollBar::OnChange);
 }

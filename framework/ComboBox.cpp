@@ -5,11 +5,14 @@
 #include <QApplication>
 #include <QPointer>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QListView>
+#include <QPainter>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QProxyStyle>
+#include <QStyleOptionFrame>
 #include <algorithm>
 
 #include "framework/Brush.h"
@@ -65,8 +68,19 @@ public:
     }
     void Detach() { control_ = nullptr; }
 
+    bool Simple() const { return control_ != nullptr && control_->style_ == TComboBoxStyle::csSimple; }
+    // The simple style's edit field takes the whole box inside its frame: there is no button.
+    void PlaceSimpleEdit()
+    {
+        if (Simple() && lineEdit() != nullptr)
+            lineEdit()->setGeometry(rect().adjusted(2, 2, -2, -2));
+    }
+
     void showPopup() override
     {
+        // The simple style's list is always shown; nothing drops down.
+        if (Simple())
+            return;
         if (control_ != nullptr)
             control_->DropDown();
         QComboBox::showPopup();
@@ -119,8 +133,28 @@ protected:
     }
     void paintEvent(QPaintEvent* event) override
     {
-        if (control_ == nullptr || !control_->PaintFace(event))
+        if (control_ != nullptr && control_->PaintFace(event))
+            return;
+        if (!Simple()) {
             QComboBox::paintEvent(event);
+            return;
+        }
+        QPainter painter(this);
+        QStyleOptionFrame frame;
+        frame.initFrom(this);
+        frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, this);
+        frame.state |= QStyle::State_Sunken;
+        style()->drawPrimitive(QStyle::PE_PanelLineEdit, &frame, &painter, this);
+    }
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QComboBox::resizeEvent(event);
+        PlaceSimpleEdit();
+    }
+    void showEvent(QShowEvent* event) override
+    {
+        QComboBox::showEvent(event);
+        PlaceSimpleEdit();
     }
 
 private:
@@ -157,9 +191,11 @@ public:
         }
         painter->drawImage(rect.topLeft(), buffer_, QRect(0, 0, rect.width(), rect.height()));
     }
-    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex& index) const override
     {
-        return QSize(control_->Width(), control_->ItemHeight());
+        int height = control_->ItemHeight();
+        control_->MeasureItem(index.row(), height);
+        return QSize(control_->Width(), height);
     }
 
 private:
@@ -186,6 +222,7 @@ TComboBox::TComboBox(TComponent* owner)
 
 TComboBox::~TComboBox()
 {
+    simpleList_.reset();
     box_->Detach();
     box_.reset();
 }
@@ -197,19 +234,38 @@ QComboBox* TComboBox::Box() const
 
 QWidget* TComboBox::ListWindow() const
 {
+    if (simpleList_ != nullptr)
+        return simpleList_.get();
     return box_->view()->parentWidget();
+}
+
+QAbstractItemView* TComboBox::ListView() const
+{
+    if (simpleList_ != nullptr)
+        return simpleList_.get();
+    return box_->view();
 }
 
 void TComboBox::SetBounds(int left, int top, int width, int height)
 {
     TCustomControl::SetBounds(left, top, width, height);
-    box_->setGeometry(0, 0, Width(), Height());
+    PlaceParts();
+}
+
+void TComboBox::PlaceParts()
+{
+    const bool simple = style_ == TComboBoxStyle::csSimple;
+    box_->setGeometry(0, 0, Width(), simple ? std::min(Height(), SimpleEditHeight()) : Height());
+    if (simpleList_ != nullptr)
+        simpleList_->setGeometry(0, box_->height(), Width(), std::max(0, Height() - box_->height()));
 }
 
 void TComboBox::Invalidate()
 {
     TCustomControl::Invalidate();
     box_->update();
+    if (simpleList_ != nullptr)
+        simpleList_->viewport()->update();
 }
 
 void TComboBox::RecreateWindow()
@@ -233,7 +289,41 @@ void TComboBox::RecreateWindow()
     FillBox();
     box_->setCurrentIndex(std::min(index, box_->count() - 1));
     quiet_ = false;
+    UpdateSimpleList();
+    PlaceParts();
+    box_->PlaceSimpleEdit();
     box_->update();
+    WindowRecreated();
+}
+
+void TComboBox::UpdateSimpleList()
+{
+    if (style_ != TComboBoxStyle::csSimple) {
+        simpleList_.reset();
+        return;
+    }
+    if (simpleList_ == nullptr) {
+        simpleList_ = std::make_unique<QListView>(Handle());
+        simpleList_->setModel(box_->model());
+        simpleList_->setItemDelegate(delegate_.get());
+        simpleList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        // The edit field keeps the focus, as with a list that drops down.
+        simpleList_->setFocusPolicy(Qt::NoFocus);
+        simpleList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        QListView* list = simpleList_.get();
+        QObject::connect(box_.get(), &QComboBox::currentIndexChanged, list,
+                         [this, list](int row) { list->setCurrentIndex(box_->model()->index(row, 0)); });
+        QObject::connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, list,
+                         [this](const QModelIndex& current) {
+                             if (current.row() != box_->currentIndex())
+                                 box_->setCurrentIndex(current.row());
+                         });
+    }
+    simpleList_->setEnabled(Enabled());
+    simpleList_->setFont(box_->font());
+    simpleList_->doItemsLayout();
+    simpleList_->setCurrentIndex(box_->model()->index(box_->currentIndex(), 0));
+    simpleList_->show();
 }
 
 void TComboBox::FillBox()
@@ -373,6 +463,14 @@ void TComboBox::EnabledChanged()
 {
     TCustomControl::EnabledChanged();
     box_->setEnabled(Enabled());
+    if (simpleList_ != nullptr)
+        simpleList_->setEnabled(Enabled());
+}
+
+void TComboBox::MeasureItem(int index, int& height)
+{
+    if (style_ == TComboBoxStyle::csOwnerDrawVariable && OnMeasureItem)
+        OnMeasureItem(this, index, height);
 }
 
 void TComboBox::DrawItem(int index, const TRect& rect, TOwnerDrawState state)
@@ -417,6 +515,7 @@ void RegisterComboBoxProperties()
         .Boolean("Sorted", &TComboBox::Sorted, &TComboBox::SetSorted, false)
         .Event("OnChange", &TComboBox::OnChange)
         .Event("OnDrawItem", &TComboBox::OnDrawItem)
+        .Event("OnMeasureItem", &TComboBox::OnMeasureItem)
         .Event("OnDropDown", &TComboBox::OnDropDown)
         .Event("OnCloseUp", &TComboBox::OnCloseUp);
 }

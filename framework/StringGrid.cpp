@@ -825,9 +825,11 @@ bool TStringGrid::WidgetEvent(QEvent* event)
 {
     switch (event->type()) {
     case QEvent::KeyPress: {
-        const bool handled = TCustomControl::WidgetEvent(event);
-        NavigationKey(static_cast<QKeyEvent*>(event));
-        return handled;
+        // OnKeyDown sees the key first; a handler that clears it keeps it from the navigation.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (DeliverKeyPress(key))
+            NavigationKey(key);
+        return true;
     }
     case QEvent::FocusIn:
     case QEvent::FocusOut:

@@ -254,6 +254,24 @@ void TWinControl::KeyUp(std::uint16_t& key, TShiftState shift)
         OnKeyUp(this, key, shift);
 }
 
+bool TWinControl::DeliverKeyPress(const QKeyEvent* event)
+{
+    std::uint16_t code = VirtualKeyOf(event->key());
+    const TShiftState shift = ShiftStateOf(event->modifiers(), Qt::NoButton);
+    KeyDown(code, shift);
+    // Alt combinations, Enter and Escape belong to the form's dialog keys (default and cancel
+    // buttons, accelerators), not to the control's own handling.
+    if (shift.Contains(TShiftStateFlag::ssAlt) || code == VK_RETURN || code == VK_ESCAPE) {
+        OfferDialogKey(code, shift, event->text());
+        return false;
+    }
+    for (QChar c : event->text()) {
+        QChar typed = c;
+        KeyPress(typed);
+    }
+    return code != 0;
+}
+
 void TWinControl::KeyPress(QChar& key)
 {
     if (OnKeyPress)
@@ -385,21 +403,9 @@ bool TWinControl::WidgetEvent(QEvent* event)
     case QEvent::FocusOut:
         DoExit();
         return true;
-    case QEvent::KeyPress: {
-        auto* key = static_cast<QKeyEvent*>(event);
-        std::uint16_t code = VirtualKeyOf(key->key());
-        const TShiftState shift = ShiftStateOf(key->modifiers(), Qt::NoButton);
-        KeyDown(code, shift);
-        if (shift.Contains(TShiftStateFlag::ssAlt) || code == VK_RETURN || code == VK_ESCAPE) {
-            OfferDialogKey(code, shift, key->text());
-            return true;
-        }
-        for (QChar c : key->text()) {
-            QChar typed = c;
-            KeyPress(typed);
-        }
+    case QEvent::KeyPress:
+        DeliverKeyPress(static_cast<QKeyEvent*>(event));
         return true;
-    }
     case QEvent::KeyRelease: {
         auto* key = static_cast<QKeyEvent*>(event);
         std::uint16_t code = VirtualKeyOf(key->key());

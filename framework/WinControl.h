@@ -68,6 +68,10 @@ protected:
     virtual void KeyDown(std::uint16_t& key, TShiftState shift);
     virtual void KeyUp(std::uint16_t& key, TShiftState shift);
     virtual void KeyPress(QChar& key);
+    // A key press of the widget: KeyDown, then KeyPress for each character it types; Alt
+    // combinations, Enter and Escape go round the form as dialog keys instead. False when KeyDown
+    // cleared the key or the form took it, so the control's own use of it must not follow.
+    bool DeliverKeyPress(const QKeyEvent* event);
     // The widget was shown or hidden.
     virtual void VisibleChanged() {}
 

@@ -83,7 +83,8 @@ public:
     void DrawButton(TteKind kind, TCanvas& canvas, const TteElementInfo& info, const QString& objectName) override;
 
     bool IsCheckBoxAvailable(TteKind kind, const QString& objectName) override;
-    bool IsCheckBoxTransparent(TteKind kind, const QString& objectName) override;
+    // The family paints only its marks and has no "Frame" to ask, so the check box keeps the
+    // abstract answer to the transparency query: it shows what lies beneath it.
     void DrawCheckBox(TteKind kind, TCanvas& canvas, const TteElementInfo& info, const QString& objectName) override;
     TSize GetCheckBoxSize(TteKind kind, const QString& objectName) override;
 

@@ -134,11 +134,6 @@ bool TTeSkinFile::IsCheckBoxAvailable(TteKind kind, const QString& objectName)
     return Available(objectName, kind == 1 ? TSkinEntry::RadioButton : TSkinEntry::Checkbox);
 }
 
-bool TTeSkinFile::IsCheckBoxTransparent(TteKind kind, const QString& objectName)
-{
-    return FrameMasked(objectName, kind == 1 ? TSkinEntry::RadioButton : TSkinEntry::Checkbox);
-}
-
 void TTeSkinFile::DrawCheckBox(TteKind kind, TCanvas& canvas, const TteElementInfo& info, const QString& objectName)
 {
     const bool radio = kind == static_cast<TteKind>(TteCheckBoxKind::kcbkRadioButton);

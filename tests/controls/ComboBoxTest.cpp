@@ -1,16 +1,21 @@
 // The themed combo box through its input: choosing with the keyboard, the mouse and the wheel fires
 // OnChange once per change; the drop-down list's themed bar and the list agree; hot states follow
 // the mouse; a theme change gives the list back; the face is drawn without an item when none is
-// chosen.
+// chosen; rows of a list whose theme leaves the item's background to the list show nothing of the
+// rows drawn before them.
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include "controls/TeSComboBox.h"
+#include "framework/Colors.h"
 #include "tests/controls/ControlFixtures.h"
 #include "theme/ThemeManager.h"
+#include "theme/ThemeColors.h"
+#include "theme/ThemeParts.h"
 #include "themes/FlatTheme.h"
 
 namespace {
@@ -48,6 +53,17 @@ struct TComboOnForm {
     QComboBox* Box() { return combo.Box(); }
     QAbstractItemView* List() { return combo.Box()->view(); }
     int FirstRowShown() { return List()->indexAt(QPoint(2, 2)).row(); }
+};
+
+// A theme whose items in the normal state draw nothing, leaving the background to the list, as a
+// skin's item without a colour does.
+class TClearItemTheme : public TTeFlatTheme {
+public:
+    void DrawListBoxItem(TteKind kind, TCanvas& canvas, const TteElementInfo& info, const QString& objectName) override
+    {
+        if (info.State != ThemeByte(TteListItemState::klisNormal))
+            TTeFlatTheme::DrawListBoxItem(kind, canvas, info, objectName);
+    }
 };
 
 void Wheel(QWidget* widget, int delta)
@@ -145,6 +161,34 @@ TEST(ComboBox, TheDropDownListsThemedBarAndTheListAgree)
     ClearCurrentTheme();
 }
 
+TEST(ComboBox, ARowLeftToTheListShowsTheListsColourNotTheRowBefore)
+{
+    SetCurrentTheme(new TteBuiltTheme<TClearItemTheme>());
+    {
+        TComboOnForm f;
+        f.combo.Items()->Clear();
+        // A wide row drawn first, then a narrow one: the narrow row's right part holds no text of
+        // its own.
+        for (const char* text : {"WWWWWWWWWWWW", "i", "WWWWWWWWWWWW", "i"})
+            f.combo.Items()->Add(QString::fromLatin1(text));
+        f.combo.SetItemIndex(0);
+        f.combo.SetDroppedDown(true);
+        QCoreApplication::processEvents();
+        const QColor list = ToQColor(CurrentTheme()->Colors()->GetColor(TteThemeColor::ktcList));
+        for (int row : {1, 3}) {
+            const QRect rect = f.List()->visualRect(f.List()->model()->index(row, 0));
+            const QImage picture = f.List()->viewport()->grab(rect).toImage();
+            int stray = 0;
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 12; x < picture.width(); ++x)
+                    stray += picture.pixelColor(x, y).rgb() != list.rgb();
+            EXPECT_EQ(stray, 0) << "row " << row;
+        }
+        f.combo.SetDroppedDown(false);
+    }
+    ClearCurrentTheme();
+}
+
 TEST(ComboBox, HotStatesFollowTheMouseAndLeavingClearsThem)
 {
     TComboOnForm f;
@@ -204,4 +248,81 @@ TEST(ComboBox, OnKeyDownSeesKeysFirstAndMayKeepThemFromTheBox)
     EXPECT_EQ(keys, 1);
     EXPECT_EQ(f.combo.ItemIndex(), 0);
     EXPECT_EQ(f.changes, 0);
+}
+
+// The simple style keeps its list under the edit field: nothing drops down, a click in the list and
+// the arrow keys in the edit choose (one OnChange each), and the list follows the choice.
+TEST(ComboBox, TheSimpleStyleShowsItsListBelowTheEditAndChoosesFromIt)
+{
+    TComboOnForm f;
+    f.combo.SetStyle(TComboBoxStyle::csSimple);
+    f.combo.SetBounds(10, 10, 120, 120);
+    QCoreApplication::processEvents();
+    QAbstractItemView* list = f.combo.ListView();
+    ASSERT_NE(list, f.Box()->view());
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_EQ(f.Box()->geometry(), QRect(0, 0, 120, f.combo.ItemHeight() + 5));
+    EXPECT_EQ(list->geometry(), QRect(0, f.Box()->height(), 120, 120 - f.Box()->height()));
+    EXPECT_EQ(f.combo.ListWindow(), list);
+
+    const QRect item = list->visualRect(f.Box()->model()->index(2, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
+    EXPECT_EQ(f.combo.ItemIndex(), 2);
+    EXPECT_EQ(f.combo.Text(), QStringLiteral("Charlie"));
+    EXPECT_EQ(f.changes, 1);
+
+    f.Box()->setFocus();
+    QTest::keyClick(f.Box()->lineEdit(), Qt::Key_Down);
+    EXPECT_EQ(f.combo.ItemIndex(), 3);
+    EXPECT_EQ(list->currentIndex().row(), 3);
+    EXPECT_EQ(f.changes, 2);
+
+    QTest::keyClick(f.Box()->lineEdit(), Qt::Key_F4);
+    QTest::keyClick(f.Box()->lineEdit(), Qt::Key_Down, Qt::AltModifier);
+    EXPECT_FALSE(f.combo.DroppedDown());
+    EXPECT_FALSE(f.Box()->view()->isVisible());
+
+    f.combo.SetStyle(TComboBoxStyle::csDropDownList);
+    EXPECT_EQ(f.combo.ListView(), f.Box()->view());
+    EXPECT_EQ(f.Box()->height(), 120);
+}
+
+// csOwnerDrawVariable asks OnMeasureItem for each item's height; the fixed styles ignore it.
+TEST(ComboBox, VariableOwnerDrawnItemsTakeTheHeightsOnMeasureItemGives)
+{
+    TComboOnForm f;
+    f.combo.OnMeasureItem = [](TObject*, int index, int& height) { height += index % 3 * 10; };
+    f.combo.SetStyle(TComboBoxStyle::csOwnerDrawVariable);
+    f.combo.SetDroppedDown(true);
+    QCoreApplication::processEvents();
+    for (int index : {0, 1, 2, 3}) {
+        SCOPED_TRACE(index);
+        EXPECT_EQ(f.List()->visualRect(f.Box()->model()->index(index, 0)).height(), 16 + index % 3 * 10);
+    }
+    const QRect item = f.List()->visualRect(f.Box()->model()->index(2, 0));
+    QTest::mouseClick(f.List()->viewport(), Qt::LeftButton, {}, item.center());
+    EXPECT_EQ(f.combo.ItemIndex(), 2);
+    EXPECT_EQ(f.changes, 1);
+
+    f.combo.SetStyle(TComboBoxStyle::csOwnerDrawFixed);
+    f.combo.SetDroppedDown(true);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.List()->visualRect(f.Box()->model()->index(2, 0)).height(), 16);
+    f.combo.SetDroppedDown(false);
+}
+
+// The simple style's list, always shown, is taken over as soon as the theme draws lists, and given
+// back when the theme goes.
+TEST(ComboBox, TheSimpleStylesListFollowsTheTheme)
+{
+    SetCurrentTheme(new TteBuiltTheme<TTeFlatTheme>());
+    TComboOnForm f;
+    f.combo.SetStyle(TComboBoxStyle::csSimple);
+    f.combo.SetBounds(10, 10, 120, 120);
+    QAbstractItemView* list = f.combo.ListView();
+    ASSERT_NE(f.combo.ListScrollBar(), nullptr);
+    EXPECT_EQ(list->verticalScrollBar(), f.combo.ListScrollBar());
+    ClearCurrentTheme();
+    EXPECT_EQ(f.combo.ListScrollBar(), nullptr);
+    EXPECT_EQ(dynamic_cast<TListScrollBar*>(f.combo.ListView()->verticalScrollBar()), nullptr);
 }

@@ -9,6 +9,7 @@
 #include "controls/TextSize.h"
 #include "framework/TextLayout.h"
 #include "tests/controls/ControlFixtures.h"
+#include "theme/ThemeManager.h"
 #include "themes/MsStylesTheme.h"
 #include "themes/StoredThemes.h"
 
@@ -229,4 +230,39 @@ TEST(GroupBox, ATransparentChildShowsTheThemedFrameButNotItsSiblings)
     // Right of the mark, left of where a caption would go: the group box's own fill.
     for (const QPoint p : {QPoint(15, 2), QPoint(15, 17), QPoint(90, 10)})
         EXPECT_EQ(picture.pixel(p), alone.pixel(p + QPoint(20, 30))) << p.x() << "," << p.y();
+}
+
+TEST(GroupBox, ABufferedCheckBoxInsideShowsTheTranslucentFaceAsTheWindowShowsIt)
+{
+    // The face of OSXTiger is translucent, so the check box's buffer ends with its alpha; what the
+    // window shows (a grab of the whole form keeps alpha) must be the face over the host all the same.
+    SetCurrentTheme(CreateStoredTheme(QStringLiteral("OSXTiger")).release());
+    TShownForm shown(200, 120);
+    TSampleControl host;
+    host.SetParent(&shown.form);
+    host.SetBounds(0, 0, 200, 120);
+    host.SetColor(RGB(230, 230, 230));
+    TTeGroupBox group(nullptr);
+    group.SetParent(&host);
+    group.SetBounds(8, 12, 150, 70);
+    group.SetCaption(QStringLiteral("Group"));
+    TTeCheckBox child(nullptr);
+    child.SetParent(&group);
+    child.SetBounds(14, 26, 120, 20);
+    child.SetCaption(QStringLiteral("Inside"));
+    child.SetChecked(true);
+    const auto window = [&] {
+        FlushPaints();
+        return shown.form.ClientWidget()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    };
+    child.SetVisible(false);
+    const QImage alone = window();
+    child.SetVisible(true);
+    const QImage picture = window();
+    ClearCurrentTheme();
+    // Right of the caption: nothing of the check box's own drawing, only what lies beneath it.
+    const QRect plain(group.Left() + child.Left() + 70, group.Top() + child.Top() + 1, 45, 18);
+    for (int y = plain.top(); y <= plain.bottom(); ++y)
+        for (int x = plain.left(); x <= plain.right(); ++x)
+            ASSERT_EQ(QColor::fromRgba(picture.pixel(x, y)), QColor::fromRgba(alone.pixel(x, y))) << x << "," << y;
 }

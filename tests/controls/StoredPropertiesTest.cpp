@@ -1,6 +1,8 @@
 // The stored properties of the themed control bases and the theme selection of concrete controls.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "controls/ControlComponents.h"
 #include "controls/TeProgressBar.h"
 #include "controls/TeTrackBar.h"
@@ -77,19 +79,25 @@ TEST(ControlStoredProperties, ScrollBarGridAndComboBoxStoreOnlyWhatDiffersFromTh
             EXPECT_FALSE(stored(object, name)) << name;
     };
     none(bar, {"Min", "Max", "PageSize", "Position", "LargeChange", "SmallChange", "Orientation", "ShowButtons",
-               "BorderWidth", "ThemeObject"});
+               "BorderWidth", "ThemeObject", "Performance"});
     none(grid, {"ColCount", "RowCount", "FixedCols", "FixedRows", "DefaultColWidth", "DefaultRowHeight", "Options",
                 "DefaultDrawing", "ScrollBars", "ThemeObject"});
     none(combo, {"Style", "Items", "ItemIndex", "ItemHeight", "DropDownCount", "Sorted", "TextAlign", "ThemeObject"});
 
+    const QList<const TPropInfo*> barProperties = GetPropList(bar);
+    EXPECT_EQ(std::count_if(barProperties.begin(), barProperties.end(),
+                            [](const TPropInfo* info) { return info->Name == QLatin1String("Performance"); }),
+              1);
+
     bar.SetMax(200);
     bar.SetOrientation(TTeScrollOrientation::ksoVertical);
+    bar.SetPerformance(TTePerformance::kspNoBuffer);
     grid.SetOptions(grid.Options() + TGridOptions{TGridOption::goRowSelect});
     grid.SetColCount(2);
     combo.SetStyle(TComboBoxStyle::csDropDownList);
     combo.Items()->Add(QStringLiteral("44100 Hz"));
     combo.SetTextAlign(TAlignment::taCenter);
-    for (const char* name : {"Max", "Orientation"})
+    for (const char* name : {"Max", "Orientation", "Performance"})
         EXPECT_TRUE(stored(bar, name)) << name;
     for (const char* name : {"Options", "ColCount"})
         EXPECT_TRUE(stored(grid, name)) << name;

@@ -10,6 +10,7 @@
 #include "controls/TeStringGrid.h"
 #include "framework/Canvas.h"
 #include "framework/DeviceContext.h"
+#include "framework/VirtualKeys.h"
 #include "tests/controls/ControlFixtures.h"
 #include "theme/BackgroundPainters.h"
 #include "theme/ThemeColors.h"
@@ -92,6 +93,26 @@ TEST(StringGrid, KeyboardNavigationKeepsTheRowInViewAndTheThemedBarInStep)
         EXPECT_LT(step.row, f.grid.TopRow() + f.grid.VisibleRowCount());
         f.ExpectInStep();
     }
+}
+
+// A handler that clears a key keeps it from the grid's navigation; other keys still move.
+TEST(StringGrid, OnKeyDownSeesKeysFirstAndMayKeepThemFromTheNavigation)
+{
+    TGridOnForm f;
+    f.grid.SetFocus();
+    int keys = 0;
+    f.grid.OnKeyDown = [&keys](TObject*, std::uint16_t& key, TShiftState) {
+        ++keys;
+        if (key == VK_NEXT)
+            key = 0;
+    };
+    QTest::keyClick(f.grid.Handle(), Qt::Key_PageDown);
+    EXPECT_EQ(keys, 1);
+    EXPECT_EQ(f.grid.Row(), 1);
+    EXPECT_EQ(f.grid.TopRow(), 1);
+    QTest::keyClick(f.grid.Handle(), Qt::Key_Down);
+    EXPECT_EQ(keys, 2);
+    EXPECT_EQ(f.grid.Row(), 2);
 }
 
 TEST(StringGrid, TheWheelScrollsTheGridAndTheThemedBarFollows)

@@ -109,6 +109,25 @@ TEST(Control, FocusFiresEnterAndExit)
     EXPECT_FALSE(second.CanFocus());
 }
 
+// A key reaches OnKeyDown, then OnKeyPress with what it types; clearing it in OnKeyDown keeps only
+// the control's own use of it, not the typed character.
+TEST(Control, KeysReachOnKeyDownThenOnKeyPress)
+{
+    TShownForm shown;
+    TFilled control(nullptr);
+    control.SetParent(&shown.form);
+    QStringList log;
+    control.OnKeyDown = [&log](TObject*, std::uint16_t& key, TShiftState) {
+        log << QStringLiteral("down %1").arg(key);
+        key = 0;
+    };
+    control.OnKeyPress = [&log](TObject*, QChar& key) { log << QStringLiteral("press %1").arg(key); };
+    QTest::keyClick(control.Handle(), Qt::Key_A);
+    QTest::keyClick(control.Handle(), Qt::Key_Up);
+    EXPECT_EQ(log, QStringList({QStringLiteral("down %1").arg(int{'A'}), "press a",
+                                QStringLiteral("down %1").arg(VK_UP)}));
+}
+
 TEST(Control, AParentGoingFirstLeavesItsChildrenWhole)
 {
     auto* form = new TForm(nullptr);

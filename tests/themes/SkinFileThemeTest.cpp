@@ -114,6 +114,14 @@ TEST(SkinFileThemeTest, ElementStatesBecomeSkinStatesOfTheRightChild)
     EXPECT_EQ(t.theme.GetCheckBoxSize(0, kObject), (TSize{13, 13}));
 }
 
+TEST(SkinFileThemeTest, CheckBoxesAndRadioButtonsShowWhatLiesBeneathThem)
+{
+    // The family paints its marks alone: the control's rectangle is the parent's to fill.
+    TSkinTheme t;
+    for (TteCheckBoxKind kind : {TteCheckBoxKind::kcbkCheckBox, TteCheckBoxKind::kcbkRadioButton})
+        EXPECT_TRUE(t.theme.IsCheckBoxTransparent(static_cast<TteKind>(kind), kObject)) << int(kind);
+}
+
 TEST(SkinFileThemeTest, AButtonWithoutAFaceChildIsDrawnByItsObject)
 {
     TSkinTheme t;

@@ -1,5 +1,5 @@
 // The combo box and grid band of the controls sheet: a themed combo box closed, hot, focused,
-// disabled and dropped down, and a themed grid of 30 rows scrolled part-way with a selected row.
+// disabled and dropped down, one of the simple style with its list always shown, and a themed grid of 30 rows scrolled part-way with a selected row.
 //
 // The drop-down list is a top-level popup window, which a grab of the host window does not show.
 // So the dropped-down combo box is opened once while the band is built, its face and its popup list
@@ -87,6 +87,10 @@ void BuildComboGrid(TWinControl& host)
     dropped->Free();
     picture->SetParent(&host);
     picture->SetBounds(10, 50, picture->Width(), picture->Height());
+    TTeSComboBox* simple = AddCombo(host, 10, 220, 12);
+    simple->SetStyle(TComboBoxStyle::csSimple);
+    simple->SetBounds(10, 220, 110, 121);
+    simple->SetItemIndex(3);
 
     auto* grid = new TTeStringGrid(&host);
     grid->SetParent(&host);
