@@ -12,6 +12,7 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
+#include "bench/BenchWindows.h"
 #include "controls/TeSComboBox.h"
 #include "controls/TeStringGrid.h"
 #include "framework/Form.h"
@@ -26,20 +27,6 @@ constexpr int kGridWidth = 410;
 constexpr int kGridHeight = 296;
 constexpr int kTracks = 99;
 constexpr int kComboItems = 20;
-
-bool ShowExposed(QWidget* window)
-{
-    window->show();
-    for (int i = 0; i < 1000 && (window->windowHandle() == nullptr || !window->windowHandle()->isExposed()); ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return window->windowHandle() != nullptr && window->windowHandle()->isExposed();
-}
-
-void UseStoredTheme()
-{
-    if (CurrentTheme() == nullptr)
-        SetCurrentTheme(CreateStoredTheme(QStringLiteral("OSXTiger")).release());
-}
 
 QString TrackFile(int track)
 {

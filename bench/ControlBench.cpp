@@ -8,6 +8,7 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
+#include "bench/BenchWindows.h"
 #include "controls/ParentBackground.h"
 #include "controls/TeControl.h"
 #include "controls/TeGraphicControl.h"
@@ -22,15 +23,6 @@ namespace {
 
 constexpr int kWidth = 400;
 constexpr int kHeight = 300;
-
-// Shows the window and waits until the platform has exposed it: before that repaint draws nothing.
-bool ShowExposed(QWidget* window)
-{
-    window->show();
-    for (int i = 0; i < 1000 && (window->windowHandle() == nullptr || !window->windowHandle()->isExposed()); ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return window->windowHandle() != nullptr && window->windowHandle()->isExposed();
-}
 
 class TBackgroundControl : public TTeControl {
 public:
@@ -58,13 +50,6 @@ protected:
         Canvas().FillRect(Rect(4, 4, 12, 12));
     }
 };
-
-void UseStoredTheme()
-{
-    if (CurrentTheme() != nullptr)
-        return;
-    SetCurrentTheme(CreateStoredTheme(QStringLiteral("OSXTiger")).release());
-}
 
 void BM_ControlRepaint(benchmark::State& state, TTePerformance performance)
 {

@@ -10,6 +10,7 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
+#include "bench/BenchWindows.h"
 #include "controls/TeProgressBar.h"
 #include "framework/Form.h"
 #include "framework/HeadlessGui.h"
@@ -23,14 +24,6 @@ constexpr int kWidth = 409;
 constexpr int kHeight = 16;
 constexpr int kUpdates = 1000;
 constexpr int kUpdatesPerPercent = 10;
-
-bool ShowExposed(QWidget* window)
-{
-    window->show();
-    for (int i = 0; i < 1000 && (window->windowHandle() == nullptr || !window->windowHandle()->isExposed()); ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return window->windowHandle() != nullptr && window->windowHandle()->isExposed();
-}
 
 class TCountedProgressBar : public TTeProgressBar {
 public:

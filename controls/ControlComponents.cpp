@@ -2,6 +2,7 @@
 
 #include "controls/ComboGridComponents.h"
 #include "controls/FontOptions.h"
+#include "controls/MenuComponents.h"
 #include "controls/TeButton.h"
 #include "controls/TeCheckBox.h"
 #include "controls/TeControl.h"
@@ -74,4 +75,5 @@ void RegisterControlComponents()
     RegisterClass<TTeLabel>();
     RegisterClass<TTeGroupBox>();
     RegisterTeFormProperties();
+    RegisterMenuComponents();
 }

@@ -17,6 +17,7 @@
 #include "tools/gallery/ControlSheet.h"
 #include "tools/gallery/EffectsSheet.h"
 #include "tools/gallery/GallerySheet.h"
+#include "tools/gallery/MenuSheet.h"
 #include "tools/gallery/WindowSheet.h"
 
 namespace {
@@ -28,7 +29,8 @@ constexpr const char* kUsage =
     "       trackwell-gallery --export-theme OSXTiger --out FILE.theme\n"
     "       trackwell-gallery --effects --out FILE.png\n"
     "       trackwell-gallery --controls --theme None|Default|OSXTiger|... --out FILE.png\n"
-    "       trackwell-gallery --window --theme NAME --out FILE.png\n";
+    "       trackwell-gallery --window --theme NAME --out FILE.png\n"
+    "       trackwell-gallery --menu --theme None|NAME --out FILE.png\n";
 
 // A registered kind that needs no data (the abstract theme and the built-in kinds), by kind name
 // (case ignored).
@@ -56,6 +58,8 @@ struct TOptions {
     bool Controls = false;
     // A framed window instead of the element sheet.
     bool Window = false;
+    // The menu bar with a popup and its submenu open; theme "None" is the classic look.
+    bool Menu = false;
 };
 
 // Nothing on a usage error (after saying what is wrong).
@@ -65,9 +69,10 @@ std::optional<TOptions> ParseOptions(const QStringList& args)
     for (int i = 1; i < args.size(); ++i) {
         const QString& arg = args[i];
         if (arg == QLatin1String("--effects") || arg == QLatin1String("--controls") ||
-            arg == QLatin1String("--window")) {
+            arg == QLatin1String("--window") || arg == QLatin1String("--menu")) {
             (arg == QLatin1String("--effects") ? options.Effects
              : arg == QLatin1String("--controls") ? options.Controls
+             : arg == QLatin1String("--menu")     ? options.Menu
                                                   : options.Window) = true;
             continue;
         }
@@ -97,7 +102,7 @@ std::optional<TOptions> ParseOptions(const QStringList& args)
         }
     }
     const int modes = !options.Theme.isEmpty() + !options.ExportTheme.isEmpty() + options.Effects;
-    if (modes != 1 || options.Out.isEmpty() || ((options.Controls || options.Window) && options.Theme.isEmpty())) {
+    if (modes != 1 || options.Out.isEmpty() || ((options.Controls || options.Window || options.Menu) && options.Theme.isEmpty())) {
         std::fprintf(stderr, "--out and one of --theme, --export-theme or --effects are required (--controls and --window go with --theme)\n");
         return std::nullopt;
     }
@@ -158,6 +163,11 @@ int main(int argc, char** argv)
             FinalizeThemeManager();
             return status;
         }
+        if (options->Menu && options->Theme.compare(QLatin1String("None"), Qt::CaseInsensitive) == 0) {
+            const int status = RenderMenuSheet(options->Out);
+            FinalizeThemeManager();
+            return status;
+        }
         theme = CreateTheme(options->Theme);
         if (!theme)
             theme = CreateStoredTheme(options->Theme);
@@ -174,9 +184,9 @@ int main(int argc, char** argv)
             return 2;
         }
         theme->SetDeltas(options->Hue, options->Brightness);
-        if (options->Window) {
+        if (options->Window || options->Menu) {
             SetCurrentTheme(theme.release());
-            const int status = RenderWindowSheet(options->Out);
+            const int status = options->Menu ? RenderMenuSheet(options->Out) : RenderWindowSheet(options->Out);
             FinalizeThemeManager();
             return status;
         }

@@ -1,0 +1,36 @@
+#include "controls/MenuComponents.h"
+
+#include "controls/TeMenuBar.h"
+#include "controls/TePopupMenu.h"
+#include "framework/ClassRegistry.h"
+#include "framework/PropInfo.h"
+
+void RegisterMenuComponents()
+{
+    RegisterProperties<TTeItem, TComponent>()
+        .String("Caption", &TTeItem::Caption, &TTeItem::SetCaption, QString())
+        .Boolean("Checked", &TTeItem::Checked, &TTeItem::SetChecked, false)
+        .Boolean("Enabled", &TTeItem::Enabled, &TTeItem::SetEnabled, true)
+        .Boolean("Visible", &TTeItem::Visible, &TTeItem::SetVisible, true)
+        .Integer("ImageIndex", &TTeItem::ImageIndex, &TTeItem::SetImageIndex, -1)
+        .Integer("ShortCut", &TTeItem::ShortCut, &TTeItem::SetShortCut, 0)
+        .String("Hint", &TTeItem::Hint, &TTeItem::SetHint, QString())
+        .Integer("HelpContext", &TTeItem::HelpContext, &TTeItem::SetHelpContext, 0)
+        .Boolean("Scrolled", &TTeItem::Scrolled, &TTeItem::SetScrolled, false)
+        .Integer("ScrollCount", &TTeItem::ScrollCount, &TTeItem::SetScrollCount, 0)
+        .String("ThemeObject", &TTeItem::ThemeObject, &TTeItem::SetThemeObject, QString())
+        .Event("OnClick", &TTeItem::OnClick)
+        .Event("OnBeforeDropDown", &TTeItem::OnBeforeDropDown);
+    auto bar = RegisterProperties<TTeMenuBar, TTeControl>()
+                   .Boolean("AutoSize", &TTeMenuBar::AutoSize, &TTeMenuBar::SetAutoSize, true)
+                   .Boolean("ShowBevel", &TTeMenuBar::ShowBevel, &TTeMenuBar::SetShowBevel, false)
+                   .Boolean("AutoLineReduction", &TTeMenuBar::AutoLineReduction, &TTeMenuBar::SetAutoLineReduction,
+                            true)
+                   .String("PopupThemeObject", &TTeMenuBar::PopupThemeObject, &TTeMenuBar::SetPopupThemeObject,
+                           QStringLiteral("default"));
+    AddThemeSelectionProperties(bar);
+    RegisterProperties<TTePopupMenu, TComponent>().Event("OnPopup", &TTePopupMenu::OnPopup);
+    RegisterClass<TTeItem>();
+    RegisterClass<TTeMenuBar>();
+    RegisterClass<TTePopupMenu>();
+}

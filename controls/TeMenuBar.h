@@ -1,0 +1,59 @@
+#pragma once
+// The themed menu bar: the top level of its item tree drawn inside the window, entered by a click
+// on an item or by Alt and an item's accelerator; the shortcuts of its items work in its window.
+// AutoSize keeps its height at its items' height.
+#include <QObject>
+#include <memory>
+
+#include "controls/TeControl.h"
+#include "controls/TeItem.h"
+#include "controls/TeItemView.h"
+
+class TTeMenuBar : public TTeControl {
+public:
+    explicit TTeMenuBar(TComponent* owner);
+
+    // The root of the tree; its children are the bar's items.
+    TTeItem* Items() const { return items_.get(); }
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool value);
+    bool ShowBevel() const { return showBevel_; }
+    void SetShowBevel(bool value);
+    bool AutoLineReduction() const { return items_->AutoLineReduction; }
+    void SetAutoLineReduction(bool value) { items_->AutoLineReduction = value; }
+    const QString& PopupThemeObject() const { return items_->PopupThemeObject; }
+    void SetPopupThemeObject(const QString& name) { items_->PopupThemeObject = name; }
+
+    TTeItemView* View() const;
+    // Enters the bar with item highlighted and its popup opening; returns when the menu closed.
+    void Enter(TTeItem* item);
+    // Alt and a character: enters the bar at the top-level item with that accelerator; false
+    // (the bar stays inactive) when none has it.
+    bool EnterByAccelerator(QChar character);
+    // The key as a shortcut of an item of the tree; the item is pressed when one has it.
+    bool IsShortCut(int key, Qt::KeyboardModifiers modifiers);
+    // Lays out the items again and, with AutoSize, takes their height.
+    void Rebuild();
+
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseLeave() override;
+
+protected:
+    ~TTeMenuBar() override;
+    void Destroying() override;
+    void PaintControl() override;
+    void ThemeSelectionChanged() override;
+    void ParentChanged() override;
+
+private:
+    class TBarView;
+    class TKeyWatcher;
+
+    std::unique_ptr<TTeItem, TComponentDeleter> items_;
+    std::unique_ptr<TBarView> view_;
+    std::unique_ptr<TKeyWatcher> keys_;
+    bool autoSize_ = true;
+    bool showBevel_ = false;
+};
+

@@ -1,0 +1,16 @@
+#include "controls/TePopupMenu.h"
+
+#include "controls/TeItemView.h"
+#include "framework/Application.h"
+
+TTePopupMenu::TTePopupMenu(TComponent* owner) : TComponent(owner), items_(new TTeItem(nullptr)) {}
+
+void TTePopupMenu::Popup(int x, int y)
+{
+    // Another menu open ends first.
+    if (TTeItemView* open = TTeItemView::Innermost())
+        open->CloseAll();
+    if (OnPopup)
+        OnPopup(this);
+    RunContextMenu(*items_, QPoint(x, y));
+}
