@@ -9,6 +9,7 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
+#include "bench/BenchWindows.h"
 #include "controls/TeButton.h"
 #include "framework/Form.h"
 #include "framework/HeadlessGui.h"
@@ -20,14 +21,6 @@ namespace {
 
 constexpr int kWidth = 98;
 constexpr int kHeight = 25;
-
-bool ShowExposed(QWidget* window)
-{
-    window->show();
-    for (int i = 0; i < 1000 && (window->windowHandle() == nullptr || !window->windowHandle()->isExposed()); ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return window->windowHandle() != nullptr && window->windowHandle()->isExposed();
-}
 
 // Counts the paints, so that a repaint that painted nothing cannot pass for a fast one.
 class TCountedButton : public TTeButton {
@@ -46,8 +39,7 @@ protected:
 void BM_ButtonHoverRepaint(benchmark::State& state)
 {
     EnsureGuiApplication();
-    if (CurrentTheme() == nullptr)
-        SetCurrentTheme(CreateStoredTheme(QStringLiteral("OSXTiger")).release());
+    UseStoredTheme();
     const TOwned<TForm> form = MakeOwned<TForm>(nullptr);
     form->SetClientSize(kWidth + 20, kHeight + 20);
     TCountedButton button(nullptr);

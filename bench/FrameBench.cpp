@@ -12,6 +12,7 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
+#include "bench/BenchWindows.h"
 #include "controls/TeForm.h"
 #include "framework/Form.h"
 #include "framework/HeadlessGui.h"
@@ -24,14 +25,6 @@ namespace {
 
 constexpr int kClientWidth = 642;
 constexpr int kClientHeight = 414;
-
-bool ShowExposed(QWidget* window)
-{
-    window->show();
-    for (int i = 0; i < 1000 && (window->windowHandle() == nullptr || !window->windowHandle()->isExposed()); ++i)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return window->windowHandle() != nullptr && window->windowHandle()->isExposed();
-}
 
 // Counts the paints of the window it watches, ahead of the frame's hook (which takes them).
 class TPaintCounter : public TWindowHook {
