@@ -3,6 +3,8 @@
 #include <QPainterPathStroker>
 #include <algorithm>
 
+#include "framework/StaticTextCache.h"
+
 namespace {
 
 constexpr QPainter::CompositionMode kCopy = QPainter::CompositionMode_Source;
@@ -351,10 +353,13 @@ void TCanvas::DrawTextRun(int x, int y, const QString& text, int width, bool rtl
     if (rtl) {
         painter.drawText(QRectF(p.X, p.Y, std::max(width, 1), height),
                          Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, text);
-    } else {
-        // One run from its baseline: the same pixels as a top-left aligned rectangle, without
-        // the line layout a rectangle asks for.
+    } else if (QtFont().underline() || QtFont().strikeOut()) {
+        // Prepared text draws its lines shorter than the run's advance: these go the long way.
         painter.drawText(QPointF(p.X, p.Y + QFontMetrics(QtFont()).ascent()), text);
+    } else {
+        // One run laid out once and kept: the same pixels as a top-left aligned rectangle, without
+        // shaping the text again on every paint.
+        painter.drawStaticText(QPointF(p.X, p.Y), StaticTextFor(text, QtFont()));
     }
     painter.setLayoutDirection(Qt::LeftToRight);
 }

@@ -1,5 +1,6 @@
 // Text on the canvas: cells, DrawText alignment, measuring, accelerator prefixes, line breaking,
 // tabs, ellipses and clipping. Glyph shapes are the font's; the tests hold rectangles and ink.
+#include <QPainter>
 #include <gtest/gtest.h>
 
 #include "framework/Canvas.h"
@@ -210,3 +211,25 @@ TEST_F(DrawTextTest, AnOriginMovesTextLikeEverythingElse)
 }
 
 }  // namespace
+
+// A line of text is laid out once and kept between paints; what it draws, plain or underlined, and
+// drawn again from what was kept, is what Qt draws for the same run from its baseline.
+TEST_F(DrawTextTest, KeptLinesDrawWhatTheRunDraws)
+{
+    for (const bool underlined : {false, true}) {
+        canvas.Font()->SetStyle(underlined ? TFontStyles{TFontStyle::fsUnderline} : TFontStyles{});
+        QImage expected = FilledImage(120, 40);
+        {
+            QPainter painter(&expected);
+            const QFont font = canvas.Font()->ToQFont();
+            painter.setFont(font);
+            painter.setPen(Qt::black);
+            painter.drawText(QPointF(4, 6 + QFontMetrics(font).ascent()), QStringLiteral("www.example.org"));
+        }
+        for (int pass = 0; pass < 2; ++pass) {
+            image.fill(kWhite);
+            canvas.TextOut(4, 6, "www.example.org");
+            EXPECT_EQ(image, expected) << "underlined " << underlined << ", pass " << pass;
+        }
+    }
+}
