@@ -22,6 +22,21 @@ const TteBitmapLink& ValidOr(const TteBitmapLink& preferred, const TteBitmapLink
 
 namespace {
 
+// The picture of a button-like object in state: its own for the state where it has one, else the
+// normal picture.
+const TteBitmapLink& ButtonStateLink(std::uint8_t state, const TteBitmapLink& normal, const TteBitmapLink& hot,
+                                     const TteBitmapLink& focused, const TteBitmapLink& pressed,
+                                     const TteBitmapLink& disabled)
+{
+    switch (state) {
+    case SkinState::Focused: return ValidOr(focused, normal);
+    case SkinState::Hot: return ValidOr(hot, normal);
+    case SkinState::Disabled: return ValidOr(disabled, normal);
+    case SkinState::Pressed: return ValidOr(pressed, normal);
+    default: return normal;
+    }
+}
+
 bool IsLively(std::uint8_t state) { return state >= SkinState::Hot && state <= SkinState::Focused; }
 
 bool Stretches(TscTileStyle style)
@@ -364,13 +379,7 @@ void TSeButtonObject::BindOwnLinks()
 
 const TteBitmapLink& TSeButtonObject::CurrentLink() const
 {
-    switch (State()) {
-    case SkinState::Focused: return ValidOr(*focused_, Bitmap());
-    case SkinState::Hot: return ValidOr(*hot_, Bitmap());
-    case SkinState::Disabled: return ValidOr(*disabled_, Bitmap());
-    case SkinState::Pressed: return ValidOr(*pressed_, Bitmap());
-    default: return Bitmap();
-    }
+    return ButtonStateLink(State(), Bitmap(), *hot_, *focused_, *pressed_, *disabled_);
 }
 
 // --- text and colour objects ---
@@ -546,13 +555,7 @@ void TSeButtonBitmapBoxObject::BindOwnLinks()
 
 const TteBitmapLink& TSeButtonBitmapBoxObject::CurrentLink() const
 {
-    switch (State()) {
-    case SkinState::Focused: return ValidOr(*focused_, Bitmap());
-    case SkinState::Hot: return ValidOr(*hot_, Bitmap());
-    case SkinState::Disabled: return ValidOr(*disabled_, Bitmap());
-    case SkinState::Pressed: return ValidOr(*pressed_, Bitmap());
-    default: return Bitmap();
-    }
+    return ButtonStateLink(State(), Bitmap(), *hot_, *focused_, *pressed_, *disabled_);
 }
 
 TSeRollPanelObject::TSeRollPanelObject(TComponent* owner) : TSeSkinObject(owner) {}
