@@ -114,6 +114,20 @@ std::unique_ptr<TWindowComponents> CreateRipComponents(const TJobOptions& option
     return window;
 }
 
+// What was ripped before a stop or a failure still gets its log and cue sheet, marked incomplete; a proof that
+// cannot be written then does not hide the reason the rip ended.
+void FinishIncompleteProof(TRipProof& proof, const TCDRIP& cdrip, int ripping, const QString& written,
+                           const QString& reason, const QString& folder, const TJobOptions& options)
+{
+    try {
+        if (ripping != 0 && QFileInfo::exists(written))
+            proof.AddTrack(cdrip, ripping, written, QStringLiteral("not ripped whole"));
+        proof.SetIncomplete(reason);
+        proof.Finish(folder, !options.NoLog);
+    } catch (const Exception&) {
+    }
+}
+
 QString Duration(double seconds)
 {
     const int whole = static_cast<int>(seconds);
@@ -191,32 +205,41 @@ int RipTracks(const TJobOptions& options, QTextStream& out, bool terminal)
     int jitterErrors = 0;
     int done = 0;
     QString current;
+    // The track whose file is being written, kept in the proof as far as it got when the rip ends early.
+    int ripping = 0;
+    QString written;
     try {
         for (int t : tracks) {
             const QString name = cdrip.TrackList().at(t - 1);
             const QString fileName =
                 folder + QLatin1Char('/') + name + (cdrip.WriteWAV() ? QStringLiteral(".wav") : QStringLiteral(".pcm"));
-            const QString written = cdrip.Encode() ? ChangeFileExt(fileName, QStringLiteral(".mp3")) : fileName;
+            written = cdrip.OutputFileName(fileName);
             current = QStringLiteral(" (ripping %1 into %2)").arg(name, written);
             opened = false;
+            ripping = t;
             cdrip.RipTrack(static_cast<std::uint16_t>(t), fileName);
             if (!opened)
                 throw Exception(QStringLiteral("Cannot read %1 from the disc").arg(name));
             const qint64 bytes = QFileInfo(written).size();
             totalBytes += bytes;
             jitterErrors += cdrip.JitterErrorCount();
-            proof.AddTrack(cdrip, t, written);
-            ++done;
-            if (stopRequested) {
+            if (!cdrip.LastRipWhole()) {
                 progress.End(QStringLiteral("stopped: %1 keeps what was ripped").arg(written));
                 current.clear();
-                throw Exception(QStringLiteral("Stopped by the user after %1 of %2 tracks").arg(done - 1).arg(tracks.size()));
+                throw Exception(QStringLiteral("Stopped by the user after %1 of %2 tracks").arg(done).arg(tracks.size()));
             }
+            ripping = 0;
+            proof.AddTrack(cdrip, t, written);
+            ++done;
             progress.End(QStringLiteral("-> %1 (%2)").arg(written, Size(bytes)));
+            if (stopRequested && done < static_cast<int>(tracks.size()))
+                throw Exception(QStringLiteral("Stopped by the user after %1 of %2 tracks").arg(done).arg(tracks.size()));
         }
     } catch (const Exception& error) {
         progress.Abandon();
-        throw Exception(error.Message() + current);
+        const Exception failure(error.Message() + current);
+        FinishIncompleteProof(proof, cdrip, opened ? ripping : 0, written, failure.Message(), folder, options);
+        throw failure;
     }
     out << QStringLiteral("Ripped %1 track%2 (%3) into %4 in %5 s; %6 jitter error%7")
                .arg(done)

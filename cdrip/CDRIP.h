@@ -12,6 +12,7 @@
 #include "cdrip/OutputFormat.h"
 #include "cdrip/Track.h"
 #include "cdrip/TrackChecksums.h"
+#include "cdrip/TrackEdges.h"
 #include "coder/ProgressEvent.h"
 #include "framework/ComponentRef.h"
 #include "libs/cdrip/CDRip.h"
@@ -82,8 +83,12 @@ public:
 
     // Rips track trackNum (1-based) into fileName, between OnBeginTrack and OnEndTrack.
     void RipTrack(std::uint16_t trackNum, const QString& fileName);
-    // Rips the sectors first to last, both included, into fileName (".mp3" when encoding).
+    // Rips the sectors first to last, both included, into OutputFileName(fileName).
     void RipSectors(std::uint32_t first, std::uint32_t last, const QString& fileName);
+    // The file a rip into fileName writes: its extension made ".mp3" when encoding.
+    QString OutputFileName(const QString& fileName) const;
+    // Whether the last RipSectors read its range to the end (not stopped, not failed).
+    bool LastRipWhole() const { return lastRipWhole_; }
     // The drive's read offset in samples, handed to the library before every rip (0: none).
     std::int32_t ReadOffset() const { return readOffset_; }
     void SetReadOffset(std::int32_t samples) { readOffset_ = samples; }
@@ -91,6 +96,9 @@ public:
     // while reading ahead, and its chunks that could not be read even after retries (they were skipped).
     const TTrackChecksums& LastChecksums() const { return checksums_; }
     std::int32_t LastFailedChunks() const { return failedChunks_; }
+    // The samples at the edges of what the last RipSectors delivered of CD audio, kept for matching other
+    // pressings after the rip; empty for the other output formats.
+    const TTrackEdges& LastEdges() const { return edges_.Edges(); }
     // What paranoia met during the last RipSectors, by kind; all 0 when the library does not tell.
     const CR_ReadEvents& LastReadEvents() const { return readEvents_; }
     // Ends a running rip before its next chunk.
@@ -128,6 +136,8 @@ private:
     std::int32_t readOffset_ = 0;
     TTrackChecksums checksums_;
     std::int32_t failedChunks_ = 0;
+    bool lastRipWhole_ = false;
+    TTrackEdgeCapture edges_;
     CR_ReadEvents readEvents_{};
     CR_DriveParameters parameters_{};
 };

@@ -36,11 +36,22 @@ void TCDRIP::RipTrack(std::uint16_t trackNum, const QString& fileName)
         onEndTrack_(this, trackNum);
 }
 
+QString TCDRIP::OutputFileName(const QString& fileName) const
+{
+    return encode_ ? ChangeFileExt(fileName, QStringLiteral(".mp3")) : fileName;
+}
+
 void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& fileName)
 {
     if (!ApplyParameters())
         throw ECDRIPError(QStringLiteral("Invalid CD-ROM parameters"));
     abortRequested_ = false;
+    // A rip that fails before its loop leaves nothing of an earlier track's to be taken for its own.
+    checksums_ = {};
+    failedChunks_ = 0;
+    readEvents_ = {};
+    edges_.Clear();
+    lastRipWhole_ = false;
     TCDRipLibrary& library = TCDRipLibrary::Instance();
     if (library.SetReadOffset(readOffset_) == CR_FAILURE)
         throw ECDRIPError(QStringLiteral("The CD library cannot shift the audio by a read offset of %1 samples").arg(readOffset_));
@@ -63,7 +74,7 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
         }
     }
 
-    const QString outputName = encode_ ? ChangeFileExt(fileName, QStringLiteral(".mp3")) : fileName;
+    const QString outputName = OutputFileName(fileName);
     std::unique_ptr<TFileStream> file;
     try {
         file = std::make_unique<TFileStream>(outputName, TFileMode::fmCreate);
@@ -109,10 +120,7 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
         jitterLog_.append(QStringLiteral("%1 %2").arg(jitterFirst).arg(jitterLast));
     };
 
-    checksums_ = {};
-    failedChunks_ = 0;
-    readEvents_ = {};
-
+    const bool cdAudio = outputFormat_ == TOutputFormat::STEREO44100;
     std::exception_ptr error;
     std::int32_t jitterLogged = 0;
     std::int64_t audioWritten = 0;
@@ -127,6 +135,8 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
             if (status == CR_FAILURE) {
                 ++failedChunks_;
             } else {
+                if (cdAudio)
+                    edges_.Add(ripBuffer.data() + carry, n);
                 if (encoding) {
                     const std::uint32_t total = carry + n;
                     const std::uint32_t chunks = chunkSize > 0 ? total / chunkSize : 0;
@@ -151,8 +161,10 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
             if (onProgress_)
                 onProgress_(this, percent);
             Application->ProcessMessages();
-            if (status == CR_RANGE_DONE)
+            if (status == CR_RANGE_DONE) {
+                lastRipWhole_ = true;
                 break;
+            }
         }
         // The audio left over is shorter than one encoder chunk; it is the track's last fraction of a second.
         if (encoding && carry >= 2) {
@@ -177,7 +189,7 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
     jitterErrorCount_ = library.GetNumberOfJitterErrors();
     // The library summed what it delivered while reading ahead: no second pass over the track.
     if (CR_RangeChecksums sums{}; library.GetRangeChecksums(&sums) != CR_FAILURE)
-        checksums_ = {true, sums.Crc32, sums.AccurateRip != 0, sums.AccurateRipV1, sums.AccurateRipV2, sums.Peak, sums.Bytes};
+        checksums_ = {true, sums.Crc32, sums.AccurateRip != 0, sums.AccurateRipV1, sums.AccurateRipV2, sums.AccurateRipWords, sums.Peak, sums.Bytes};
     library.GetReadEvents(&readEvents_);
     // The range's last chunk answers "done" even when it needed jitter correction; its error is logged too.
     if (jitterErrorCount_ > jitterLogged)

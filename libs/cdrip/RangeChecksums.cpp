@@ -45,6 +45,7 @@ void TRangeChecksums::AddAccurateRip(const uint8_t* bytes, size_t samples)
     const uint64_t end = std::min(first + samples, FCheckTo + 1);
     uint32_t low = 0;
     uint32_t high = 0;
+    uint32_t words = 0;
     const uint8_t* at = bytes + 4 * (from - first);
     const uint32_t position = static_cast<uint32_t>(from);
     const uint32_t count = end > from ? static_cast<uint32_t>(end - from) : 0;
@@ -54,9 +55,11 @@ void TRangeChecksums::AddAccurateRip(const uint8_t* bytes, size_t samples)
         const uint64_t product = uint64_t{word} * (position + i);
         low += static_cast<uint32_t>(product);
         high += static_cast<uint32_t>(product >> 32);
+        words += word;
     }
     FSums.AccurateRipV1 += low;
     FSums.AccurateRipV2 += low + high;
+    FSums.AccurateRipWords += words;
     FPosition += samples;
 }
 

@@ -180,6 +180,7 @@ TEST_F(Rip, StopEndsTheLoopBeforeTheNextChunkAndKeepsWhatWasWritten)
     ASSERT_EQ(wav.size(), 44 + 2 * 2352);
     EXPECT_EQ(Le32(wav, 40), 2u * 2352) << "the header describes what the file holds";
     EXPECT_TRUE(cdrip->AbortRequested());
+    EXPECT_FALSE(cdrip->LastRipWhole());
 }
 
 TEST_F(Rip, AStopWhileIdleIsClearedByTheNextRip)
@@ -188,6 +189,7 @@ TEST_F(Rip, AStopWhileIdleIsClearedByTheNextRip)
     cdrip->Stop();
     cdrip->RipTrack(1, Path("Track01.pcm"));
     EXPECT_EQ(QFileInfo(Path("Track01.pcm")).size(), 2 * 2352);
+    EXPECT_TRUE(cdrip->LastRipWhole());
 }
 
 TEST_F(Rip, ParametersGoToTheLibraryBeforeEveryTrack)
