@@ -14,6 +14,7 @@
 #include "cdrip/CDRIP.h"
 #include "cdrip/CDRipLibrary.h"
 #include "coder/ChangeFileExt.h"
+#include "coder/FlacConversion.h"
 #include "coder/LameCoder.h"
 #include "coder/LameEncLibrary.h"
 
@@ -163,6 +164,8 @@ int RipTracks(const TJobOptions& options, QTextStream& out, bool terminal)
     // The "Format" box: MP3 encodes, WAV writes a header; raw PCM is the ripper's third way.
     cdrip.SetWriteWAV(options.Format == TRipFormat::rfWav);
     cdrip.SetEncode(options.Format == TRipFormat::rfMp3);
+    cdrip.SetFlac(options.Format == TRipFormat::rfFlac);
+    cdrip.SetFlacLevel(options.FlacLevel);
     if (options.Format == TRipFormat::rfMp3)
         RequireEncoder();
     if (options.OutputFormat)
@@ -308,8 +311,44 @@ int CheckLog(const TJobOptions& options, QTextStream& out)
     return 0;
 }
 
+// Each file converted into a FLAC file beside it, losslessly.
+int ConvertFilesToFlac(const TJobOptions& options, QTextStream& out, bool terminal)
+{
+    TConsoleProgress progress(out, terminal);
+    int done = 0;
+    for (const QString& file : options.Files) {
+        const QString input = QDir::current().absoluteFilePath(file);
+        const QString output = ChangeFileExt(input, QStringLiteral(".flac"));
+        progress.Begin(QStringLiteral("Process file %1").arg(input));
+        TFlacConversion result;
+        try {
+            result = ConvertToFlac(input, output, options.FlacLevel, [&](std::uint16_t percent) {
+                progress.Progress(percent);
+                return !stopRequested;
+            });
+        } catch (const Exception& error) {
+            progress.Abandon();
+            throw Exception(error.Message() + QStringLiteral(" (converting %1)").arg(input));
+        }
+        if (!result.Finished) {
+            progress.Abandon();
+            throw Exception(QStringLiteral("Stopped by the user after %1 of %2 files").arg(done).arg(options.Files.size()));
+        }
+        progress.End(QStringLiteral("-> %1 (%2)%3")
+                         .arg(output, Size(QFileInfo(output).size()),
+                              result.ShortInput ? QStringLiteral("; the WAV file ends before its header says: converted "
+                                                                 "the audio it holds")
+                                                : QString()));
+        ++done;
+    }
+    out << QStringLiteral("Converted %1 file%2").arg(done).arg(done == 1 ? "" : "s") << Qt::endl;
+    return 0;
+}
+
 int ConvertFiles(const TJobOptions& options, QTextStream& out, bool terminal)
 {
+    if (options.Format == TRipFormat::rfFlac)
+        return ConvertFilesToFlac(options, out, terminal);
     RequireEncoder();
     TComponent form(nullptr);
     auto* coder = new TLameCoder(&form);

@@ -60,6 +60,12 @@ public:
     void SetEncode(bool value) { encode_ = value; }
     bool WriteWAV() const { return writeWAV_; }
     void SetWriteWAV(bool value) { writeWAV_ = value; }
+    // Rip losslessly into a FLAC file instead of a WAV or raw file (Encode, the MP3 coder, goes first), at a
+    // compression level from 0 (fastest) to 8 (smallest).
+    bool Flac() const { return flac_; }
+    void SetFlac(bool value) { flac_ = value; }
+    int FlacLevel() const { return flacLevel_; }
+    void SetFlacLevel(int level) { flacLevel_ = level; }
     bool AbortRequested() const { return abortRequested_; }
     std::int32_t Speed() const { return speed_; }
     void SetSpeed(std::int32_t value) { speed_ = value; }
@@ -85,7 +91,7 @@ public:
     void RipTrack(std::uint16_t trackNum, const QString& fileName);
     // Rips the sectors first to last, both included, into OutputFileName(fileName).
     void RipSectors(std::uint32_t first, std::uint32_t last, const QString& fileName);
-    // The file a rip into fileName writes: its extension made ".mp3" when encoding.
+    // The file a rip into fileName writes: its extension made ".mp3" when encoding, ".flac" for FLAC.
     QString OutputFileName(const QString& fileName) const;
     // Whether the last RipSectors read its range to the end (not stopped, not failed).
     bool LastRipWhole() const { return lastRipWhole_; }
@@ -127,6 +133,8 @@ private:
     bool jitterCorrect_ = false;
     bool encode_ = false;
     bool writeWAV_ = false;
+    bool flac_ = false;
+    int flacLevel_ = 5;
     bool abortRequested_ = false;
     std::int32_t speed_ = 0;
     TProcessTrackEvent onBeginTrack_;

@@ -41,13 +41,16 @@ QString FormatName(const TCDRIP& cdrip)
     const QString audio = QString::fromLatin1(names[static_cast<int>(cdrip.OutputFormat())]);
     if (cdrip.Encode())
         return QStringLiteral("MP3 from %1").arg(audio);
+    if (cdrip.Flac())
+        return QStringLiteral("FLAC at level %1, %2").arg(cdrip.FlacLevel()).arg(audio);
     return (cdrip.WriteWAV() ? QStringLiteral("WAV, ") : QStringLiteral("raw PCM, ")) + audio;
 }
 
 QString CueFileType(const QString& fileName)
 {
     const QString suffix = QFileInfo(fileName).suffix().toLower();
-    if (suffix == QLatin1String("wav"))
+    // The sheet's types know no FLAC: players take such a file as WAVE, the audio type.
+    if (suffix == QLatin1String("wav") || suffix == QLatin1String("flac"))
         return QStringLiteral("WAVE");
     if (suffix == QLatin1String("mp3"))
         return QStringLiteral("MP3");

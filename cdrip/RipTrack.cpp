@@ -1,4 +1,5 @@
 // The rip loop of the ripping component: one track into one WAV, raw or MP3 file.
+#include <QFile>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -9,6 +10,7 @@
 #include "cdrip/CDRipLibrary.h"
 #include "cdrip/WavHeader.h"
 #include "coder/ChangeFileExt.h"
+#include "coder/FlacEncoder.h"
 #include "coder/LameCoder.h"
 #include "coder/RunningJob.h"
 #include "framework/Application.h"
@@ -38,7 +40,9 @@ void TCDRIP::RipTrack(std::uint16_t trackNum, const QString& fileName)
 
 QString TCDRIP::OutputFileName(const QString& fileName) const
 {
-    return encode_ ? ChangeFileExt(fileName, QStringLiteral(".mp3")) : fileName;
+    if (encode_)
+        return ChangeFileExt(fileName, QStringLiteral(".mp3"));
+    return flac_ ? ChangeFileExt(fileName, QStringLiteral(".flac")) : fileName;
 }
 
 void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& fileName)
@@ -86,13 +90,28 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
         throw;
     }
 
-    const bool wavHeader = writeWAV_ && !encode_;
+    const bool wavHeader = writeWAV_ && !encode_ && !flac_;
     if (wavHeader) {
         // The range is inclusive; the header is patched to the bytes really written once the rip ends.
         const double sectors = std::max(0.0, static_cast<double>(last) - first + 1);
         const auto dataLength = static_cast<std::uint32_t>(std::nearbyint(channels * sampleRate * 2.0 * sectors / 75));
         const auto header = MakeWavHeader(channels, sampleRate, dataLength);
         file->Write(header.data(), static_cast<std::int64_t>(header.size()));
+    }
+
+    // FLAC frames go to the file as they complete, so that a stop or a full disk leaves a stream that decodes.
+    std::unique_ptr<TFlacEncoder> flac;
+    if (flac_ && !encode_) {
+        try {
+            const double frames = std::max(0.0, static_cast<double>(last) - first + 1) * sampleRate / 75;
+            flac = std::make_unique<TFlacEncoder>(*file, sampleRate, channels, flacLevel_, static_cast<std::uint64_t>(frames));
+        } catch (...) {
+            // Nothing was ripped into it: a refused encoder leaves no file behind.
+            file.reset();
+            QFile::remove(outputName);
+            library.CloseRipper();
+            throw;
+        }
     }
 
     std::uint32_t chunkSize = 0;
@@ -146,6 +165,8 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
                     }
                     carry = total - chunks * chunkSize;
                     std::memmove(ripBuffer.data(), ripBuffer.data() + std::size_t{chunks} * chunkSize, carry);
+                } else if (flac) {
+                    flac->Encode(reinterpret_cast<const std::int16_t*>(ripBuffer.data()), n / (2u * channels));
                 } else if (!encode_) {
                     const std::int64_t put = file->Write(ripBuffer.data(), n);
                     audioWritten += put;  // a short write still leaves its bytes in the file
@@ -185,6 +206,15 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
             if (!error)
                 error = std::current_exception();
         }
+    }
+    if (flac) {
+        try {
+            flac->Finish();
+        } catch (...) {
+            if (!error)
+                error = std::current_exception();
+        }
+        flac.reset();
     }
     jitterErrorCount_ = library.GetNumberOfJitterErrors();
     // The library summed what it delivered while reading ahead: no second pass over the track.
