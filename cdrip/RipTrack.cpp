@@ -38,6 +38,21 @@ void TCDRIP::RipTrack(std::uint16_t trackNum, const QString& fileName)
         onEndTrack_(this, trackNum);
 }
 
+namespace {
+
+// The encoder's failures are the ripping component's own ("Write error" for a full disk, as for WAV files).
+template <typename Step>
+void EncodeFlac(Step step)
+{
+    try {
+        step();
+    } catch (const EFlacError& error) {
+        throw ECDRIPError(error.Message());
+    }
+}
+
+}  // namespace
+
 QString TCDRIP::OutputFileName(const QString& fileName) const
 {
     if (encode_)
@@ -166,7 +181,7 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
                     carry = total - chunks * chunkSize;
                     std::memmove(ripBuffer.data(), ripBuffer.data() + std::size_t{chunks} * chunkSize, carry);
                 } else if (flac) {
-                    flac->Encode(reinterpret_cast<const std::int16_t*>(ripBuffer.data()), n / (2u * channels));
+                    EncodeFlac([&] { flac->Encode(reinterpret_cast<const std::int16_t*>(ripBuffer.data()), n / (2u * channels)); });
                 } else if (!encode_) {
                     const std::int64_t put = file->Write(ripBuffer.data(), n);
                     audioWritten += put;  // a short write still leaves its bytes in the file
@@ -209,7 +224,7 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
     }
     if (flac) {
         try {
-            flac->Finish();
+            EncodeFlac([&] { flac->Finish(); });
         } catch (...) {
             if (!error)
                 error = std::current_exception();
