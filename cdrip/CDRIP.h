@@ -1,6 +1,6 @@
 #pragma once
 // The ripping component: reads the disc's table of contents through the CD library, keeps the drive
-// description and track list, and rips a track into a WAV, raw PCM or (through the coder) MP3 file.
+// description and track list, and rips a track into a WAV, raw PCM or FLAC file, or (through the coder) an MP3 file.
 #include <QString>
 #include <QStringList>
 #include <cstdint>

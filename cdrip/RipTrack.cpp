@@ -1,4 +1,4 @@
-// The rip loop of the ripping component: one track into one WAV, raw or MP3 file.
+// The rip loop of the ripping component: one track into one WAV, raw, FLAC or MP3 file.
 #include <QFile>
 #include <algorithm>
 #include <cmath>
