@@ -32,7 +32,7 @@ struct TWeightedSums {
     uint32_t Words = 0;  // of the words alone
 };
 
-// count little-endian 32-bit words from at, the first at the 1-based position given. The halves are summed apart
+// count little-endian 32-bit words from at, the first at the 1-based position given, added to sums. The halves are summed apart
 // (v2 is their sum) so that the loop vectorises. A track's positions fit in 32 bits: 80 minutes are 212 million
 // samples.
 TWeightedSums SumWeighted(const uint8_t* at, uint32_t position, uint32_t count, TWeightedSums sums = {})
