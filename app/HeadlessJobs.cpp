@@ -118,14 +118,15 @@ std::unique_ptr<TWindowComponents> CreateRipComponents(const TJobOptions& option
 // What was ripped before a stop or a failure still gets its log and cue sheet, marked incomplete; a proof that
 // cannot be written then does not hide the reason the rip ended.
 void FinishIncompleteProof(TRipProof& proof, const TCDRIP& cdrip, int ripping, const QString& written,
-                           const QString& reason, const QString& folder, const TJobOptions& options)
+                           const QString& reason, const QString& folder, const TJobOptions& options, QTextStream& out)
 {
     try {
         if (ripping != 0 && QFileInfo::exists(written))
             proof.AddTrack(cdrip, ripping, written, QStringLiteral("not ripped whole"));
         proof.SetIncomplete(reason);
         proof.Finish(folder, !options.NoLog);
-    } catch (const Exception&) {
+    } catch (const Exception& error) {
+        out << "The rip log and cue sheet of the incomplete rip were not written: " << error.Message() << Qt::endl;
     }
 }
 
@@ -241,7 +242,7 @@ int RipTracks(const TJobOptions& options, QTextStream& out, bool terminal)
     } catch (const Exception& error) {
         progress.Abandon();
         const Exception failure(error.Message() + current);
-        FinishIncompleteProof(proof, cdrip, opened ? ripping : 0, written, failure.Message(), folder, options);
+        FinishIncompleteProof(proof, cdrip, opened ? ripping : 0, written, failure.Message(), folder, options, out);
         throw failure;
     }
     out << QStringLiteral("Ripped %1 track%2 (%3) into %4 in %5 s; %6 jitter error%7")

@@ -3,6 +3,7 @@
 #include <FLAC/metadata.h>
 #include <FLAC/stream_encoder.h>
 #include <QString>
+#include <algorithm>
 #include <vector>
 
 #include "framework/Stream.h"
@@ -10,13 +11,20 @@
 namespace {
 
 constexpr unsigned kSeekPointSeconds = 10;
+// Frames are gathered into writes of about this size: a write and a seek per frame would cost the encoding a
+// twentieth of its time in system calls.
+constexpr std::size_t kWriteBlock = 256 * 1024;
 // Room for tags written after the rip without moving the audio.
 constexpr unsigned kPaddingBytes = 8192;
 
 }  // namespace
 
 struct TFlacEncoder::TState {
-    TState(TStream& out, std::uint16_t channels) : Out(out), Channels(channels) {}
+    TState(TStream& out, std::uint16_t channels)
+        : Out(out), Channels(channels), Position(static_cast<FLAC__uint64>(std::max<std::int64_t>(out.Position(), 0)))
+    {
+        Pending.reserve(kWriteBlock + 64 * 1024);
+    }
     ~TState()
     {
         if (Encoder != nullptr) {
@@ -25,8 +33,26 @@ struct TFlacEncoder::TState {
                 FLAC__stream_encoder_finish(Encoder);
             FLAC__stream_encoder_delete(Encoder);
         }
+        Flush();
         for (FLAC__StreamMetadata* block : Metadata)
             FLAC__metadata_object_delete(block);
+    }
+
+    // Writes what was gathered; false (and WriteFailed) when the stream takes less: what it took stays, so the
+    // file still decodes up to its last whole frame.
+    bool Flush()
+    {
+        // After a short write nothing more may follow: a gap would break the frames after it.
+        if (WriteFailed) {
+            Pending.clear();
+            return false;
+        }
+        const auto size = static_cast<std::int64_t>(Pending.size());
+        const std::int64_t put = size > 0 ? Out.Write(Pending.data(), size) : 0;
+        Pending.clear();
+        if (put < size)
+            WriteFailed = true;
+        return !WriteFailed;
     }
 
     QString Failure() const
@@ -39,24 +65,24 @@ struct TFlacEncoder::TState {
                                                 uint32_t, uint32_t, void* data)
     {
         auto* self = static_cast<TState*>(data);
-        if (self->Out.Write(buffer, static_cast<std::int64_t>(bytes)) < static_cast<std::int64_t>(bytes)) {
-            self->WriteFailed = true;
+        self->Pending.insert(self->Pending.end(), buffer, buffer + bytes);
+        self->Position += bytes;
+        if (self->Pending.size() >= kWriteBlock && !self->Flush())
             return FLAC__STREAM_ENCODER_WRITE_STATUS_FATAL_ERROR;
-        }
         return FLAC__STREAM_ENCODER_WRITE_STATUS_OK;
     }
     static FLAC__StreamEncoderSeekStatus Seek(const FLAC__StreamEncoder*, FLAC__uint64 offset, void* data)
     {
+        auto* self = static_cast<TState*>(data);
         const auto target = static_cast<std::int64_t>(offset);
-        return static_cast<TState*>(data)->Out.Seek(target, TSeekOrigin::soBeginning) == target ? FLAC__STREAM_ENCODER_SEEK_STATUS_OK
-                                                                                                : FLAC__STREAM_ENCODER_SEEK_STATUS_ERROR;
+        if (!self->Flush() || self->Out.Seek(target, TSeekOrigin::soBeginning) != target)
+            return FLAC__STREAM_ENCODER_SEEK_STATUS_ERROR;
+        self->Position = offset;
+        return FLAC__STREAM_ENCODER_SEEK_STATUS_OK;
     }
     static FLAC__StreamEncoderTellStatus Tell(const FLAC__StreamEncoder*, FLAC__uint64* offset, void* data)
     {
-        const std::int64_t position = static_cast<TState*>(data)->Out.Position();
-        if (position < 0)
-            return FLAC__STREAM_ENCODER_TELL_STATUS_ERROR;
-        *offset = static_cast<FLAC__uint64>(position);
+        *offset = static_cast<TState*>(data)->Position;
         return FLAC__STREAM_ENCODER_TELL_STATUS_OK;
     }
 
@@ -65,6 +91,8 @@ struct TFlacEncoder::TState {
     FLAC__StreamEncoder* Encoder = nullptr;
     std::vector<FLAC__StreamMetadata*> Metadata;
     std::vector<FLAC__int32> Widened;  // libFLAC takes 32-bit samples
+    std::vector<FLAC__byte> Pending;   // frames not yet written
+    FLAC__uint64 Position;             // in the stream, the pending bytes counted
     bool WriteFailed = false;
     bool Finished = false;
 };
@@ -129,6 +157,8 @@ void TFlacEncoder::Finish()
     if (state.Finished)
         return;
     state.Finished = true;
-    if (!FLAC__stream_encoder_finish(state.Encoder) || state.WriteFailed)
+    // The header rewritten at the end is still pending after finish.
+    const bool finished = FLAC__stream_encoder_finish(state.Encoder);
+    if (!state.Flush() || !finished)
         throw EFlacError(state.Failure());
 }
