@@ -55,5 +55,9 @@ int32_t CR_SetReadOffset(int32_t samples) { return TRipLibrary::Instance().SetRe
 int32_t CR_GetLastErrorText(char* buffer, int32_t size) { return CopyText(TRipLibrary::Instance().LastError(), buffer, size); }
 int32_t CR_GetDiscCatalog(char* buffer, int32_t size) { return CopyText(TRipLibrary::Instance().Catalog(), buffer, size); }
 int32_t CR_GetTrackExtras(int32_t index, CR_TrackExtras* extras) { return TRipLibrary::Instance().TrackExtras(index, extras); }
+int32_t CR_GetDiscText(int32_t track, int32_t field, char* buffer, int32_t size)
+{
+    return CopyText(TRipLibrary::Instance().Text(track, field), buffer, size);
+}
 
 }

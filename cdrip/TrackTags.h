@@ -1,0 +1,15 @@
+#pragma once
+// Tags from the disc's metadata written into a finished track file: ID3v2.4 in UTF-8 for MP3, Vorbis comments for
+// FLAC (by the file's extension).
+#include <QString>
+
+#include "cdrip/DiscMetadata.h"
+
+// Whether files of fileName's kind take tags (.mp3, .flac).
+bool TakesTrackTags(const QString& fileName);
+
+// Tags track (1-based) of disc into fileName; encoder names the program and its settings (MP3's encoder tag,
+// FLAC's ENCODER). Writes nothing when the disc has no metadata or the file's kind takes no tags. The tags are
+// written into a copy that then takes the file's place, so a failure leaves the file as it was: it raises
+// Exception "Cannot write the tags of <file>: <why>".
+void WriteTrackTags(const QString& fileName, const TDiscMetadata& disc, int track, const QString& encoder);
