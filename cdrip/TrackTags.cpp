@@ -1,16 +1,14 @@
 #include "cdrip/TrackTags.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QTemporaryFile>
-#include <cstdio>
-#include <taglib/flacfile.h>
+#include <QSaveFile>
 #include <taglib/id3v2tag.h>
-#include <taglib/mpegfile.h>
 #include <taglib/textidentificationframe.h>
 #include <taglib/xiphcomment.h>
+#include <memory>
+#include <vector>
 
 #include "framework/Exception.h"
 
@@ -28,9 +26,19 @@ TTagKind KindOf(const QString& fileName)
     return TTagKind::tkNone;
 }
 
+// A failure to tag a file: its reason, raised as an Exception naming the file by WriteTrackTags.
+struct ETagFailure {
+    QString Why;
+};
+
 TagLib::String Text(const QString& text)
 {
     return TagLib::String(text.toUtf8().constData(), TagLib::String::UTF8);
+}
+
+QByteArray Bytes(const TagLib::ByteVector& bytes)
+{
+    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 // The leading ISO 8601 date of a sheet's date ("1999", "1999-05-01"); ID3v2.4 takes nothing else as its time.
@@ -40,7 +48,7 @@ QString IsoDate(const QString& date)
     return kDate.match(date).captured();
 }
 
-// The tag's fields as (name, value) pairs, the names in the tag kind's own words; empty values left out.
+// A field of the tags, named in each kind's own words; fields with empty values are left out.
 struct TTagField {
     const char* Id3v2;
     const char* Vorbis;
@@ -62,43 +70,137 @@ std::vector<TTagField> Fields(const TDiscMetadata& disc, int track, const QStrin
     };
 }
 
-void ReplaceText(TagLib::ID3v2::Tag& tag, const char* id, const QString& value)
+QByteArray Id3v2Tag(const TDiscMetadata& disc, int track, const QString& encoder)
 {
-    if (value.isEmpty())
-        return;
-    tag.removeFrames(id);
-    auto* frame = new TagLib::ID3v2::TextIdentificationFrame(id, TagLib::String::UTF8);
-    frame->setText(Text(value));
-    tag.addFrame(frame);
-}
-
-// Answers why the tags could not be written; empty when they were.
-QString TagId3v2(const QString& path, const TDiscMetadata& disc, int track, const QString& encoder)
-{
-    TagLib::MPEG::File file(QFile::encodeName(path).constData(), false);
-    if (!file.isValid())
-        return QStringLiteral("it cannot be read as an MP3 file");
-    TagLib::ID3v2::Tag& tag = *file.ID3v2Tag(true);
+    TagLib::ID3v2::Tag tag;
+    const auto put = [&](const char* id, const QString& value) {
+        if (value.isEmpty())
+            return;
+        auto* frame = new TagLib::ID3v2::TextIdentificationFrame(id, TagLib::String::UTF8);
+        frame->setText(Text(value));
+        tag.addFrame(frame);
+    };
     for (const TTagField& field : Fields(disc, track, encoder))
-        ReplaceText(tag, field.Id3v2, field.Value);
-    ReplaceText(tag, "TRCK", QStringLiteral("%1/%2").arg(track).arg(disc.Tracks.size()));
-    ReplaceText(tag, "TDRC", IsoDate(disc.Year));
+        put(field.Id3v2, field.Value);
+    put("TRCK", QStringLiteral("%1/%2").arg(track).arg(disc.Tracks.size()));
+    put("TDRC", IsoDate(disc.Year));
+    // The media catalogue number is the disc's bar code; players read it under this name.
     if (!disc.Catalog.isEmpty())
         tag.addFrame(new TagLib::ID3v2::UserTextIdentificationFrame("BARCODE", TagLib::StringList(Text(disc.Catalog))));
-    if (!file.save(TagLib::MPEG::File::ID3v2, TagLib::File::StripOthers, TagLib::ID3v2::v4, TagLib::File::DoNotDuplicate))
-        return QStringLiteral("the tagged file could not be saved");
-    return {};
+    return Bytes(tag.render(TagLib::ID3v2::v4));
 }
 
-QString TagVorbis(const QString& path, const TDiscMetadata& disc, int track, const QString& encoder)
+void Fail(const QString& why)
 {
-    TagLib::FLAC::File file(QFile::encodeName(path).constData(), false);
-    if (!file.isValid())
-        return QStringLiteral("it cannot be read as a FLAC file");
-    TagLib::Ogg::XiphComment& comment = *file.xiphComment(true);
-    auto put = [&](const char* name, const QString& value) {
+    throw ETagFailure{why};
+}
+
+QByteArray ReadExactly(QFile& file, qint64 count)
+{
+    const QByteArray bytes = file.read(count);
+    if (bytes.size() != count)
+        Fail(file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("the file ends too early"));
+    return bytes;
+}
+
+void Write(QSaveFile& out, const QByteArray& bytes)
+{
+    if (out.write(bytes) != bytes.size())
+        Fail(out.errorString());
+}
+
+// Copies what is left of in to out.
+void CopyRest(QFile& in, QSaveFile& out)
+{
+    constexpr qint64 kBlock = 1 << 20;
+    while (!in.atEnd()) {
+        const QByteArray block = in.read(kBlock);
+        if (block.isEmpty())
+            Fail(in.errorString());
+        Write(out, block);
+    }
+}
+
+// Moves past the ID3v2 tags at the start of file (an MP3 tagged before; some tools put one before FLAC too).
+void SkipId3v2(QFile& file)
+{
+    for (;;) {
+        const qint64 at = file.pos();
+        const QByteArray header = file.read(10);
+        if (header.size() < 10 || !header.startsWith("ID3")) {
+            file.seek(at);
+            return;
+        }
+        // The size is "synchsafe": seven bits per byte; a footer of 10 bytes follows when flag 0x10 is set.
+        qint64 size = 0;
+        for (int i = 6; i < 10; ++i)
+            size = size << 7 | (static_cast<unsigned char>(header.at(i)) & 0x7F);
+        const bool footer = (static_cast<unsigned char>(header.at(5)) & 0x10) != 0;
+        file.seek(at + 10 + size + (footer ? 10 : 0));
+    }
+}
+
+void TagMp3(QFile& in, QSaveFile& out, const TDiscMetadata& disc, int track, const QString& encoder)
+{
+    SkipId3v2(in);
+    Write(out, Id3v2Tag(disc, track, encoder));
+    CopyRest(in, out);
+}
+
+// FLAC metadata blocks: the type in the low seven bits of the first header byte, "last" in its high bit.
+enum : int { kStreamInfo = 0, kPadding = 1, kVorbisComment = 4 };
+// Room left for later tag edits that need not move the audio.
+constexpr int kFlacPadding = 4096;
+
+struct TFlacBlock {
+    int Type = 0;
+    QByteArray Data;
+};
+
+QByteArray FlacBlockHeader(int type, qsizetype length, bool last)
+{
+    const auto size = static_cast<std::uint32_t>(length);
+    const char header[] = {static_cast<char>(type | (last ? 0x80 : 0)), static_cast<char>(size >> 16),
+                           static_cast<char>(size >> 8), static_cast<char>(size)};
+    return QByteArray(header, sizeof header);
+}
+
+std::vector<TFlacBlock> ReadFlacBlocks(QFile& in)
+{
+    SkipId3v2(in);
+    if (in.read(4) != "fLaC")
+        Fail(QStringLiteral("it is no FLAC file"));
+    std::vector<TFlacBlock> blocks;
+    for (bool last = false; !last;) {
+        const QByteArray header = ReadExactly(in, 4);
+        const auto byte = [&](int i) { return static_cast<unsigned char>(header.at(i)); };
+        last = (byte(0) & 0x80) != 0;
+        const qint64 length = byte(1) << 16 | byte(2) << 8 | byte(3);
+        blocks.push_back({byte(0) & 0x7F, ReadExactly(in, length)});
+    }
+    if (blocks.front().Type != kStreamInfo)
+        Fail(QStringLiteral("its first metadata block is no STREAMINFO"));
+    return blocks;
+}
+
+void TagFlac(QFile& in, QSaveFile& out, const TDiscMetadata& disc, int track, const QString& encoder)
+{
+    // The comment block is rebuilt from the old one (its vendor and fields of other programs stay); old padding
+    // is replaced by new.
+    QByteArray oldComment;
+    std::vector<TFlacBlock> kept;
+    for (TFlacBlock& block : ReadFlacBlocks(in)) {
+        if (block.Type == kVorbisComment)
+            oldComment = block.Data;
+        else if (block.Type != kPadding)
+            kept.push_back(std::move(block));
+    }
+    auto comment = oldComment.isEmpty() ? std::make_unique<TagLib::Ogg::XiphComment>()
+                                        : std::make_unique<TagLib::Ogg::XiphComment>(TagLib::ByteVector(
+                                              oldComment.constData(), static_cast<unsigned>(oldComment.size())));
+    const auto put = [&](const char* name, const QString& value) {
         if (!value.isEmpty())
-            comment.addField(name, Text(value), true);
+            comment->addField(name, Text(value), true);
     };
     for (const TTagField& field : Fields(disc, track, encoder))
         put(field.Vorbis, field.Value);
@@ -106,29 +208,14 @@ QString TagVorbis(const QString& path, const TDiscMetadata& disc, int track, con
     put("TRACKTOTAL", QString::number(disc.Tracks.size()));
     put("DATE", disc.Year);
     put("BARCODE", disc.Catalog);
-    if (!file.save())
-        return QStringLiteral("the tagged file could not be saved");
-    return {};
-}
 
-// Copies source into copy, which is open for writing; answers why it failed, empty when it did not.
-QString CopyInto(const QString& source, QFile& copy)
-{
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return in.errorString();
-    constexpr qint64 kBlock = 1 << 20;
-    while (!in.atEnd()) {
-        const QByteArray block = in.read(kBlock);
-        if (block.isEmpty() && in.error() != QFileDevice::NoError)
-            return in.errorString();
-        if (copy.write(block) != block.size())
-            return copy.errorString();
-    }
-    if (!copy.flush())
-        return copy.errorString();
-    copy.setPermissions(in.permissions());
-    return {};
+    Write(out, "fLaC");
+    for (const TFlacBlock& block : kept)
+        Write(out, FlacBlockHeader(block.Type, block.Data.size(), false) + block.Data);
+    const QByteArray rendered = Bytes(comment->render(false));
+    Write(out, FlacBlockHeader(kVorbisComment, rendered.size(), false) + rendered);
+    Write(out, FlacBlockHeader(kPadding, kFlacPadding, true) + QByteArray(kFlacPadding, '\0'));
+    CopyRest(in, out);
 }
 
 }  // namespace
@@ -143,21 +230,22 @@ void WriteTrackTags(const QString& fileName, const TDiscMetadata& disc, int trac
     const TTagKind kind = KindOf(fileName);
     if (kind == TTagKind::tkNone || disc.IsEmpty())
         return;
-    const QFileInfo info(fileName);
-    QTemporaryFile copy(info.dir().filePath(QStringLiteral(".%1.tagging-XXXXXX").arg(info.fileName())));
-    QString why;
-    if (!copy.open())
-        why = copy.errorString();
-    else
-        why = CopyInto(fileName, copy);
-    copy.close();
-    if (why.isEmpty())
-        why = kind == TTagKind::tkId3v2 ? TagId3v2(copy.fileName(), disc, track, encoder)
-                                        : TagVorbis(copy.fileName(), disc, track, encoder);
-    // A rename within the folder replaces the file in one step: a reader sees the old file or the tagged one.
-    if (why.isEmpty() && std::rename(QFile::encodeName(copy.fileName()).constData(), QFile::encodeName(fileName).constData()) != 0)
-        why = QStringLiteral("the tagged copy cannot take its place");
-    if (!why.isEmpty())
-        throw Exception(QStringLiteral("Cannot write the tags of %1: %2").arg(fileName, why));
-    copy.setAutoRemove(false);
+    // The tagged file is written beside the old one and takes its place only when every byte was written.
+    QFile in(fileName);
+    QSaveFile out(fileName);
+    try {
+        if (!in.open(QIODevice::ReadOnly))
+            Fail(in.errorString());
+        if (!out.open(QIODevice::WriteOnly))
+            Fail(out.errorString());
+        if (kind == TTagKind::tkId3v2)
+            TagMp3(in, out, disc, track, encoder);
+        else
+            TagFlac(in, out, disc, track, encoder);
+        if (!out.commit())
+            Fail(out.errorString());
+    } catch (const ETagFailure& failure) {
+        out.cancelWriting();
+        throw Exception(QStringLiteral("Cannot write the tags of %1: %2").arg(fileName, failure.Why));
+    }
 }
