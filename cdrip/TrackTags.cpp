@@ -105,8 +105,9 @@ QByteArray ReadExactly(QFile& file, qint64 count)
 
 void Write(QSaveFile& out, const QByteArray& bytes)
 {
+    // Qt names no reason for a short write; a full disk is the usual one.
     if (out.write(bytes) != bytes.size())
-        Fail(out.errorString());
+        Fail(QStringLiteral("the tagged file could not be written whole (is the disk full?)"));
 }
 
 // Copies what is left of in to out.
