@@ -191,7 +191,7 @@ void TCueReader::Isrc()
 
 void TCueReader::Text(int field, size_t firstWord)
 {
-    FLines.Word(firstWord, "text");
+    // A text line without its text says nothing; it is no reason to refuse the disc.
     if (std::string text = SheetText(FLines.Words(), firstWord); !text.empty())
         FExtras.Texts[{FTrack, field}] = std::move(text);
 }

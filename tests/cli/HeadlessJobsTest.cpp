@@ -410,6 +410,28 @@ TEST_F(HeadlessJobs, NamedFilesCarryTheDiscsTextAndNeverReplaceOrEscape)
     EXPECT_EQ(QDir(output).entryList(QDir::Files).size(), files);
 }
 
+// A disk that holds the audio but not the tag: the file stays as ripped and the job says so.
+TEST_F(HeadlessJobs, ATagThatCannotBeWrittenLeavesTheAudioAndFailsTheJob)
+{
+    const QString image = MakeNamedImage(folder.path());
+    JobRun run = Trackwell({"--device", image, "--rip", "2", "--no-log", "--output", Out("tagged")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QByteArray tagged = audio::ReadFile(Out("tagged/Track02.mp3"));
+    ASSERT_TRUE(tagged.startsWith("ID3"));
+    qint64 tagSize = 10;  // the header, then the size in seven bits per byte
+    for (int i = 6; i < 10; ++i)
+        tagSize += qint64{tagged.at(i) & 0x7F} << (7 * (9 - i));
+    const QByteArray audio = tagged.mid(tagSize);
+
+    run = Trackwell({"--device", image, "--rip", "2", "--no-log", "--output", folder.path()},
+                    QString("prlimit --fsize=%1").arg(audio.size() + 100));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("The audio was ripped, but 1 file could not be tagged: Cannot write the tags of " + Out("Track02.mp3")))
+        << run.err.toStdString();
+    EXPECT_EQ(audio::ReadFile(Out("Track02.mp3")), audio);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"named.bin", "named.cue", "Track02.mp3"}));
+}
+
 TEST_F(HeadlessJobs, ADiscWithoutTextGetsTrackNamesAndNoTags)
 {
     const JobRun run = Trackwell({"--device", MakeImage(folder.path(), 1), "--rip", "1", "--output", folder.path()});
