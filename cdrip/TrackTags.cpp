@@ -221,11 +221,6 @@ void TagFlac(QFile& in, QSaveFile& out, const TDiscMetadata& disc, int track, co
 
 }  // namespace
 
-bool TakesTrackTags(const QString& fileName)
-{
-    return KindOf(fileName) != TTagKind::tkNone;
-}
-
 void WriteTrackTags(const QString& fileName, const TDiscMetadata& disc, int track, const QString& encoder)
 {
     const TTagKind kind = KindOf(fileName);

@@ -5,11 +5,8 @@
 
 #include "cdrip/DiscMetadata.h"
 
-// Whether files of fileName's kind take tags (.mp3, .flac).
-bool TakesTrackTags(const QString& fileName);
-
 // Tags track (1-based) of disc into fileName; encoder names the program and its settings (MP3's encoder tag,
-// FLAC's ENCODER). Writes nothing when the disc has no metadata or the file's kind takes no tags. Tags the file
+// FLAC's ENCODER). Writes nothing when the disc has no metadata or the file is neither .mp3 nor .flac. Tags the file
 // had are replaced. The tagged file is written whole beside the old one and takes its place only when every write
 // succeeded, so a failure leaves the file as it was: it raises Exception "Cannot write the tags of <file>: <why>".
 void WriteTrackTags(const QString& fileName, const TDiscMetadata& disc, int track, const QString& encoder);

@@ -1,5 +1,5 @@
-// The texts a cue sheet names the disc and its tracks with, as the CD library tells them: UTF-8 whatever the sheet
-// was saved in, the disc's apart from its tracks', nothing where the sheet says nothing.
+// The texts a cue sheet or cdrdao .toc file names the disc and its tracks with, as the CD library tells them: UTF-8
+// whatever the sheet was saved in, the disc's apart from its tracks', nothing where the sheet says nothing.
 #include "AudioFiles.h"
 #include "DiscImages.h"
 #include "RipRange.h"
@@ -27,10 +27,10 @@ class DiscTextTest : public testing::Test {
 protected:
     void SetUp() override { WriteBytes(FFolder.Path() / "disc.bin", Joined({TrackSectors(0, 80, true), TrackSectors(1, 90, true)})); }
     void TearDown() override { unsetenv("TRACKWELL_DEVICE"); }
-    void Open(const std::string& sheet)
+    void Open(const std::string& sheet, const std::string& name = "disc.cue")
     {
-        std::ofstream(FFolder.Path() / "disc.cue", std::ios::binary) << sheet;
-        setenv("TRACKWELL_DEVICE", (FFolder.Path() / "disc.cue").c_str(), 1);
+        std::ofstream(FFolder.Path() / name, std::ios::binary) << sheet;
+        setenv("TRACKWELL_DEVICE", (FFolder.Path() / name).c_str(), 1);
         ASSERT_EQ(CR_Init(), CR_CHUNK_READ);
         ASSERT_EQ(CR_ReadToc(), CR_CHUNK_READ) << LastErrorText();
     }
@@ -81,6 +81,28 @@ TEST_F(DiscTextTest, LengthsComeFirstAndTextsAreCutToTheBuffer)
     Open(kTracks + "    INDEX 01 00:01:05\n");
     EXPECT_EQ(DiscText(0, CR_TEXT_TITLE), "");
     EXPECT_EQ(DiscText(0, CR_TEXT_PERFORMER), "");
+}
+
+TEST_F(DiscTextTest, ATocFileTellsTheTextsOfItsFirstLanguageWithItsCatalogueAndIsrcs)
+{
+    // cdrdao escapes bytes beyond ASCII in octal; its texts are Latin-1.
+    Open("CD_DA\nCATALOG \"0731454569821\"\nCD_TEXT {\n  LANGUAGE_MAP {\n    0 : EN\n    1 : DE\n  }\n"
+         "  LANGUAGE 1 {\n    TITLE \"Anderes\"\n  }\n  LANGUAGE 0 {\n    TITLE \"\\306nima\"\n    PERFORMER \"Bj\\366rk\"\n  }\n}\n"
+         "TRACK AUDIO\nFILE \"disc.bin\" 0 00:01:05\n"
+         "TRACK AUDIO\nISRC \"GBAYE0601498\"\nCD_TEXT {\n  LANGUAGE 0 {\n    TITLE \"Stra\\337e\"\n    SONGWRITER \"S\\370ren\"\n  }\n}\n"
+         "FILE \"disc.bin\" 00:01:05 00:01:15\n",
+        "disc.toc");
+    EXPECT_EQ(DiscText(0, CR_TEXT_TITLE), "Ænima");
+    EXPECT_EQ(DiscText(0, CR_TEXT_PERFORMER), "Björk");
+    EXPECT_EQ(DiscText(1, CR_TEXT_TITLE), "");
+    EXPECT_EQ(DiscText(2, CR_TEXT_TITLE), "Straße");
+    EXPECT_EQ(DiscText(2, CR_TEXT_SONGWRITER), "Søren");
+    char catalog[32] = {};
+    EXPECT_EQ(CR_GetDiscCatalog(catalog, sizeof catalog), 13);
+    EXPECT_STREQ(catalog, "0731454569821");
+    CR_TrackExtras extras{};
+    ASSERT_EQ(CR_GetTrackExtras(1, &extras), CR_CHUNK_READ);
+    EXPECT_STREQ(extras.Isrc, "GBAYE0601498");
 }
 
 }
