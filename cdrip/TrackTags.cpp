@@ -1,9 +1,11 @@
 #include "cdrip/TrackTags.h"
 
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <QTemporaryFile>
+#include <cstdio>
 #include <taglib/id3v2tag.h>
 #include <taglib/textidentificationframe.h>
 #include <taglib/xiphcomment.h>
@@ -103,7 +105,7 @@ QByteArray ReadExactly(QFile& file, qint64 count)
     return bytes;
 }
 
-void Write(QSaveFile& out, const QByteArray& bytes)
+void Write(QFile& out, const QByteArray& bytes)
 {
     // Qt names no reason for a short write; a full disk is the usual one.
     if (out.write(bytes) != bytes.size())
@@ -111,7 +113,7 @@ void Write(QSaveFile& out, const QByteArray& bytes)
 }
 
 // Copies what is left of in to out.
-void CopyRest(QFile& in, QSaveFile& out)
+void CopyRest(QFile& in, QFile& out)
 {
     constexpr qint64 kBlock = 1 << 20;
     while (!in.atEnd()) {
@@ -141,7 +143,7 @@ void SkipId3v2(QFile& file)
     }
 }
 
-void TagMp3(QFile& in, QSaveFile& out, const TDiscMetadata& disc, int track, const QString& encoder)
+void TagMp3(QFile& in, QFile& out, const TDiscMetadata& disc, int track, const QString& encoder)
 {
     SkipId3v2(in);
     Write(out, Id3v2Tag(disc, track, encoder));
@@ -184,7 +186,7 @@ std::vector<TFlacBlock> ReadFlacBlocks(QFile& in)
     return blocks;
 }
 
-void TagFlac(QFile& in, QSaveFile& out, const TDiscMetadata& disc, int track, const QString& encoder)
+void TagFlac(QFile& in, QFile& out, const TDiscMetadata& disc, int track, const QString& encoder)
 {
     // The comment block is rebuilt from the old one (its vendor and fields of other programs stay); old padding
     // is replaced by new.
@@ -226,22 +228,28 @@ void WriteTrackTags(const QString& fileName, const TDiscMetadata& disc, int trac
     const TTagKind kind = KindOf(fileName);
     if (kind == TTagKind::tkNone || disc.IsEmpty())
         return;
-    // The tagged file is written beside the old one and takes its place only when every byte was written.
+    // The tagged file is written beside the old one and takes its place only when every byte was written; a rename
+    // within the folder replaces it in one step. Not synced to the disk: the ripped file was not either, and
+    // syncing would cost a rip more than the tags do.
+    const QFileInfo info(fileName);
     QFile in(fileName);
-    QSaveFile out(fileName);
+    QTemporaryFile out(info.dir().filePath(QStringLiteral(".%1.XXXXXX").arg(info.fileName())));
     try {
         if (!in.open(QIODevice::ReadOnly))
             Fail(in.errorString());
-        if (!out.open(QIODevice::WriteOnly))
+        if (!out.open())
             Fail(out.errorString());
         if (kind == TTagKind::tkId3v2)
             TagMp3(in, out, disc, track, encoder);
         else
             TagFlac(in, out, disc, track, encoder);
-        if (!out.commit())
-            Fail(out.errorString());
+        if (!out.flush())
+            Fail(QStringLiteral("the tagged file could not be written whole (is the disk full?)"));
+        out.setPermissions(in.permissions());
+        if (std::rename(QFile::encodeName(out.fileName()).constData(), QFile::encodeName(fileName).constData()) != 0)
+            Fail(QStringLiteral("the tagged file cannot take its place"));
+        out.setAutoRemove(false);
     } catch (const ETagFailure& failure) {
-        out.cancelWriting();
         throw Exception(QStringLiteral("Cannot write the tags of %1: %2").arg(fileName, failure.Why));
     }
 }

@@ -102,7 +102,11 @@ TEST_F(TrackTags, Mp3FilesGetTheDiscsTextAsId3v24InUtf8AndKeepTheirAudio)
 {
     const QString mp3 = RipMp3("Track02.mp3");
     const QByteArray untagged = audio::ReadFile(mp3);
+    ASSERT_TRUE(QFile::setPermissions(mp3, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther));
     WriteTrackTags(mp3, Bjork(), 2, kEncoder);
+    EXPECT_EQ(QFile::permissions(mp3), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
+                                           QFile::ReadGroup | QFile::ReadOther)
+        << "the tagged file keeps the permissions of the ripped one";
     qsizetype tagSize = 0;
     const std::map<QString, QString> expected = {
         {"TIT2", "Straße 𝄞"}, {"TPE1", "Zoë"}, {"TALB", "Ænima — 東京"}, {"TPE2", "Björk"}, {"TCOM", "Søren"},
