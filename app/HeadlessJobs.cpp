@@ -195,7 +195,8 @@ int RipTracks(const TJobOptions& options, QTextStream& out, bool terminal)
     try {
         for (int t : tracks) {
             const QString name = cdrip.TrackList().at(t - 1);
-            const QString extension = cdrip.Encode() ? QStringLiteral(".mp3") : cdrip.WriteWAV() ? QStringLiteral(".wav") : QStringLiteral(".pcm");
+            const QString extension =
+                cdrip.Encode() ? QStringLiteral(".mp3") : cdrip.WriteWAV() ? QStringLiteral(".wav") : QStringLiteral(".pcm");
             const QString written = files.Path(folder, t, extension);
             current = QStringLiteral(" (ripping %1 into %2)").arg(name, written);
             opened = false;
@@ -214,7 +215,8 @@ int RipTracks(const TJobOptions& options, QTextStream& out, bool terminal)
             const QString tagFailure = files.Tag(written, t);
             const qint64 bytes = QFileInfo(written).size();
             totalBytes += bytes;
-            progress.End(QStringLiteral("-> %1 (%2)%3").arg(written, Size(bytes), tagFailure.isEmpty() ? QString() : "; " + tagFailure));
+            progress.End(QStringLiteral("-> %1 (%2)%3")
+                             .arg(written, Size(bytes), tagFailure.isEmpty() ? QString() : QStringLiteral("; ") + tagFailure));
         }
     } catch (const Exception& error) {
         progress.Abandon();

@@ -1,25 +1,13 @@
 // The exported CR_ functions: thin C entry points onto TRipLibrary.
 #include "CDRip.h"
 #include "RipLibrary.h"
+#include "TextCopy.h"
 
-#include <algorithm>
-#include <cstring>
-
+using cdrip::CopyText;
 using cdrip::TRipLibrary;
 
 namespace {
 constexpr int32_t kVersion = 100;
-
-// Copies text as the C interface hands texts out: cut to size - 1 characters, zero-terminated; returns its length.
-int32_t CopyText(const std::string& text, char* buffer, int32_t size)
-{
-    if (buffer != nullptr && size > 0) {
-        const size_t copied = std::min(text.size(), static_cast<size_t>(size) - 1);
-        std::memcpy(buffer, text.data(), copied);
-        buffer[copied] = '\0';
-    }
-    return static_cast<int32_t>(text.size());
-}
 }
 
 extern "C" {

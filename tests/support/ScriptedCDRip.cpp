@@ -2,6 +2,7 @@
 #include "ScriptedCDRip.h"
 
 #include "libs/cdrip/CDRip.h"
+#include "libs/cdrip/TextCopy.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -347,17 +348,6 @@ private:
     std::string FLog;
 };
 
-// Copies text as the real library hands texts out: cut to size - 1 bytes, zero-terminated; returns its length.
-int32_t CopyText(const std::string& text, char* buffer, int32_t size)
-{
-    if (buffer != nullptr && size > 0) {
-        const size_t copied = std::min(text.size(), static_cast<size_t>(size) - 1);
-        std::memcpy(buffer, text.data(), copied);
-        buffer[copied] = '\0';
-    }
-    return static_cast<int32_t>(text.size());
-}
-
 TPlayer& Played(const std::string& call)
 {
     TPlayer& player = TPlayer::Instance();
@@ -463,7 +453,7 @@ int32_t CR_GetNumberOfJitterErrors(void)
 int32_t CR_GetDiscCatalog(char* buffer, int32_t size)
 {
     const TDrive* drive = Played("CR_GetDiscCatalog").ActiveDrive();
-    return CopyText(drive != nullptr ? drive->Catalog : std::string(), buffer, size);
+    return cdrip::CopyText(drive != nullptr ? drive->Catalog : std::string(), buffer, size);
 }
 
 int32_t CR_GetTrackExtras(int32_t index, CR_TrackExtras* extras)
@@ -485,7 +475,7 @@ int32_t CR_GetDiscText(int32_t track, int32_t field, char* buffer, int32_t size)
     if (drive != nullptr)
         if (const auto found = drive->Texts.find({track, field}); found != drive->Texts.end())
             text = found->second;
-    return CopyText(text, buffer, size);
+    return cdrip::CopyText(text, buffer, size);
 }
 
 int32_t CR_CloseRipper(void)
