@@ -145,6 +145,8 @@ TJobOptions ParseJobOptions(const QStringList& arguments)
     }
     if (options.Kind == TJobKind::jkConvert && options.Files.isEmpty())
         throw EUsageError(QStringLiteral("--convert needs at least one file"));
+    if (options.Kind != TJobKind::jkRip && (!options.NameTemplate.isEmpty() || options.Overwrite))
+        throw EUsageError(QStringLiteral("--name and --overwrite apply to --rip, which names the files it writes"));
     if (options.Kind == TJobKind::jkConvert && !options.OutputFolder.isEmpty())
         throw EUsageError(QStringLiteral("--output applies to --rip; converted files are written beside their WAV files"));
     return options;

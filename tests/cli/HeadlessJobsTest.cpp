@@ -439,11 +439,14 @@ TEST_F(HeadlessJobs, ADiscWithoutTextGetsTrackNamesAndNoTags)
     EXPECT_FALSE(audio::ReadFile(Out("Track01.mp3")).startsWith("ID3"));
 }
 
-TEST_F(HeadlessJobs, NameTemplatesThatMakeNoFileNameAreUsageErrors)
+TEST_F(HeadlessJobs, NameTemplatesThatMakeNoFileNameOrNameNoRipAreUsageErrors)
 {
-    for (const char* name : {"%n/%t", "%q", ""}) {
-        const JobRun run = Trackwell({"--device", Disc(), "--rip", "1", "--name", name, "--output", folder.path()});
-        EXPECT_EQ(run.exitCode, 2) << name;
+    const QStringList rip{"--device", Disc(), "--rip", "1", "--output", folder.path()};
+    for (const QStringList& arguments : {rip + QStringList{"--name", "%n/%t"}, rip + QStringList{"--name", "%q"},
+                                         rip + QStringList{"--name", ""}, QStringList{"--device", Disc(), "--list", "--name", "%t"},
+                                         QStringList{"--device", Disc(), "--checksums", "--overwrite"}}) {
+        const JobRun run = Trackwell(arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
         EXPECT_TRUE(run.err.contains("--name")) << run.err.toStdString();
         EXPECT_TRUE(QDir(folder.path()).isEmpty());
     }
