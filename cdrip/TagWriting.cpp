@@ -72,7 +72,13 @@ void SkipId3v2(QFile& file)
         for (int i = 6; i < 10; ++i)
             size = size << 7 | (static_cast<unsigned char>(header.at(i)) & 0x7F);
         const bool footer = (static_cast<unsigned char>(header.at(5)) & 0x10) != 0;
-        file.seek(at + 10 + size + (footer ? 10 : 0));
+        const qint64 end = at + 10 + size + (footer ? 10 : 0);
+        // A "tag" longer than the file is none: skipping it would drop the audio.
+        if (end > file.size()) {
+            file.seek(at);
+            return;
+        }
+        file.seek(end);
     }
 }
 

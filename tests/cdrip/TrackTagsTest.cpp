@@ -129,6 +129,17 @@ TEST_F(TrackTags, Mp3FilesGetTheDiscsTextAsId3v24InUtf8AndKeepTheirAudio)
     EXPECT_NEAR(decoded.Frames(), 2 * 235200 / 4, 1152 + 2257) << "the two chunks ripped";
 }
 
+TEST_F(TrackTags, BytesThatOnlyLookLikeATagAreKeptAsTheyAre)
+{
+    // "ID3" and a size far beyond the file: no tag, and nothing of it may be dropped.
+    const QByteArray lookalike = QByteArray("ID3\x04\x00\x00\x7f\x7f\x7f\x7f", 10) + QByteArray(5000, 'x');
+    ASSERT_TRUE(audio::WriteFile(Path("Track02.mp3"), lookalike));
+    WriteTrackTags(Path("Track02.mp3"), Bjork(), 2, kEncoder);
+    const QByteArray tagged = audio::ReadFile(Path("Track02.mp3"));
+    EXPECT_TRUE(tagged.endsWith(lookalike));
+    EXPECT_GT(tagged.size(), lookalike.size());
+}
+
 TEST_F(TrackTags, ADiscWithoutMetadataAndFilesOfOtherKindsAreLeftAlone)
 {
     const QString mp3 = RipMp3("Track01.mp3");
