@@ -27,7 +27,7 @@ public:
 private:
     TDiscMetadata disc_;
     TFileNameTemplate template_;
-    bool numbered_;  // an existing file keeps its name: only named files, the TrackNN names follow the Parts
+    bool numbered_;  // an existing file keeps its name: named files only; TrackNN files are replaced, as the window does
     QString encoder_;
     QStringList failures_;
 };

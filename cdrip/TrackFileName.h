@@ -11,7 +11,7 @@ public:
     // %n the track number in two digits, %t title, %a artist, %A album, %y year, %% a percent sign. A field the
     // disc does not tell becomes TrackNN (%t), "Unknown Artist" (%a), "Unknown Album" (%A) or nothing (%y).
     explicit TFileNameTemplate(QString text) : text_(std::move(text)) {}
-    // The template the Parts' names follow: Track01, Track02, ...
+    // The names the window gives its files: Track01, Track02, ...
     static TFileNameTemplate TrackNumbers() { return TFileNameTemplate(QStringLiteral("Track%n")); }
 
     // Why text cannot be a template (an unknown %-code, a folder separator, nothing at all); empty when it can.
