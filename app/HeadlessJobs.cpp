@@ -10,10 +10,10 @@
 #include "app/ConsoleProgress.h"
 #include "app/OutputFolder.h"
 #include "app/RipProof.h"
+#include "app/TrackFiles.h"
 #include "cdrip/RipSession.h"
 #include "cdrip/CDRIP.h"
 #include "cdrip/CDRipLibrary.h"
-#include "coder/ChangeFileExt.h"
 #include "coder/LameCoder.h"
 #include "coder/LameEncLibrary.h"
 
@@ -172,6 +172,7 @@ int RipTracks(const TJobOptions& options, QTextStream& out, bool terminal)
             throw Exception(QStringLiteral("Track %1 does not exist: the disc has %2 tracks").arg(t).arg(cdrip.TrackCount()));
     EnsureOutputFolder(folder);
     TRipProof proof(cdrip, options, out);
+    TTrackFiles files(cdrip, options, coder);
 
     TConsoleProgress progress(out, terminal);
     bool opened = false;
@@ -194,16 +195,14 @@ int RipTracks(const TJobOptions& options, QTextStream& out, bool terminal)
     try {
         for (int t : tracks) {
             const QString name = cdrip.TrackList().at(t - 1);
-            const QString fileName =
-                folder + QLatin1Char('/') + name + (cdrip.WriteWAV() ? QStringLiteral(".wav") : QStringLiteral(".pcm"));
-            const QString written = cdrip.Encode() ? ChangeFileExt(fileName, QStringLiteral(".mp3")) : fileName;
+            const QString extension =
+                cdrip.Encode() ? QStringLiteral(".mp3") : cdrip.WriteWAV() ? QStringLiteral(".wav") : QStringLiteral(".pcm");
+            const QString written = files.Path(folder, t, extension);
             current = QStringLiteral(" (ripping %1 into %2)").arg(name, written);
             opened = false;
-            cdrip.RipTrack(static_cast<std::uint16_t>(t), fileName);
+            cdrip.RipTrack(static_cast<std::uint16_t>(t), written);
             if (!opened)
                 throw Exception(QStringLiteral("Cannot read %1 from the disc").arg(name));
-            const qint64 bytes = QFileInfo(written).size();
-            totalBytes += bytes;
             jitterErrors += cdrip.JitterErrorCount();
             proof.AddTrack(cdrip, t, written);
             ++done;
@@ -212,7 +211,12 @@ int RipTracks(const TJobOptions& options, QTextStream& out, bool terminal)
                 current.clear();
                 throw Exception(QStringLiteral("Stopped by the user after %1 of %2 tracks").arg(done - 1).arg(tracks.size()));
             }
-            progress.End(QStringLiteral("-> %1 (%2)").arg(written, Size(bytes)));
+            // A stopped track is incomplete and stays untagged.
+            const QString tagFailure = files.Tag(written, t);
+            const qint64 bytes = QFileInfo(written).size();
+            totalBytes += bytes;
+            progress.End(QStringLiteral("-> %1 (%2)%3")
+                             .arg(written, Size(bytes), tagFailure.isEmpty() ? QString() : QStringLiteral("; ") + tagFailure));
         }
     } catch (const Exception& error) {
         progress.Abandon();
@@ -227,6 +231,11 @@ int RipTracks(const TJobOptions& options, QTextStream& out, bool terminal)
                .arg(jitterErrors == 1 ? "" : "s")
         << Qt::endl;
     proof.Finish(folder, !options.NoLog);
+    if (!files.Failures().isEmpty())
+        throw Exception(QStringLiteral("The audio was ripped, but %1 file%2 could not be tagged: %3")
+                            .arg(files.Failures().size())
+                            .arg(files.Failures().size() == 1 ? "" : "s")
+                            .arg(files.Failures().join(QStringLiteral("; "))));
     return 0;
 }
 
