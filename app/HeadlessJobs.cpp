@@ -10,6 +10,7 @@
 #include "app/ConsoleProgress.h"
 #include "app/OutputFolder.h"
 #include "app/RipProof.h"
+#include "app/TrackFiles.h"
 #include "cdrip/RipSession.h"
 #include "cdrip/CDRIP.h"
 #include "cdrip/CDRipLibrary.h"
@@ -190,6 +191,7 @@ int RipTracks(const TJobOptions& options, QTextStream& out, bool terminal)
             throw Exception(QStringLiteral("Track %1 does not exist: the disc has %2 tracks").arg(t).arg(cdrip.TrackCount()));
     EnsureOutputFolder(folder);
     TRipProof proof(cdrip, options, out);
+    TTrackFiles files(cdrip, options, coder);
 
     TConsoleProgress progress(out, terminal);
     bool opened = false;
@@ -215,17 +217,17 @@ int RipTracks(const TJobOptions& options, QTextStream& out, bool terminal)
     try {
         for (int t : tracks) {
             const QString name = cdrip.TrackList().at(t - 1);
-            const QString fileName =
-                folder + QLatin1Char('/') + name + (cdrip.WriteWAV() ? QStringLiteral(".wav") : QStringLiteral(".pcm"));
-            written = cdrip.OutputFileName(fileName);
+            const QString extension = cdrip.Encode() ? QStringLiteral(".mp3")
+                                      : cdrip.Flac()   ? QStringLiteral(".flac")
+                                      : cdrip.WriteWAV() ? QStringLiteral(".wav")
+                                                         : QStringLiteral(".pcm");
+            written = files.Path(folder, t, extension);
             current = QStringLiteral(" (ripping %1 into %2)").arg(name, written);
             opened = false;
             ripping = t;
-            cdrip.RipTrack(static_cast<std::uint16_t>(t), fileName);
+            cdrip.RipTrack(static_cast<std::uint16_t>(t), written);
             if (!opened)
                 throw Exception(QStringLiteral("Cannot read %1 from the disc").arg(name));
-            const qint64 bytes = QFileInfo(written).size();
-            totalBytes += bytes;
             jitterErrors += cdrip.JitterErrorCount();
             if (!cdrip.LastRipWhole()) {
                 progress.End(QStringLiteral("stopped: %1 keeps what was ripped").arg(written));
@@ -235,7 +237,12 @@ int RipTracks(const TJobOptions& options, QTextStream& out, bool terminal)
             ripping = 0;
             proof.AddTrack(cdrip, t, written);
             ++done;
-            progress.End(QStringLiteral("-> %1 (%2)").arg(written, Size(bytes)));
+            // A stopped track is incomplete and stays untagged.
+            const QString tagFailure = files.Tag(written, t);
+            const qint64 bytes = QFileInfo(written).size();
+            totalBytes += bytes;
+            progress.End(QStringLiteral("-> %1 (%2)%3")
+                             .arg(written, Size(bytes), tagFailure.isEmpty() ? QString() : QStringLiteral("; ") + tagFailure));
             if (stopRequested && done < static_cast<int>(tracks.size()))
                 throw Exception(QStringLiteral("Stopped by the user after %1 of %2 tracks").arg(done).arg(tracks.size()));
         }
@@ -254,6 +261,11 @@ int RipTracks(const TJobOptions& options, QTextStream& out, bool terminal)
                .arg(jitterErrors == 1 ? "" : "s")
         << Qt::endl;
     proof.Finish(folder, !options.NoLog);
+    if (!files.Failures().isEmpty())
+        throw Exception(QStringLiteral("The audio was ripped, but %1 file%2 could not be tagged: %3")
+                            .arg(files.Failures().size())
+                            .arg(files.Failures().size() == 1 ? "" : "s")
+                            .arg(files.Failures().join(QStringLiteral("; "))));
     return 0;
 }
 

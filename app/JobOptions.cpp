@@ -1,5 +1,7 @@
 #include "app/JobOptions.h"
 
+#include "cdrip/TrackFileName.h"
+
 namespace {
 
 std::uint32_t Number(const QString& option, const QString& text, std::uint32_t low, std::uint32_t high)
@@ -89,6 +91,12 @@ TJobOptions ParseJobOptions(const QStringList& arguments)
             options.Offline = true;
         else if (option == QLatin1String("--no-log"))
             options.NoLog = true;
+        else if (option == QLatin1String("--name")) {
+            options.NameTemplate = value();
+            if (const QString problem = TFileNameTemplate::Problem(options.NameTemplate); !problem.isEmpty())
+                throw EUsageError(problem);
+        } else if (option == QLatin1String("--overwrite"))
+            options.Overwrite = true;
         else if (option == QLatin1String("--device"))
             options.Device = value();
         else if (option == QLatin1String("--format"))
@@ -141,6 +149,8 @@ TJobOptions ParseJobOptions(const QStringList& arguments)
         throw EUsageError(QStringLiteral("--convert needs at least one file"));
     if (options.Kind == TJobKind::jkConvert && options.Format != TRipFormat::rfMp3 && options.Format != TRipFormat::rfFlac)
         throw EUsageError(QStringLiteral("--convert writes MP3 or FLAC files: --format mp3 or --format flac"));
+    if (options.Kind != TJobKind::jkRip && (!options.NameTemplate.isEmpty() || options.Overwrite))
+        throw EUsageError(QStringLiteral("--name and --overwrite apply to --rip, which names the files it writes"));
     if (options.Kind == TJobKind::jkConvert && !options.OutputFolder.isEmpty())
         throw EUsageError(QStringLiteral("--output applies to --rip; converted files are written beside their WAV files"));
     return options;
@@ -150,10 +160,16 @@ QString UsageText()
 {
     return QStringLiteral(
         "usage: trackwell [--device DEV] --list\n"
-        "       trackwell [--device DEV] --rip all|N[,N...] [--format mp3|wav|pcm|flac] [--output DIR] [encoder options]\n"
+        "       trackwell [--device DEV] --rip all|N[,N...] [--format mp3|wav|pcm|flac] [--output DIR] [--name TEMPLATE]\n"
+        "                 [--overwrite] [encoder options]\n"
         "       trackwell --convert FILE... [--format mp3|flac] [encoder options]\n"
         "       trackwell [--device DEV] --checksums [proof options]\n"
         "       trackwell --check-log FILE.log (whether a rip log is as it was written)\n"
+        "--name TEMPLATE: files named from the disc's text: %n track number (01), %t title, %a artist, %A album,\n"
+        "                 %y year, %% a percent sign; an existing file is kept and the new one numbered \"(2)\"\n"
+        "                 unless --overwrite is given. Without it the files are Track01, Track02, ...\n"
+        "MP3 files get ID3v2.4 tags and FLAC files Vorbis comments from the disc's CD-Text or cue sheet, when it\n"
+        "has any.\n"
         "proof options (with --rip and --checksums): --offset N (the drive's read offset in samples)\n"
         "                 --verify-with FILE (a dBAR answer of the AccurateRip database; else it is asked online)\n"
         "                 --offline (ask no database)  --no-log (no rip log and cue sheet beside the files)\n"

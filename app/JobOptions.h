@@ -49,6 +49,8 @@ struct TJobOptions {
     bool Offline = false;         // ask no database
     bool NoLog = false;           // no rip log and cue sheet beside the files
     QString LogFile;              // --check-log
+    QString NameTemplate;         // --name; empty: the TrackNN names, written over an older file of that name
+    bool Overwrite = false;       // a named file takes the place of an older one instead of getting a number
     QStringList Files;
     TEncoderOptions Encoder;
 };

@@ -1,5 +1,8 @@
 #include "cdrip/CDRipLibrary.h"
 
+#include <QByteArray>
+#include <algorithm>
+
 TCDRipLibrary& TCDRipLibrary::Instance()
 {
     static TCDRipLibrary instance;
@@ -41,6 +44,7 @@ bool TCDRipLibrary::Load(const QString& path)
     library_.Resolve("CR_GetReadEvents", calls.getReadEvents);          // optional
     library_.Resolve("CR_GetDiscCatalog", calls.getDiscCatalog);      // optional
     library_.Resolve("CR_GetTrackExtras", calls.getTrackExtras);      // optional
+    library_.Resolve("CR_GetDiscText", calls.getDiscText);            // optional
     calls_ = calls;
     return true;
 }
@@ -162,6 +166,20 @@ std::int32_t TCDRipLibrary::GetTrackExtras(std::int32_t index, CR_TrackExtras* e
     const std::int32_t status = calls_.getTrackExtras(index, extras);
     extras->Isrc[sizeof extras->Isrc - 1] = '\0';
     return status;
+}
+
+QString TCDRipLibrary::DiscText(std::int32_t track, std::int32_t field)
+{
+    if (!loaded_ || calls_.getDiscText == nullptr)
+        return {};
+    // Asked for its length first: a text cut inside a character would not be UTF-8.
+    const std::int32_t length = calls_.getDiscText(track, field, nullptr, 0);
+    if (length <= 0)
+        return {};
+    QByteArray text(length + 1, '\0');
+    const std::int32_t copied = calls_.getDiscText(track, field, text.data(), static_cast<std::int32_t>(text.size()));
+    text.truncate(std::min(length, copied));
+    return QString::fromUtf8(text);
 }
 
 std::int32_t TCDRipLibrary::GetRangeChecksums(CR_RangeChecksums* checksums)

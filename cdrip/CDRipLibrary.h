@@ -44,6 +44,9 @@ public:
     // library or the disc does not tell.
     QString DiscCatalog();
     std::int32_t GetTrackExtras(std::int32_t index, CR_TrackExtras* extras);
+    // The optional CR_GetDiscText: a CR_TEXT_ field of the disc (track 0) or a track (1 to N); empty when the
+    // library or the disc does not tell.
+    QString DiscText(std::int32_t track, std::int32_t field);
 
 private:
     TCDRipLibrary();
@@ -70,6 +73,7 @@ private:
         decltype(&CR_GetReadEvents) getReadEvents = nullptr;          // optional
         decltype(&CR_GetDiscCatalog) getDiscCatalog = nullptr;      // optional
         decltype(&CR_GetTrackExtras) getTrackExtras = nullptr;      // optional
+        decltype(&CR_GetDiscText) getDiscText = nullptr;            // optional
     };
 
     TSharedLibrary library_;

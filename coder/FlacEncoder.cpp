@@ -1,5 +1,6 @@
 #include "coder/FlacEncoder.h"
 
+#include <FLAC/format.h>
 #include <FLAC/metadata.h>
 #include <FLAC/stream_encoder.h>
 #include <QString>
@@ -161,4 +162,9 @@ void TFlacEncoder::Finish()
     const bool finished = FLAC__stream_encoder_finish(state.Encoder);
     if (!state.Flush() || !finished)
         throw EFlacError(state.Failure());
+}
+
+QString TFlacEncoder::LibraryName()
+{
+    return QStringLiteral("libFLAC %1").arg(QString::fromLatin1(FLAC__VERSION_STRING));
 }

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <memory>
 
+#include <QString>
+
 #include "framework/Exception.h"
 
 class TStream;
@@ -32,6 +34,9 @@ public:
     void Encode(const std::int16_t* samples, std::size_t frames);
     // Ends the stream; after a failed write it only lets go of the encoder, leaving the frames already written.
     void Finish();
+
+    // "libFLAC 1.4.2", for the tags that name the encoder.
+    static QString LibraryName();
 
 private:
     struct TState;  // libFLAC's encoder and the blocks written before the audio

@@ -7,12 +7,12 @@ packages=(
   # build
   build-essential cmake ninja-build pkg-config
   # program
-  qt6-base-dev libgl-dev libcdio-dev libcdio-paranoia-dev libmp3lame-dev libsoxr-dev zlib1g-dev libflac-dev
+  qt6-base-dev libgl-dev libcdio-dev libcdio-paranoia-dev libmp3lame-dev libsoxr-dev zlib1g-dev libtag1-dev libflac-dev
   fonts-dejavu-core
   # tests, benchmarks, fuzzing
   libgtest-dev libgmock-dev libbenchmark-dev libpixman-1-dev libdiscid-dev
   clang libclang-rt-14-dev
-  mpg123 lame flac time cd-paranoia
+  mpg123 lame time cd-paranoia flac ffmpeg
   # the real-window check: a private X server, X input and screenshots
   xvfb xauth xdotool x11-apps
 )

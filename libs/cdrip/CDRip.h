@@ -184,6 +184,20 @@ CDRIP_API int32_t CR_GetDiscCatalog(char* buffer, int32_t size);
 /* Extension, looked up as an optional call: the extras of track index (0-based); fails outside the tracks. */
 CDRIP_API int32_t CR_GetTrackExtras(int32_t index, CR_TrackExtras* extras);
 
+/* The texts a disc names itself and its tracks with: its CD-Text, or a cue sheet's TITLE, PERFORMER, SONGWRITER,
+ * REM GENRE and REM DATE lines (CD-Text has no date). */
+enum {
+    CR_TEXT_TITLE = 0,        /* the album's title, or the track's */
+    CR_TEXT_PERFORMER = 1,    /* the album's artist, or the track's */
+    CR_TEXT_SONGWRITER = 2,
+    CR_TEXT_GENRE = 3,        /* the disc's only */
+    CR_TEXT_DATE = 4          /* the disc's only: a year, as the sheet gives it */
+};
+/* Extension, looked up as an optional call: copies a text of the disc (track 0) or of a track (1 to N) in UTF-8,
+ * like CR_GetLastErrorText, and returns its length; 0 with an empty text when the disc does not tell it or no
+ * table of contents was read. */
+CDRIP_API int32_t CR_GetDiscText(int32_t track, int32_t field, char* buffer, int32_t size);
+
 #ifdef __cplusplus
 }
 

@@ -1,25 +1,13 @@
 // The exported CR_ functions: thin C entry points onto TRipLibrary.
 #include "CDRip.h"
 #include "RipLibrary.h"
+#include "TextCopy.h"
 
-#include <algorithm>
-#include <cstring>
-
+using cdrip::CopyText;
 using cdrip::TRipLibrary;
 
 namespace {
 constexpr int32_t kVersion = 100;
-
-// Copies text as the C interface hands texts out: cut to size - 1 characters, zero-terminated; returns its length.
-int32_t CopyText(const std::string& text, char* buffer, int32_t size)
-{
-    if (buffer != nullptr && size > 0) {
-        const size_t copied = std::min(text.size(), static_cast<size_t>(size) - 1);
-        std::memcpy(buffer, text.data(), copied);
-        buffer[copied] = '\0';
-    }
-    return static_cast<int32_t>(text.size());
-}
 }
 
 extern "C" {
@@ -55,5 +43,9 @@ int32_t CR_SetReadOffset(int32_t samples) { return TRipLibrary::Instance().SetRe
 int32_t CR_GetLastErrorText(char* buffer, int32_t size) { return CopyText(TRipLibrary::Instance().LastError(), buffer, size); }
 int32_t CR_GetDiscCatalog(char* buffer, int32_t size) { return CopyText(TRipLibrary::Instance().Catalog(), buffer, size); }
 int32_t CR_GetTrackExtras(int32_t index, CR_TrackExtras* extras) { return TRipLibrary::Instance().TrackExtras(index, extras); }
+int32_t CR_GetDiscText(int32_t track, int32_t field, char* buffer, int32_t size)
+{
+    return CopyText(TRipLibrary::Instance().Text(track, field), buffer, size);
+}
 
 }

@@ -1,6 +1,7 @@
 #include "CueSheet.h"
 
 #include "LayoutBuilder.h"
+#include "SheetText.h"
 
 #include <algorithm>
 #include <array>
@@ -12,7 +13,7 @@ namespace cdrip {
 namespace {
 
 // Lines that describe the disc for people or for burners and change no sector.
-constexpr std::array<std::string_view, 15> kIgnoredCommands = {"REM", "PERFORMER", "TITLE", "SONGWRITER", "FLAGS", "CDTEXTFILE", "ARRANGER", "COMPOSER", "MESSAGE", "DISC_ID", "GENRE", "UPC_EAN", "TOC_INFO1",
+constexpr std::array<std::string_view, 11> kIgnoredCommands = {"FLAGS", "CDTEXTFILE", "ARRANGER", "COMPOSER", "MESSAGE", "DISC_ID", "GENRE", "UPC_EAN", "TOC_INFO1",
     "TOC_INFO2", "SIZE_INFO"};
 
 std::string Upper(std::string text)
@@ -32,6 +33,10 @@ private:
     void Index();
     void Gap(uint32_t& gap, bool beforeIndex);
     void Isrc();
+    // A text of the disc (before the first TRACK) or of the current track.
+    void Text(int field, size_t firstWord);
+    // REM lines are comments, but rippers keep the disc's date and genre in them.
+    void Remark();
     // Notes where the current track's pregap starts on the disc.
     void MarkPregap(uint32_t sector);
     // Appends the current file's sectors up to fileSector.
@@ -75,6 +80,14 @@ TImageLayout TCueReader::Read()
             FExtras.Catalog = FLines.Word(1, "catalogue number");
         else if (command == "ISRC")
             Isrc();
+        else if (command == "TITLE")
+            Text(CR_TEXT_TITLE, 1);
+        else if (command == "PERFORMER")
+            Text(CR_TEXT_PERFORMER, 1);
+        else if (command == "SONGWRITER")
+            Text(CR_TEXT_SONGWRITER, 1);
+        else if (command == "REM")
+            Remark();
         else if (std::find(kIgnoredCommands.begin(), kIgnoredCommands.end(), command) == kIgnoredCommands.end())
             FLines.Fail("unknown command \"" + FLines.Words()[0] + "\"");
     }
@@ -174,6 +187,25 @@ void TCueReader::Isrc()
         FLines.Fail("ISRC before any TRACK");
     FExtras.Isrcs.resize(static_cast<size_t>(FTrack));
     FExtras.Isrcs.back() = FLines.Word(1, "ISRC");
+}
+
+void TCueReader::Text(int field, size_t firstWord)
+{
+    // A text line without its text says nothing; it is no reason to refuse the disc.
+    if (std::string text = SheetText(FLines.Words(), firstWord); !text.empty())
+        FExtras.Texts[{FTrack, field}] = std::move(text);
+}
+
+void TCueReader::Remark()
+{
+    const std::vector<std::string>& words = FLines.Words();
+    if (words.size() < 3 || FTrack != 0)
+        return;
+    const std::string key = Upper(words[1]);
+    if (key == "DATE")
+        Text(CR_TEXT_DATE, 2);
+    else if (key == "GENRE")
+        Text(CR_TEXT_GENRE, 2);
 }
 
 void TCueReader::MarkPregap(uint32_t sector)

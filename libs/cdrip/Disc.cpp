@@ -57,6 +57,12 @@ uint32_t TDisc::PregapStart(int track) const
     return pregap < start ? pregap : start;
 }
 
+std::string TDisc::Text(int track, int field) const
+{
+    const auto text = FExtras.Texts.find({track, field});
+    return text != FExtras.Texts.end() ? text->second : std::string();
+}
+
 bool TDisc::TouchesDataTrack(uint32_t first, uint32_t last) const
 {
     for (size_t i = 0; i + 1 < FToc.size(); ++i)

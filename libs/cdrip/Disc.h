@@ -28,6 +28,8 @@ public:
     // track is 0-based; an empty ISRC when none is known, the track's own start when it has no pregap.
     std::string Isrc(int track) const;
     uint32_t PregapStart(int track) const;
+    // A CR_TEXT_ field of the disc (track 0) or of a track (1 to N); empty when the disc does not tell it.
+    std::string Text(int track, int field) const;
 
     // A source for the range [first, last] (inside the disc); throws EDiscError or returns nullptr when the
     // disc cannot be read.

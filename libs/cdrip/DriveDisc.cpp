@@ -3,6 +3,8 @@
 #include "DriveSectorSource.h"
 #include "DiscError.h"
 
+#include <cdio/cdtext.h>
+
 namespace cdrip {
 
 TDriveDisc::TDriveDisc(const std::string& device) : TDriveDisc(device, OpenDevice(device)) {}
@@ -30,7 +32,31 @@ TDiscExtras TDriveDisc::ReadExtras(CdIo_t* handle, int tracks)
         const lsn_t pregap = cdio_get_track_pregap_lsn(handle, track);
         extras.PregapStarts.push_back(pregap == CDIO_INVALID_LSN || pregap < 0 ? TDiscExtras::kNoPregap : static_cast<uint32_t>(pregap));
     }
+    ReadCdText(handle, tracks, extras);
     return extras;
+}
+
+void TDriveDisc::ReadCdText(CdIo_t* handle, int tracks, TDiscExtras& extras)
+{
+    // Owned by the handle. libcdio hands its texts out in UTF-8 whatever character set the disc used.
+    const cdtext_t* const cdtext = cdio_get_cdtext(handle);
+    if (cdtext == nullptr)
+        return;
+    const auto put = [&](int track, int field, const char* text) {
+        if (text != nullptr && *text != '\0')
+            extras.Texts[{track, field}] = text;
+    };
+    const track_t first = cdio_get_first_track_num(handle);
+    static constexpr std::pair<cdtext_field_t, int> kFields[] = {{CDTEXT_FIELD_TITLE, CR_TEXT_TITLE},
+        {CDTEXT_FIELD_PERFORMER, CR_TEXT_PERFORMER}, {CDTEXT_FIELD_SONGWRITER, CR_TEXT_SONGWRITER}};
+    for (int track = 0; track <= tracks; ++track)
+        for (const auto& [cdField, field] : kFields)
+            put(track, field, cdtext_get_const(cdtext, cdField, static_cast<track_t>(track == 0 ? 0 : first + track - 1)));
+    // The genre's own text, else the name of its code.
+    put(0, CR_TEXT_GENRE, cdtext_get_const(cdtext, CDTEXT_FIELD_GENRE, 0));
+    const cdtext_genre_t genre = cdtext_get_genre(cdtext);
+    if (!extras.Texts.contains({0, CR_TEXT_GENRE}) && genre > CDTEXT_GENRE_UNDEFINED)
+        put(0, CR_TEXT_GENRE, cdtext_genre2str(genre));
 }
 
 TDriveDisc::TOpened TDriveDisc::OpenDevice(const std::string& device)

@@ -19,6 +19,8 @@ public:
 private:
     // The catalogue number, ISRCs and pregaps as far as the drive reports them.
     static TDiscExtras ReadExtras(CdIo_t* handle, int tracks);
+    // The disc's CD-Text (its first language block) into extras.Texts, when it has any.
+    static void ReadCdText(CdIo_t* handle, int tracks, TDiscExtras& extras);
 
     struct THandleCloser {
         void operator()(CdIo_t* handle) const { cdio_destroy(handle); }

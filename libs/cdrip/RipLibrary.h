@@ -41,6 +41,8 @@ public:
     // Empty without a disc.
     std::string Catalog() const { return FDisc ? FDisc->Catalog() : std::string(); }
     int32_t TrackExtras(int32_t index, CR_TrackExtras* extras) const;
+    // Empty without a disc.
+    std::string Text(int32_t track, int32_t field) const { return FDisc ? FDisc->Text(track, field) : std::string(); }
     // Why the last Init, ReadToc or OpenRange failed; empty after a success.
     const std::string& LastError() const { return FLastError; }
 

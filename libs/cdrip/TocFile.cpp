@@ -1,6 +1,7 @@
 #include "TocFile.h"
 
 #include "LayoutBuilder.h"
+#include "SheetText.h"
 
 #include <algorithm>
 #include <array>
@@ -16,8 +17,23 @@ namespace {
 constexpr uint64_t kSampleBytes = 4;
 
 // Statements that describe the disc or track and change no sector.
-constexpr std::array<std::string_view, 11> kIgnoredStatements = {"CD_DA", "CD_ROM", "CD_ROM_XA", "CD_I", "CATALOG",
-    "ISRC", "COPY", "NO", "PRE_EMPHASIS", "TWO_CHANNEL_AUDIO", "FOUR_CHANNEL_AUDIO"};
+constexpr std::array<std::string_view, 9> kIgnoredStatements = {"CD_DA", "CD_ROM", "CD_ROM_XA", "CD_I", "COPY", "NO", "PRE_EMPHASIS", "TWO_CHANNEL_AUDIO", "FOUR_CHANNEL_AUDIO"};
+
+// cdrdao writes the bytes of a text outside printable ASCII as octal escapes ("Bj\\366rk").
+std::string Unescaped(const std::string& word)
+{
+    const auto isOctal = [](char c) { return c >= '0' && c <= '7'; };
+    std::string text;
+    for (size_t i = 0; i < word.size(); ++i) {
+        if (word[i] == '\\' && i + 3 < word.size() && isOctal(word[i + 1]) && isOctal(word[i + 2]) && isOctal(word[i + 3])) {
+            text += static_cast<char>((word[i + 1] - '0') * 64 + (word[i + 2] - '0') * 8 + (word[i + 3] - '0'));
+            i += 3;
+        } else {
+            text += word[i];
+        }
+    }
+    return text;
+}
 
 bool IsCount(const std::string& word)
 {
@@ -34,7 +50,8 @@ private:
     void AudioFile();
     void DataFile();
     void Start();
-    void SkipBlock();
+    // A CD_TEXT block: the texts of its first language, the one players show, for the disc or the current track.
+    void TextBlock();
     // A length word: mm:ss:ff, or a count of samples (audio) or bytes (DATAFILE) that must be whole sectors.
     uint32_t Sectors(const std::string& word, uint64_t unitBytes) const;
     uint64_t Count(const std::string& word) const;
@@ -47,6 +64,7 @@ private:
     bool FTrackAudio = true;
     uint32_t FTrackBase = 0;                 // disc sector where the current track's material begins
     std::optional<uint32_t> FStartOffset;    // START: where, inside that material, the track itself starts
+    TDiscExtras FExtras;
 };
 
 TImageLayout TTocReader::Read()
@@ -73,12 +91,21 @@ TImageLayout TTocReader::Read()
         } else if (statement == "INDEX") {
             RequireTrack();   // an index inside a track changes neither the track's start nor its sectors
         } else if (statement == "CD_TEXT")
-            SkipBlock();
+            TextBlock();
+        else if (statement == "CATALOG")
+            FExtras.Catalog = FLines.Word(1, "catalogue number");
+        else if (statement == "ISRC") {
+            RequireTrack();
+            FExtras.Isrcs.resize(static_cast<size_t>(FTrack));
+            FExtras.Isrcs.back() = FLines.Word(1, "ISRC");
+        }
         else if (std::find(kIgnoredStatements.begin(), kIgnoredStatements.end(), statement) == kIgnoredStatements.end())
             FLines.Fail("unknown statement \"" + statement + "\"");
     }
     EndTrack();
-    return FBuilder.Finish();
+    TImageLayout layout = FBuilder.Finish();
+    layout.Extras = std::move(FExtras);
+    return layout;
 }
 
 void TTocReader::Track()
@@ -160,11 +187,22 @@ void TTocReader::Start()
     }
 }
 
-void TTocReader::SkipBlock()
+void TTocReader::TextBlock()
 {
+    static constexpr std::pair<std::string_view, int> kFields[] = {
+        {"TITLE", CR_TEXT_TITLE}, {"PERFORMER", CR_TEXT_PERFORMER}, {"SONGWRITER", CR_TEXT_SONGWRITER}};
     int depth = 0;
+    bool firstLanguage = false;
     do {
-        for (const std::string& word : FLines.Words())
+        const std::vector<std::string>& words = FLines.Words();
+        if (depth == 1 && words[0] == "LANGUAGE")
+            firstLanguage = words.size() > 1 && words[1] == "0";
+        if (depth == 2 && firstLanguage && words.size() >= 2)
+            for (const auto& [name, field] : kFields)
+                if (words[0] == name)
+                    if (std::string text = SheetText({Unescaped(words[1])}, 0); !text.empty())
+                        FExtras.Texts[{FTrack, field}] = std::move(text);
+        for (const std::string& word : words)
             depth += static_cast<int>(std::count(word.begin(), word.end(), '{') - std::count(word.begin(), word.end(), '}'));
         if (depth <= 0)
             return;

@@ -2,15 +2,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
-#include <csignal>
 #include <optional>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include "cdrip/CDRIP.h"
 #include "coder/LameCoder.h"
 #include "coder/LameEncLibrary.h"
 #include "framework/Stream.h"
+#include "tests/cdrip/FileSizeLimit.h"
 #include "tests/cdrip/ScriptedLibrary.h"
 #include "tests/support/AudioFiles.h"
 #include "tests/support/FlacFiles.h"
@@ -30,28 +29,6 @@ std::uint32_t Le32(const QByteArray& bytes, int offset)
 {
     return qFromLittleEndian<std::uint32_t>(bytes.constData() + offset);
 }
-
-// Files may grow to at most limit bytes while it lives; a write beyond comes back short.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t limit)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = limit;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-};
 
 // Two tracks: sectors 0 to 1000 and 1001 to 1500.
 const char* const TwoTracks = "drive\n  parameters ok\n  toc ok\n  track 0 audio\n  track 1001 audio\n  leadout 1501\n";

@@ -4,11 +4,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
+#include <map>
 
 #include <map>
 
@@ -141,6 +145,11 @@ TEST_F(HeadlessJobs, FlacRipsDecodeBitIdenticalToTheWavRipAtEveryLevel)
             sizes[level] += QFileInfo(file).size();
         }
         EXPECT_TRUE(run.out.contains("Rip log and cue sheet")) << run.out.toStdString();
+        // The disc's text goes into the files, which name their encoder.
+        const QByteArray flac = audio::ReadFile(Out("flac" + level + "/Track01.flac"));
+        EXPECT_TRUE(flac.contains("TITLE=")) << "no tags";
+        EXPECT_TRUE(flac.contains("ENCODER=Trackwell "));
+        EXPECT_TRUE(flac.contains(QStringLiteral("(libFLAC %1): lossless, level %2").arg(QString::fromLatin1(FLAC__VERSION_STRING), level).toLatin1()));
     }
     EXPECT_LT(sizes["8"], sizes["0"]);
 }
@@ -388,5 +397,113 @@ TEST_F(HeadlessJobs, WithoutAnOutputFolderBesideTheProgramFilesGoToTheMusicFolde
         EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
         const QString expected = root.filePath(QStringLiteral("home/%1/Trackwell/Output/Track01.wav").arg(c.Music));
         EXPECT_TRUE(QFileInfo::exists(expected)) << expected.toStdString();
+    }
+}
+
+// A two-track image whose cue sheet names the disc and its tracks in UTF-8; the first track's title would climb
+// out of the output folder.
+QString MakeNamedImage(const QString& folder)
+{
+    EXPECT_TRUE(audio::WriteFile(folder + "/named.bin", audio::SinePcm(44100, 2, 150 * 588)));
+    EXPECT_TRUE(audio::WriteFile(folder + "/named.cue",
+                                 "REM GENRE \"Trip Hop\"\nREM DATE 1998\nCATALOG 0731454569821\nPERFORMER \"Björk\"\n"
+                                 "TITLE \"Ænima — 東京\"\nFILE \"named.bin\" BINARY\n  TRACK 01 AUDIO\n"
+                                 "    TITLE \"../../escape\"\n    INDEX 01 00:00:00\n  TRACK 02 AUDIO\n    TITLE \"Straße 𝄞\"\n"
+                                 "    PERFORMER \"Zoë\"\n    SONGWRITER \"Søren\"\n    ISRC GBAYE0601498\n    INDEX 01 00:01:00\n"));
+    return folder + "/named.cue";
+}
+
+// The format tags of a media file as ffprobe reads them.
+QJsonObject FfprobeTags(const QString& file)
+{
+    QProcess ffprobe;
+    ffprobe.start("ffprobe", {"-v", "quiet", "-print_format", "json", "-show_entries", "format_tags", file});
+    EXPECT_TRUE(ffprobe.waitForFinished(60000));
+    return QJsonDocument::fromJson(ffprobe.readAllStandardOutput()).object()["format"].toObject()["tags"].toObject();
+}
+
+TEST_F(HeadlessJobs, NamedFilesCarryTheDiscsTextAndNeverReplaceOrEscape)
+{
+    if (QStandardPaths::findExecutable("ffprobe").isEmpty())
+        GTEST_SKIP() << "ffprobe is missing (bash scripts/setup.sh)";
+    const QString image = MakeNamedImage(folder.path());
+    const QString output = Out("out");
+    const QStringList rip{"--device", image, "--rip", "all", "--name", "%n %a - %t", "--output", output};
+    JobRun run = Trackwell(rip);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QString first = output + "/01 Björk - .._.._escape.mp3";
+    const QString second = output + "/02 Zoë - Straße 𝄞.mp3";
+    ASSERT_TRUE(QFileInfo::exists(first) && QFileInfo::exists(second)) << QDir(output).entryList().join(", ").toStdString();
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList({"named.bin", "named.cue", "out"}))
+        << "nothing beside the output folder";
+
+    const QJsonObject tags = FfprobeTags(second);
+    const std::map<QString, QString> expected = {
+        {"title", "Straße 𝄞"}, {"artist", "Zoë"}, {"album", "Ænima — 東京"}, {"album_artist", "Björk"},
+        {"composer", "Søren"}, {"genre", "Trip Hop"}, {"date", "1998"}, {"track", "2/2"}, {"TSRC", "GBAYE0601498"},
+        {"BARCODE", "0731454569821"},
+    };
+    for (const auto& [key, value] : expected)
+        EXPECT_EQ(tags[key].toString(), value) << key.toStdString();
+    EXPECT_TRUE(tags["encoder"].toString().startsWith("Trackwell ")) << tags["encoder"].toString().toStdString();
+    EXPECT_TRUE(tags["encoder"].toString().endsWith(": 256 kbit/s CBR, 44100 Hz, stereo, normal quality"));
+    EXPECT_EQ(FfprobeTags(first)["title"].toString(), "../../escape");
+    EXPECT_EQ(FfprobeTags(first)["artist"].toString(), "Björk") << "the album's performer";
+    const audio::Decoded decoded = audio::DecodeMp3(second);
+    ASSERT_TRUE(decoded.Ok);
+    EXPECT_NEAR(decoded.Frames(), 75 * 588, 1152 + 2257);
+
+    // Again into the same folder: the files of the first rip stay and the new ones are numbered, unless asked.
+    const QByteArray firstBytes = audio::ReadFile(first);
+    run = Trackwell(rip);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(audio::ReadFile(first), firstBytes);
+    EXPECT_TRUE(QFileInfo::exists(output + "/01 Björk - .._.._escape (2).mp3"));
+    EXPECT_TRUE(QFileInfo::exists(output + "/02 Zoë - Straße 𝄞 (2).mp3"));
+    const int files = static_cast<int>(QDir(output).entryList(QDir::Files).size());
+    run = Trackwell(rip + QStringList{"--overwrite"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(QDir(output).entryList(QDir::Files).size(), files);
+}
+
+// A disk that holds the audio but not the tag: the file stays as ripped and the job says so.
+TEST_F(HeadlessJobs, ATagThatCannotBeWrittenLeavesTheAudioAndFailsTheJob)
+{
+    const QString image = MakeNamedImage(folder.path());
+    JobRun run = Trackwell({"--device", image, "--rip", "2", "--no-log", "--output", Out("tagged")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QByteArray tagged = audio::ReadFile(Out("tagged/Track02.mp3"));
+    ASSERT_TRUE(tagged.startsWith("ID3"));
+    qint64 tagSize = 10;  // the header, then the size in seven bits per byte
+    for (int i = 6; i < 10; ++i)
+        tagSize += qint64{tagged.at(i) & 0x7F} << (7 * (9 - i));
+    const QByteArray audio = tagged.mid(tagSize);
+
+    run = Trackwell({"--device", image, "--rip", "2", "--no-log", "--output", folder.path()},
+                    QString("prlimit --fsize=%1").arg(audio.size() + 100));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("The audio was ripped, but 1 file could not be tagged: Cannot write the tags of " + Out("Track02.mp3")))
+        << run.err.toStdString();
+    EXPECT_EQ(audio::ReadFile(Out("Track02.mp3")), audio);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"named.bin", "named.cue", "Track02.mp3"}));
+}
+
+TEST_F(HeadlessJobs, ADiscWithoutTextGetsTrackNamesAndNoTags)
+{
+    const JobRun run = Trackwell({"--device", MakeImage(folder.path(), 1), "--rip", "1", "--output", folder.path()});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_FALSE(audio::ReadFile(Out("Track01.mp3")).startsWith("ID3"));
+}
+
+TEST_F(HeadlessJobs, NameTemplatesThatMakeNoFileNameOrNameNoRipAreUsageErrors)
+{
+    const QStringList rip{"--device", Disc(), "--rip", "1", "--output", folder.path()};
+    for (const QStringList& arguments : {rip + QStringList{"--name", "%n/%t"}, rip + QStringList{"--name", "%q"},
+                                         rip + QStringList{"--name", ""}, QStringList{"--device", Disc(), "--list", "--name", "%t"},
+                                         QStringList{"--device", Disc(), "--checksums", "--overwrite"}}) {
+        const JobRun run = Trackwell(arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains("--name")) << run.err.toStdString();
+        EXPECT_TRUE(QDir(folder.path()).isEmpty());
     }
 }

@@ -2,6 +2,7 @@
 #include "ScriptedCDRip.h"
 
 #include "libs/cdrip/CDRip.h"
+#include "libs/cdrip/TextCopy.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -38,6 +39,9 @@ struct TDrive {
     int32_t Toc = CR_CHUNK_READ;
     std::vector<CR_TocEntry> Entries;
     std::optional<uint32_t> LeadOut;
+    std::string Catalog;
+    std::map<int32_t, std::string> Isrcs;                        // by 1-based track
+    std::map<std::pair<int32_t, int32_t>, std::string> Texts;    // by (track, CR_TEXT_ field)
 };
 
 struct TScript {
@@ -83,6 +87,36 @@ bool SetRecordField(CR_DriveParameters& record, const std::string& pair)
         return false;
     std::memcpy(reinterpret_cast<char*>(&record) + field->second, &number, sizeof number);
     return true;
+}
+
+// The words from first on joined by blanks, with \xHH escapes replaced by their bytes; false on a bad escape.
+bool JoinText(const std::vector<std::string>& words, size_t first, std::string& text)
+{
+    std::string joined;
+    for (size_t i = first; i < words.size(); ++i)
+        joined += (i > first ? " " : "") + words[i];
+    for (size_t i = 0; i < joined.size(); ++i) {
+        if (joined.compare(i, 2, "\\x") != 0) {
+            text += joined[i];
+            continue;
+        }
+        char* end = nullptr;
+        const std::string hex = joined.substr(i + 2, 2);
+        const long byte = std::strtol(hex.c_str(), &end, 16);
+        if (hex.size() != 2 || *end != '\0')
+            return false;
+        text += static_cast<char>(byte);
+        i += 3;
+    }
+    return true;
+}
+
+int32_t TextField(const std::string& name)
+{
+    static const std::map<std::string, int32_t> kFields = {{"title", CR_TEXT_TITLE}, {"performer", CR_TEXT_PERFORMER},
+        {"songwriter", CR_TEXT_SONGWRITER}, {"genre", CR_TEXT_GENRE}, {"date", CR_TEXT_DATE}};
+    const auto field = kFields.find(name);
+    return field != kFields.end() ? field->second : -1;
 }
 
 // Parses one statement into the script; false when the line is not understood.
@@ -147,6 +181,16 @@ bool ParseLine(const std::string& line, TScript& script, bool& inRange)
         drive().Entries.push_back({sector, static_cast<uint8_t>(args[1] == "audio" ? CR_TOC_AUDIO : 0), 0});
     } else if (!inRange && keyword == "leadout")
         drive().LeadOut = static_cast<uint32_t>(number(0));
+    else if (!inRange && keyword == "catalog" && args.size() == 1)
+        drive().Catalog = args[0];
+    else if (!inRange && keyword == "isrc" && args.size() == 2)
+        drive().Isrcs[static_cast<int32_t>(number(0))] = args[1];
+    else if (!inRange && keyword == "text" && args.size() >= 3) {
+        const int32_t field = TextField(args[0]);
+        std::string text;
+        ok = ok && field >= 0 && JoinText(args, 2, text);
+        drive().Texts[{static_cast<int32_t>(number(1)), field}] = text;
+    }
     else if (inRange && keyword == "open" && args.size() == 2) {
         range().Open = Answer(args[0], ok);
         range().BufferSize = static_cast<int32_t>(number(1));
@@ -404,6 +448,34 @@ int32_t CR_GetNumberOfJitterErrors(void)
 {
     const TRange* range = Played("CR_GetNumberOfJitterErrors").Range();
     return range == nullptr ? 0 : range->JitterCount;
+}
+
+int32_t CR_GetDiscCatalog(char* buffer, int32_t size)
+{
+    const TDrive* drive = Played("CR_GetDiscCatalog").ActiveDrive();
+    return cdrip::CopyText(drive != nullptr ? drive->Catalog : std::string(), buffer, size);
+}
+
+int32_t CR_GetTrackExtras(int32_t index, CR_TrackExtras* extras)
+{
+    const TDrive* drive = Played("CR_GetTrackExtras " + std::to_string(index)).ActiveDrive();
+    if (drive == nullptr || extras == nullptr || index < 0 || static_cast<size_t>(index) >= drive->Entries.size())
+        return CR_FAILURE;
+    *extras = CR_TrackExtras{};
+    if (const auto isrc = drive->Isrcs.find(index + 1); isrc != drive->Isrcs.end())
+        std::strncpy(extras->Isrc, isrc->second.c_str(), sizeof extras->Isrc - 1);
+    extras->PregapSector = drive->Entries[static_cast<size_t>(index)].FirstSector;
+    return CR_CHUNK_READ;
+}
+
+int32_t CR_GetDiscText(int32_t track, int32_t field, char* buffer, int32_t size)
+{
+    const TDrive* drive = Played("CR_GetDiscText " + std::to_string(track) + " " + std::to_string(field)).ActiveDrive();
+    std::string text;
+    if (drive != nullptr)
+        if (const auto found = drive->Texts.find({track, field}); found != drive->Texts.end())
+            text = found->second;
+    return cdrip::CopyText(text, buffer, size);
 }
 
 int32_t CR_CloseRipper(void)

@@ -18,6 +18,11 @@
  *     toc ok|fail                 CR_ReadToc
  *     track SECTOR audio|data     the next table-of-contents entry
  *     leadout SECTOR              the lead-out entry
+ *     catalog DIGITS              CR_GetDiscCatalog
+ *     isrc TRACK CODE             the ISRC of CR_GetTrackExtras for a track (1-based)
+ *     text FIELD TRACK WORDS...   CR_GetDiscText of the disc (TRACK 0) or a track: FIELD is title, performer,
+ *                                 songwriter, genre or date; the words joined by single blanks, \xHH an escaped
+ *                                 byte (UTF-8 passes as it is)
  *   setparameters ok|fail         answers of successive CR_SetCDROMParameters calls; the last one repeats
  *   range                         starts the next range; each CR_OpenRipper takes the next one, and fails
  *                                 when none is left
