@@ -15,8 +15,6 @@ constexpr unsigned kSeekPointSeconds = 10;
 // Frames are gathered into writes of about this size: a write and a seek per frame would cost the encoding a
 // twentieth of its time in system calls.
 constexpr std::size_t kWriteBlock = 256 * 1024;
-// Room for tags written after the rip without moving the audio.
-constexpr unsigned kPaddingBytes = 8192;
 
 }  // namespace
 
@@ -121,10 +119,6 @@ TFlacEncoder::TFlacEncoder(TStream& out, std::uint32_t sampleRate, std::uint16_t
                                                                                     expectedFrames);
             FLAC__metadata_object_seektable_template_sort(seekTable, true);
         }
-    if (FLAC__StreamMetadata* padding = FLAC__metadata_object_new(FLAC__METADATA_TYPE_PADDING)) {
-        padding->length = kPaddingBytes;
-        metadata.push_back(padding);
-    }
     FLAC__stream_encoder_set_metadata(encoder, metadata.data(), static_cast<uint32_t>(metadata.size()));
 
     const FLAC__StreamEncoderInitStatus status =
