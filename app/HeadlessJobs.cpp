@@ -14,6 +14,8 @@
 #include "cdrip/RipSession.h"
 #include "cdrip/CDRIP.h"
 #include "cdrip/CDRipLibrary.h"
+#include "coder/ChangeFileExt.h"
+#include "coder/FlacConversion.h"
 #include "coder/LameCoder.h"
 #include "coder/LameEncLibrary.h"
 
@@ -114,6 +116,21 @@ std::unique_ptr<TWindowComponents> CreateRipComponents(const TJobOptions& option
     return window;
 }
 
+// What was ripped before a stop or a failure still gets its log and cue sheet, marked incomplete; a proof that
+// cannot be written then does not hide the reason the rip ended.
+void FinishIncompleteProof(TRipProof& proof, const TCDRIP& cdrip, int ripping, const QString& written,
+                           const QString& reason, const QString& folder, const TJobOptions& options, QTextStream& out)
+{
+    try {
+        if (ripping != 0 && QFileInfo::exists(written))
+            proof.AddTrack(cdrip, ripping, written, QStringLiteral("not ripped whole"));
+        proof.SetIncomplete(reason);
+        proof.Finish(folder, !options.NoLog);
+    } catch (const Exception& error) {
+        out << "The rip log and cue sheet of the incomplete rip were not written: " << error.Message() << Qt::endl;
+    }
+}
+
 QString Duration(double seconds)
 {
     const int whole = static_cast<int>(seconds);
@@ -149,6 +166,8 @@ int RipTracks(const TJobOptions& options, QTextStream& out, bool terminal)
     // The "Format" box: MP3 encodes, WAV writes a header; raw PCM is the ripper's third way.
     cdrip.SetWriteWAV(options.Format == TRipFormat::rfWav);
     cdrip.SetEncode(options.Format == TRipFormat::rfMp3);
+    cdrip.SetFlac(options.Format == TRipFormat::rfFlac);
+    cdrip.SetFlacLevel(options.FlacLevel);
     if (options.Format == TRipFormat::rfMp3)
         RequireEncoder();
     if (options.OutputFormat)
@@ -192,35 +211,46 @@ int RipTracks(const TJobOptions& options, QTextStream& out, bool terminal)
     int jitterErrors = 0;
     int done = 0;
     QString current;
+    // The track whose file is being written, kept in the proof as far as it got when the rip ends early.
+    int ripping = 0;
+    QString written;
     try {
         for (int t : tracks) {
             const QString name = cdrip.TrackList().at(t - 1);
-            const QString extension =
-                cdrip.Encode() ? QStringLiteral(".mp3") : cdrip.WriteWAV() ? QStringLiteral(".wav") : QStringLiteral(".pcm");
-            const QString written = files.Path(folder, t, extension);
+            const QString extension = cdrip.Encode() ? QStringLiteral(".mp3")
+                                      : cdrip.Flac()   ? QStringLiteral(".flac")
+                                      : cdrip.WriteWAV() ? QStringLiteral(".wav")
+                                                         : QStringLiteral(".pcm");
+            written = files.Path(folder, t, extension);
             current = QStringLiteral(" (ripping %1 into %2)").arg(name, written);
             opened = false;
+            ripping = t;
             cdrip.RipTrack(static_cast<std::uint16_t>(t), written);
             if (!opened)
                 throw Exception(QStringLiteral("Cannot read %1 from the disc").arg(name));
             jitterErrors += cdrip.JitterErrorCount();
-            proof.AddTrack(cdrip, t, written);
-            ++done;
-            if (stopRequested) {
+            if (!cdrip.LastRipWhole()) {
                 progress.End(QStringLiteral("stopped: %1 keeps what was ripped").arg(written));
                 current.clear();
-                throw Exception(QStringLiteral("Stopped by the user after %1 of %2 tracks").arg(done - 1).arg(tracks.size()));
+                throw Exception(QStringLiteral("Stopped by the user after %1 of %2 tracks").arg(done).arg(tracks.size()));
             }
+            ripping = 0;
+            proof.AddTrack(cdrip, t, written);
+            ++done;
             // A stopped track is incomplete and stays untagged.
             const QString tagFailure = files.Tag(written, t);
             const qint64 bytes = QFileInfo(written).size();
             totalBytes += bytes;
             progress.End(QStringLiteral("-> %1 (%2)%3")
                              .arg(written, Size(bytes), tagFailure.isEmpty() ? QString() : QStringLiteral("; ") + tagFailure));
+            if (stopRequested && done < static_cast<int>(tracks.size()))
+                throw Exception(QStringLiteral("Stopped by the user after %1 of %2 tracks").arg(done).arg(tracks.size()));
         }
     } catch (const Exception& error) {
         progress.Abandon();
-        throw Exception(error.Message() + current);
+        const Exception failure(error.Message() + current);
+        FinishIncompleteProof(proof, cdrip, opened ? ripping : 0, written, failure.Message(), folder, options, out);
+        throw failure;
     }
     out << QStringLiteral("Ripped %1 track%2 (%3) into %4 in %5 s; %6 jitter error%7")
                .arg(done)
@@ -294,8 +324,44 @@ int CheckLog(const TJobOptions& options, QTextStream& out)
     return 0;
 }
 
+// Each file converted into a FLAC file beside it, losslessly.
+int ConvertFilesToFlac(const TJobOptions& options, QTextStream& out, bool terminal)
+{
+    TConsoleProgress progress(out, terminal);
+    int done = 0;
+    for (const QString& file : options.Files) {
+        const QString input = QDir::current().absoluteFilePath(file);
+        const QString output = ChangeFileExt(input, QStringLiteral(".flac"));
+        progress.Begin(QStringLiteral("Process file %1").arg(input));
+        TFlacConversion result;
+        try {
+            result = ConvertToFlac(input, output, options.FlacLevel, [&](std::uint16_t percent) {
+                progress.Progress(percent);
+                return !stopRequested;
+            });
+        } catch (const Exception& error) {
+            progress.Abandon();
+            throw Exception(error.Message() + QStringLiteral(" (converting %1)").arg(input));
+        }
+        if (!result.Finished) {
+            progress.Abandon();
+            throw Exception(QStringLiteral("Stopped by the user after %1 of %2 files").arg(done).arg(options.Files.size()));
+        }
+        progress.End(QStringLiteral("-> %1 (%2)%3")
+                         .arg(output, Size(QFileInfo(output).size()),
+                              result.ShortInput ? QStringLiteral("; the WAV file ends before its header says: converted "
+                                                                 "the audio it holds")
+                                                : QString()));
+        ++done;
+    }
+    out << QStringLiteral("Converted %1 file%2").arg(done).arg(done == 1 ? "" : "s") << Qt::endl;
+    return 0;
+}
+
 int ConvertFiles(const TJobOptions& options, QTextStream& out, bool terminal)
 {
+    if (options.Format == TRipFormat::rfFlac)
+        return ConvertFilesToFlac(options, out, terminal);
     RequireEncoder();
     TComponent form(nullptr);
     auto* coder = new TLameCoder(&form);

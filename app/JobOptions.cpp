@@ -100,8 +100,10 @@ TJobOptions ParseJobOptions(const QStringList& arguments)
         else if (option == QLatin1String("--device"))
             options.Device = value();
         else if (option == QLatin1String("--format"))
-            options.Format = Choice<TRipFormat>(option, value(), {"mp3", "wav", "pcm"},
-                                                {TRipFormat::rfMp3, TRipFormat::rfWav, TRipFormat::rfPcm});
+            options.Format = Choice<TRipFormat>(option, value(), {"mp3", "wav", "pcm", "flac"},
+                                                {TRipFormat::rfMp3, TRipFormat::rfWav, TRipFormat::rfPcm, TRipFormat::rfFlac});
+        else if (option == QLatin1String("--flac-level"))
+            options.FlacLevel = static_cast<int>(Number(option, value(), 0, 8));
         else if (option == QLatin1String("--output"))
             options.OutputFolder = value();
         else if (option == QLatin1String("--rate"))
@@ -145,6 +147,8 @@ TJobOptions ParseJobOptions(const QStringList& arguments)
     }
     if (options.Kind == TJobKind::jkConvert && options.Files.isEmpty())
         throw EUsageError(QStringLiteral("--convert needs at least one file"));
+    if (options.Kind == TJobKind::jkConvert && options.Format != TRipFormat::rfMp3 && options.Format != TRipFormat::rfFlac)
+        throw EUsageError(QStringLiteral("--convert writes MP3 or FLAC files: --format mp3 or --format flac"));
     if (options.Kind != TJobKind::jkRip && (!options.NameTemplate.isEmpty() || options.Overwrite))
         throw EUsageError(QStringLiteral("--name and --overwrite apply to --rip, which names the files it writes"));
     if (options.Kind == TJobKind::jkConvert && !options.OutputFolder.isEmpty())
@@ -156,22 +160,23 @@ QString UsageText()
 {
     return QStringLiteral(
         "usage: trackwell [--device DEV] --list\n"
-        "       trackwell [--device DEV] --rip all|N[,N...] [--format mp3|wav|pcm] [--output DIR] [--name TEMPLATE]\n"
+        "       trackwell [--device DEV] --rip all|N[,N...] [--format mp3|wav|pcm|flac] [--output DIR] [--name TEMPLATE]\n"
         "                 [--overwrite] [encoder options]\n"
-        "       trackwell --convert FILE... [encoder options]\n"
+        "       trackwell --convert FILE... [--format mp3|flac] [encoder options]\n"
         "       trackwell [--device DEV] --checksums [proof options]\n"
         "       trackwell --check-log FILE.log (whether a rip log is as it was written)\n"
         "--name TEMPLATE: files named from the disc's text: %n track number (01), %t title, %a artist, %A album,\n"
         "                 %y year, %% a percent sign; an existing file is kept and the new one numbered \"(2)\"\n"
         "                 unless --overwrite is given. Without it the files are Track01, Track02, ...\n"
-        "MP3 files get ID3v2.4 tags from the disc's CD-Text or cue sheet, when it has any.\n"
+        "MP3 files get ID3v2.4 tags and FLAC files Vorbis comments from the disc's CD-Text or cue sheet, when it\n"
+        "has any.\n"
         "proof options (with --rip and --checksums): --offset N (the drive's read offset in samples)\n"
         "                 --verify-with FILE (a dBAR answer of the AccurateRip database; else it is asked online)\n"
         "                 --offline (ask no database)  --no-log (no rip log and cue sheet beside the files)\n"
         "encoder options: --rate 44100|32000|22050  --bitrate K  --max-bitrate K  --mode stereo|joint|dual|mono\n"
         "                 --quality normal|low|high|voice  --vbr Q  --vbr-header  --copyright  --original  --no-crc\n"
         "                 --private  --output-format STEREO44100|MONO44100|STEREO22050|MONO22050|STEREO11025|MONO11025\n"
-        "                 --no-jitter-correction\n"
+        "                 --no-jitter-correction  --flac-level 0..8 (FLAC: 0 fastest, 8 smallest; default 5)\n"
         "DEV is a drive (/dev/sr0) or a disc image (.cue, .toc, .nrg); without --device, $TRACKWELL_DEVICE, else the\n"
         "first drive.\n");
 }

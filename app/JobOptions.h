@@ -18,7 +18,7 @@ public:
 };
 
 enum class TJobKind { jkNone, jkList, jkRip, jkConvert, jkChecksums, jkCheckLog };
-enum class TRipFormat { rfMp3, rfWav, rfPcm };
+enum class TRipFormat { rfMp3, rfWav, rfPcm, rfFlac };
 
 struct TEncoderOptions {
     std::optional<std::uint32_t> SampleRate;
@@ -40,6 +40,7 @@ struct TJobOptions {
     bool AllTracks = false;
     std::vector<int> Tracks;  // 1-based, as given
     TRipFormat Format = TRipFormat::rfMp3;
+    int FlacLevel = 5;            // --flac-level, 0 (fastest) to 8 (smallest)
     QString OutputFolder;
     std::optional<TOutputFormat> OutputFormat;
     bool NoJitterCorrection = false;

@@ -3,13 +3,14 @@
 #include "app/Version.h"
 #include "cdrip/CDRIP.h"
 #include "cdrip/TrackTags.h"
+#include "coder/FlacEncoder.h"
 #include "coder/LameCoder.h"
 
 TTrackFiles::TTrackFiles(const TCDRIP& cdrip, const TJobOptions& options, const TLameCoder& coder)
     : disc_(ReadDiscMetadata(cdrip.TrackCount())),
       template_(options.NameTemplate.isEmpty() ? TFileNameTemplate::TrackNumbers() : TFileNameTemplate(options.NameTemplate)),
       numbered_(!options.NameTemplate.isEmpty() && !options.Overwrite),
-      encoder_(EncoderSettingsText(coder))
+      encoder_(options.Format == TRipFormat::rfFlac ? FlacSettingsText(options.FlacLevel) : EncoderSettingsText(coder))
 {
 }
 
@@ -42,4 +43,9 @@ QString EncoderSettingsText(const TLameCoder& coder)
         .arg(rate)
         .arg(coder.SampleRate())
         .arg(QLatin1String(kModes[static_cast<int>(coder.Mode())]), QLatin1String(kQualities[static_cast<int>(coder.Quality())]));
+}
+
+QString FlacSettingsText(int level)
+{
+    return QStringLiteral("Trackwell %1 (%2): lossless, level %3").arg(QStringLiteral(TRACKWELL_VERSION), TFlacEncoder::LibraryName()).arg(level);
 }

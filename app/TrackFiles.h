@@ -34,3 +34,5 @@ private:
 
 // The program and the encoder's settings as a tag names them: "Trackwell 1.0 (LAME 3.100): 256 kbit/s CBR, ...".
 QString EncoderSettingsText(const TLameCoder& coder);
+// The same for a FLAC rip: "Trackwell 1.0 (libFLAC 1.4.2): lossless, level 5".
+QString FlacSettingsText(int level);

@@ -2,6 +2,8 @@
 
 #include <QtEndian>
 
+#include "cdrip/PressingOffsets.h"
+
 namespace {
 
 constexpr int kHeaderBytes = 13;  // track count, three disc IDs
@@ -18,6 +20,11 @@ QString TAccurateRipResult::Text() const
 {
     switch (Verdict) {
     case TAccurateRipVerdict::arAccurate:
+        if (PressingOffset != 0)
+            return QStringLiteral("accurately ripped with pressing offset %1 (confidence %2, v%3)")
+                .arg(PressingOffset)
+                .arg(Confidence)
+                .arg(Version);
         return QStringLiteral("accurately ripped (confidence %1, v%2)").arg(Confidence).arg(Version);
     case TAccurateRipVerdict::arNotPresent:
         return QStringLiteral("not present in the database");
@@ -71,7 +78,7 @@ std::optional<TAccurateRipDatabase> TAccurateRipDatabase::Parse(const QByteArray
     return database;
 }
 
-TAccurateRipResult TAccurateRipDatabase::Verify(int track, const TTrackChecksums& sums) const
+TAccurateRipResult TAccurateRipDatabase::Verify(int track, const TTrackChecksums& sums, const TShiftedTrack* shifted) const
 {
     TAccurateRipResult result;
     if (!sums.HasAccurateRip) {
@@ -94,7 +101,34 @@ TAccurateRipResult TAccurateRipDatabase::Verify(int track, const TTrackChecksums
             result.Version = version;
         }
     }
+    if (result.Verdict != TAccurateRipVerdict::arAccurate && shifted != nullptr)
+        VerifyAtPressingOffsets(track, *shifted, result);
     if (result.Verdict != TAccurateRipVerdict::arAccurate && result.Pressings > 0)
         result.Verdict = TAccurateRipVerdict::arNotAccurate;
     return result;
+}
+
+void TAccurateRipDatabase::VerifyAtPressingOffsets(int track, const TShiftedTrack& shifted, TAccurateRipResult& result) const
+{
+    const std::vector<std::uint32_t>& frame450 = shifted.Frame450Sums();
+    for (const TAccurateRipPressing& pressing : pressings_) {
+        if (track < 1 || track > static_cast<int>(pressing.Tracks.size()))
+            continue;
+        const TAccurateRipEntry& entry = pressing.Tracks[static_cast<std::size_t>(track - 1)];
+        // A pressing without the sector's checksum cannot be placed.
+        if (entry.Confidence <= result.Confidence || entry.OffsetChecksum == 0)
+            continue;
+        for (std::size_t i = 0; i < frame450.size(); ++i) {
+            const int offset = static_cast<int>(i) - kMaxPressingOffset;
+            if (offset == 0 || frame450[i] != entry.OffsetChecksum)
+                continue;
+            if (shifted.AccurateRipV1(offset) == entry.Checksum) {
+                result.Verdict = TAccurateRipVerdict::arAccurate;
+                result.Confidence = entry.Confidence;
+                result.Version = 1;
+                result.PressingOffset = offset;
+                break;
+            }
+        }
+    }
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The ripping component: reads the disc's table of contents through the CD library, keeps the drive
-// description and track list, and rips a track into a WAV, raw PCM or (through the coder) MP3 file.
+// description and track list, and rips a track into a WAV, raw PCM or FLAC file, or (through the coder) an MP3 file.
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -12,6 +12,7 @@
 #include "cdrip/OutputFormat.h"
 #include "cdrip/Track.h"
 #include "cdrip/TrackChecksums.h"
+#include "cdrip/TrackEdges.h"
 #include "coder/ProgressEvent.h"
 #include "framework/ComponentRef.h"
 #include "libs/cdrip/CDRip.h"
@@ -59,6 +60,12 @@ public:
     void SetEncode(bool value) { encode_ = value; }
     bool WriteWAV() const { return writeWAV_; }
     void SetWriteWAV(bool value) { writeWAV_ = value; }
+    // Rip losslessly into a FLAC file instead of a WAV or raw file (Encode, the MP3 coder, goes first), at a
+    // compression level from 0 (fastest) to 8 (smallest).
+    bool Flac() const { return flac_; }
+    void SetFlac(bool value) { flac_ = value; }
+    int FlacLevel() const { return flacLevel_; }
+    void SetFlacLevel(int level) { flacLevel_ = level; }
     bool AbortRequested() const { return abortRequested_; }
     std::int32_t Speed() const { return speed_; }
     void SetSpeed(std::int32_t value) { speed_ = value; }
@@ -82,8 +89,12 @@ public:
 
     // Rips track trackNum (1-based) into fileName, between OnBeginTrack and OnEndTrack.
     void RipTrack(std::uint16_t trackNum, const QString& fileName);
-    // Rips the sectors first to last, both included, into fileName (".mp3" when encoding).
+    // Rips the sectors first to last, both included, into OutputFileName(fileName).
     void RipSectors(std::uint32_t first, std::uint32_t last, const QString& fileName);
+    // The file a rip into fileName writes: its extension made ".mp3" when encoding, ".flac" for FLAC.
+    QString OutputFileName(const QString& fileName) const;
+    // Whether the last RipSectors read its range to the end (not stopped, not failed).
+    bool LastRipWhole() const { return lastRipWhole_; }
     // The drive's read offset in samples, handed to the library before every rip (0: none).
     std::int32_t ReadOffset() const { return readOffset_; }
     void SetReadOffset(std::int32_t samples) { readOffset_ = samples; }
@@ -91,6 +102,9 @@ public:
     // while reading ahead, and its chunks that could not be read even after retries (they were skipped).
     const TTrackChecksums& LastChecksums() const { return checksums_; }
     std::int32_t LastFailedChunks() const { return failedChunks_; }
+    // The samples at the edges of what the last RipSectors delivered of CD audio, kept for matching other
+    // pressings after the rip; empty for the other output formats.
+    const TTrackEdges& LastEdges() const { return edges_.Edges(); }
     // What paranoia met during the last RipSectors, by kind; all 0 when the library does not tell.
     const CR_ReadEvents& LastReadEvents() const { return readEvents_; }
     // Ends a running rip before its next chunk.
@@ -119,6 +133,8 @@ private:
     bool jitterCorrect_ = false;
     bool encode_ = false;
     bool writeWAV_ = false;
+    bool flac_ = false;
+    int flacLevel_ = 5;
     bool abortRequested_ = false;
     std::int32_t speed_ = 0;
     TProcessTrackEvent onBeginTrack_;
@@ -128,6 +144,8 @@ private:
     std::int32_t readOffset_ = 0;
     TTrackChecksums checksums_;
     std::int32_t failedChunks_ = 0;
+    bool lastRipWhole_ = false;
+    TTrackEdgeCapture edges_;
     CR_ReadEvents readEvents_{};
     CR_DriveParameters parameters_{};
 };

@@ -8,6 +8,7 @@
 
 #include "cdrip/CDRIP.h"
 #include "cdrip/CDRipLibrary.h"
+#include "cdrip/PressingOffsets.h"
 #include "framework/Exception.h"
 
 namespace {
@@ -40,13 +41,16 @@ QString FormatName(const TCDRIP& cdrip)
     const QString audio = QString::fromLatin1(names[static_cast<int>(cdrip.OutputFormat())]);
     if (cdrip.Encode())
         return QStringLiteral("MP3 from %1").arg(audio);
+    if (cdrip.Flac())
+        return QStringLiteral("FLAC at level %1, %2").arg(cdrip.FlacLevel()).arg(audio);
     return (cdrip.WriteWAV() ? QStringLiteral("WAV, ") : QStringLiteral("raw PCM, ")) + audio;
 }
 
 QString CueFileType(const QString& fileName)
 {
     const QString suffix = QFileInfo(fileName).suffix().toLower();
-    if (suffix == QLatin1String("wav"))
+    // The sheet's types know no FLAC: players take such a file as WAVE, the audio type.
+    if (suffix == QLatin1String("wav") || suffix == QLatin1String("flac"))
         return QStringLiteral("WAVE");
     if (suffix == QLatin1String("mp3"))
         return QStringLiteral("MP3");
@@ -94,7 +98,7 @@ TRipSession::TRipSession(const TCDRIP& cdrip, const QString& device) : device_(d
     ids_ = ComputeDiscIds(toc);
 }
 
-void TRipSession::AddTrack(const TCDRIP& cdrip, int trackNum, const QString& fileName)
+void TRipSession::AddTrack(const TCDRIP& cdrip, int trackNum, const QString& fileName, const QString& incomplete)
 {
     TRippedTrack track;
     track.Number = trackNum;
@@ -105,24 +109,47 @@ void TRipSession::AddTrack(const TCDRIP& cdrip, int trackNum, const QString& fil
     track.JitterChunks = cdrip.JitterErrorCount();
     track.FailedChunks = cdrip.LastFailedChunks();
     track.Events = cdrip.LastReadEvents();
-    Verify(track);
-    tracks_.push_back(track);
+    track.Edges = cdrip.LastEdges();
+    track.Incomplete = incomplete;
+    tracks_.push_back(std::move(track));
+    VerifyTracks();
 }
 
 void TRipSession::SetDatabase(std::optional<TAccurateRipDatabase> database, const QString& source)
 {
     database_ = std::move(database);
     databaseSource_ = source;
-    for (TRippedTrack& track : tracks_)
-        Verify(track);
+    VerifyTracks();
 }
 
-void TRipSession::Verify(TRippedTrack& track) const
+const TRippedTrack* TRipSession::Ripped(int trackNum) const
 {
-    if (database_)
-        track.Result = database_->Verify(track.Number, track.Sums);
-    else
+    for (const TRippedTrack& track : tracks_)
+        if (track.Number == trackNum && track.Incomplete.isEmpty() && track.Sums.HasAccurateRip)
+            return &track;
+    return nullptr;
+}
+
+void TRipSession::VerifyTracks()
+{
+    int firstAudio = 0;
+    int lastAudio = 0;
+    for (std::size_t i = 0; i < discTracks_.size(); ++i)
+        if (discTracks_[i].Audio) {
+            firstAudio = firstAudio == 0 ? static_cast<int>(i) + 1 : firstAudio;
+            lastAudio = static_cast<int>(i) + 1;
+        }
+    for (TRippedTrack& track : tracks_) {
         track.Result.reset();
+        // Part of a track proves nothing either way.
+        if (!database_ || !track.Incomplete.isEmpty())
+            continue;
+        const TRippedTrack* previous = Ripped(track.Number - 1);
+        const TRippedTrack* next = Ripped(track.Number + 1);
+        const TShiftedTrack shifted(track.Sums, track.Edges, track.Number == firstAudio, track.Number == lastAudio,
+                                    previous != nullptr ? &previous->Edges : nullptr, next != nullptr ? &next->Edges : nullptr);
+        track.Result = database_->Verify(track.Number, track.Sums, &shifted);
+    }
 }
 
 QString TRipSession::DiscName() const
@@ -136,8 +163,10 @@ QString TRipSession::LogText(const QString& program, const QString& version) con
     lines << QStringLiteral("%1 %2 rip log").arg(program, version)
           << QStringLiteral("Date: %1").arg(QDateTime::currentDateTimeUtc().toString(Qt::ISODate))
           << QStringLiteral("Device: %1").arg(device_) << QStringLiteral("Read mode: %1").arg(readMode_)
-          << QStringLiteral("Read offset: %1 samples").arg(offset_) << QStringLiteral("Output: %1").arg(format_)
-          << QString()
+          << QStringLiteral("Read offset: %1 samples").arg(offset_) << QStringLiteral("Output: %1").arg(format_);
+    if (!incomplete_.isEmpty())
+        lines << QStringLiteral("INCOMPLETE RIP: %1").arg(incomplete_);
+    lines << QString()
           << QStringLiteral("Tracks on the disc: %1").arg(ids_.TrackCount)
           << QStringLiteral("AccurateRip disc ID: %1").arg(ids_.AccurateRipFileName())
           << QStringLiteral("freedb disc ID: %1").arg(ids_.CddbText())
@@ -153,8 +182,12 @@ QString TRipSession::LogText(const QString& program, const QString& version) con
               << QStringLiteral("  Sectors: %1-%2 (start %3, length %4)")
                      .arg(track.FirstSector)
                      .arg(track.LastSector)
-                     .arg(CueTime(track.FirstSector), CueTime(sectors))
-;
+                     .arg(CueTime(track.FirstSector), CueTime(sectors));
+        if (!track.Incomplete.isEmpty())
+            lines << QStringLiteral("  INCOMPLETE: %1; the file holds %2 of its %3 sectors")
+                         .arg(track.Incomplete)
+                         .arg(track.Sums.Bytes / 2352)
+                         .arg(sectors);
         if (track.Sums.Available)
             lines << QStringLiteral("  Peak level: %1 %").arg(track.Sums.Peak * 100.0 / 32768, 0, 'f', 1)
                   << QStringLiteral("  CRC32: %1").arg(Hex(track.Sums.Crc32));
@@ -187,7 +220,8 @@ QString TRipSession::LogText(const QString& program, const QString& version) con
             inaccurate += track.Result->Verdict == TAccurateRipVerdict::arNotAccurate;
             absent += track.Result->Verdict == TAccurateRipVerdict::arNotPresent;
         } else {
-            lines << QStringLiteral("  AccurateRip: not verified");
+            lines << (track.Incomplete.isEmpty() ? QStringLiteral("  AccurateRip: not verified")
+                                                 : QStringLiteral("  AccurateRip: not verified, the track was not ripped whole"));
         }
         troubled += track.FailedChunks > 0;
     }
@@ -201,7 +235,10 @@ QString TRipSession::LogText(const QString& program, const QString& version) con
         lines << QStringLiteral("  AccurateRip: %1 accurate, %2 not accurate, %3 not present").arg(accurate).arg(inaccurate).arg(absent);
     else
         lines << QStringLiteral("  AccurateRip: not verified (%1)").arg(databaseSource_);
-    lines << (troubled == 0 && inaccurate == 0 ? QStringLiteral("  No errors occurred") : QStringLiteral("  There were errors"));
+    if (!incomplete_.isEmpty())
+        lines << QStringLiteral("  The rip is incomplete: %1").arg(incomplete_);
+    else
+        lines << (troubled == 0 && inaccurate == 0 ? QStringLiteral("  No errors occurred") : QStringLiteral("  There were errors"));
     lines << QString();
     const QString body = lines.join(QLatin1Char('\n'));
     return body + kChecksumLabel + Sha256(body) + QLatin1Char('\n');
@@ -221,6 +258,8 @@ QString TRipSession::CueText() const
     QStringList lines;
     lines << QStringLiteral("REM DISCID %1").arg(ids_.CddbText().toUpper())
           << QStringLiteral("REM COMMENT \"%1\"").arg(QStringLiteral("ripped with read offset %1").arg(offset_));
+    if (!incomplete_.isEmpty())
+        lines << QStringLiteral("REM COMMENT \"incomplete rip: %1\"").arg(QString(incomplete_).replace(QLatin1Char('"'), QLatin1Char('\'')));
     if (!catalog_.isEmpty())
         lines << QStringLiteral("CATALOG %1").arg(catalog_);
     // Tracks are numbered from 1 in the sheet whichever were ripped; a pregap is written only when the previous

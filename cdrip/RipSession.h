@@ -12,6 +12,7 @@
 #include "cdrip/AccurateRipDatabase.h"
 #include "cdrip/DiscIds.h"
 #include "cdrip/TrackChecksums.h"
+#include "cdrip/TrackEdges.h"
 
 class TCDRIP;
 
@@ -24,6 +25,8 @@ struct TRippedTrack {
     int JitterChunks = 0;              // chunks that needed jitter correction
     int FailedChunks = 0;              // chunks skipped as silence: unreadable after retries
     CR_ReadEvents Events{};            // what paranoia met, by kind
+    TTrackEdges Edges;                 // for matching the database's other pressings
+    QString Incomplete;                // why the file holds only part of the track; empty when it holds all
     std::optional<TAccurateRipResult> Result;
 };
 
@@ -35,8 +38,11 @@ public:
 
     const TDiscIds& Ids() const { return ids_; }
     const std::vector<TRippedTrack>& Tracks() const { return tracks_; }
-    // Takes the last RipTrack's checksums and read events; fileName is the file it wrote.
-    void AddTrack(const TCDRIP& cdrip, int trackNum, const QString& fileName);
+    // Takes the last RipTrack's checksums and read events; fileName is the file it wrote. incomplete says why a
+    // track was not ripped whole (a stop, a failure), which leaves it unverified.
+    void AddTrack(const TCDRIP& cdrip, int trackNum, const QString& fileName, const QString& incomplete = {});
+    // Marks the rip as ended early, for the reason given; the log and cue sheet say so.
+    void SetIncomplete(const QString& reason) { incomplete_ = reason; }
     // The database's answer (or why there is none: offline, refused, not asked) for the tracks ripped so far and
     // those added later.
     void SetDatabase(std::optional<TAccurateRipDatabase> database, const QString& source);
@@ -55,7 +61,10 @@ public:
     static bool LogChecksumHolds(const QString& text);
 
 private:
-    void Verify(TRippedTrack& track) const;
+    // Each track against the database; a track's neighbours ripped in the same run let it be matched against
+    // pressings at other offsets.
+    void VerifyTracks();
+    const TRippedTrack* Ripped(int trackNum) const;
 
     QString device_;
     QString readMode_;
@@ -74,4 +83,5 @@ private:
     std::vector<TRippedTrack> tracks_;
     std::optional<TAccurateRipDatabase> database_;
     QString databaseSource_ = QStringLiteral("not asked");
+    QString incomplete_;
 };

@@ -1,4 +1,5 @@
-// The rip loop of the ripping component: one track into one WAV, raw or MP3 file.
+// The rip loop of the ripping component: one track into one WAV, raw, FLAC or MP3 file.
+#include <QFile>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -9,6 +10,7 @@
 #include "cdrip/CDRipLibrary.h"
 #include "cdrip/WavHeader.h"
 #include "coder/ChangeFileExt.h"
+#include "coder/FlacEncoder.h"
 #include "coder/LameCoder.h"
 #include "coder/RunningJob.h"
 #include "framework/Application.h"
@@ -36,11 +38,39 @@ void TCDRIP::RipTrack(std::uint16_t trackNum, const QString& fileName)
         onEndTrack_(this, trackNum);
 }
 
+namespace {
+
+// The encoder's failures are the ripping component's own ("Write error" for a full disk, as for WAV files).
+template <typename Step>
+void EncodeFlac(Step step)
+{
+    try {
+        step();
+    } catch (const EFlacError& error) {
+        throw ECDRIPError(error.Message());
+    }
+}
+
+}  // namespace
+
+QString TCDRIP::OutputFileName(const QString& fileName) const
+{
+    if (encode_)
+        return ChangeFileExt(fileName, QStringLiteral(".mp3"));
+    return flac_ ? ChangeFileExt(fileName, QStringLiteral(".flac")) : fileName;
+}
+
 void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& fileName)
 {
     if (!ApplyParameters())
         throw ECDRIPError(QStringLiteral("Invalid CD-ROM parameters"));
     abortRequested_ = false;
+    // A rip that fails before its loop leaves nothing of an earlier track's to be taken for its own.
+    checksums_ = {};
+    failedChunks_ = 0;
+    readEvents_ = {};
+    edges_.Clear();
+    lastRipWhole_ = false;
     TCDRipLibrary& library = TCDRipLibrary::Instance();
     if (library.SetReadOffset(readOffset_) == CR_FAILURE)
         throw ECDRIPError(QStringLiteral("The CD library cannot shift the audio by a read offset of %1 samples").arg(readOffset_));
@@ -63,7 +93,7 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
         }
     }
 
-    const QString outputName = encode_ ? ChangeFileExt(fileName, QStringLiteral(".mp3")) : fileName;
+    const QString outputName = OutputFileName(fileName);
     std::unique_ptr<TFileStream> file;
     try {
         file = std::make_unique<TFileStream>(outputName, TFileMode::fmCreate);
@@ -75,13 +105,28 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
         throw;
     }
 
-    const bool wavHeader = writeWAV_ && !encode_;
+    const bool wavHeader = writeWAV_ && !encode_ && !flac_;
     if (wavHeader) {
         // The range is inclusive; the header is patched to the bytes really written once the rip ends.
         const double sectors = std::max(0.0, static_cast<double>(last) - first + 1);
         const auto dataLength = static_cast<std::uint32_t>(std::nearbyint(channels * sampleRate * 2.0 * sectors / 75));
         const auto header = MakeWavHeader(channels, sampleRate, dataLength);
         file->Write(header.data(), static_cast<std::int64_t>(header.size()));
+    }
+
+    // FLAC frames go to the file as they complete, so that a stop or a full disk leaves a stream that decodes.
+    std::unique_ptr<TFlacEncoder> flac;
+    if (flac_ && !encode_) {
+        try {
+            const double frames = std::max(0.0, static_cast<double>(last) - first + 1) * sampleRate / 75;
+            flac = std::make_unique<TFlacEncoder>(*file, sampleRate, channels, flacLevel_, static_cast<std::uint64_t>(frames));
+        } catch (...) {
+            // Nothing was ripped into it: a refused encoder leaves no file behind.
+            file.reset();
+            QFile::remove(outputName);
+            library.CloseRipper();
+            throw;
+        }
     }
 
     std::uint32_t chunkSize = 0;
@@ -109,10 +154,7 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
         jitterLog_.append(QStringLiteral("%1 %2").arg(jitterFirst).arg(jitterLast));
     };
 
-    checksums_ = {};
-    failedChunks_ = 0;
-    readEvents_ = {};
-
+    const bool cdAudio = outputFormat_ == TOutputFormat::STEREO44100;
     std::exception_ptr error;
     std::int32_t jitterLogged = 0;
     std::int64_t audioWritten = 0;
@@ -127,6 +169,8 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
             if (status == CR_FAILURE) {
                 ++failedChunks_;
             } else {
+                if (cdAudio)
+                    edges_.Add(ripBuffer.data() + carry, n);
                 if (encoding) {
                     const std::uint32_t total = carry + n;
                     const std::uint32_t chunks = chunkSize > 0 ? total / chunkSize : 0;
@@ -136,6 +180,8 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
                     }
                     carry = total - chunks * chunkSize;
                     std::memmove(ripBuffer.data(), ripBuffer.data() + std::size_t{chunks} * chunkSize, carry);
+                } else if (flac) {
+                    EncodeFlac([&] { flac->Encode(reinterpret_cast<const std::int16_t*>(ripBuffer.data()), n / (2u * channels)); });
                 } else if (!encode_) {
                     const std::int64_t put = file->Write(ripBuffer.data(), n);
                     audioWritten += put;  // a short write still leaves its bytes in the file
@@ -151,8 +197,10 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
             if (onProgress_)
                 onProgress_(this, percent);
             Application->ProcessMessages();
-            if (status == CR_RANGE_DONE)
+            if (status == CR_RANGE_DONE) {
+                lastRipWhole_ = true;
                 break;
+            }
         }
         // The audio left over is shorter than one encoder chunk; it is the track's last fraction of a second.
         if (encoding && carry >= 2) {
@@ -174,10 +222,19 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
                 error = std::current_exception();
         }
     }
+    if (flac) {
+        try {
+            EncodeFlac([&] { flac->Finish(); });
+        } catch (...) {
+            if (!error)
+                error = std::current_exception();
+        }
+        flac.reset();
+    }
     jitterErrorCount_ = library.GetNumberOfJitterErrors();
     // The library summed what it delivered while reading ahead: no second pass over the track.
     if (CR_RangeChecksums sums{}; library.GetRangeChecksums(&sums) != CR_FAILURE)
-        checksums_ = {true, sums.Crc32, sums.AccurateRip != 0, sums.AccurateRipV1, sums.AccurateRipV2, sums.Peak, sums.Bytes};
+        checksums_ = {true, sums.Crc32, sums.AccurateRip != 0, sums.AccurateRipV1, sums.AccurateRipV2, sums.AccurateRipWords, sums.Peak, sums.Bytes};
     library.GetReadEvents(&readEvents_);
     // The range's last chunk answers "done" even when it needed jitter correction; its error is logged too.
     if (jitterErrorCount_ > jitterLogged)

@@ -11,6 +11,9 @@ struct TTrackChecksums {
     bool HasAccurateRip = false;
     std::uint32_t AccurateRipV1 = 0;
     std::uint32_t AccurateRipV2 = 0;
+    // The plain sum of the sample words AccurateRip summed: with the samples at the track's edges it gives the v1
+    // sum at another offset.
+    std::uint32_t AccurateRipWords = 0;
     // Largest magnitude of a sample, 0 to 32768.
     std::uint32_t Peak = 0;
     std::uint64_t Bytes = 0;

@@ -7,7 +7,7 @@ packages=(
   # build
   build-essential cmake ninja-build pkg-config
   # program
-  qt6-base-dev libgl-dev libcdio-dev libcdio-paranoia-dev libmp3lame-dev libsoxr-dev zlib1g-dev libtag1-dev
+  qt6-base-dev libgl-dev libcdio-dev libcdio-paranoia-dev libmp3lame-dev libsoxr-dev zlib1g-dev libtag1-dev libflac-dev
   fonts-dejavu-core
   # tests, benchmarks, fuzzing
   libgtest-dev libgmock-dev libbenchmark-dev libpixman-1-dev libdiscid-dev

@@ -143,6 +143,8 @@ typedef struct CR_RangeChecksums {
     uint32_t Peak;            /* largest sample magnitude, 0 to 32768 */
     uint64_t Bytes;
     int32_t AccurateRip;
+    uint32_t AccurateRipWords; /* the plain sum of the sample words AccurateRip sums, by which its v1 sum at */
+                               /* another offset follows from the samples at the range's edges */
 } CR_RangeChecksums;
 
 /* What paranoia met while reading an open range, by kind (all 0 for plain reads and disc images, which

@@ -23,6 +23,8 @@ public:
     // Converts frames of interleaved stereo samples into out (capacity bytes) and returns the bytes written;
     // last flushes what the resampler still holds. frames may be 0.
     size_t Convert(const int16_t* in, size_t frames, bool last, uint8_t* out, size_t capacity);
+    // The output is CD audio as it comes (44100 Hz stereo): Convert would only copy it.
+    bool PassesThrough() const { return FChannels == 2 && FResampler == nullptr; }
 
 private:
     size_t Resample(const int16_t* in, size_t frames, bool last, int16_t* out, size_t outFrames);

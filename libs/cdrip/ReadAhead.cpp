@@ -74,13 +74,16 @@ void TReadAhead::Fill(TSlot& slot, uint32_t first, uint8_t* raw)
     info.LastSector = first + count - 1;
     info.Last = info.LastSector == FLast;
     info.Bytes = 0;
+    // CD audio kept as it is goes straight into the slot, with no copy on this thread.
+    const bool direct = FConverter->PassesThrough();
+    uint8_t* target = direct ? slot.Data.get() : raw;
     try {
-        info.Outcome = FSource->Read(first, count, raw);
+        info.Outcome = FSource->Read(first, count, target);
         // A failed chunk still goes through the resampler as silence, so the chunks around it keep their timing.
         if (info.Outcome == TReadOutcome::roFailed)
-            std::memset(raw, 0, count * 2352);
-        info.Bytes = FConverter->Convert(reinterpret_cast<const int16_t*>(raw), count * 588, info.Last, slot.Data.get(),
-            kChunkBytes);
+            std::memset(target, 0, count * 2352);
+        info.Bytes = direct ? size_t{count} * 2352
+                            : FConverter->Convert(reinterpret_cast<const int16_t*>(raw), count * 588, info.Last, slot.Data.get(), kChunkBytes);
     } catch (const std::exception&) {
         info.Outcome = TReadOutcome::roFailed;
     }

@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
+#include <optional>
 #include <gtest/gtest.h>
 
 #include "cdrip/CDRIP.h"
@@ -11,6 +12,7 @@
 #include "tests/cdrip/FileSizeLimit.h"
 #include "tests/cdrip/ScriptedLibrary.h"
 #include "tests/support/AudioFiles.h"
+#include "tests/support/FlacFiles.h"
 
 namespace {
 
@@ -157,6 +159,7 @@ TEST_F(Rip, StopEndsTheLoopBeforeTheNextChunkAndKeepsWhatWasWritten)
     ASSERT_EQ(wav.size(), 44 + 2 * 2352);
     EXPECT_EQ(Le32(wav, 40), 2u * 2352) << "the header describes what the file holds";
     EXPECT_TRUE(cdrip->AbortRequested());
+    EXPECT_FALSE(cdrip->LastRipWhole());
 }
 
 TEST_F(Rip, AStopWhileIdleIsClearedByTheNextRip)
@@ -165,6 +168,7 @@ TEST_F(Rip, AStopWhileIdleIsClearedByTheNextRip)
     cdrip->Stop();
     cdrip->RipTrack(1, Path("Track01.pcm"));
     EXPECT_EQ(QFileInfo(Path("Track01.pcm")).size(), 2 * 2352);
+    EXPECT_TRUE(cdrip->LastRipWhole());
 }
 
 TEST_F(Rip, ParametersGoToTheLibraryBeforeEveryTrack)
@@ -233,6 +237,66 @@ TEST_F(Rip, AShortWriteIsAWriteErrorAfterTheCleanUpWithoutJitterLog)
     const QByteArray wav = audio::ReadFile(Path("full.wav"));
     ASSERT_EQ(wav.size(), 30000);
     EXPECT_EQ(Le32(wav, 40), 30000u - 44);
+}
+
+TEST_F(Rip, AFlacRipDecodesToTheDeliveredAudioAndAStopOrAFullDiskLeavesAStreamThatDecodes)
+{
+    constexpr int kChunk = 23520;
+    constexpr int kChunks = 12;
+    std::string range = "range\n  open ok 23520\n";
+    for (int k = 1; k <= kChunks; ++k)
+        range += "  chunk " + std::string(k == kChunks ? "4 " : "0 ") + std::to_string(kChunk) + " " + std::to_string(k * 8) + "\n";
+    const struct {
+        const char* name;
+        TOutputFormat format;
+        int stopAfter;   // chunks; 0: none
+        int sizeLimit;   // bytes; 0: none
+        int frames;      // decoded, per channel; -1: a prefix of whole FLAC frames
+    } cases[] = {
+        {"whole", TOutputFormat::STEREO44100, 0, 0, kChunks * kChunk / 4},
+        {"mono", TOutputFormat::MONO22050, 0, 0, kChunks * kChunk / 2},
+        {"stopped", TOutputFormat::STEREO44100, 3, 0, 3 * kChunk / 4},
+        {"disk full", TOutputFormat::STEREO44100, 0, 60000, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Make(range);
+        progress.clear();
+        cdrip->SetFlac(true);
+        cdrip->SetWriteWAV(true);  // a FLAC file has no WAV header
+        cdrip->SetOutputFormat(c.format);
+        onProgress = [&] {
+            if (static_cast<int>(progress.size()) == c.stopAfter)
+                cdrip->Stop();
+        };
+        QString error;
+        {
+            std::optional<FileSizeLimit> limit;
+            if (c.sizeLimit > 0)
+                limit.emplace(c.sizeLimit);
+            try {
+                cdrip->RipTrack(1, Path("Track01.wav"));
+            } catch (const ECDRIPError& e) {
+                error = e.Message();
+            }
+        }
+        const flac::Decoded decoded = flac::Decode(Path("Track01.flac"));
+        ASSERT_TRUE(decoded.Opened);
+        EXPECT_EQ(decoded.Channels, c.format == TOutputFormat::MONO22050 ? 1u : 2u);
+        EXPECT_EQ(decoded.SampleRate, c.format == TOutputFormat::MONO22050 ? 22050u : 44100u);
+        EXPECT_TRUE(decoded.Pcm == Pattern(decoded.Pcm.size())) << "the decoded audio is what was delivered";
+        if (c.frames >= 0) {
+            EXPECT_EQ(error, QString());
+            EXPECT_TRUE(decoded.Whole);
+            EXPECT_TRUE(decoded.HeaderMd5Set);
+            EXPECT_EQ(decoded.Frames(), c.frames);
+            EXPECT_EQ(decoded.HeaderSamples, std::uint64_t(c.frames)) << "the header is rewritten at the end";
+        } else {
+            EXPECT_EQ(error, "Write error");
+            EXPECT_GT(decoded.Frames(), 0);
+            EXPECT_EQ(decoded.Frames() % 4096, 0) << "up to the last complete FLAC frame";
+        }
+    }
 }
 
 class EncodingRip : public Rip {

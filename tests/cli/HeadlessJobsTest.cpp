@@ -14,7 +14,10 @@
 #include <gtest/gtest.h>
 #include <map>
 
+#include <map>
+
 #include "tests/support/AudioFiles.h"
+#include "tests/support/FlacFiles.h"
 
 namespace {
 
@@ -120,6 +123,56 @@ TEST_F(HeadlessJobs, RipsToMp3FilesOfTheTracksDurationAndContent)
     }
 }
 
+TEST_F(HeadlessJobs, FlacRipsDecodeBitIdenticalToTheWavRipAtEveryLevel)
+{
+    const JobRun wav = Trackwell({"--device", Disc(), "--rip", "all", "--format", "wav", "--output", Out("wav")});
+    ASSERT_EQ(wav.exitCode, 0) << wav.err.toStdString();
+    std::map<QString, qint64> sizes;
+    for (const QString level : {"0", "5", "8"}) {
+        SCOPED_TRACE(level.toStdString());
+        QStringList arguments{"--device", Disc(), "--rip", "all", "--format", "flac", "--output", Out("flac" + level)};
+        if (level != "5")
+            arguments << "--flac-level" << level;  // 5 is the default
+        const JobRun run = Trackwell(arguments);
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        for (int t = 1; t <= 3; ++t) {
+            SCOPED_TRACE(t);
+            const QString file = Out(QString("flac%1/Track0%2.flac").arg(level).arg(t));
+            const flac::Decoded decoded = flac::Decode(file);
+            EXPECT_TRUE(decoded.Whole);
+            EXPECT_TRUE(decoded.HeaderMd5Set);
+            EXPECT_TRUE(decoded.Pcm == audio::ReadFile(Out(QString("wav/Track0%1.wav").arg(t))).mid(44)) << "not bit-identical";
+            sizes[level] += QFileInfo(file).size();
+        }
+        EXPECT_TRUE(run.out.contains("Rip log and cue sheet")) << run.out.toStdString();
+        // The disc's text goes into the files, which name their encoder.
+        const QByteArray flac = audio::ReadFile(Out("flac" + level + "/Track01.flac"));
+        EXPECT_TRUE(flac.contains("TITLE=")) << "no tags";
+        EXPECT_TRUE(flac.contains("ENCODER=Trackwell "));
+        EXPECT_TRUE(flac.contains(QStringLiteral("(libFLAC %1): lossless, level %2").arg(QString::fromLatin1(FLAC__VERSION_STRING), level).toLatin1()));
+    }
+    EXPECT_LT(sizes["8"], sizes["0"]);
+}
+
+TEST_F(HeadlessJobs, ConvertsWavFilesToFlacBesideThem)
+{
+    const QByteArray stereo = audio::SinePcm(44100, 2, 70000);
+    const QByteArray mono = audio::SinePcm(22050, 1, 30000);
+    ASSERT_TRUE(audio::WriteFile(Out("stereo.wav"), audio::Wav(44100, 2, stereo)));
+    ASSERT_TRUE(audio::WriteFile(Out("mono.wav"), audio::Wav(22050, 1, mono)));
+    const JobRun run = Trackwell({"--convert", Out("stereo.wav"), Out("mono.wav"), "--format", "flac", "--flac-level", "8"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains("Converted 2 files")) << run.out.toStdString();
+    const flac::Decoded decodedStereo = flac::Decode(Out("stereo.flac"));
+    EXPECT_TRUE(decodedStereo.Whole);
+    EXPECT_EQ(decodedStereo.Channels, 2u);
+    EXPECT_TRUE(decodedStereo.Pcm == stereo);
+    const flac::Decoded decodedMono = flac::Decode(Out("mono.flac"));
+    EXPECT_TRUE(decodedMono.Whole);
+    EXPECT_EQ(decodedMono.SampleRate, 22050u);
+    EXPECT_TRUE(decodedMono.Pcm == mono);
+}
+
 TEST_F(HeadlessJobs, ConvertsWavFilesBesideThem)
 {
     const QString wav = Out("song.wav");
@@ -157,6 +210,7 @@ TEST_F(HeadlessJobs, BadInputEndsWithAClearMessageAndLeavesEarlierFilesAlone)
         {"folder not creatable", {"--device", Disc(), "--rip", "1", "--output", Out("plain-file/sub")}, {}, "Cannot create the output folder"},
         {"disk full, MP3", {"--device", Disc(), "--rip", "1", "--output", folder.path()}, "prlimit --fsize=100000", "Write error (ripping Track01"},
         {"disk full, WAV", {"--device", Disc(), "--rip", "1", "--format", "wav", "--output", folder.path()}, "prlimit --fsize=100000", "Write error (ripping Track01"},
+        {"disk full, FLAC", {"--device", Disc(), "--rip", "1", "--format", "flac", "--output", folder.path()}, "prlimit --fsize=100000", "Write error (ripping Track01"},
         {"missing WAV", {"--convert", Out("none.wav")}, {}, "Cannot open file"},
         {"converting an MP3 onto itself", {"--convert", Out("Track02.mp3")}, {}, "would be written over the input file"},
         // The same refused settings give the same message whichever job opens the stream.
@@ -185,7 +239,9 @@ TEST_F(HeadlessJobs, AMalformedCommandLineIsAUsageError)
 {
     for (const QStringList& arguments : {QStringList{"--rip"}, QStringList{"--rip", "x"}, QStringList{"--list", "--rip", "1"},
                                          QStringList{"--rip", "1", "--bitrate", "999"}, QStringList{"--list", "--frobnicate"},
-                                         QStringList{"--frobnicate"}, QStringList{"--device", "x.cue", "stray"}}) {
+                                         QStringList{"--frobnicate"}, QStringList{"--device", "x.cue", "stray"},
+                                         QStringList{"--rip", "1", "--format", "flac", "--flac-level", "9"},
+                                         QStringList{"--convert", "a.wav", "--format", "wav"}}) {
         const JobRun run = Trackwell(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
         EXPECT_TRUE(run.err.contains("usage: trackwell")) << run.err.toStdString();

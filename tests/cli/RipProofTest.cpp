@@ -81,7 +81,7 @@ protected:
     }
 
     // Track t (0-based) as a drive with read offset correction `offset` delivers it: silence off the disc.
-    TSums Reference(int t, int offset) const
+    std::vector<std::uint32_t> Track(int t, int offset) const
     {
         const std::int64_t first = std::int64_t{kStarts[t]} * 588;
         const std::int64_t count = std::int64_t{kStarts[t + 1] - kStarts[t]} * 588;
@@ -90,6 +90,24 @@ protected:
             const std::int64_t at = first + i + offset;
             track[static_cast<std::size_t>(i)] = at >= 0 && at < static_cast<std::int64_t>(disc.size()) ? disc[static_cast<std::size_t>(at)] : 0;
         }
+        return track;
+    }
+
+    // The checksum by which a pressing is placed: the 450th sector's 588 samples, each weighted by its 1-based
+    // place in the sector.
+    std::uint32_t ReferenceFrame450(int t, int offset) const
+    {
+        const std::vector<std::uint32_t> track = Track(t, offset);
+        std::uint32_t sum = 0;
+        for (std::size_t j = 0; j < 588; ++j)
+            sum += static_cast<std::uint32_t>(j + 1) * track[450 * 588 + j];
+        return sum;
+    }
+
+    TSums Reference(int t, int offset) const
+    {
+        const std::vector<std::uint32_t> track = Track(t, offset);
+        const auto count = static_cast<std::int64_t>(track.size());
         TSums sums;
         sums.crc = ReferenceCrc32(reinterpret_cast<const std::uint8_t*>(track.data()), track.size() * 4);
         // AccurateRip: sample k (1-based) weighs k; the disc's first 5 sectors but one sample and its last 5
@@ -106,10 +124,14 @@ protected:
         return sums;
     }
 
+    bool TrackwellChecksLog(const QString& path) const { return Trackwell({"--check-log", path}).exitCode == 0; }
+
     static QString Bin(const QString& name) { return QCoreApplication::applicationDirPath() + "/" + name; }
 
     // Runs trackwell while this thread's event loop keeps serving (the loopback database lives on it).
-    TJobRun Trackwell(const QStringList& arguments, const QString& databaseUrl = QStringLiteral("http://127.0.0.1:9/")) const
+    // program: another program started in its place (prlimit, which starts trackwell under a limit).
+    TJobRun Trackwell(const QStringList& arguments, const QString& databaseUrl = QStringLiteral("http://127.0.0.1:9/"),
+                      const QString& program = QStringLiteral("trackwell")) const
     {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -120,7 +142,7 @@ protected:
         QEventLoop loop;
         QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
         QTimer::singleShot(120000, &loop, &QEventLoop::quit);
-        process.start(Bin("trackwell"), arguments);
+        process.start(program == QLatin1String("trackwell") ? Bin("trackwell") : program, arguments);
         loop.exec();
         TJobRun run;
         if (process.state() != QProcess::NotRunning) {
@@ -152,9 +174,14 @@ protected:
         return pattern.match(out).captured(1);
     }
 
+    struct TEntry {
+        int confidence = 0;
+        std::uint32_t checksum = 0;
+        std::uint32_t frame450 = 0;
+    };
+
     // A dBAR answer: one pressing per entry list, with the disc IDs the program printed.
-    static QByteArray DbarFile(const QString& out, const std::vector<std::vector<std::pair<int, std::uint32_t>>>& pressings,
-        int trackCount = 3)
+    static QByteArray DbarFile(const QString& out, const std::vector<std::vector<TEntry>>& pressings, int trackCount = 3)
     {
         const QStringList parts = Field(out, "AccurateRip disc ID").chopped(4).split('-');
         QByteArray bytes;
@@ -167,10 +194,10 @@ protected:
             bytes.append(static_cast<char>(trackCount));
             for (int i = 2; i <= 4; ++i)
                 word(parts.at(i).toUInt(nullptr, 16));
-            for (const auto& [confidence, checksum] : pressing) {
-                bytes.append(static_cast<char>(confidence));
-                word(checksum);
-                word(0);
+            for (const TEntry& entry : pressing) {
+                bytes.append(static_cast<char>(entry.confidence));
+                word(entry.checksum);
+                word(entry.frame450);
             }
         }
         return bytes;
@@ -313,6 +340,56 @@ TEST_F(RipProof, VerifiesEachTrackAgainstADbarFile)
     EXPECT_TRUE(run.out.contains(QRegularExpression("Track01 .*: accurately ripped \\(confidence 7, v2\\)"))) << run.out.toStdString();
     EXPECT_TRUE(run.out.contains(QRegularExpression("Track02 .*: NOT accurate \\(2 pressings with confidence 6 differ\\)"))) << run.out.toStdString();
     EXPECT_TRUE(run.out.contains(QRegularExpression("Track03 .*: not present in the database"))) << run.out.toStdString();
+}
+
+TEST_F(RipProof, ATrackMatchesAPressingAtAnotherOffsetByItsSectorChecksum)
+{
+    // Only the middle track is long enough to hold its 450th sector with the search around it; its neighbours,
+    // ripped in the same run, hold the audio a shift brings in.
+    const TJobRun first = Trackwell({"--device", Cue(), "--checksums", "--offline"});
+    ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
+    const struct {
+        int offset;
+        bool sameAudio;
+        const char* verdict;
+    } cases[] = {
+        {667, true, "accurately ripped with pressing offset 667 (confidence 9, v1)"},
+        {-1234, true, "accurately ripped with pressing offset -1234 (confidence 9, v1)"},
+        // Placed by its sector, yet its audio differs: no match.
+        {30, false, "NOT accurate (1 pressing with confidence 9 differ)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.offset);
+        const std::uint32_t v1 = Reference(1, c.offset).v1 ^ (c.sameAudio ? 0u : 1u);
+        const QString dbar = Write("pressing.bin", DbarFile(first.out, {{{}, {9, v1, ReferenceFrame450(1, c.offset)}, {}}}));
+        const TJobRun run = Trackwell({"--device", Cue(), "--checksums", "--verify-with", dbar});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_TRUE(run.out.contains(QRegularExpression("Track02 .*: " + QRegularExpression::escape(c.verdict)))) << run.out.toStdString();
+    }
+}
+
+TEST_F(RipProof, ARipEndedByAFullDiskStillWritesItsLogAndCueSheetMarkedIncomplete)
+{
+    // Room for the first track's file and part of the second.
+    const QString out = dir.filePath("out");
+    const TJobRun run = Trackwell({"--fsize=1300000", Bin("trackwell"), "--device", Cue(), "--rip", "all", "--format", "wav",
+                                   "--offline", "--output", out}, QStringLiteral("http://127.0.0.1:9/"), "prlimit");
+    ASSERT_EQ(run.exitCode, 1) << run.out.toStdString();
+    EXPECT_TRUE(run.err.contains("Write error (ripping Track02")) << run.err.toStdString();
+    const QString name = out + "/Disc-" + Field(run.out, "freedb disc ID");
+    QFile log(name + ".log");
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly)) << run.out.toStdString();
+    const QString text = QString::fromUtf8(log.readAll());
+    for (const char* expected : {"INCOMPLETE RIP: Write error (ripping Track02", "File: Track01.wav", "File: Track02.wav",
+                                 "INCOMPLETE: not ripped whole; the file holds ", "The rip is incomplete"})
+        EXPECT_TRUE(text.contains(expected)) << expected << "\n" << text.toStdString();
+    EXPECT_FALSE(text.contains("File: Track03")) << text.toStdString();
+    EXPECT_TRUE(TrackwellChecksLog(name + ".log"));
+    QFile cue(name + ".cue");
+    ASSERT_TRUE(cue.open(QIODevice::ReadOnly));
+    const QString sheet = QString::fromUtf8(cue.readAll());
+    EXPECT_TRUE(sheet.contains("REM COMMENT \"incomplete rip: Write error")) << sheet.toStdString();
+    EXPECT_TRUE(sheet.contains("FILE \"Track02.wav\" WAVE")) << sheet.toStdString();
 }
 
 TEST_F(RipProof, ABadDbarFileIsRefusedAndTheRipGoesOnUnaffected)
