@@ -102,10 +102,12 @@ public:
         calls << "hide";
     }
     bool Visible() const override { return visible; }
+    bool Available() const override { return available; }
 
     QIcon icon;
     QString tip;
     bool visible = false;
+    bool available = true;
     QStringList calls;
 };
 
