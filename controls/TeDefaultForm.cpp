@@ -166,8 +166,9 @@ void TTeDefaultForm::TakeOver()
     dragging_.ResolveSystemSettings();
     if (stayOnTop_)
         window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    states_->Loaded();
     UpdateFrame();
+    // With the frame's margins in place: a stored state keeps these bounds as the normal ones.
+    states_->Loaded();
     if (OnCreate)
         OnCreate(this);
     hoverTimer_ = std::make_unique<QTimer>();
