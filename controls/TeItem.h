@@ -76,6 +76,9 @@ public:
     QString PopupThemeObject = QStringLiteral("default");
     // The separators are tidied before the item's children are shown.
     bool AutoLineReduction = true;
+    // Opened from the notification area, where no window of the program has the keyboard: the
+    // popup takes it.
+    bool TrayMenu = false;
 
     // Shows visible separators only between visible items: none first, last or doubled.
     void ReduceSeparators();

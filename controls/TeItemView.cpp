@@ -171,11 +171,16 @@ void TTeItemView::RunLoop()
     qApp->installEventFilter(this);
     // A press outside the program then reaches the loop too, and closes the menu.
     Window()->grabMouse();
+    const bool takesKeys = parent->Root()->TrayMenu;
+    if (takesKeys)
+        Window()->grabKeyboard();
     QEventLoop loop;
     loop_ = &loop;
     while (inLoop_)
         loop.exec();
     loop_ = nullptr;
+    if (takesKeys)
+        Window()->releaseKeyboard();
     Window()->releaseMouse();
     if (parentView_ != nullptr && parentView_->inLoop_)
         parentView_->Window()->grabMouse();

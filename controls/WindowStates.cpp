@@ -1,5 +1,7 @@
 #include "controls/WindowStates.h"
 
+#include <QKeySequence>
+#include <QShortcut>
 #include <QWidget>
 
 #include "controls/ApplicationChain.h"
@@ -115,7 +117,7 @@ void TTeWindowStates::Finish()
 void TTeWindowStates::Surface(TState from)
 {
     if (from == TState::kwsTray) {
-        tray_->ShowWindows();
+        Tray().ShowWindows();
         return;
     }
     if (from != TState::kwsMinimized)
@@ -187,7 +189,7 @@ void TTeWindowStates::MinimizeToTray()
     TForm* form = frame_.Form();
     if (form->Modal())
         return;
-    if (!tray_->Available()) {
+    if (!Tray().Available()) {
         // Hidden with no notification area to come back from, the window would be lost.
         Minimize();
         return;
@@ -210,9 +212,9 @@ void TTeWindowStates::MinimizeToTray()
             shown.prepend(window);
         else
             shown.move(shown.indexOf(window), 0);
-        tray_->HideWindows(shown, Application->Title());
+        Tray().HideWindows(shown, Application->Title());
     } else {
-        tray_->HideWindows({window}, form->Caption());
+        Tray().HideWindows({window}, form->Caption());
     }
     Finish();
 }
@@ -297,7 +299,9 @@ void TTeWindowStates::ShowSystemMenu(TPoint screenPoint)
     auto* systemLink = dynamic_cast<TTePopupMenu*>(frame_.SystemMenuLink());
     const auto popup = [&](TTePopupMenu& menu, const TTePopupMenuOptions& options) {
         menu.PopupMenuOptions().Assign(&options);
+        menu.Items()->TrayMenu = inTray;
         menu.Popup(screenPoint.X, screenPoint.Y);
+        menu.Items()->TrayMenu = false;
     };
     if (inTray && trayLink != nullptr) {
         popup(*trayLink, frame_.TrayMenuOptions());
@@ -324,6 +328,27 @@ void TTeWindowStates::Loaded()
 {
     if (Designing())
         return;
+    TForm* form = frame_.Form();
+    // Alt+Space opens the system menu from the keyboard, as on the platforms with window menus.
+    auto* keyMenu = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), form->Handle());
+    QObject::connect(keyMenu, &QShortcut::activated, keyMenu,
+                     [this] { Application->Guard(&frame_, [this] { SystemCommand(SC_KEYMENU, ' '); }); });
+    if (pending_ == TState::kwsNormal)
+        return;
+    if (pending_ != TState::kwsRollup) {
+        normal_ = form->BoundsRect();
+        // Shown off-screen first: the stored state is applied once the window exists on screen.
+        form->SetTop(PrimaryMonitor().Bounds.Height());
+    }
+    if (form->Visible())
+        PostPendingState();
+}
+
+TFormTray& TTeWindowStates::Tray()
+{
+    // Made when first needed: most windows never go to the tray, and menus' popups never do.
+    if (tray_)
+        return *tray_;
     tray_ = std::make_unique<TFormTray>();
     TTrayIcon& icon = tray_->Icon();
     icon.SetTip(TrayTip(Application->Title()));
@@ -335,16 +360,7 @@ void TTeWindowStates::Loaded()
             Restore();
     };
     icon.OnContextMenu = [this](TObject*, TPoint cursor) { ShowSystemMenu(cursor); };
-    if (pending_ == TState::kwsNormal)
-        return;
-    TForm* form = frame_.Form();
-    if (pending_ != TState::kwsRollup) {
-        normal_ = form->BoundsRect();
-        // Shown off-screen first: the stored state is applied once the window exists on screen.
-        form->SetTop(PrimaryMonitor().Bounds.Height());
-    }
-    if (form->Visible())
-        PostPendingState();
+    return *tray_;
 }
 
 void TTeWindowStates::PostPendingState()

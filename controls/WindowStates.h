@@ -54,8 +54,8 @@ public:
     // cursor, which the tray icon hands in.
     void ShowSystemMenu(TPoint screenPoint);
 
-    // The frame took over its window: the tray icon is prepared and a pending state moves the
-    // window off-screen until the first show applies it.
+    // The frame took over its window: a pending state moves the window off-screen until the first
+    // show applies it.
     void Loaded();
     // Show, activation and the platform's minimize and restore of the frame's window.
     void HookEvent(QEvent* event);
@@ -78,6 +78,7 @@ private:
     // shows again.
     void Surface(TTeWindowState from);
     void PostPendingState();
+    TFormTray& Tray();
     void MinimizeWindow();
     void RunPendingState(std::intptr_t code);
     void SystemCommand(std::intptr_t command, std::intptr_t key);

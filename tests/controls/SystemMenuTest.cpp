@@ -185,6 +185,18 @@ TEST(SystemMenu, TheSystemMenuIconOpensItBelowTheIcon)
     EXPECT_EQ(window.frame.WindowState(), TState::kwsNormal);
 }
 
+TEST(SystemMenu, AltSpaceOpensItAtTheClientOrigin)
+{
+    TProgramWindow window;
+    QWidget* handle = window.framed.Window();
+    handle->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(handle));
+    TSeen seen;
+    DriveMenu([&] { QTest::keyClick(handle, Qt::Key_Space, Qt::AltModifier); }, {Look(seen), Key(Qt::Key_Escape)});
+    EXPECT_EQ(seen.captions.last(), QStringLiteral("&Close"));
+    EXPECT_EQ(seen.at, window.framed.form.ClientWidget()->mapToGlobal(QPoint(0, 0)));
+}
+
 TEST(SystemMenu, AProgramAddsItsOwnItemsThroughALinkedMenuOrReplacesTheMenu)
 {
     TProgramWindow window;

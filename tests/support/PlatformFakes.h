@@ -118,6 +118,7 @@ public:
     {
         SetTrayIconFactory([this] {
             auto icon = std::make_unique<TRecordingTrayIcon>();
+            icon->available = available;
             icons << icon.get();
             return std::unique_ptr<TTrayIcon>(std::move(icon));
         });
@@ -125,4 +126,6 @@ public:
     ~TRecordingTrayFactory() { SetTrayIconFactory({}); }
 
     QList<TRecordingTrayIcon*> icons;
+    // Whether the icons made from now on find a notification area.
+    bool available = true;
 };
