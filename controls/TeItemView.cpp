@@ -7,11 +7,13 @@
 #include <QPaintEvent>
 
 #include "controls/MenuClicks.h"
+#include "controls/TePopupForm.h"
 #include "controls/TeItem.h"
 #include "framework/Application.h"
 #include "framework/Canvas.h"
 #include "framework/CanvasBinding.h"
 #include "framework/DeviceContext.h"
+#include "framework/Form.h"
 #include "framework/SystemMetrics.h"
 #include "graphics/Platform.h"
 
@@ -25,27 +27,37 @@ TTeItemView* innermost = nullptr;
 
 }  // namespace
 
-// The top-most frameless window of a popup level; it is shown without taking the focus, since
-// the level's loop takes the keys. Windows are kept for the next level that opens at the same
-// depth: making a top-level window costs more than drawing a menu.
-class TTePopupWindow : public QWidget {
+// The top-most frameless window of a popup level, a form skinned by a popup frame. It is shown
+// without taking the focus, since the level's loop takes the keys. Windows are kept for the next
+// level that opens at the same depth: making a top-level window costs more than drawing a menu.
+class TTePopupWindow : public TForm {
 public:
-    TTePopupWindow()
-        : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus)
+    TTePopupWindow() : TForm(nullptr), frame_(new TTePopupForm(this))
     {
-        setAttribute(Qt::WA_ShowWithoutActivating);
-        setAttribute(Qt::WA_OpaquePaintEvent);
-        setObjectName(QStringLiteral("TTePopupWindow"));
+        QWidget* window = Handle();
+        window->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                               Qt::WindowDoesNotAcceptFocus);
+        window->setAttribute(Qt::WA_ShowWithoutActivating);
+        window->setObjectName(QStringLiteral("TTePopupWindow"));
+        frame_->PaintLevel = [this](TCanvas& canvas) {
+            if (View != nullptr)
+                View->Paint(canvas);
+        };
+        frame_->Loaded();
     }
 
+    TTePopupForm& Frame() { return *frame_; }
     // The level the window shows now, or nullptr while it waits in the pool.
     TTePopupView* View = nullptr;
 
     static TTePopupWindow* Take(TTePopupView& view)
     {
         TTePopupWindow* window = nullptr;
-        while (window == nullptr && !Pool().isEmpty())
-            window = Pool().takeLast().data();
+        while (window == nullptr && !Pool().isEmpty()) {
+            const TPooled pooled = Pool().takeLast();
+            if (!pooled.widget.isNull())
+                window = pooled.window;
+        }
         if (window == nullptr)
             window = new TTePopupWindow();
         window->View = &view;
@@ -53,28 +65,21 @@ public:
     }
     static void Give(TTePopupWindow* window)
     {
-        window->hide();
+        window->Handle()->hide();
         window->View = nullptr;
-        Pool().append(window);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        if (View == nullptr)
-            return;
-        TDeviceContext surface(this);
-        const TCanvasBinding binding(canvas_, surface);
-        View->Paint(canvas_);
+        Pool().append({window->Handle(), window});
     }
 
 private:
-    // Kept with the window: a canvas is not free to make.
-    TCanvas canvas_;
-    // Weak: the application deletes what is left when it ends.
-    static QList<QPointer<TTePopupWindow>>& Pool()
+    TTePopupForm* frame_;
+    // Weak: the application deletes the windows that are left when it ends.
+    struct TPooled {
+        QPointer<QWidget> widget;
+        TTePopupWindow* window;
+    };
+    static QList<TPooled>& Pool()
     {
-        static QList<QPointer<TTePopupWindow>> pool;
+        static QList<TPooled> pool;
         return pool;
     }
 };
@@ -544,6 +549,12 @@ bool TTeItemView::KeyEvent(QEvent* event)
 TTePopupView::TTePopupView(TTeItem& parentItem, TTeItemView* parentView)
     : TTeItemView(parentItem, TteMenuKind::kmkPopup, parentView), window_(TTePopupWindow::Take(*this))
 {
+    TTeItem* root = parentItem.Root();
+    TTePopupForm& frame = window_->Frame();
+    if (frame.ThemeLink() != root->ThemeLink.Get())
+        frame.SetThemeLink(root->ThemeLink.Get());
+    frame.ApplyOptions(root->PopupOptions, root->AnimateNext);
+    root->AnimateNext = false;
     scrollTimer_.setInterval(kScrollTick);
     connect(&scrollTimer_, &QTimer::timeout, this, [this] { ScrollTick(); });
 }
@@ -555,18 +566,18 @@ TTePopupView::~TTePopupView()
 
 QWidget* TTePopupView::Window() const
 {
-    return window_;
+    return window_->Handle();
 }
 
 void TTePopupView::Invalidate()
 {
-    window_->update();
+    window_->ClientWidget()->update();
 }
 
 void TTePopupView::InvalidateItem(const TTeItem* item)
 {
     if (item != nullptr)
-        window_->update(item->ItemRect.ToQRect());
+        window_->ClientWidget()->update(item->ItemRect.ToQRect());
 }
 
 void TTePopupView::Layout()
@@ -585,25 +596,29 @@ void TTePopupView::Layout()
     const int width = content.cx + inner.Left + (probe.Right - inner.Right);
     const int height = content.cy + inner.Top + (probe.Bottom - inner.Bottom);
     client_ = Rect(inner.Left, inner.Top, inner.Left + content.cx, inner.Top + content.cy);
-    window_->resize(width, height);
-    window_->update();
+    // The frame's shadow lies beyond the level, inside the window.
+    const int shadow = window_->Frame().Shadow().Shows() ? window_->Frame().Shadow().Size() : 0;
+    width_ = width;
+    height_ = height;
+    window_->SetBounds(window_->Left(), window_->Top(), width + shadow, height + shadow);
+    Invalidate();
 }
 
 void TTePopupView::Place(QPoint point, const TRect& avoid, bool below)
 {
     const TRect work = GetMonitorRectFromPoint(Point(point.x(), point.y()), true);
     TTeItem* parent = parentItem_.Get();
-    if (window_->height() > work.Height() && parent != nullptr && !fitted_) {
+    if (window_->Height() > work.Height() && parent != nullptr && !fitted_) {
         // Items are at most a menu line high, except separators, which are shorter.
-        const int frame = window_->height() - client_.Height();
+        const int frame = window_->Height() - client_.Height();
         const int line = SystemMetrics().NonClientMetrics().MenuHeight;
         fitted_ = true;
         scrollCount_ = std::max(1, (work.Height() - frame - 2 * kMenuScrollButtonHeight) / std::max(1, line));
         parent->FirstVisible = 0;
         Layout();
     }
-    const int width = window_->width();
-    const int height = window_->height();
+    const int width = window_->Width();
+    const int height = window_->Height();
     int x = point.x();
     int y = point.y();
     if (avoid.IsEmpty()) {
@@ -628,7 +643,7 @@ void TTePopupView::Place(QPoint point, const TRect& avoid, bool below)
     }
     x = std::max(work.Left, std::min(x, work.Right - width));
     y = std::max(work.Top, std::min(y, work.Bottom - height));
-    window_->move(x, y);
+    window_->SetBounds(x, y, width, height);
 }
 
 bool TTePopupView::ScrollAt(QPoint windowPoint, int& button) const
@@ -676,7 +691,7 @@ void TTePopupView::ScrollTick()
 void TTePopupView::Paint(TCanvas& canvas)
 {
     const TMenuDrawer drawer = Drawer();
-    drawer.DrawPopupFrame(canvas, Rect(0, 0, window_->width(), window_->height()));
+    drawer.DrawPopupFrame(canvas, Rect(0, 0, width_, height_));
     TTeItem* parent = parentItem_.Get();
     if (parent == nullptr)
         return;

@@ -122,6 +122,9 @@ private:
     void ScrollTick();
 
     TTePopupWindow* window_;
+    // The level's size: the window less the frame's shadow.
+    int width_ = 0;
+    int height_ = 0;
     TRect client_;
     bool fitted_ = false;
     int hoveredScroll_ = 0;
