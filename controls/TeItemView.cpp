@@ -32,20 +32,18 @@ TTeItemView* innermost = nullptr;
 // level that opens at the same depth: making a top-level window costs more than drawing a menu.
 class TTePopupWindow : public TForm {
 public:
-    TTePopupWindow() : TForm(nullptr), frame_(new TTePopupForm(this))
+    TTePopupWindow() : TForm(nullptr), frame_(new TTePopupForm(this)), surface_(new TSurface(*this))
     {
         QWidget* window = Handle();
         window->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                                Qt::WindowDoesNotAcceptFocus);
         window->setAttribute(Qt::WA_ShowWithoutActivating);
-        window->setObjectName(QStringLiteral("TTePopupWindow"));
-        frame_->PaintLevel = [this](TCanvas& canvas) {
-            if (View != nullptr)
-                View->Paint(canvas);
-        };
         frame_->Loaded();
     }
 
+    // Where the level is painted: the whole client area.
+    QWidget* Surface() const { return surface_; }
+    void SetLevelSize(int width, int height) { surface_->setGeometry(0, 0, width, height); }
     TTePopupForm& Frame() { return *frame_; }
     // The level the window shows now, or nullptr while it waits in the pool.
     TTePopupView* View = nullptr;
@@ -71,7 +69,33 @@ public:
     }
 
 private:
+    // Paints the level; the frame paints only what lies around it (its shadow).
+    class TSurface : public QWidget {
+    public:
+        explicit TSurface(TTePopupWindow& window) : QWidget(window.ClientWidget()), window_(window)
+        {
+            setAttribute(Qt::WA_OpaquePaintEvent);
+            setObjectName(QStringLiteral("TTePopupWindow"));
+        }
+
+    protected:
+        void paintEvent(QPaintEvent*) override
+        {
+            if (window_.View == nullptr)
+                return;
+            TDeviceContext surface(this);
+            const TCanvasBinding binding(canvas_, surface);
+            window_.View->Paint(canvas_);
+        }
+
+    private:
+        TTePopupWindow& window_;
+        // Kept with the window: a canvas is not free to make.
+        TCanvas canvas_;
+    };
+
     TTePopupForm* frame_;
+    TSurface* surface_;
     // Weak: the application deletes the windows that are left when it ends.
     struct TPooled {
         QPointer<QWidget> widget;
@@ -571,13 +595,13 @@ QWidget* TTePopupView::Window() const
 
 void TTePopupView::Invalidate()
 {
-    window_->ClientWidget()->update();
+    window_->Surface()->update();
 }
 
 void TTePopupView::InvalidateItem(const TTeItem* item)
 {
     if (item != nullptr)
-        window_->ClientWidget()->update(item->ItemRect.ToQRect());
+        window_->Surface()->update(item->ItemRect.ToQRect());
 }
 
 void TTePopupView::Layout()
@@ -601,6 +625,7 @@ void TTePopupView::Layout()
     width_ = width;
     height_ = height;
     window_->SetBounds(window_->Left(), window_->Top(), width + shadow, height + shadow);
+    window_->SetLevelSize(width, height);
     Invalidate();
 }
 

@@ -36,12 +36,6 @@ void TTePopupForm::ApplyOptions(const TTePopupMenuOptions* options, bool animate
     Animation().SetEnabled(animate && from.Animation().Enabled());
 }
 
-void TTePopupForm::PaintClient(TCanvas& canvas, const TRect&)
-{
-    if (PaintLevel)
-        PaintLevel(canvas);
-}
-
 void TTePopupForm::HookEvent(QEvent* event)
 {
     switch (event->type()) {
