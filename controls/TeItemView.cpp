@@ -620,12 +620,12 @@ void TTePopupView::Layout()
     const int width = content.cx + inner.Left + (probe.Right - inner.Right);
     const int height = content.cy + inner.Top + (probe.Bottom - inner.Bottom);
     client_ = Rect(inner.Left, inner.Top, inner.Left + content.cx, inner.Top + content.cy);
-    // The frame's shadow lies beyond the level, inside the window.
-    const int shadow = window_->Frame().Shadow().Shows() ? window_->Frame().Shadow().Size() : 0;
     width_ = width;
     height_ = height;
-    window_->SetBounds(window_->Left(), window_->Top(), width + shadow, height + shadow);
     window_->SetLevelSize(width, height);
+    // A shown level that scrolls keeps its place; a new one is sized where it is placed.
+    if (window_->Visible())
+        window_->SetBounds(window_->Left(), window_->Top(), WindowWidth(), WindowHeight());
     Invalidate();
 }
 
@@ -633,17 +633,17 @@ void TTePopupView::Place(QPoint point, const TRect& avoid, bool below)
 {
     const TRect work = GetMonitorRectFromPoint(Point(point.x(), point.y()), true);
     TTeItem* parent = parentItem_.Get();
-    if (window_->Height() > work.Height() && parent != nullptr && !fitted_) {
+    if (WindowHeight() > work.Height() && parent != nullptr && !fitted_) {
         // Items are at most a menu line high, except separators, which are shorter.
-        const int frame = window_->Height() - client_.Height();
+        const int frame = WindowHeight() - client_.Height();
         const int line = SystemMetrics().NonClientMetrics().MenuHeight;
         fitted_ = true;
         scrollCount_ = std::max(1, (work.Height() - frame - 2 * kMenuScrollButtonHeight) / std::max(1, line));
         parent->FirstVisible = 0;
         Layout();
     }
-    const int width = window_->Width();
-    const int height = window_->Height();
+    const int width = WindowWidth();
+    const int height = WindowHeight();
     int x = point.x();
     int y = point.y();
     if (avoid.IsEmpty()) {
@@ -669,6 +669,13 @@ void TTePopupView::Place(QPoint point, const TRect& avoid, bool below)
     x = std::max(work.Left, std::min(x, work.Right - width));
     y = std::max(work.Top, std::min(y, work.Bottom - height));
     window_->SetBounds(x, y, width, height);
+}
+
+int TTePopupView::ShadowSize() const
+{
+    // The frame's shadow lies beyond the level, inside the window.
+    const TTeShadow& shadow = window_->Frame().Shadow();
+    return shadow.Shows() ? shadow.Size() : 0;
 }
 
 bool TTePopupView::ScrollAt(QPoint windowPoint, int& button) const

@@ -120,6 +120,9 @@ protected:
 
 private:
     void ScrollTick();
+    int ShadowSize() const;
+    int WindowWidth() const { return width_ + ShadowSize(); }
+    int WindowHeight() const { return height_ + ShadowSize(); }
 
     TTePopupWindow* window_;
     // The level's size: the window less the frame's shadow.

@@ -36,6 +36,8 @@ void TTePopupForm::ApplyOptions(const TTePopupMenuOptions* options, bool animate
     Animation().SetEnabled(animate && from.Animation().Enabled());
 }
 
+void TTePopupForm::PaintClient(TCanvas&, const TRect&) {}
+
 void TTePopupForm::HookEvent(QEvent* event)
 {
     switch (event->type()) {

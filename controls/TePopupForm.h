@@ -14,6 +14,9 @@ public:
     // a menu opens); nullptr: none of them.
     void ApplyOptions(const TTePopupMenuOptions* options, bool animate);
 
+    // Nothing: the level covers the whole client area.
+    void PaintClient(TCanvas& canvas, const TRect& rect) override;
+
 protected:
     // The mouse belongs to the menu's loop: a popup has no frame parts to press.
     void HookEvent(QEvent* event) override;
