@@ -29,7 +29,9 @@ void RegisterMenuComponents()
                    .String("PopupThemeObject", &TTeMenuBar::PopupThemeObject, &TTeMenuBar::SetPopupThemeObject,
                            QStringLiteral("default"));
     AddThemeSelectionProperties(bar);
-    RegisterProperties<TTePopupMenu, TComponent>().Event("OnPopup", &TTePopupMenu::OnPopup);
+    RegisterProperties<TTePopupMenu, TComponent>()
+        .Object("PopupMenuOptions", [](const TTePopupMenu& m) { return &m.PopupMenuOptions(); })
+        .Event("OnPopup", &TTePopupMenu::OnPopup);
     RegisterClass<TTeItem>();
     RegisterClass<TTeMenuBar>();
     RegisterClass<TTePopupMenu>();

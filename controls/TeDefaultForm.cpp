@@ -44,7 +44,7 @@ private:
     TTeDefaultForm& frame_;
 };
 
-TTeDefaultForm::TTeDefaultForm(TComponent* owner) : TTeHook(owner)
+TTeDefaultForm::TTeDefaultForm(TComponent* owner) : TTeHook(owner), states_(std::make_unique<TTeWindowStates>(*this))
 {
     const auto changed = [this] { OptionChanged(); };
     options_.Shadow().Changed = changed;
@@ -139,25 +139,7 @@ void TTeDefaultForm::SetDisabledNCArea(bool value)
 
 void TTeDefaultForm::SetWindowState(TTeWindowState state)
 {
-    if (state == windowState_)
-        return;
-    switch (state) {
-    case TTeWindowState::kwsNormal:
-        DoRestore();
-        break;
-    case TTeWindowState::kwsMaximized:
-        DoMaximize();
-        break;
-    case TTeWindowState::kwsMinimized:
-        DoMinimize();
-        break;
-    case TTeWindowState::kwsRollup:
-        DoRollup();
-        break;
-    case TTeWindowState::kwsTray:
-        DoMinimizeToTray();
-        break;
-    }
+    states_->SetState(state);
 }
 
 void TTeDefaultForm::Loaded()
@@ -185,6 +167,8 @@ void TTeDefaultForm::TakeOver()
     if (stayOnTop_)
         window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     UpdateFrame();
+    // With the frame's margins in place: a stored state keeps these bounds as the normal ones.
+    states_->Loaded();
     if (OnCreate)
         OnCreate(this);
     hoverTimer_ = std::make_unique<QTimer>();
@@ -339,7 +323,9 @@ void TTeDefaultForm::ApplyTrackSizes()
     QWidget* window = Form()->Handle();
     const TSize minimum = GetMinTrackSize();
     const TSize maximum = GetMaxTrackSize();
-    window->setMinimumSize(std::max(0, minimum.cx), std::max(0, minimum.cy));
+    // A window rolled up to its caption or minimized is smaller than any window the user sizes.
+    const bool small = windowState_ == TTeWindowState::kwsRollup || windowState_ == TTeWindowState::kwsMinimized;
+    window->setMinimumSize(small ? 0 : std::max(0, minimum.cx), small ? 0 : std::max(0, minimum.cy));
     window->setMaximumSize(maximum.cx > 0 ? maximum.cx : QWIDGETSIZE_MAX, maximum.cy > 0 ? maximum.cy : QWIDGETSIZE_MAX);
 }
 
@@ -410,6 +396,7 @@ void TTeDefaultForm::HookEvent(QEvent* event)
     if (form == nullptr)
         return;
     QWidget* window = form->Handle();
+    states_->HookEvent(event);
     const auto mouse = [&](auto handle) {
         auto* m = static_cast<QMouseEvent*>(event);
         const QPoint p = m->position().toPoint();
@@ -623,10 +610,10 @@ void TTeDefaultForm::NCMouseUp(TMouseButton button, TShiftState shift, TPoint po
         return;
     if (doubleClick) {
         if (part == TteFormHit::kfhCaption && borderIcons_.Contains(TTeBorderIcon::kbiMaximize)) {
-            if (windowState_ == TTeWindowState::kwsNormal)
-                DoMaximize();
-            else
+            if (windowState_ == TTeWindowState::kwsMinimized)
                 DoRestore();
+            else
+                DoMaximize();
         } else if (part == TteFormHit::kfhSysMenu) {
             DoClose();
         }
@@ -641,23 +628,15 @@ void TTeDefaultForm::NCMouseUp(TMouseButton button, TShiftState shift, TPoint po
     case TteFormHit::kfhHelp:
         DoHelp();
         break;
+    // Each operation called in its own state restores the window.
     case TteFormHit::kfhMinimize:
-        if (windowState_ == TTeWindowState::kwsMinimized)
-            DoRestore();
-        else
-            DoMinimize();
+        DoMinimize();
         break;
     case TteFormHit::kfhMaximize:
-        if (windowState_ == TTeWindowState::kwsMaximized)
-            DoRestore();
-        else
-            DoMaximize();
+        DoMaximize();
         break;
     case TteFormHit::kfhRoll:
-        if (windowState_ == TTeWindowState::kwsRollup)
-            DoRestore();
-        else
-            DoRollup();
+        DoRollup();
         break;
     case TteFormHit::kfhTray:
         DoMinimizeToTray();
@@ -684,11 +663,6 @@ bool TTeDefaultForm::Ask(const TTeFormActionEvent& event)
     return callDefault;
 }
 
-TTeWindowStates& TTeDefaultForm::States()
-{
-    return states_ != nullptr ? *states_ : PlainWindowStates();
-}
-
 void TTeDefaultForm::DoClose()
 {
     if (Ask(OnClose))
@@ -697,53 +671,27 @@ void TTeDefaultForm::DoClose()
 
 void TTeDefaultForm::DoMaximize()
 {
-    if (windowState_ == TTeWindowState::kwsMaximized || !Ask(OnMaximize))
-        return;
-    if (windowState_ == TTeWindowState::kwsNormal)
-        normalBounds_ = Form()->BoundsRect();
-    windowState_ = TTeWindowState::kwsMaximized;
-    const TRect r = GetMaximizedRect();
-    ApplyTrackSizes();
-    Form()->SetBounds(r.Left, r.Top, r.Width(), r.Height());
-    UpdateRegion();
-    InvalidateFrame();
+    states_->Maximize();
 }
 
 void TTeDefaultForm::DoRestore()
 {
-    if (windowState_ == TTeWindowState::kwsNormal)
-        return;
-    const TTeWindowState previous = windowState_;
-    windowState_ = TTeWindowState::kwsNormal;
-    hot_ = TteFormHit::kfhNone;
-    if (previous == TTeWindowState::kwsMinimized)
-        Form()->Handle()->showNormal();
-    if (normalBounds_) {
-        const TRect r = *normalBounds_;
-        normalBounds_.reset();
-        ApplyTrackSizes();
-        Form()->SetBounds(r.Left, r.Top, r.Width(), r.Height());
-    }
-    UpdateRegion();
-    InvalidateFrame();
+    states_->Restore();
 }
 
 void TTeDefaultForm::DoMinimize()
 {
-    if (Ask(OnMinimize))
-        States().Minimize(*this);
+    states_->Minimize();
 }
 
 void TTeDefaultForm::DoRollup()
 {
-    if (Ask(OnRollup))
-        States().Rollup(*this);
+    states_->Rollup();
 }
 
 void TTeDefaultForm::DoMinimizeToTray()
 {
-    if (Ask(OnMinToTray))
-        States().MinimizeToTray(*this);
+    states_->MinimizeToTray();
 }
 
 void TTeDefaultForm::DoHelp()
@@ -754,7 +702,13 @@ void TTeDefaultForm::DoHelp()
 
 void TTeDefaultForm::ShowSystemMenu(TPoint screenPoint)
 {
-    States().ShowSystemMenu(*this, screenPoint);
+    states_->ShowSystemMenu(screenPoint);
+}
+
+void TTeDefaultForm::Dispatch(TMessage& message)
+{
+    if (!states_->Dispatch(message))
+        TTeHook::Dispatch(message);
 }
 
 QList<TRect> TTeDefaultForm::OtherFrames() const

@@ -114,8 +114,9 @@ public:
     TComponent* TrayMenuLink() const { return trayMenuLink_; }
     void SetTrayMenuLink(TComponent* value) { trayMenuLink_ = value; }
 
-    // Who carries out minimize, roll up, tray and the system menu; nullptr: PlainWindowStates.
-    void SetWindowStates(TTeWindowStates* states) { states_ = states; }
+    // The window-state machine: previous state, normal bounds, pending state, tray icon, system menu.
+    TTeWindowStates& States() { return *states_; }
+    const TTeWindowStates& States() const { return *states_; }
 
     // Takes over the owner form's window (never at design time).
     void Loaded() override;
@@ -174,7 +175,7 @@ public:
     void NCMouseMove(TShiftState shift, TPoint point, TPoint screenPoint);
     void NCMouseUp(TMouseButton button, TShiftState shift, TPoint point, TPoint screenPoint);
 
-    // Window actions, each asked of its event first.
+    // Window actions, each asked of its event first (restore and help have none).
     void DoClose();
     void DoMaximize();
     void DoRestore();
@@ -194,6 +195,8 @@ public:
     TTeFormActionEvent OnRollup;
     TTeFormActionEvent OnMinToTray;
     TPaintBackground OnPaintBackground;
+
+    void Dispatch(TMessage& message) override;
 
 protected:
     void HookEvent(QEvent* event) override;
@@ -215,6 +218,7 @@ protected:
 private:
     class TClientHook;
     friend class TClientHook;
+    friend class TTeWindowStates;
 
     void TakeOver();
     void PaintNonClient(QWidget& window, const QRegion& dirty);
@@ -237,7 +241,6 @@ private:
     bool StartSystemDrag(TteFormHit part);
     // The bounds of the other shown forms with an active frame.
     QList<TRect> OtherFrames() const;
-    TTeWindowStates& States();
 
     TTeFormOptions options_;
     TTeDragging dragging_;
@@ -259,7 +262,7 @@ private:
     TComponentRef<TComponent> windowMenu_;
     TComponentRef<TComponent> systemMenuLink_;
     TComponentRef<TComponent> trayMenuLink_;
-    TTeWindowStates* states_ = nullptr;
+    std::unique_ptr<TTeWindowStates> states_;
 
     bool takenOver_ = false;
     bool active_ = false;
@@ -272,7 +275,6 @@ private:
     TRect pressBounds_;
     // The pending bounds of an outline drag, applied on release.
     std::optional<TRect> outline_;
-    std::optional<TRect> normalBounds_;
     TteBitmap persistentBuffer_;
     // The screen behind the window, for the shadow and blending.
     TBackgroundCapture capture_;

@@ -13,6 +13,8 @@
 #include "framework/Types.h"
 #include "theme/CustomThemeLink.h"
 
+class TTePopupMenuOptions;
+
 class EZvItemError : public Exception {
 public:
     using Exception::Exception;
@@ -76,6 +78,13 @@ public:
     QString PopupThemeObject = QStringLiteral("default");
     // The separators are tidied before the item's children are shown.
     bool AutoLineReduction = true;
+    // Opened from the notification area, where no window of the program has the keyboard: the
+    // popup takes it.
+    bool TrayMenu = false;
+    // The popups' blending, shadow and animation (nullptr: none); the animation plays only for the
+    // first level opened after the menu was entered, while AnimateNext holds.
+    const TTePopupMenuOptions* PopupOptions = nullptr;
+    bool AnimateNext = false;
 
     // Shows visible separators only between visible items: none first, last or doubled.
     void ReduceSeparators();

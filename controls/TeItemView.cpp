@@ -7,11 +7,13 @@
 #include <QPaintEvent>
 
 #include "controls/MenuClicks.h"
+#include "controls/TePopupForm.h"
 #include "controls/TeItem.h"
 #include "framework/Application.h"
 #include "framework/Canvas.h"
 #include "framework/CanvasBinding.h"
 #include "framework/DeviceContext.h"
+#include "framework/Form.h"
 #include "framework/SystemMetrics.h"
 #include "graphics/Platform.h"
 
@@ -25,27 +27,35 @@ TTeItemView* innermost = nullptr;
 
 }  // namespace
 
-// The top-most frameless window of a popup level; it is shown without taking the focus, since
-// the level's loop takes the keys. Windows are kept for the next level that opens at the same
-// depth: making a top-level window costs more than drawing a menu.
-class TTePopupWindow : public QWidget {
+// The top-most frameless window of a popup level, a form skinned by a popup frame. It is shown
+// without taking the focus, since the level's loop takes the keys. Windows are kept for the next
+// level that opens at the same depth: making a top-level window costs more than drawing a menu.
+class TTePopupWindow : public TForm {
 public:
-    TTePopupWindow()
-        : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus)
+    TTePopupWindow() : TForm(nullptr), frame_(new TTePopupForm(this)), surface_(new TSurface(*this))
     {
-        setAttribute(Qt::WA_ShowWithoutActivating);
-        setAttribute(Qt::WA_OpaquePaintEvent);
-        setObjectName(QStringLiteral("TTePopupWindow"));
+        QWidget* window = Handle();
+        window->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                               Qt::WindowDoesNotAcceptFocus);
+        window->setAttribute(Qt::WA_ShowWithoutActivating);
+        frame_->Loaded();
     }
 
+    // Where the level is painted: the whole client area.
+    QWidget* Surface() const { return surface_; }
+    void SetLevelSize(int width, int height) { surface_->setGeometry(0, 0, width, height); }
+    TTePopupForm& Frame() { return *frame_; }
     // The level the window shows now, or nullptr while it waits in the pool.
     TTePopupView* View = nullptr;
 
     static TTePopupWindow* Take(TTePopupView& view)
     {
         TTePopupWindow* window = nullptr;
-        while (window == nullptr && !Pool().isEmpty())
-            window = Pool().takeLast().data();
+        while (window == nullptr && !Pool().isEmpty()) {
+            const TPooled pooled = Pool().takeLast();
+            if (!pooled.widget.isNull())
+                window = pooled.window;
+        }
         if (window == nullptr)
             window = new TTePopupWindow();
         window->View = &view;
@@ -53,28 +63,47 @@ public:
     }
     static void Give(TTePopupWindow* window)
     {
-        window->hide();
+        window->Handle()->hide();
         window->View = nullptr;
-        Pool().append(window);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        if (View == nullptr)
-            return;
-        TDeviceContext surface(this);
-        const TCanvasBinding binding(canvas_, surface);
-        View->Paint(canvas_);
+        Pool().append({window->Handle(), window});
     }
 
 private:
-    // Kept with the window: a canvas is not free to make.
-    TCanvas canvas_;
-    // Weak: the application deletes what is left when it ends.
-    static QList<QPointer<TTePopupWindow>>& Pool()
+    // Paints the level; the frame paints only what lies around it (its shadow).
+    class TSurface : public QWidget {
+    public:
+        explicit TSurface(TTePopupWindow& window) : QWidget(window.ClientWidget()), window_(window)
+        {
+            setAttribute(Qt::WA_OpaquePaintEvent);
+            setObjectName(QStringLiteral("TTePopupWindow"));
+        }
+
+    protected:
+        void paintEvent(QPaintEvent*) override
+        {
+            if (window_.View == nullptr)
+                return;
+            TDeviceContext surface(this);
+            const TCanvasBinding binding(canvas_, surface);
+            window_.View->Paint(canvas_);
+        }
+
+    private:
+        TTePopupWindow& window_;
+        // Kept with the window: a canvas is not free to make.
+        TCanvas canvas_;
+    };
+
+    TTePopupForm* frame_;
+    TSurface* surface_;
+    // Weak: the application deletes the windows that are left when it ends.
+    struct TPooled {
+        QPointer<QWidget> widget;
+        TTePopupWindow* window;
+    };
+    static QList<TPooled>& Pool()
     {
-        static QList<QPointer<TTePopupWindow>> pool;
+        static QList<TPooled> pool;
         return pool;
     }
 };
@@ -171,11 +200,16 @@ void TTeItemView::RunLoop()
     qApp->installEventFilter(this);
     // A press outside the program then reaches the loop too, and closes the menu.
     Window()->grabMouse();
+    const bool takesKeys = parent->Root()->TrayMenu;
+    if (takesKeys)
+        Window()->grabKeyboard();
     QEventLoop loop;
     loop_ = &loop;
     while (inLoop_)
         loop.exec();
     loop_ = nullptr;
+    if (takesKeys)
+        Window()->releaseKeyboard();
     Window()->releaseMouse();
     if (parentView_ != nullptr && parentView_->inLoop_)
         parentView_->Window()->grabMouse();
@@ -539,6 +573,12 @@ bool TTeItemView::KeyEvent(QEvent* event)
 TTePopupView::TTePopupView(TTeItem& parentItem, TTeItemView* parentView)
     : TTeItemView(parentItem, TteMenuKind::kmkPopup, parentView), window_(TTePopupWindow::Take(*this))
 {
+    TTeItem* root = parentItem.Root();
+    TTePopupForm& frame = window_->Frame();
+    if (frame.ThemeLink() != root->ThemeLink.Get())
+        frame.SetThemeLink(root->ThemeLink.Get());
+    frame.ApplyOptions(root->PopupOptions, root->AnimateNext);
+    root->AnimateNext = false;
     scrollTimer_.setInterval(kScrollTick);
     connect(&scrollTimer_, &QTimer::timeout, this, [this] { ScrollTick(); });
 }
@@ -550,18 +590,18 @@ TTePopupView::~TTePopupView()
 
 QWidget* TTePopupView::Window() const
 {
-    return window_;
+    return window_->Handle();
 }
 
 void TTePopupView::Invalidate()
 {
-    window_->update();
+    window_->Surface()->update();
 }
 
 void TTePopupView::InvalidateItem(const TTeItem* item)
 {
     if (item != nullptr)
-        window_->update(item->ItemRect.ToQRect());
+        window_->Surface()->update(item->ItemRect.ToQRect());
 }
 
 void TTePopupView::Layout()
@@ -580,25 +620,30 @@ void TTePopupView::Layout()
     const int width = content.cx + inner.Left + (probe.Right - inner.Right);
     const int height = content.cy + inner.Top + (probe.Bottom - inner.Bottom);
     client_ = Rect(inner.Left, inner.Top, inner.Left + content.cx, inner.Top + content.cy);
-    window_->resize(width, height);
-    window_->update();
+    width_ = width;
+    height_ = height;
+    window_->SetLevelSize(width, height);
+    // A shown level that scrolls keeps its place; a new one is sized where it is placed.
+    if (window_->Visible())
+        window_->SetBounds(window_->Left(), window_->Top(), WindowWidth(), WindowHeight());
+    Invalidate();
 }
 
 void TTePopupView::Place(QPoint point, const TRect& avoid, bool below)
 {
     const TRect work = GetMonitorRectFromPoint(Point(point.x(), point.y()), true);
     TTeItem* parent = parentItem_.Get();
-    if (window_->height() > work.Height() && parent != nullptr && !fitted_) {
+    if (WindowHeight() > work.Height() && parent != nullptr && !fitted_) {
         // Items are at most a menu line high, except separators, which are shorter.
-        const int frame = window_->height() - client_.Height();
+        const int frame = WindowHeight() - client_.Height();
         const int line = SystemMetrics().NonClientMetrics().MenuHeight;
         fitted_ = true;
         scrollCount_ = std::max(1, (work.Height() - frame - 2 * kMenuScrollButtonHeight) / std::max(1, line));
         parent->FirstVisible = 0;
         Layout();
     }
-    const int width = window_->width();
-    const int height = window_->height();
+    const int width = WindowWidth();
+    const int height = WindowHeight();
     int x = point.x();
     int y = point.y();
     if (avoid.IsEmpty()) {
@@ -623,7 +668,14 @@ void TTePopupView::Place(QPoint point, const TRect& avoid, bool below)
     }
     x = std::max(work.Left, std::min(x, work.Right - width));
     y = std::max(work.Top, std::min(y, work.Bottom - height));
-    window_->move(x, y);
+    window_->SetBounds(x, y, width, height);
+}
+
+int TTePopupView::ShadowSize() const
+{
+    // The frame's shadow lies beyond the level, inside the window.
+    const TTeShadow& shadow = window_->Frame().Shadow();
+    return shadow.Shows() ? shadow.Size() : 0;
 }
 
 bool TTePopupView::ScrollAt(QPoint windowPoint, int& button) const
@@ -671,7 +723,7 @@ void TTePopupView::ScrollTick()
 void TTePopupView::Paint(TCanvas& canvas)
 {
     const TMenuDrawer drawer = Drawer();
-    drawer.DrawPopupFrame(canvas, Rect(0, 0, window_->width(), window_->height()));
+    drawer.DrawPopupFrame(canvas, Rect(0, 0, width_, height_));
     TTeItem* parent = parentItem_.Get();
     if (parent == nullptr)
         return;

@@ -120,8 +120,14 @@ protected:
 
 private:
     void ScrollTick();
+    int ShadowSize() const;
+    int WindowWidth() const { return width_ + ShadowSize(); }
+    int WindowHeight() const { return height_ + ShadowSize(); }
 
     TTePopupWindow* window_;
+    // The level's size: the window less the frame's shadow.
+    int width_ = 0;
+    int height_ = 0;
     TRect client_;
     bool fitted_ = false;
     int hoveredScroll_ = 0;

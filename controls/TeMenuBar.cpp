@@ -124,6 +124,7 @@ void TTeMenuBar::Enter(TTeItem* item)
     if (view_->InLoop() || MenuLoopDepth() > 0)
         return;
     items_->ThemeLink = ThemeLink();
+    items_->AnimateNext = true;
     view_->Highlight(item);
     if (item != nullptr && item->Count() > 0)
         view_->RequestOpen();

@@ -10,6 +10,8 @@ void TTePopupMenu::Popup(int x, int y)
     // Another menu open ends first.
     if (TTeItemView* open = TTeItemView::Innermost())
         open->CloseAll();
+    items_->PopupOptions = &options_;
+    items_->AnimateNext = true;
     if (OnPopup)
         OnPopup(this);
     RunContextMenu(*items_, QPoint(x, y));

@@ -3,6 +3,7 @@
 // would leave the work area.
 #include <QPoint>
 
+#include "controls/FormOptions.h"
 #include "controls/TeItem.h"
 #include "framework/Component.h"
 
@@ -13,6 +14,9 @@ public:
     TTeItem* Items() const { return items_.get(); }
     TteCustomThemeLink* ThemeLink() const { return items_->ThemeLink.Get(); }
     void SetThemeLink(TteCustomThemeLink* link) { items_->ThemeLink = link; }
+    // Blending, shadow and animation of the popup windows.
+    TTePopupMenuOptions& PopupMenuOptions() { return options_; }
+    const TTePopupMenuOptions& PopupMenuOptions() const { return options_; }
     // Fires OnPopup, then shows the tree at (x, y) (screen coordinates) and returns once it closed.
     void Popup(int x, int y);
 
@@ -20,4 +24,5 @@ public:
 
 private:
     std::unique_ptr<TTeItem, TComponentDeleter> items_;
+    TTePopupMenuOptions options_;
 };

@@ -1,6 +1,7 @@
 #pragma once
 // Numbers of the window messages that the program makes observable as message events. Input, paint,
 // size, focus, enter/leave and show/hide travel as Qt's own events; only these carry numbers.
+#include <cstddef>
 #include <cstdint>
 
 // The erase request a transparent child sends its parent: wParam carries the surface, lParam 1.
@@ -21,5 +22,13 @@ constexpr std::uint32_t WM_VSCROLL = 0x0115;
 constexpr std::uint32_t CM_DIALOGKEY = 0xB005;
 constexpr std::uint32_t CM_DIALOGCHAR = 0xB006;
 constexpr std::uint32_t CM_FOCUSCHANGED = 0xB007;
+// A command of the window's system menu or of the platform, with the command in wParam: minimize,
+// restore, the system menu from the keyboard (lParam the key) or the mouse, context help.
+constexpr std::uint32_t WM_SYSCOMMAND = 0x0112;
+constexpr std::intptr_t SC_MINIMIZE = 0xF020;
+constexpr std::intptr_t SC_MOUSEMENU = 0xF090;
+constexpr std::intptr_t SC_KEYMENU = 0xF100;
+constexpr std::intptr_t SC_RESTORE = 0xF120;
+constexpr std::intptr_t SC_CONTEXTHELP = 0xF180;
 // First number free for a program's private messages.
 constexpr std::uint32_t WM_USER = 0x0400;

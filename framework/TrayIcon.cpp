@@ -22,6 +22,7 @@ public:
     void Show() override { icon_.show(); }
     void Hide() override { icon_.hide(); }
     bool Visible() const override { return icon_.isVisible(); }
+    bool Available() const override { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
 private:
     void Activated(QSystemTrayIcon::ActivationReason reason)

@@ -20,6 +20,8 @@ public:
     virtual void Show() = 0;
     virtual void Hide() = 0;
     virtual bool Visible() const = 0;
+    // Whether the desktop has a notification area the icon can show in.
+    virtual bool Available() const = 0;
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;

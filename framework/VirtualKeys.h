@@ -23,6 +23,7 @@ constexpr std::uint16_t VK_DOWN = 0x28;
 constexpr std::uint16_t VK_INSERT = 0x2D;
 constexpr std::uint16_t VK_DELETE = 0x2E;
 constexpr std::uint16_t VK_F1 = 0x70;
+constexpr std::uint16_t VK_F4 = 0x73;
 
 // The virtual key of a Qt key code (Qt::Key); 0 for a key without one.
 std::uint16_t VirtualKeyOf(int qtKey);

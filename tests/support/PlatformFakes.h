@@ -102,10 +102,12 @@ public:
         calls << "hide";
     }
     bool Visible() const override { return visible; }
+    bool Available() const override { return available; }
 
     QIcon icon;
     QString tip;
     bool visible = false;
+    bool available = true;
     QStringList calls;
 };
 
@@ -116,6 +118,7 @@ public:
     {
         SetTrayIconFactory([this] {
             auto icon = std::make_unique<TRecordingTrayIcon>();
+            icon->available = available;
             icons << icon.get();
             return std::unique_ptr<TTrayIcon>(std::move(icon));
         });
@@ -123,4 +126,6 @@ public:
     ~TRecordingTrayFactory() { SetTrayIconFactory({}); }
 
     QList<TRecordingTrayIcon*> icons;
+    // Whether the icons made from now on find a notification area.
+    bool available = true;
 };

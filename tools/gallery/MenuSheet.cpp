@@ -11,6 +11,7 @@
 #include "controls/TeMenuBar.h"
 #include "framework/Colors.h"
 #include "framework/Form.h"
+#include "tools/gallery/SystemMenuPanel.h"
 
 namespace {
 
@@ -82,7 +83,13 @@ QImage GrabOpenMenu()
 
 int RenderMenuSheet(const QString& outFile)
 {
-    const QImage sheet = GrabOpenMenu();
+    const QImage bar = GrabOpenMenu();
+    const QImage systemMenu = GrabOpenSystemMenu();
+    QImage sheet(bar.width() + systemMenu.width(), std::max(bar.height(), systemMenu.height()), QImage::Format_RGB32);
+    QPainter painter(&sheet);
+    painter.drawImage(0, 0, bar);
+    painter.drawImage(bar.width(), 0, systemMenu);
+    painter.end();
     if (!sheet.save(outFile, "PNG")) {
         std::fprintf(stderr, "cannot write \"%s\"\n", qPrintable(outFile));
         return 1;

@@ -1,0 +1,26 @@
+#pragma once
+// The frame's own system menu: its items by the border icons and the window state, each with its
+// image from the caption image list, and a program's popup menu merged before or after them.
+#include <QString>
+
+#include "controls/FormOptions.h"
+
+class TTeDefaultForm;
+class TTeItem;
+class TTePopupMenu;
+
+// The caption image list's numbering, which the system menu's items use.
+enum class TCaptionImage { kciClose = 0, kciMinimize = 1, kciMaximize = 2, kciRestore = 3, kciRollup = 4, kciTray = 5 };
+
+struct TSystemMenuRequest {
+    TTeWindowState State = TTeWindowState::kwsNormal;
+    TTeBorderIcons Icons;
+    // A program's popup menu whose top-level items join the frame's own; nullptr for none.
+    TTePopupMenu* Merged = nullptr;
+    bool MergeAtFirst = false;
+};
+
+// Replaces the items of menu by the system menu for request; a click on one of the frame's own
+// items runs its operation on frame. The merged items are copies (caption, check, enabled,
+// visible, image, shortcut and click handler; not their children).
+void BuildSystemMenu(TTePopupMenu& menu, TTeDefaultForm& frame, const TSystemMenuRequest& request);
