@@ -7,6 +7,7 @@
 #include "controls/ParentBackground.h"
 #include "framework/Canvas.h"
 #include "framework/Messages.h"
+#include "framework/Stream.h"
 #include "framework/TextLayout.h"
 #include "framework/VirtualKeys.h"
 #include "graphics/CanvasDraw.h"
@@ -100,6 +101,85 @@ void TTeButton::SetGlyph(const TteBitmap& glyph)
     numGlyphs_ = cells ? width / height : 1;
     cellKey_ = -1;
     Invalidate();
+}
+
+void TTeButton::SetImages(TCustomImageList* images)
+{
+    if (images == images_.Get())
+        return;
+    images_.Set(images);
+    PictureChanged();
+}
+
+void TTeButton::SetImageIndex(int index)
+{
+    if (index == imageIndex_)
+        return;
+    imageIndex_ = index;
+    PictureChanged();
+}
+
+void TTeButton::SetAction(TAction* action)
+{
+    if (action == action_.Get())
+        return;
+    action_.Set(action);
+    ActionChanged();
+    PictureChanged();
+}
+
+void TTeButton::ActionChanged()
+{
+    TAction* action = action_.Get();
+    if (action == nullptr)
+        return;
+    SetCaption(action->Caption());
+    SetEnabled(action->Enabled());
+    SetVisible(action->Visible());
+    if (action->Images() != nullptr && action->Images() == images_.Get())
+        SetImageIndex(action->ImageIndex());
+    PictureChanged();
+}
+
+void TTeButton::PictureChanged()
+{
+    listPictureValid_ = false;
+    cellKey_ = -1;
+    Invalidate();
+}
+
+bool TTeButton::GlyphStored() const
+{
+    const TCustomImageList* images = images_.Get();
+    const bool fromList = images != nullptr && imageIndex_ >= 0 && imageIndex_ < images->Count();
+    return kind_ == TBitBtnKind::bkCustom && !fromList;
+}
+
+const TteBitmap* TTeButton::Picture()
+{
+    if (!glyph_.Empty())
+        return &glyph_;
+    if (!listPictureValid_) {
+        listPictureValid_ = true;
+        QImage image;
+        if (images_.Get() != nullptr)
+            image = images_->Image(imageIndex_);
+        if (image.isNull() && action_.Get() != nullptr && action_->Images() != nullptr)
+            image = action_->Images()->Image(action_->ImageIndex());
+        listPicture_.SetSize(image.width(), image.height());
+        if (!image.isNull()) {
+            // Magenta marks the transparent pixels, as in a glyph whose corner pixel is magenta.
+            listPicture_.Fill(0xFFFF00FFu);
+            for (int y = 0; y < image.height(); ++y) {
+                const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+                for (int x = 0; x < image.width(); ++x) {
+                    if (qAlpha(row[x]) != 0)
+                        listPicture_.SetPixel(x, y, row[x] | 0xFF000000u);
+                }
+            }
+        }
+    }
+    return listPicture_.Empty() ? nullptr : &listPicture_;
 }
 
 void TTeButton::SetNumGlyphs(int count)
@@ -253,7 +333,12 @@ void TTeButton::Click()
         else
             form->SetModalResult(modalResult_);
     }
-    TTeControl::Click();
+    TAction* action = action_.Get();
+    const bool ownHandler = RunsOwnClick(OnClick, action);
+    if (action != nullptr && !ownHandler)
+        action->Execute();
+    else
+        TTeControl::Click();
 }
 
 void TTeButton::Dispatch(TMessage& message)
@@ -385,11 +470,12 @@ TSize TTeButton::CaptionSize()
     return {r.Width(), r.Height()};
 }
 
-TSize TTeButton::GlyphSize() const
+TSize TTeButton::GlyphSize()
 {
-    if (!HasGlyph())
+    const TteBitmap* picture = Picture();
+    if (picture == nullptr)
         return {};
-    return {glyph_.Width() / numGlyphs_, glyph_.Height()};
+    return {picture->Width() / Cells(), picture->Height()};
 }
 
 TRect TTeButton::GetTextRect()
@@ -493,31 +579,33 @@ void TTeButton::PaintCaption()
 
 const TteBitmap& TTeButton::PreparedCell()
 {
+    const int cells = Cells();
     int index = 0;
-    if (numGlyphs_ > 1 && !Enabled())
+    if (cells > 1 && !Enabled())
         index = 1;
-    else if (numGlyphs_ > 2 && pressed_)
+    else if (cells > 2 && pressed_)
         index = 2;
     int look = kclPlain;
     if (blackAndWhiteGlyph_ && !IsHot())
         look |= kclGrey;
-    if (numGlyphs_ == 1 && !Enabled())
+    if (cells == 1 && !Enabled())
         look |= kclLight;
     const int key = index * 4 + look;
     if (key == cellKey_)
         return cell_;
     cellKey_ = key;
+    const TteBitmap& picture = *Picture();
     const TSize size = GlyphSize();
     cell_.SetSize(size.cx, size.cy);
     cell_.Fill(TransparentKey);
     cell_.SetTransparent(true);
-    const TteColor ground = glyph_.GetPixel(0, glyph_.Height() - 1) & kRgbMask;
+    const TteColor ground = glyph_.Empty() ? 0xFF00FFu : glyph_.GetPixel(0, glyph_.Height() - 1) & kRgbMask;
     for (int y = 0; y < size.cy; ++y) {
         for (int x = 0; x < size.cx; ++x) {
             const int sx = index * size.cx + x;
-            if (sx >= glyph_.Width())
+            if (sx >= picture.Width())
                 break;
-            const TteColor pixel = glyph_.GetPixel(sx, y);
+            const TteColor pixel = picture.GetPixel(sx, y);
             if ((pixel & kRgbMask) != ground)
                 cell_.SetPixel(x, y, CellPixel(pixel, look));
         }
@@ -539,6 +627,33 @@ void TTeButton::PaintGlyph()
     cell.Draw(Canvas(), place.Left, place.Top);
 }
 
+namespace {
+
+// The stored form of Glyph: one stored bitmap record; empty for no picture.
+QByteArray GlyphData(const TTeButton& button)
+{
+    if (button.Glyph().Empty())
+        return {};
+    TMemoryStream stream;
+    button.Glyph().SaveToStream(stream);
+    return stream.Bytes();
+}
+
+void SetGlyphData(TTeButton& button, const QByteArray& data)
+{
+    TteBitmap glyph;
+    if (!data.isEmpty()) {
+        TMemoryStream stream;
+        stream.WriteBuffer(data.constData(), data.size());
+        stream.SetPosition(0);
+        // Read apart, so that damaged data leaves the glyph the button had.
+        glyph.LoadFromStream(stream);
+    }
+    button.SetGlyph(glyph);
+}
+
+}  // namespace
+
 void RegisterButtonProperties()
 {
     TPropRegistrar<TTeButton> properties = RegisterProperties<TTeButton, TTeControl>();
@@ -551,7 +666,12 @@ void RegisterButtonProperties()
         .Boolean("Default", &TTeButton::Default, &TTeButton::SetDefault, false)
         .Boolean("Cancel", &TTeButton::Cancel, &TTeButton::SetCancel, false)
         .Boolean("BlackAndWhiteGlyph", &TTeButton::BlackAndWhiteGlyph, &TTeButton::SetBlackAndWhiteGlyph, false)
+        .Binary("Glyph", &GlyphData, &SetGlyphData)
+        .StoredIf(&TTeButton::GlyphStored)
         .Integer("NumGlyphs", &TTeButton::NumGlyphs, &TTeButton::SetNumGlyphs, 1)
+        .Reference("Images", &TTeButton::Images, &TTeButton::SetImages)
+        .Integer("ImageIndex", &TTeButton::ImageIndex, &TTeButton::SetImageIndex, -1)
+        .Reference("Action", &TTeButton::Action, &TTeButton::SetAction)
         .Enumeration("Layout", &TTeButton::Layout, &TTeButton::SetLayout, ButtonLayoutNames(),
                      TButtonLayout::blGlyphLeft)
         .Integer("ModalResult", &TTeButton::ModalResult, &TTeButton::SetModalResult, 0)

@@ -13,6 +13,8 @@ public:
     TTeItem* Items() const { return items_.get(); }
     TteCustomThemeLink* ThemeLink() const { return items_->ThemeLink.Get(); }
     void SetThemeLink(TteCustomThemeLink* link) { items_->ThemeLink = link; }
+    TCustomImageList* Images() const { return items_->Images(); }
+    void SetImages(TCustomImageList* images) { items_->SetImages(images); }
     // Fires OnPopup, then shows the tree at (x, y) (screen coordinates) and returns once it closed.
     void Popup(int x, int y);
 
