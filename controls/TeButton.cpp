@@ -166,8 +166,9 @@ const TteBitmap* TTeButton::Picture()
             image = images_->Image(imageIndex_);
         if (image.isNull() && action_.Get() != nullptr && action_->Images() != nullptr)
             image = action_->Images()->Image(action_->ImageIndex());
-        listPicture_.SetSize(image.width(), image.height());
-        if (!image.isNull()) {
+        hasListPicture_ = !image.isNull();
+        if (hasListPicture_) {
+            listPicture_.SetSize(image.width(), image.height());
             // Magenta marks the transparent pixels, as in a glyph whose corner pixel is magenta.
             listPicture_.Fill(0xFFFF00FFu);
             for (int y = 0; y < image.height(); ++y) {
@@ -179,7 +180,7 @@ const TteBitmap* TTeButton::Picture()
             }
         }
     }
-    return listPicture_.Empty() ? nullptr : &listPicture_;
+    return hasListPicture_ ? &listPicture_ : nullptr;
 }
 
 void TTeButton::SetNumGlyphs(int count)

@@ -152,6 +152,7 @@ private:
     // The picture an image list supplies, with the transparent pixels magenta; rebuilt on demand.
     TteBitmap listPicture_;
     bool listPictureValid_ = false;
+    bool hasListPicture_ = false;
 };
 
 void RegisterButtonProperties();
