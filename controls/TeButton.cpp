@@ -242,40 +242,24 @@ void TTeButton::SetTransparent(bool value)
 
 // Input.
 
-void TTeButton::SetPressed(bool pressed)
-{
-    if (pressed == pressed_)
-        return;
-    pressed_ = pressed;
-    Invalidate();
-}
-
 void TTeButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
     // The windowed base has focused the button already (it is a tab stop).
-    if (button == TMouseButton::mbLeft && Enabled()) {
-        tracking_ = true;
-        SetPressed(true);
-    }
+    push_.MouseDown(button, Enabled());
     TTeControl::MouseDown(button, shift, x, y);
 }
 
 void TTeButton::MouseMove(TShiftState shift, int x, int y)
 {
-    if (tracking_)
-        SetPressed(ClientRect().Contains(Point(x, y)));
+    push_.MouseMove(ClientRect().Contains(Point(x, y)));
     TTeControl::MouseMove(shift, x, y);
 }
 
 void TTeButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
-    const bool released = button == TMouseButton::mbLeft && tracking_;
     // The click is this button's to make, not the base's.
     SetControlState(ControlState() - TControlState{TControlStateFlag::csLButtonDown});
-    if (released) {
-        tracking_ = false;
-        SetPressed(false);
-    }
+    const bool released = push_.MouseUp(button);
     TTeControl::MouseUp(button, shift, x, y);
     if (released && Rect(0, 0, Width(), Height()).Contains(Point(x, y)))
         Click();
@@ -283,17 +267,14 @@ void TTeButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 
 void TTeButton::KeyDown(std::uint16_t& key, TShiftState shift)
 {
-    if (key == VK_SPACE && !shift.Contains(TShiftStateFlag::ssAlt))
-        SetPressed(true);
+    push_.KeyDown(key, shift);
     TTeControl::KeyDown(key, shift);
 }
 
 void TTeButton::KeyUp(std::uint16_t& key, TShiftState shift)
 {
-    if (key == VK_SPACE && pressed_ && !tracking_) {
-        SetPressed(false);
+    if (push_.KeyUp(key))
         Click();
-    }
     TTeControl::KeyUp(key, shift);
 }
 
@@ -311,18 +292,15 @@ void TTeButton::MouseLeave()
 
 void TTeButton::EnabledChanged()
 {
-    if (!Enabled()) {
-        tracking_ = false;
-        pressed_ = false;
-    }
+    if (!Enabled())
+        push_.Reset();
     TTeControl::EnabledChanged();
 }
 
 void TTeButton::FocusLeave()
 {
     // A space held while the focus goes does not click.
-    if (!tracking_)
-        pressed_ = false;
+    push_.FocusLost();
     TTeControl::FocusLeave();
 }
 
@@ -380,7 +358,7 @@ std::uint8_t TTeButton::State() const
 {
     if (!Enabled())
         return ThemeByte(TteButtonState::kbsDisabled);
-    if (pressed_)
+    if (push_.Pressed())
         return ThemeByte(TteButtonState::kbsPressed);
     if (IsHot())
         return ThemeByte(TteButtonState::kbsHot);
@@ -415,7 +393,7 @@ void TTeButton::PaintFace()
         Theme()->DrawButton(kPushButton, canvas, TteElementInfo{bounds, State()}, ThemeObject());
         return;
     }
-    DrawClassicButtonFace(canvas, bounds, Color(), pressed_, IsFocused() || activeDefault_);
+    DrawClassicButtonFace(canvas, bounds, Color(), push_.Pressed(), IsFocused() || activeDefault_);
     if (IsFocused()) {
         canvas.Brush()->SetStyle(TBrushStyle::bsSolid);
         canvas.Brush()->SetColor(Color());
@@ -503,7 +481,7 @@ TRect TTeButton::GetTextRect()
     TRect r = Rect(left, (Height() - height) / 2, 0, 0);
     r.Right = r.Left + width;
     r.Bottom = r.Top + height;
-    return pressed_ ? OffsetRectBy(r, 1, 1) : r;
+    return push_.Pressed() ? OffsetRectBy(r, 1, 1) : r;
 }
 
 TRect TTeButton::GetContentRect()
@@ -584,7 +562,7 @@ const TteBitmap& TTeButton::PreparedCell()
     int index = 0;
     if (cells > 1 && !Enabled())
         index = 1;
-    else if (cells > 2 && pressed_)
+    else if (cells > 2 && push_.Pressed())
         index = 2;
     int look = kclPlain;
     if (blackAndWhiteGlyph_ && !IsHot())

@@ -7,6 +7,7 @@
 
 #include "controls/ButtonKinds.h"
 #include "controls/FontOptions.h"
+#include "controls/PushState.h"
 #include "controls/TeControl.h"
 #include "framework/Action.h"
 #include "framework/Alignment.h"
@@ -67,7 +68,7 @@ public:
     TTeFontOptions* FontOptions() { return &fontOptions_; }
     const TTeFontOptions* FontOptions() const { return &fontOptions_; }
     void SetFontOptions(const TTeFontOptions* options) { fontOptions_.Assign(options); }
-    bool IsPressed() const { return pressed_; }
+    bool IsPressed() const { return push_.Pressed(); }
 
     // bkClose closes the parent form; any other kind hands ModalResult to it; then OnClick.
     void Click() override;
@@ -99,7 +100,6 @@ protected:
     std::uint8_t State() const;
 
 private:
-    void SetPressed(bool pressed);
     void FocusChanged(const TControl* focused);
     // The caption's own size (without the picture) in the paint font.
     TSize CaptionSize();
@@ -133,8 +133,7 @@ private:
     bool wordWrap_ = false;
     bool transparent_ = false;
     TTeFontOptions fontOptions_;
-    bool pressed_ = false;
-    bool tracking_ = false;
+    TPushState push_{[this] { Invalidate(); }};
     // Set for the length of one paint: the theme draws the button.
     bool themed_ = false;
     TFont captionFont_;
