@@ -14,6 +14,7 @@
 #include "graphics/Pixel.h"
 #include "graphics/RectUtils.h"
 #include "theme/Theme.h"
+#include "theme/ThemeManager.h"
 #include "theme/ThemedElements.h"
 
 namespace {
@@ -320,8 +321,17 @@ void TTeButton::Click()
         TTeControl::Click();
 }
 
+void TTeButton::ThemeSelectionChanged()
+{
+    faces_.Clear();
+    TTeControl::ThemeSelectionChanged();
+}
+
 void TTeButton::Dispatch(TMessage& message)
 {
+    // The theme may draw the faces differently now.
+    if (message.Msg == TE_THEMECHANGE || message.Msg == TE_THEMELINKCHANGE)
+        faces_.Clear();
     switch (message.Msg) {
     case CM_FOCUSCHANGED:
         FocusChanged(reinterpret_cast<const TControl*>(message.LParam));
@@ -390,7 +400,10 @@ void TTeButton::PaintFace()
     TCanvas& canvas = Canvas();
     const TRect bounds = Rect(0, 0, Width(), Height());
     if (themed_) {
-        Theme()->DrawButton(kPushButton, canvas, TteElementInfo{bounds, State()}, ThemeObject());
+        const std::uint8_t state = State();
+        faces_.Paint(canvas, Width(), Height(), state, [&] {
+            Theme()->DrawButton(kPushButton, canvas, TteElementInfo{bounds, state}, ThemeObject());
+        });
         return;
     }
     DrawClassicButtonFace(canvas, bounds, Color(), push_.Pressed(), IsFocused() || activeDefault_);
@@ -437,9 +450,7 @@ TSize TTeButton::CaptionSize()
     // 0: one line, not wrapped.
     const int wrapWidth = wordWrap_ ? std::max(1, Width() - spacing_ - GlyphSize().cx - 10) : 0;
     // The colour, which often differs between states, does not change the size.
-    const bool sameFont = captionFont_.Name() == measuredFont_.Name() && captionFont_.Height() == measuredFont_.Height() &&
-                          captionFont_.Style() == measuredFont_.Style() && captionFont_.Charset() == measuredFont_.Charset();
-    if (caption_ == measuredCaption_ && wrapWidth == measuredWrapWidth_ && sameFont)
+    if (caption_ == measuredCaption_ && wrapWidth == measuredWrapWidth_ && captionFont_.SameQFont(measuredFont_))
         return captionSize_;
     TRect r = Rect(0, 0, wrapWidth, 0);
     Canvas().DrawText(caption_, r, DT_CALCRECT | (wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE));

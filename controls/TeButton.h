@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "controls/ButtonKinds.h"
+#include "controls/FaceCache.h"
 #include "controls/FontOptions.h"
 #include "controls/PushState.h"
 #include "controls/TeControl.h"
@@ -95,6 +96,7 @@ protected:
     void KeyUp(std::uint16_t& key, TShiftState shift) override;
     void EnabledChanged() override;
     void FocusLeave() override;
+    void ThemeSelectionChanged() override;
 
     // The state handed to the theme: disabled, pressed, hot, focused, active default, normal.
     std::uint8_t State() const;
@@ -150,6 +152,7 @@ private:
     TChangeLink<TAction> action_{[this] { ActionChanged(); }, [this] { PictureChanged(); }};
     // The picture an image list supplies, with the transparent pixels magenta; rebuilt on demand.
     TteBitmap listPicture_;
+    TFaceCache faces_;
     bool listPictureValid_ = false;
     bool hasListPicture_ = false;
 };

@@ -8,6 +8,8 @@
 #include "framework/ComponentStream.h"
 #include "tests/controls/ControlFixtures.h"
 #include "theme/ThemeManager.h"
+#include "themes/MsStylesTheme.h"
+#include "themes/StoredThemes.h"
 
 namespace {
 
@@ -165,4 +167,41 @@ TEST(ButtonPicture, GlyphIsStoredOnlyWhenNoImageListSuppliesThePicture)
     EXPECT_TRUE(f.button.GlyphStored());
     f.button.SetKind(TBitBtnKind::bkOK);
     EXPECT_FALSE(f.button.GlyphStored());
+}
+
+TEST(ButtonFaces, AFaceKeptBetweenPaintsDrawsAsAFreshOne)
+{
+    SetCurrentTheme(CreateStoredTheme(QStringLiteral("OSXTiger")).release());
+    TShownForm shown;
+    const auto place = [&](TTeButton& button, int x) {
+        button.SetParent(&shown.form);
+        button.SetBounds(x, 10, 98, 25);
+        button.SetCaption(QStringLiteral("Start"));
+    };
+    TTeButton kept(nullptr);
+    place(kept, 10);
+    const auto grab = [](TTeButton& button) { return button.Handle()->grab().toImage(); };
+    const auto fresh = [&](bool hot) {
+        TTeButton button(nullptr);
+        place(button, 120);
+        if (hot)
+            button.MouseEnter();
+        return grab(button);
+    };
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        kept.MouseEnter();
+        EXPECT_EQ(grab(kept), fresh(true));
+        kept.MouseLeave();
+        EXPECT_EQ(grab(kept), fresh(false));
+    }
+    // A new background beneath the translucent corners is drawn over, not the old one copied.
+    shown.form.SetColor(RGB(40, 120, 200));
+    FlushPaints();
+    EXPECT_EQ(grab(kept), fresh(false));
+    // Another theme: its faces, not the kept ones.
+    SetCurrentTheme(std::make_unique<TteBuiltTheme<TListedTheme>>(QSet<QString>{QStringLiteral("default")}).release());
+    FlushPaints();
+    EXPECT_EQ(grab(kept), fresh(false));
+    ClearCurrentTheme();
 }
