@@ -12,11 +12,15 @@
 #include "controls/TeLabel.h"
 #include "controls/TeProgressBar.h"
 #include "controls/TeTrackBar.h"
+#include "framework/Action.h"
 #include "framework/ClassRegistry.h"
+#include "framework/ImageList.h"
 
 void RegisterControlComponents()
 {
     RegisterControlProperties();
+    RegisterImageListProperties();
+    RegisterActionProperties();
     RegisterProperties<TTeControl, TWinControl>()
         .Enumeration("Performance", &TTeControl::Performance, &TTeControl::SetPerformance, PerformanceNames(),
                      TTePerformance::kspNoBuffer)

@@ -13,6 +13,8 @@ void RegisterMenuComponents()
         .Boolean("Enabled", &TTeItem::Enabled, &TTeItem::SetEnabled, true)
         .Boolean("Visible", &TTeItem::Visible, &TTeItem::SetVisible, true)
         .Integer("ImageIndex", &TTeItem::ImageIndex, &TTeItem::SetImageIndex, -1)
+        .Reference("Images", &TTeItem::Images, &TTeItem::SetImages)
+        .Reference("Action", &TTeItem::Action, &TTeItem::SetAction)
         .Integer("ShortCut", &TTeItem::ShortCut, &TTeItem::SetShortCut, 0)
         .String("Hint", &TTeItem::Hint, &TTeItem::SetHint, QString())
         .Integer("HelpContext", &TTeItem::HelpContext, &TTeItem::SetHelpContext, 0)
@@ -23,6 +25,7 @@ void RegisterMenuComponents()
         .Event("OnBeforeDropDown", &TTeItem::OnBeforeDropDown);
     auto bar = RegisterProperties<TTeMenuBar, TTeControl>()
                    .Boolean("AutoSize", &TTeMenuBar::AutoSize, &TTeMenuBar::SetAutoSize, true)
+                   .Reference("Images", &TTeMenuBar::Images, &TTeMenuBar::SetImages)
                    .Boolean("ShowBevel", &TTeMenuBar::ShowBevel, &TTeMenuBar::SetShowBevel, false)
                    .Boolean("AutoLineReduction", &TTeMenuBar::AutoLineReduction, &TTeMenuBar::SetAutoLineReduction,
                             true)
@@ -31,6 +34,7 @@ void RegisterMenuComponents()
     AddThemeSelectionProperties(bar);
     RegisterProperties<TTePopupMenu, TComponent>()
         .Object("PopupMenuOptions", [](const TTePopupMenu& m) { return &m.PopupMenuOptions(); })
+        .Reference("Images", &TTePopupMenu::Images, &TTePopupMenu::SetImages)
         .Event("OnPopup", &TTePopupMenu::OnPopup);
     RegisterClass<TTeItem>();
     RegisterClass<TTeMenuBar>();

@@ -3,12 +3,14 @@
 #include <QHash>
 #include <algorithm>
 
+#include "controls/ImageListBitmap.h"
 #include "controls/TeItem.h"
 #include "framework/Brush.h"
 #include "framework/Canvas.h"
 #include "framework/Colors.h"
 #include "framework/DeviceContext.h"
 #include "framework/Font.h"
+#include "framework/ImageList.h"
 #include "framework/Pen.h"
 #include "framework/SystemMetrics.h"
 #include "framework/TextLayout.h"
@@ -29,6 +31,7 @@ constexpr int kSeparatorHeight = 15;
 constexpr int kBarItemExtra = 12;
 constexpr int kPopupItemExtra = 42;
 constexpr int kArrowColumn = 22;
+constexpr int kCheckColumn = 22;
 constexpr int kCaptionGap = 4;
 
 // The font table's order: normal, selected, hot, disabled.
@@ -141,28 +144,48 @@ void TMenuDrawer::SetFont(TCanvas& canvas, TteMenuItemState state) const
         font.SetColor(clMenuText);
 }
 
-int TMenuDrawer::ItemHeight() const
+int TMenuDrawer::ItemHeight(const TTeItem& item) const
 {
-    return SystemMetrics().NonClientMetrics().MenuHeight;
+    const int height = SystemMetrics().NonClientMetrics().MenuHeight;
+    const TCustomImageList* images = item.GetImages();
+    return images != nullptr && images->Height() + 4 > height ? images->Height() + 4 : height;
 }
 
-int TMenuDrawer::ImageColumn() const
+int TMenuDrawer::ImageColumn(const TTeItem& item) const
 {
-    // Without an image list the column is the check mark's.
-    return 22;
+    // Wide pictures widen the column; otherwise it is the check mark's.
+    const TCustomImageList* images = item.GetImages();
+    if (images != nullptr && images->Width() > SystemMetrics().NonClientMetrics().MenuHeight)
+        return images->Width() + 6;
+    return kCheckColumn;
 }
 
 TSize TMenuDrawer::MeasureItem(TCanvas& canvas, const TTeItem& item) const
 {
     const int captionWidth = TextWidthOf(canvas, item.Caption());
     if (kind_ == TteMenuKind::kmkBar)
-        return {captionWidth + kBarItemExtra, ItemHeight()};
+        return {captionWidth + kBarItemExtra + (item.HasImage() ? ImageColumn(item) : 0), ItemHeight(item)};
     if (item.IsLine())
-        return {captionWidth + ImageColumn() + kPopupItemExtra, kSeparatorHeight};
-    int width = captionWidth + ImageColumn() + kPopupItemExtra;
+        return {captionWidth + ImageColumn(item) + kPopupItemExtra, kSeparatorHeight};
+    int width = captionWidth + ImageColumn(item) + kPopupItemExtra;
     if (item.ShortCut() != 0)
         width += TextWidthOf(canvas, ShortCutText(item.ShortCut()));
-    return {width, ItemHeight()};
+    return {width, ItemHeight(item)};
+}
+
+void TMenuDrawer::DrawImage(TCanvas& canvas, const TTeItem& item, const TRect& rect, TteMenuItemState state) const
+{
+    const bool enabled = state != TteMenuItemState::kmisDisabled;
+    const TCustomImageList& images = *item.GetImages();
+    if (theme_ != nullptr) {
+        const TteBitmap* bitmap = ImageListBitmap(images, item.ImageIndex(), enabled);
+        const TtePartInfo part{item.ItemRect, ThemeByte(TteMenuItemPart::kmipItem), ThemeByte(state)};
+        theme_->DrawMenuItemGlyph(ThemeByte(kind_), canvas, part,
+                                  TteGlyphInfo{rect, bitmap, 4, TteGlyphKind::kgkShadowedImage}, object_);
+        return;
+    }
+    images.Draw(canvas, rect.Left + (rect.Width() - images.Width()) / 2, rect.Top + (rect.Height() - images.Height()) / 2,
+                item.ImageIndex(), enabled);
 }
 
 TSize TMenuDrawer::LayoutLevel(TCanvas& canvas, TTeItem& parent, TPoint origin, int scrollCount) const
@@ -250,13 +273,20 @@ void TMenuDrawer::DrawItem(TCanvas& canvas, const TTeItem& item, TteMenuItemStat
 void TMenuDrawer::DrawBarItem(TCanvas& canvas, const TTeItem& item, TteMenuItemState state) const
 {
     const TRect& r = item.ItemRect;
+    // The image takes the column at the item's left; the caption is centred in the rest.
+    TRect caption = r;
+    if (item.HasImage())
+        caption.Left += ImageColumn(item);
+    const TRect imageColumn = Rect(r.Left, r.Top, caption.Left, r.Bottom);
     SetFont(canvas, state);
     canvas.Brush()->SetStyle(TBrushStyle::bsClear);
     if (theme_ != nullptr) {
         const TtePartInfo part{r, ThemeByte(TteMenuItemPart::kmipItem), ThemeByte(state)};
         theme_->DrawMenuItem(ThemeByte(kind_), canvas, part, object_);
+        if (item.HasImage())
+            DrawImage(canvas, item, imageColumn, state);
         theme_->DrawMenuItemText(ThemeByte(kind_), canvas, part,
-                                 MakeTextInfo(r, item.Caption(), TteTextAlignment::ktaCenter, kTextSingleLine,
+                                 MakeTextInfo(caption, item.Caption(), TteTextAlignment::ktaCenter, kTextSingleLine,
                                               TteTextRotation::ktrNone),
                                  object_);
         return;
@@ -265,15 +295,17 @@ void TMenuDrawer::DrawBarItem(TCanvas& canvas, const TTeItem& item, TteMenuItemS
         Frame(canvas, r, clBtnShadow, clBtnHighlight);
     else if (state == TteMenuItemState::kmisHot)
         Frame(canvas, r, clBtnHighlight, clBtnShadow);
+    if (item.HasImage())
+        DrawImage(canvas, item, imageColumn, state);
     canvas.Brush()->SetStyle(TBrushStyle::bsClear);
-    TRect text = r;
+    TRect text = caption;
     canvas.DrawText(item.Caption(), text, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
 }
 
 void TMenuDrawer::DrawPopupItem(TCanvas& canvas, const TTeItem& item, TteMenuItemState state) const
 {
     const TRect& r = item.ItemRect;
-    const TRect imageColumn = Rect(r.Left, r.Top, r.Left + ImageColumn(), r.Bottom);
+    const TRect imageColumn = Rect(r.Left, r.Top, r.Left + ImageColumn(item), r.Bottom);
     const TRect caption = Rect(imageColumn.Right + kCaptionGap, r.Top, r.Right - kArrowColumn, r.Bottom);
     const TRect arrow = Rect(r.Right - kArrowColumn, r.Top, r.Right - 2, r.Bottom);
     const QString shortCut = item.ShortCut() != 0 ? ShortCutText(item.ShortCut()) : QString();
@@ -287,7 +319,9 @@ void TMenuDrawer::DrawPopupItem(TCanvas& canvas, const TTeItem& item, TteMenuIte
         theme_->DrawMenuItem(kind, canvas, part, object_);
         SetFont(canvas, state);
         canvas.Brush()->SetStyle(TBrushStyle::bsClear);
-        if (item.Checked())
+        if (item.HasImage())
+            DrawImage(canvas, item, imageColumn, state);
+        else if (item.Checked())
             theme_->DrawMenuItemGlyph(kind, canvas, part, TteGlyphInfo{imageColumn, nullptr, 4, TteGlyphKind::kgkCheck},
                                       object_);
         theme_->DrawMenuItemText(kind, canvas, part,
@@ -315,7 +349,9 @@ void TMenuDrawer::DrawPopupItem(TCanvas& canvas, const TTeItem& item, TteMenuIte
     SetFont(canvas, state);
     const TColor ink = canvas.Font()->Color();
     canvas.Brush()->SetStyle(TBrushStyle::bsClear);
-    if (item.Checked())
+    if (item.HasImage())
+        DrawImage(canvas, item, imageColumn, state);
+    else if (item.Checked())
         DrawFrameGlyph(canvas, Rect(imageColumn.Left + 3, r.Top + (r.Height() - 16) / 2 + 1, imageColumn.Right, r.Bottom),
                        DFC_MENU, DFCS_MENUCHECK, ink);
     TRect text = caption;

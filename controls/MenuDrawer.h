@@ -42,8 +42,11 @@ public:
 
 private:
     void SetFont(TCanvas& canvas, TteMenuItemState state) const;
-    int ImageColumn() const;
-    int ItemHeight() const;
+    // The column at an item's left for its image or check mark.
+    int ImageColumn(const TTeItem& item) const;
+    int ItemHeight(const TTeItem& item) const;
+    // The item's image centred in rect, in the form of its state.
+    void DrawImage(TCanvas& canvas, const TTeItem& item, const TRect& rect, TteMenuItemState state) const;
     void DrawBarItem(TCanvas& canvas, const TTeItem& item, TteMenuItemState state) const;
     void DrawPopupItem(TCanvas& canvas, const TTeItem& item, TteMenuItemState state) const;
 

@@ -52,6 +52,7 @@ TTeItem* NewItem(TTePopupMenu& menu, const QString& caption)
 void BuildSystemMenu(TTePopupMenu& menu, TTeDefaultForm& frame, const TSystemMenuRequest& request)
 {
     TTeItem& root = *menu.Items();
+    menu.SetImages(&CaptionImages());
     while (root.Count() > 0)
         root.Items(root.Count() - 1)->Free();
 

@@ -3,14 +3,12 @@
 // image from the caption image list, and a program's popup menu merged before or after them.
 #include <QString>
 
+#include "controls/CaptionImages.h"
 #include "controls/FormOptions.h"
 
 class TTeDefaultForm;
 class TTeItem;
 class TTePopupMenu;
-
-// The caption image list's numbering, which the system menu's items use.
-enum class TCaptionImage { kciClose = 0, kciMinimize = 1, kciMaximize = 2, kciRestore = 3, kciRollup = 4, kciTray = 5 };
 
 struct TSystemMenuRequest {
     TTeWindowState State = TTeWindowState::kwsNormal;

@@ -7,12 +7,14 @@
 #include "controls/ParentBackground.h"
 #include "framework/Canvas.h"
 #include "framework/Messages.h"
+#include "framework/Stream.h"
 #include "framework/TextLayout.h"
 #include "framework/VirtualKeys.h"
 #include "graphics/CanvasDraw.h"
 #include "graphics/Pixel.h"
 #include "graphics/RectUtils.h"
 #include "theme/Theme.h"
+#include "theme/ThemeManager.h"
 #include "theme/ThemedElements.h"
 
 namespace {
@@ -102,6 +104,86 @@ void TTeButton::SetGlyph(const TteBitmap& glyph)
     Invalidate();
 }
 
+void TTeButton::SetImages(TCustomImageList* images)
+{
+    if (images == images_.Get())
+        return;
+    images_.Set(images);
+    PictureChanged();
+}
+
+void TTeButton::SetImageIndex(int index)
+{
+    if (index == imageIndex_)
+        return;
+    imageIndex_ = index;
+    PictureChanged();
+}
+
+void TTeButton::SetAction(TAction* action)
+{
+    if (action == action_.Get())
+        return;
+    action_.Set(action);
+    ActionChanged();
+    PictureChanged();
+}
+
+void TTeButton::ActionChanged()
+{
+    TAction* action = action_.Get();
+    if (action == nullptr)
+        return;
+    SetCaption(action->Caption());
+    SetEnabled(action->Enabled());
+    SetVisible(action->Visible());
+    if (action->Images() != nullptr && action->Images() == images_.Get())
+        SetImageIndex(action->ImageIndex());
+    PictureChanged();
+}
+
+void TTeButton::PictureChanged()
+{
+    listPictureValid_ = false;
+    cellKey_ = -1;
+    Invalidate();
+}
+
+bool TTeButton::GlyphStored() const
+{
+    const TCustomImageList* images = images_.Get();
+    const bool fromList = images != nullptr && imageIndex_ >= 0 && imageIndex_ < images->Count();
+    return kind_ == TBitBtnKind::bkCustom && !fromList;
+}
+
+const TteBitmap* TTeButton::Picture()
+{
+    if (!glyph_.Empty())
+        return &glyph_;
+    if (!listPictureValid_) {
+        listPictureValid_ = true;
+        QImage image;
+        if (images_.Get() != nullptr)
+            image = images_->Image(imageIndex_);
+        if (image.isNull() && action_.Get() != nullptr && action_->Images() != nullptr)
+            image = action_->Images()->Image(action_->ImageIndex());
+        hasListPicture_ = !image.isNull();
+        if (hasListPicture_) {
+            listPicture_.SetSize(image.width(), image.height());
+            // Magenta marks the transparent pixels, as in a glyph whose corner pixel is magenta.
+            listPicture_.Fill(0xFFFF00FFu);
+            for (int y = 0; y < image.height(); ++y) {
+                const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+                for (int x = 0; x < image.width(); ++x) {
+                    if (qAlpha(row[x]) != 0)
+                        listPicture_.SetPixel(x, y, row[x] | 0xFF000000u);
+                }
+            }
+        }
+    }
+    return hasListPicture_ ? &listPicture_ : nullptr;
+}
+
 void TTeButton::SetNumGlyphs(int count)
 {
     count = std::clamp(count, 1, 4);
@@ -161,40 +243,24 @@ void TTeButton::SetTransparent(bool value)
 
 // Input.
 
-void TTeButton::SetPressed(bool pressed)
-{
-    if (pressed == pressed_)
-        return;
-    pressed_ = pressed;
-    Invalidate();
-}
-
 void TTeButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
     // The windowed base has focused the button already (it is a tab stop).
-    if (button == TMouseButton::mbLeft && Enabled()) {
-        tracking_ = true;
-        SetPressed(true);
-    }
+    push_.MouseDown(button, Enabled());
     TTeControl::MouseDown(button, shift, x, y);
 }
 
 void TTeButton::MouseMove(TShiftState shift, int x, int y)
 {
-    if (tracking_)
-        SetPressed(ClientRect().Contains(Point(x, y)));
+    push_.MouseMove(ClientRect().Contains(Point(x, y)));
     TTeControl::MouseMove(shift, x, y);
 }
 
 void TTeButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
-    const bool released = button == TMouseButton::mbLeft && tracking_;
     // The click is this button's to make, not the base's.
     SetControlState(ControlState() - TControlState{TControlStateFlag::csLButtonDown});
-    if (released) {
-        tracking_ = false;
-        SetPressed(false);
-    }
+    const bool released = push_.MouseUp(button);
     TTeControl::MouseUp(button, shift, x, y);
     if (released && Rect(0, 0, Width(), Height()).Contains(Point(x, y)))
         Click();
@@ -202,17 +268,14 @@ void TTeButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 
 void TTeButton::KeyDown(std::uint16_t& key, TShiftState shift)
 {
-    if (key == VK_SPACE && !shift.Contains(TShiftStateFlag::ssAlt))
-        SetPressed(true);
+    push_.KeyDown(key, shift);
     TTeControl::KeyDown(key, shift);
 }
 
 void TTeButton::KeyUp(std::uint16_t& key, TShiftState shift)
 {
-    if (key == VK_SPACE && pressed_ && !tracking_) {
-        SetPressed(false);
+    if (push_.KeyUp(key))
         Click();
-    }
     TTeControl::KeyUp(key, shift);
 }
 
@@ -230,18 +293,15 @@ void TTeButton::MouseLeave()
 
 void TTeButton::EnabledChanged()
 {
-    if (!Enabled()) {
-        tracking_ = false;
-        pressed_ = false;
-    }
+    if (!Enabled())
+        push_.Reset();
     TTeControl::EnabledChanged();
 }
 
 void TTeButton::FocusLeave()
 {
     // A space held while the focus goes does not click.
-    if (!tracking_)
-        pressed_ = false;
+    push_.FocusLost();
     TTeControl::FocusLeave();
 }
 
@@ -253,11 +313,25 @@ void TTeButton::Click()
         else
             form->SetModalResult(modalResult_);
     }
-    TTeControl::Click();
+    TAction* action = action_.Get();
+    const bool ownHandler = RunsOwnClick(OnClick, action);
+    if (action != nullptr && !ownHandler)
+        action->Execute();
+    else
+        TTeControl::Click();
+}
+
+void TTeButton::ThemeSelectionChanged()
+{
+    faces_.Clear();
+    TTeControl::ThemeSelectionChanged();
 }
 
 void TTeButton::Dispatch(TMessage& message)
 {
+    // The theme may draw the faces differently now.
+    if (message.Msg == TE_THEMECHANGE || message.Msg == TE_THEMELINKCHANGE)
+        faces_.Clear();
     switch (message.Msg) {
     case CM_FOCUSCHANGED:
         FocusChanged(reinterpret_cast<const TControl*>(message.LParam));
@@ -294,7 +368,7 @@ std::uint8_t TTeButton::State() const
 {
     if (!Enabled())
         return ThemeByte(TteButtonState::kbsDisabled);
-    if (pressed_)
+    if (push_.Pressed())
         return ThemeByte(TteButtonState::kbsPressed);
     if (IsHot())
         return ThemeByte(TteButtonState::kbsHot);
@@ -326,10 +400,13 @@ void TTeButton::PaintFace()
     TCanvas& canvas = Canvas();
     const TRect bounds = Rect(0, 0, Width(), Height());
     if (themed_) {
-        Theme()->DrawButton(kPushButton, canvas, TteElementInfo{bounds, State()}, ThemeObject());
+        const std::uint8_t state = State();
+        faces_.Paint(canvas, Width(), Height(), state, [&] {
+            Theme()->DrawButton(kPushButton, canvas, TteElementInfo{bounds, state}, ThemeObject());
+        });
         return;
     }
-    DrawClassicButtonFace(canvas, bounds, Color(), pressed_, IsFocused() || activeDefault_);
+    DrawClassicButtonFace(canvas, bounds, Color(), push_.Pressed(), IsFocused() || activeDefault_);
     if (IsFocused()) {
         canvas.Brush()->SetStyle(TBrushStyle::bsSolid);
         canvas.Brush()->SetColor(Color());
@@ -373,9 +450,7 @@ TSize TTeButton::CaptionSize()
     // 0: one line, not wrapped.
     const int wrapWidth = wordWrap_ ? std::max(1, Width() - spacing_ - GlyphSize().cx - 10) : 0;
     // The colour, which often differs between states, does not change the size.
-    const bool sameFont = captionFont_.Name() == measuredFont_.Name() && captionFont_.Height() == measuredFont_.Height() &&
-                          captionFont_.Style() == measuredFont_.Style() && captionFont_.Charset() == measuredFont_.Charset();
-    if (caption_ == measuredCaption_ && wrapWidth == measuredWrapWidth_ && sameFont)
+    if (caption_ == measuredCaption_ && wrapWidth == measuredWrapWidth_ && captionFont_.SameQFont(measuredFont_))
         return captionSize_;
     TRect r = Rect(0, 0, wrapWidth, 0);
     Canvas().DrawText(caption_, r, DT_CALCRECT | (wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE));
@@ -385,11 +460,12 @@ TSize TTeButton::CaptionSize()
     return {r.Width(), r.Height()};
 }
 
-TSize TTeButton::GlyphSize() const
+TSize TTeButton::GlyphSize()
 {
-    if (!HasGlyph())
+    const TteBitmap* picture = Picture();
+    if (picture == nullptr)
         return {};
-    return {glyph_.Width() / numGlyphs_, glyph_.Height()};
+    return {picture->Width() / Cells(), picture->Height()};
 }
 
 TRect TTeButton::GetTextRect()
@@ -416,7 +492,7 @@ TRect TTeButton::GetTextRect()
     TRect r = Rect(left, (Height() - height) / 2, 0, 0);
     r.Right = r.Left + width;
     r.Bottom = r.Top + height;
-    return pressed_ ? OffsetRectBy(r, 1, 1) : r;
+    return push_.Pressed() ? OffsetRectBy(r, 1, 1) : r;
 }
 
 TRect TTeButton::GetContentRect()
@@ -493,31 +569,33 @@ void TTeButton::PaintCaption()
 
 const TteBitmap& TTeButton::PreparedCell()
 {
+    const int cells = Cells();
     int index = 0;
-    if (numGlyphs_ > 1 && !Enabled())
+    if (cells > 1 && !Enabled())
         index = 1;
-    else if (numGlyphs_ > 2 && pressed_)
+    else if (cells > 2 && push_.Pressed())
         index = 2;
     int look = kclPlain;
     if (blackAndWhiteGlyph_ && !IsHot())
         look |= kclGrey;
-    if (numGlyphs_ == 1 && !Enabled())
+    if (cells == 1 && !Enabled())
         look |= kclLight;
     const int key = index * 4 + look;
     if (key == cellKey_)
         return cell_;
     cellKey_ = key;
+    const TteBitmap& picture = *Picture();
     const TSize size = GlyphSize();
     cell_.SetSize(size.cx, size.cy);
     cell_.Fill(TransparentKey);
     cell_.SetTransparent(true);
-    const TteColor ground = glyph_.GetPixel(0, glyph_.Height() - 1) & kRgbMask;
+    const TteColor ground = glyph_.Empty() ? 0xFF00FFu : glyph_.GetPixel(0, glyph_.Height() - 1) & kRgbMask;
     for (int y = 0; y < size.cy; ++y) {
         for (int x = 0; x < size.cx; ++x) {
             const int sx = index * size.cx + x;
-            if (sx >= glyph_.Width())
+            if (sx >= picture.Width())
                 break;
-            const TteColor pixel = glyph_.GetPixel(sx, y);
+            const TteColor pixel = picture.GetPixel(sx, y);
             if ((pixel & kRgbMask) != ground)
                 cell_.SetPixel(x, y, CellPixel(pixel, look));
         }
@@ -539,6 +617,33 @@ void TTeButton::PaintGlyph()
     cell.Draw(Canvas(), place.Left, place.Top);
 }
 
+namespace {
+
+// The stored form of Glyph: one stored bitmap record; empty for no picture.
+QByteArray GlyphData(const TTeButton& button)
+{
+    if (button.Glyph().Empty())
+        return {};
+    TMemoryStream stream;
+    button.Glyph().SaveToStream(stream);
+    return stream.Bytes();
+}
+
+void SetGlyphData(TTeButton& button, const QByteArray& data)
+{
+    TteBitmap glyph;
+    if (!data.isEmpty()) {
+        TMemoryStream stream;
+        stream.WriteBuffer(data.constData(), data.size());
+        stream.SetPosition(0);
+        // Read apart, so that damaged data leaves the glyph the button had.
+        glyph.LoadFromStream(stream);
+    }
+    button.SetGlyph(glyph);
+}
+
+}  // namespace
+
 void RegisterButtonProperties()
 {
     TPropRegistrar<TTeButton> properties = RegisterProperties<TTeButton, TTeControl>();
@@ -551,7 +656,12 @@ void RegisterButtonProperties()
         .Boolean("Default", &TTeButton::Default, &TTeButton::SetDefault, false)
         .Boolean("Cancel", &TTeButton::Cancel, &TTeButton::SetCancel, false)
         .Boolean("BlackAndWhiteGlyph", &TTeButton::BlackAndWhiteGlyph, &TTeButton::SetBlackAndWhiteGlyph, false)
+        .Binary("Glyph", &GlyphData, &SetGlyphData)
+        .StoredIf(&TTeButton::GlyphStored)
         .Integer("NumGlyphs", &TTeButton::NumGlyphs, &TTeButton::SetNumGlyphs, 1)
+        .Reference("Images", &TTeButton::Images, &TTeButton::SetImages)
+        .Integer("ImageIndex", &TTeButton::ImageIndex, &TTeButton::SetImageIndex, -1)
+        .Reference("Action", &TTeButton::Action, &TTeButton::SetAction)
         .Enumeration("Layout", &TTeButton::Layout, &TTeButton::SetLayout, ButtonLayoutNames(),
                      TButtonLayout::blGlyphLeft)
         .Integer("ModalResult", &TTeButton::ModalResult, &TTeButton::SetModalResult, 0)

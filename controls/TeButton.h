@@ -6,10 +6,15 @@
 #include <QString>
 
 #include "controls/ButtonKinds.h"
+#include "controls/FaceCache.h"
 #include "controls/FontOptions.h"
+#include "controls/PushState.h"
 #include "controls/TeControl.h"
+#include "framework/Action.h"
 #include "framework/Alignment.h"
+#include "framework/ChangeLink.h"
 #include "framework/Form.h"
+#include "framework/ImageList.h"
 #include "graphics/Bitmap.h"
 
 class TTeButton : public TTeControl {
@@ -35,6 +40,17 @@ public:
     void SetGlyph(const TteBitmap& glyph);
     int NumGlyphs() const { return numGlyphs_; }
     void SetNumGlyphs(int count);
+    // The picture's other source, used while Glyph is empty.
+    TCustomImageList* Images() const { return images_.Get(); }
+    void SetImages(TCustomImageList* images);
+    int ImageIndex() const { return imageIndex_; }
+    void SetImageIndex(int index);
+    // The button shows the action's caption, enabled and visible state, and its picture when the
+    // action's image list is Images; a click executes it unless OnClick has a handler of its own.
+    TAction* Action() const { return action_.Get(); }
+    void SetAction(TAction* action);
+    // Glyph is stored only for a custom button whose image list does not supply the picture.
+    bool GlyphStored() const;
     TBitBtnKind Kind() const { return kind_; }
     // A standard kind sets Default, the caption (kept while loading a button that has one),
     // ModalResult, the picture and NumGlyphs 2.
@@ -53,7 +69,7 @@ public:
     TTeFontOptions* FontOptions() { return &fontOptions_; }
     const TTeFontOptions* FontOptions() const { return &fontOptions_; }
     void SetFontOptions(const TTeFontOptions* options) { fontOptions_.Assign(options); }
-    bool IsPressed() const { return pressed_; }
+    bool IsPressed() const { return push_.Pressed(); }
 
     // bkClose closes the parent form; any other kind hands ModalResult to it; then OnClick.
     void Click() override;
@@ -80,17 +96,23 @@ protected:
     void KeyUp(std::uint16_t& key, TShiftState shift) override;
     void EnabledChanged() override;
     void FocusLeave() override;
+    void ThemeSelectionChanged() override;
 
     // The state handed to the theme: disabled, pressed, hot, focused, active default, normal.
     std::uint8_t State() const;
 
 private:
-    void SetPressed(bool pressed);
     void FocusChanged(const TControl* focused);
     // The caption's own size (without the picture) in the paint font.
     TSize CaptionSize();
-    TSize GlyphSize() const;
-    bool HasGlyph() const { return !glyph_.Empty(); }
+    TSize GlyphSize();
+    bool HasGlyph() { return Picture() != nullptr; }
+    // Glyph, else the image list's picture at ImageIndex, else the action's; nullptr for none.
+    const TteBitmap* Picture();
+    // Glyph's cells; a picture from an image list is one cell.
+    int Cells() const { return glyph_.Empty() ? 1 : numGlyphs_; }
+    void PictureChanged();
+    void ActionChanged();
     bool GlyphBeside() const { return layout_ == TButtonLayout::blGlyphLeft || layout_ == TButtonLayout::blGlyphRight; }
     unsigned CaptionFormat() const;
     // Selects the caption font of the state into the canvas.
@@ -113,8 +135,7 @@ private:
     bool wordWrap_ = false;
     bool transparent_ = false;
     TTeFontOptions fontOptions_;
-    bool pressed_ = false;
-    bool tracking_ = false;
+    TPushState push_{[this] { Invalidate(); }};
     // Set for the length of one paint: the theme draws the button.
     bool themed_ = false;
     TFont captionFont_;
@@ -126,6 +147,14 @@ private:
     int measuredWrapWidth_ = -1;
     TteBitmap cell_;
     int cellKey_ = -1;
+    TChangeLink<TCustomImageList> images_{[this] { PictureChanged(); }, [this] { PictureChanged(); }};
+    int imageIndex_ = -1;
+    TChangeLink<TAction> action_{[this] { ActionChanged(); }, [this] { PictureChanged(); }};
+    // The picture an image list supplies, with the transparent pixels magenta; rebuilt on demand.
+    TteBitmap listPicture_;
+    TFaceCache faces_;
+    bool listPictureValid_ = false;
+    bool hasListPicture_ = false;
 };
 
 void RegisterButtonProperties();

@@ -144,32 +144,17 @@ void TTeCheckBox::AdjustSize()
 
 // Input.
 
-void TTeCheckBox::SetPressed(bool pressed)
-{
-    if (pressed == pressed_)
-        return;
-    pressed_ = pressed;
-    Invalidate();
-}
-
 void TTeCheckBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
-    if (button == TMouseButton::mbLeft && Enabled()) {
-        tracking_ = true;
-        SetPressed(true);
-    }
+    push_.MouseDown(button, Enabled());
     TTeControl::MouseDown(button, shift, x, y);
 }
 
 void TTeCheckBox::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
-    const bool released = button == TMouseButton::mbLeft && tracking_;
     // A click is a toggle here, not the base's.
     SetControlState(ControlState() - TControlState{TControlStateFlag::csLButtonDown});
-    if (released) {
-        tracking_ = false;
-        SetPressed(false);
-    }
+    const bool released = push_.MouseUp(button);
     TTeControl::MouseUp(button, shift, x, y);
     // The right and bottom edges count as inside.
     if (released && x >= 0 && y >= 0 && x <= Width() && y <= Height())
@@ -178,17 +163,14 @@ void TTeCheckBox::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 
 void TTeCheckBox::KeyDown(std::uint16_t& key, TShiftState shift)
 {
-    if (key == VK_SPACE && !shift.Contains(TShiftStateFlag::ssAlt))
-        SetPressed(true);
+    push_.KeyDown(key, shift);
     TTeControl::KeyDown(key, shift);
 }
 
 void TTeCheckBox::KeyUp(std::uint16_t& key, TShiftState shift)
 {
-    if (key == VK_SPACE && pressed_ && !tracking_) {
-        SetPressed(false);
+    if (push_.KeyUp(key))
         Toggle();
-    }
     TTeControl::KeyUp(key, shift);
 }
 
@@ -206,10 +188,8 @@ void TTeCheckBox::MouseLeave()
 
 void TTeCheckBox::EnabledChanged()
 {
-    if (!Enabled()) {
-        tracking_ = false;
-        pressed_ = false;
-    }
+    if (!Enabled())
+        push_.Reset();
     TTeControl::EnabledChanged();
 }
 
@@ -269,7 +249,7 @@ std::uint8_t TTeCheckBox::TextState() const
 {
     if (!Enabled())
         return ThemeByte(TteCheckTextState::kctsDisabled);
-    if (pressed_)
+    if (push_.Pressed())
         return ThemeByte(TteCheckTextState::kctsPressed);
     if (IsHot())
         return ThemeByte(TteCheckTextState::kctsHot);
@@ -295,7 +275,7 @@ void TTeCheckBox::PaintCheck()
 {
     const TRect check = CheckRect();
     if (Themed()) {
-        const TteCheckState state = MarkState(state_, !Enabled(), pressed_, IsHot());
+        const TteCheckState state = MarkState(state_, !Enabled(), push_.Pressed(), IsHot());
         Theme()->DrawCheckBox(kCheckBox, Canvas(), TteElementInfo{check, ThemeByte(state)}, ThemeObject());
         return;
     }

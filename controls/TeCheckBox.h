@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "controls/CheckBoxState.h"
+#include "controls/PushState.h"
 #include "controls/TeControl.h"
 
 class TTeCheckBox : public TTeControl {
@@ -33,7 +34,7 @@ public:
     // What lies beneath shows behind the box; only without a theme.
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool value);
-    bool IsPressed() const { return pressed_; }
+    bool IsPressed() const { return push_.Pressed(); }
 
     // Unchecked to checked (to mixed with AllowGrayed), checked to unchecked, mixed to checked.
     virtual void Toggle();
@@ -59,7 +60,6 @@ protected:
     void EnabledChanged() override;
 
 private:
-    void SetPressed(bool pressed);
     void AdjustSize();
     bool Themed() const;
     TRect CheckRect();
@@ -76,8 +76,7 @@ private:
     TTeCheckBoxState state_ = TTeCheckBoxState::kcbsUnChecked;
     bool wordWrap_ = false;
     bool transparent_ = true;
-    bool pressed_ = false;
-    bool tracking_ = false;
+    TPushState push_{[this] { Invalidate(); }};
     TFont captionFont_;
 };
 

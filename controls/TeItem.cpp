@@ -58,6 +58,62 @@ void TTeItem::SetVisible(bool visible)
     Changed();
 }
 
+void TTeItem::SetImageIndex(int index)
+{
+    if (index == imageIndex_)
+        return;
+    imageIndex_ = index;
+    Changed();
+}
+
+void TTeItem::SetImages(TCustomImageList* images)
+{
+    if (images == images_.Get())
+        return;
+    images_.Set(images);
+    Changed();
+}
+
+TCustomImageList* TTeItem::GetImages() const
+{
+    for (const TTeItem* item = this; item != nullptr; item = item->parent_) {
+        if (item->images_.Get() != nullptr)
+            return item->images_.Get();
+    }
+    return nullptr;
+}
+
+bool TTeItem::HasImage() const
+{
+    const TCustomImageList* images = GetImages();
+    return images != nullptr && imageIndex_ >= 0 && imageIndex_ < images->Count();
+}
+
+void TTeItem::SetAction(TAction* action)
+{
+    if (action == action_.Get())
+        return;
+    action_.Set(action);
+    ActionChanged();
+}
+
+void TTeItem::ActionChanged()
+{
+    const TAction* action = action_.Get();
+    if (action == nullptr)
+        return;
+    // One announcement for the whole change: each setter alone would lay the menu out again.
+    caption_ = action->Caption();
+    checked_ = action->Checked();
+    enabled_ = action->Enabled();
+    visible_ = action->Visible();
+    imageIndex_ = action->ImageIndex();
+    shortCut_ = action->ShortCut();
+    hint_ = action->Hint();
+    helpContext_ = action->HelpContext();
+    Changed();
+}
+
 TTeItem* TTeItem::Root()
 {
     TTeItem* item = this;
@@ -128,6 +184,14 @@ void TTeItem::ReduceSeparators()
     }
 }
 
+void TTeItem::UpdateActions()
+{
+    for (TTeItem* item : items_) {
+        if (TAction* action = item->action_.Get())
+            action->Update();
+    }
+}
+
 TTeItem* TTeItem::FindShortCut(TShortCut shortCut)
 {
     for (TTeItem* item : items_) {
@@ -148,8 +212,14 @@ void TTeItem::Click()
 
 void TTeItem::Execute()
 {
-    if (OnClick)
+    TAction* action = action_.Get();
+    if (action != nullptr)
+        action->Update();
+    const bool ownHandler = RunsOwnClick(OnClick, action);
+    if (ownHandler)
         OnClick(this);
+    else if (action != nullptr)
+        action->Execute();
 }
 
 bool TTeItem::IsShortCut(TShortCut shortCut)

@@ -7,8 +7,11 @@
 #include <cstdint>
 #include <functional>
 
+#include "framework/Action.h"
+#include "framework/ChangeLink.h"
 #include "framework/Component.h"
 #include "framework/ComponentRef.h"
+#include "framework/ImageList.h"
 #include "framework/Exception.h"
 #include "framework/Types.h"
 #include "theme/CustomThemeLink.h"
@@ -42,7 +45,18 @@ public:
     TShortCut ShortCut() const { return shortCut_; }
     void SetShortCut(TShortCut shortCut) { shortCut_ = shortCut; }
     int ImageIndex() const { return imageIndex_; }
-    void SetImageIndex(int index) { imageIndex_ = index; }
+    void SetImageIndex(int index);
+    // The item's own image list (none by default: it uses its nearest ancestor's).
+    TCustomImageList* Images() const { return images_.Get(); }
+    void SetImages(TCustomImageList* images);
+    // The image list the item's ImageIndex picks from: its own, else the nearest ancestor's.
+    TCustomImageList* GetImages() const;
+    // The image list holds a picture at ImageIndex.
+    bool HasImage() const;
+    // Caption, checked, enabled, visible, image, shortcut, hint and help context follow the
+    // action; a click executes it unless OnClick has a handler of its own.
+    TAction* Action() const { return action_.Get(); }
+    void SetAction(TAction* action);
     const QString& Hint() const { return hint_; }
     void SetHint(const QString& hint) { hint_ = hint; }
     int HelpContext() const { return helpContext_; }
@@ -88,12 +102,15 @@ public:
 
     // Shows visible separators only between visible items: none first, last or doubled.
     void ReduceSeparators();
+    // The children's actions refresh their state (OnUpdate), which the children then show.
+    void UpdateActions();
     // The first item of the tree below this one, depth first, with the shortcut.
     TTeItem* FindShortCut(TShortCut shortCut);
     // The item is pressed: separators, items with children and disabled items do nothing; any
     // other item's click is delivered once every menu loop has ended.
     void Click();
-    // Runs the click now: OnClick.
+    // Runs the click now: the action's state refreshed, then OnClick when it is not the action's
+    // own handler, else the action, else OnClick.
     void Execute();
     // Presses, from the top level down, each enabled item on the path to the first item with the
     // shortcut; answers whether one was found.
@@ -109,6 +126,7 @@ protected:
 
 private:
     void Changed();
+    void ActionChanged();
 
     QString caption_;
     bool checked_ = false;
@@ -123,6 +141,8 @@ private:
     QString themeObject_;
     TTeItem* parent_ = nullptr;
     QList<TTeItem*> items_;
+    TChangeLink<TCustomImageList> images_{[this] { Changed(); }, [this] { Changed(); }};
+    TChangeLink<TAction> action_{[this] { ActionChanged(); }};
 };
 
 // The shortcut of a Qt key with its modifiers; 0 for a key without a virtual key.

@@ -260,6 +260,7 @@ void TTeItemView::OpenChild(TTeItem* item)
         item->ReduceSeparators();
     if (!item->HasVisibleChildren())
         return;
+    item->UpdateActions();
     if (item->OnBeforeDropDown)
         Application->Guard(item, [item] { item->OnBeforeDropDown(item); });
     if (!item->HasVisibleChildren() || !inLoop_)
@@ -750,6 +751,7 @@ void RunContextMenu(TTeItem& root, QPoint point)
         root.ReduceSeparators();
     if (!root.HasVisibleChildren())
         return;
+    root.UpdateActions();
     TTePopupView popup(root, nullptr);
     popup.Layout();
     popup.Place(point, TRect{}, false);

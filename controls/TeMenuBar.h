@@ -15,6 +15,9 @@ public:
 
     // The root of the tree; its children are the bar's items.
     TTeItem* Items() const { return items_.get(); }
+    // The pictures of the items' ImageIndex (the root's, which the items inherit).
+    TCustomImageList* Images() const { return items_->Images(); }
+    void SetImages(TCustomImageList* images) { items_->SetImages(images); }
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool value);
     bool ShowBevel() const { return showBevel_; }

@@ -17,6 +17,8 @@ public:
     // Blending, shadow and animation of the popup windows.
     TTePopupMenuOptions& PopupMenuOptions() { return options_; }
     const TTePopupMenuOptions& PopupMenuOptions() const { return options_; }
+    TCustomImageList* Images() const { return items_->Images(); }
+    void SetImages(TCustomImageList* images) { items_->SetImages(images); }
     // Fires OnPopup, then shows the tree at (x, y) (screen coordinates) and returns once it closed.
     void Popup(int x, int y);
 

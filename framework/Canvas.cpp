@@ -97,7 +97,8 @@ void TCanvas::SetHandle(TDeviceContext* context)
 
 const QFont& TCanvas::QtFont()
 {
-    if (!(fontOfQtFont_ == *font_)) {
+    // A new colour alone keeps the QFont, and with it everything kept for it.
+    if (!fontOfQtFont_.SameQFont(*font_)) {
         fontOfQtFont_.Assign(font_.get());
         qfont_ = font_->ToQFont();
     }

@@ -81,6 +81,11 @@ bool TFont::operator==(const TFont& other) const
            charset_ == other.charset_;
 }
 
+bool TFont::SameQFont(const TFont& other) const
+{
+    return name_ == other.name_ && Height() == other.Height() && style_ == other.style_;
+}
+
 QFont TFont::ToQFont() const
 {
     QFont font(name_);

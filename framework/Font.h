@@ -43,6 +43,8 @@ public:
 
     // The font as Qt draws it: pixel size from Height, so drawing does not depend on the screen.
     QFont ToQFont() const;
+    // other's ToQFont equals this one's: the colour and the charset shape no glyph.
+    bool SameQFont(const TFont& other) const;
 
 private:
     void Changed();

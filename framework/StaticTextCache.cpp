@@ -1,8 +1,10 @@
 #include "framework/StaticTextCache.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QHash>
 #include <QTransform>
+#include <array>
 #include <list>
 
 namespace {
@@ -32,12 +34,29 @@ TCache& Cache()
     return cache;
 }
 
+// A font's key names every attribute that changes its glyphs, but writing it out costs as much
+// as drawing a short caption; a paint uses a handful of fonts, so their keys are kept for the
+// last few fonts seen (equal fonts draw the same).
+const QString& FontKey(const QFont& font)
+{
+    static std::array<std::pair<QFont, QString>, 8> recent;
+    static std::size_t next = 0;
+    for (const auto& [known, key] : recent) {
+        if (!key.isEmpty() && known == font)
+            return key;
+    }
+    auto& slot = recent[next];
+    next = (next + 1) % recent.size();
+    slot = {font, font.key()};
+    return slot.second;
+}
+
 }  // namespace
 
 const QStaticText& StaticTextFor(const QString& text, const QFont& font)
 {
     TCache& cache = Cache();
-    TKey key{text, font.key()};
+    TKey key{text, FontKey(font)};
     if (const auto found = cache.Index.constFind(key); found != cache.Index.constEnd()) {
         cache.Entries.splice(cache.Entries.begin(), cache.Entries, found.value());
         return found.value()->second;
@@ -53,4 +72,18 @@ const QStaticText& StaticTextFor(const QString& text, const QFont& font)
         cache.Entries.pop_back();
     }
     return cache.Entries.front().second;
+}
+
+int CachedAdvance(const QString& text, const QFont& font, const QFontMetrics& metrics)
+{
+    static QHash<TKey, int> advances;
+    constexpr qsizetype kKept = 1024;
+    TKey key{text, FontKey(font)};
+    if (const auto found = advances.constFind(key); found != advances.constEnd())
+        return *found;
+    if (advances.size() >= kKept)
+        advances.clear();
+    const int advance = metrics.horizontalAdvance(text);
+    advances.insert(std::move(key), advance);
+    return advance;
 }

@@ -4,6 +4,10 @@
 #include <QStaticText>
 
 class QFont;
+class QFontMetrics;
 
 // The prepared text for font, made on first use and kept among the most recently used.
 const QStaticText& StaticTextFor(const QString& text, const QFont& font);
+// metrics.horizontalAdvance(text), metrics being of font: measured on first use and kept, as
+// measuring shapes the text again.
+int CachedAdvance(const QString& text, const QFont& font, const QFontMetrics& metrics);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "framework/StaticTextCache.h"
+
 namespace {
 
 // The text as shown, with a mark for every character that an "&" made an accelerator.
@@ -81,9 +83,10 @@ void AddEllipsis(TTextLine& line, int width, const TTextMeasure& measure)
 
 }  // namespace
 
-TTextMeasure::TTextMeasure(const QFont& font, bool expandTabs)
-    : metrics_(font), expandTabs_(expandTabs), tabWidth_(std::max(1, 8 * metrics_.averageCharWidth()))
+TTextMeasure::TTextMeasure(const QFont& font, bool expandTabs) : font_(font), metrics_(font), expandTabs_(expandTabs)
 {
+    if (expandTabs_)
+        tabWidth_ = std::max(1, 8 * metrics_.averageCharWidth());
 }
 
 QList<int> TTextMeasure::PieceOffsets(const QList<QString>& pieces) const
@@ -94,7 +97,7 @@ QList<int> TTextMeasure::PieceOffsets(const QList<QString>& pieces) const
         if (i > 0)
             x = (x / tabWidth_ + 1) * tabWidth_;
         offsets.append(x);
-        x += metrics_.horizontalAdvance(pieces[i]);
+        x += CachedAdvance(pieces[i], font_, metrics_);
     }
     offsets.append(x);
     return offsets;
@@ -103,7 +106,7 @@ QList<int> TTextMeasure::PieceOffsets(const QList<QString>& pieces) const
 int TTextMeasure::Width(const QString& text) const
 {
     if (!expandTabs_ || !text.contains(u'\t'))
-        return metrics_.horizontalAdvance(text);
+        return CachedAdvance(text, font_, metrics_);
     return PieceOffsets(text.split(u'\t')).last();
 }
 

@@ -33,9 +33,11 @@ public:
     bool ExpandTabs() const { return expandTabs_; }
 
 private:
+    QFont font_;
     QFontMetrics metrics_;
     bool expandTabs_;
-    int tabWidth_;
+    // Only with expandTabs.
+    int tabWidth_ = 1;
 };
 
 struct TTextLine {

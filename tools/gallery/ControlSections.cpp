@@ -4,9 +4,10 @@
 extern const TControlSection kButtonsSection;
 extern const TControlSection kBarsSection;
 extern const TControlSection kComboGridSection;
+extern const TControlSection kPicturesSection;
 
 std::span<const TControlSection> ControlSections()
 {
-    static const TControlSection sections[] = {kButtonsSection, kBarsSection, kComboGridSection};
+    static const TControlSection sections[] = {kButtonsSection, kPicturesSection, kBarsSection, kComboGridSection};
     return sections;
 }

@@ -12,6 +12,7 @@
 #include "framework/Colors.h"
 #include "framework/Form.h"
 #include "tools/gallery/SystemMenuPanel.h"
+#include "tools/gallery/GalleryPictures.h"
 
 namespace {
 
@@ -41,16 +42,21 @@ QImage GrabOpenMenu()
     auto* bar = new TTeMenuBar(form.get());
     bar->SetParent(form.get());
     bar->SetBounds(0, 0, kPanelWidth, bar->Height());
+    bar->SetImages(&GalleryPictures());
     TTeItem* root = bar->Items();
     AddItem(form.get(), AddItem(form.get(), root, "&File"), "E&xit");
     TTeItem* operation = AddItem(form.get(), root, "&Operation");
-    AddItem(form.get(), operation, "&Open CD")->SetShortCut(kShortCutCtrl | 'O');
+    TTeItem* openCd = AddItem(form.get(), operation, "&Open CD");
+    openCd->SetShortCut(kShortCutCtrl | 'O');
+    openCd->SetImageIndex(static_cast<int>(TGalleryPicture::kgpDisc));
     TTeItem* rip = AddItem(form.get(), operation, "&Rip");
     AddItem(form.get(), rip, "To &MP3")->SetChecked(true);
     AddItem(form.get(), rip, "To &WAV");
     AddItem(form.get(), operation, "-");
-    AddItem(form.get(), operation, "&Stop")->SetEnabled(false);
-    AddItem(form.get(), operation, "Open &folder");
+    TTeItem* stop = AddItem(form.get(), operation, "&Stop");
+    stop->SetEnabled(false);
+    stop->SetImageIndex(static_cast<int>(TGalleryPicture::kgpStop));
+    AddItem(form.get(), operation, "Open &folder")->SetImageIndex(static_cast<int>(TGalleryPicture::kgpFolder));
     AddItem(form.get(), root, "&Encoder");
     TTeItem* help = AddItem(form.get(), root, "&Help");
     AddItem(form.get(), help, "&About...");
