@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QStringList>
+#include <array>
 #include <cmath>
 
 #include "framework/ValueStream.h"
@@ -515,7 +516,18 @@ private:
         char* out = bytes.data();
         const QChar* chars = text_.constData();
         int high = -1;
-        for (; pos_ < text_.size() && chars[pos_] != u'}'; ++pos_) {
+        const qsizetype size = text_.size();
+        for (; pos_ < size && chars[pos_] != u'}'; ++pos_) {
+            if (high < 0 && pos_ + 1 < size) {
+                // Nearly every digit comes in a pair.
+                const int first = HexDigit(chars[pos_].unicode());
+                const int second = HexDigit(chars[pos_ + 1].unicode());
+                if ((first | second) >= 0) {
+                    *out++ = static_cast<char>(first << 4 | second);
+                    ++pos_;
+                    continue;
+                }
+            }
             const QChar c = chars[pos_];
             const int digit = HexDigit(c.unicode());
             if (digit < 0) {
@@ -542,13 +554,18 @@ private:
 
     static int HexDigit(char16_t c)
     {
-        if (c >= u'0' && c <= u'9')
-            return c - u'0';
-        if (c >= u'a' && c <= u'f')
-            return c - u'a' + 10;
-        if (c >= u'A' && c <= u'F')
-            return c - u'A' + 10;
-        return -1;
+        static constexpr auto table = [] {
+            std::array<signed char, 128> digits{};
+            digits.fill(-1);
+            for (int i = 0; i < 10; ++i)
+                digits['0' + i] = static_cast<signed char>(i);
+            for (int i = 0; i < 6; ++i) {
+                digits['a' + i] = static_cast<signed char>(10 + i);
+                digits['A' + i] = static_cast<signed char>(10 + i);
+            }
+            return digits;
+        }();
+        return c < 128 ? table[c] : -1;
     }
 
     const QString& text_;

@@ -1,5 +1,7 @@
 #include "framework/PropTable.h"
 
+#include <algorithm>
+
 #include "framework/PropInfo.h"
 
 namespace {
@@ -28,6 +30,8 @@ bool Fold(const Chars& name, char* out)
 TPropTable::TPropTable(QList<const TPropInfo*> props) : props_(std::move(props))
 {
     for (const TPropInfo* info : props_) {
+        const bool latin1 = std::all_of(info->Name.begin(), info->Name.end(), [](QChar c) { return c.unicode() <= 0xFF; });
+        latin1Names_.push_back(latin1 ? info->Name.toLatin1().toStdString() : std::string());
         char folded[kMaxFoldedName];
         if (Fold(info->Name, folded))
             byFoldedName_.emplace(std::string(folded, info->Name.size()), info);
@@ -45,6 +49,17 @@ const TPropInfo* TPropTable::Find(QLatin1String name) const
     if (found != byFoldedName_.end())
         return found->second;
     return someBeyondAscii_ ? FindSlowly(QString(name)) : nullptr;
+}
+
+const TPropInfo* TPropTable::Find(QLatin1String name, qsizetype& cursor) const
+{
+    const std::string_view wanted(name.data(), static_cast<std::size_t>(name.size()));
+    for (qsizetype i = cursor; i < props_.size(); ++i)
+        if (!wanted.empty() && latin1Names_[static_cast<std::size_t>(i)] == wanted) {
+            cursor = i + 1;
+            return props_.at(i);
+        }
+    return Find(name);
 }
 
 const TPropInfo* TPropTable::Find(QStringView name) const

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 struct TPropInfo;
 
@@ -17,6 +18,9 @@ public:
     const QList<const TPropInfo*>& List() const { return props_; }
     // The property of that name, case ignored, or nullptr.
     const TPropInfo* Find(QLatin1String name) const;
+    // The same, trying first the properties from cursor on with the name exactly as registered:
+    // stored descriptions keep the registered order and spelling. cursor moves past a match.
+    const TPropInfo* Find(QLatin1String name, qsizetype& cursor) const;
     const TPropInfo* Find(QStringView name) const;
 
 private:
@@ -27,6 +31,8 @@ private:
     const TPropInfo* FindSlowly(QStringView name) const;
 
     QList<const TPropInfo*> props_;
+    // Each name in 8-bit characters, empty for a name beyond them.
+    std::vector<std::string> latin1Names_;
     // Names folded to ASCII lower case; names beyond ASCII are compared one by one.
     std::unordered_map<std::string, const TPropInfo*, Hash, std::equal_to<>> byFoldedName_;
     bool someBeyondAscii_ = false;

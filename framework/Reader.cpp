@@ -151,12 +151,13 @@ void TReader::ReadComponentBody(TComponent& component, int depth)
 void TReader::ReadProperties(TPersistent& object, const TReadPath& path, int depth)
 {
     const TPropTable& table = GetPropTable(object);
+    qsizetype cursor = 0;
     for (QLatin1String name = in_.ReadNameView(); !name.isEmpty(); name = in_.ReadNameView())
-        ReadProperty(object, table, name, path, depth);
+        ReadProperty(object, table, cursor, name, path, depth);
 }
 
-void TReader::ReadProperty(TPersistent& object, const TPropTable& table, QLatin1String storedName,
-                           const TReadPath& path, int depth)
+void TReader::ReadProperty(TPersistent& object, const TPropTable& table, qsizetype& cursor,
+                           QLatin1String storedName, const TReadPath& path, int depth)
 {
     // The name lives in the value reader until its next read: keep it while the value is read.
     char copy[256];
@@ -167,10 +168,12 @@ void TReader::ReadProperty(TPersistent& object, const TPropTable& table, QLatin1
     TPersistent* target = &object;
     const TPropTable* targetTable = &table;
     for (qsizetype start = 0;;) {
-        const qsizetype dot = name.indexOf(u'.', start);
+        const auto* found = static_cast<const char*>(
+            std::memchr(copy + start, '.', static_cast<std::size_t>(name.size() - start)));
+        const qsizetype dot = found != nullptr ? found - copy : -1;
         const bool last = dot < 0;
         const QLatin1String part = name.sliced(start, (last ? name.size() : dot) - start);
-        const TPropInfo* info = targetTable->Find(part);
+        const TPropInfo* info = start == 0 ? targetTable->Find(part, cursor) : targetTable->Find(part);
         if (info != nullptr && last) {
             ReadValue(*target, *info, TReadPath(path, name), depth);
             return;

@@ -52,8 +52,9 @@ private:
     void ReadComponentBody(TComponent& component, int depth);
     // Properties up to the end of the list; path names the object in messages.
     void ReadProperties(TPersistent& object, const TReadPath& path, int depth);
-    void ReadProperty(TPersistent& object, const TPropTable& table, QLatin1String name, const TReadPath& path,
-                      int depth);
+    // cursor: where in table the next stored property is likely to be.
+    void ReadProperty(TPersistent& object, const TPropTable& table, qsizetype& cursor, QLatin1String name,
+                      const TReadPath& path, int depth);
     void ReadValue(TPersistent& object, const TPropInfo& info, const TReadPath& path, int depth);
     void ReadCollection(TCollection& collection, const TReadPath& path, int depth);
     void Assign(TPersistent& object, const TPropInfo& info, const TReadPath& path, const TPropValue& value);
