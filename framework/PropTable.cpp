@@ -42,6 +42,11 @@ TPropTable::TPropTable(QList<const TPropInfo*> props) : props_(std::move(props))
 
 const TPropInfo* TPropTable::Find(QLatin1String name) const
 {
+    // Tables are short and stored names nearly always have the registered spelling.
+    const std::string_view wanted(name.data(), static_cast<std::size_t>(name.size()));
+    for (std::size_t i = 0; i < latin1Names_.size(); ++i)
+        if (latin1Names_[i].size() == wanted.size() && !wanted.empty() && latin1Names_[i] == wanted)
+            return props_.at(static_cast<qsizetype>(i));
     char folded[kMaxFoldedName];
     if (!Fold(name, folded))
         return FindSlowly(QString(name));

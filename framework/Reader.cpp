@@ -27,9 +27,11 @@ QList<TComponent*>& GlobalComponents()
 
 qsizetype EnumIndex(const TPropInfo& info, QLatin1String ident)
 {
-    for (qsizetype i = 0; i < info.EnumNames.size(); ++i)
-        if (info.EnumNames.at(i).compare(ident, Qt::CaseInsensitive) == 0)
+    for (qsizetype i = 0; i < info.EnumNames.size(); ++i) {
+        const QString& name = info.EnumNames.at(i);
+        if (name.size() == ident.size() && name.compare(ident, Qt::CaseInsensitive) == 0)
             return i;
+    }
     return -1;
 }
 
@@ -472,9 +474,6 @@ void TReader::DefineBinaryProperty(const QString& name, const TStreamProc& readD
     const TValueType type = in_.ReadType();
     if (type != TValueType::vaBinary)
         TValueReader::Invalid(QStringLiteral("%1 where binary data was expected for %2").arg(ValueTypeDescription(type), name));
-    TMemoryStream data;
-    const QByteArray bytes = in_.ReadBinaryBody();
-    data.WriteBuffer(bytes.constData(), bytes.size());
-    data.SetPosition(0);
+    TMemoryStream data(in_.ReadBinaryBody());
     readData(data);
 }
