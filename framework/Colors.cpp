@@ -136,7 +136,8 @@ bool ColorToIdent(TColor color, QString& ident)
 bool IdentToColor(const QString& ident, TColor& color)
 {
     for (const NamedColor& named : kNamedColors)
-        if (ident.compare(QLatin1String(named.name), Qt::CaseInsensitive) == 0) {
+        if (const QLatin1String name(named.name);
+            name.size() == ident.size() && ident.compare(name, Qt::CaseInsensitive) == 0) {
             color = named.color;
             return true;
         }

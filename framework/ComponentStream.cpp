@@ -29,12 +29,8 @@ QString ComponentToString(const TComponent& instance)
 
 TComponent* StringToComponent(const QString& text, TComponent* instance, TComponent* owner)
 {
-    TMemoryStream source;
-    const QByteArray utf8 = text.toUtf8();
-    source.WriteBuffer(utf8.constData(), utf8.size());
-    source.SetPosition(0);
     TMemoryStream binary;
-    ObjectTextToBinary(source, binary);
+    ObjectTextToBinary(text, binary);
     binary.SetPosition(0);
     return ReadComponent(binary, instance, owner);
 }

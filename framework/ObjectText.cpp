@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QStringList>
+#include <array>
 #include <cmath>
 
 #include "framework/ValueStream.h"
@@ -506,25 +507,65 @@ private:
         out_.WriteType(TValueType::vaNull);
     }
 
-    // The hexadecimal digits between the braces, in lines of any length.
+    // The hexadecimal digits between the braces, in lines of any length, decoded as they are
+    // scanned: blobs run to many kilobytes.
     void ParseBinary()
     {
-        QByteArray hex;
-        while (!AtEnd() && Peek() != u'}') {
-            const QChar c = Peek();
-            if (isxdigit(c.unicode()) && c.unicode() < 128)
-                hex += static_cast<char>(c.unicode());
-            else if (!c.isSpace())
-                Error(QStringLiteral("Invalid binary data: '%1'").arg(c));
-            Advance();
+        const qsizetype close = text_.indexOf(u'}', pos_);
+        QByteArray bytes((close < 0 ? text_.size() - pos_ : close - pos_) / 2, Qt::Uninitialized);
+        char* out = bytes.data();
+        const QChar* chars = text_.constData();
+        int high = -1;
+        const qsizetype size = text_.size();
+        for (; pos_ < size && chars[pos_] != u'}'; ++pos_) {
+            if (high < 0 && pos_ + 1 < size) {
+                // Nearly every digit comes in a pair.
+                const int first = HexDigit(chars[pos_].unicode());
+                const int second = HexDigit(chars[pos_ + 1].unicode());
+                if ((first | second) >= 0) {
+                    *out++ = static_cast<char>(first << 4 | second);
+                    ++pos_;
+                    continue;
+                }
+            }
+            const QChar c = chars[pos_];
+            const int digit = HexDigit(c.unicode());
+            if (digit < 0) {
+                if (c == u'\n')
+                    ++line_;
+                else if (!c.isSpace())
+                    Error(QStringLiteral("Invalid binary data: '%1'").arg(c));
+            } else if (high < 0) {
+                high = digit;
+            } else {
+                *out++ = static_cast<char>(high << 4 | digit);
+                high = -1;
+            }
         }
         if (AtEnd())
             Error(QStringLiteral("Unterminated binary data: '}' expected"));
-        if (hex.size() % 2 != 0)
+        if (high >= 0)
             Error(QStringLiteral("Binary data has an odd number of hexadecimal digits"));
         Advance();
-        out_.WriteBinary(QByteArray::fromHex(hex));
+        bytes.truncate(out - bytes.constData());
+        out_.WriteBinary(bytes);
         Next();
+    }
+
+    static int HexDigit(char16_t c)
+    {
+        static constexpr auto table = [] {
+            std::array<signed char, 128> digits{};
+            digits.fill(-1);
+            for (int i = 0; i < 10; ++i)
+                digits['0' + i] = static_cast<signed char>(i);
+            for (int i = 0; i < 6; ++i) {
+                digits['a' + i] = static_cast<signed char>(10 + i);
+                digits['A' + i] = static_cast<signed char>(10 + i);
+            }
+            return digits;
+        }();
+        return c < 128 ? table[c] : -1;
     }
 
     const QString& text_;
@@ -551,6 +592,10 @@ void ObjectTextToBinary(TStream& input, TStream& output)
     const std::int64_t size = input.Size() - input.Position();
     QByteArray bytes(static_cast<qsizetype>(std::max<std::int64_t>(size, 0)), Qt::Uninitialized);
     input.ReadBuffer(bytes.data(), bytes.size());
-    const QString text = QString::fromUtf8(bytes);
+    ObjectTextToBinary(QString::fromUtf8(bytes), output);
+}
+
+void ObjectTextToBinary(const QString& text, TStream& output)
+{
     TextToBinary(text, output).Convert();
 }

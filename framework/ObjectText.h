@@ -17,6 +17,8 @@
 //     end
 //   end
 // Text converted to binary and back comes out exactly as this conversion writes it.
+#include <QString>
+
 #include "framework/Stream.h"
 
 // Reads one binary description at input's position and writes its text at output's position.
@@ -24,3 +26,5 @@ void ObjectBinaryToText(TStream& input, TStream& output);
 // Reads one text description (UTF-8) at input's position and writes its binary form at output's.
 // Syntax errors raise EParserError with the line.
 void ObjectTextToBinary(TStream& input, TStream& output);
+// The same for text already in memory.
+void ObjectTextToBinary(const QString& text, TStream& output);

@@ -6,12 +6,15 @@
 #include <vector>
 
 #include "framework/Font.h"
+#include "framework/PropTable.h"
 
 namespace {
 
 struct Registry {
     std::vector<std::unique_ptr<TClassProps>> classes;
-    QHash<std::type_index, QList<const TPropInfo*>> resolved;
+    QHash<std::type_index, const TPropTable*> resolved;
+    // Tables are kept when a registration outdates them: a reader may still hold one.
+    std::vector<std::unique_ptr<TPropTable>> tables;
 };
 
 void RegisterFrameworkProperties();
@@ -100,41 +103,38 @@ TClassProps& BeginClassProps(const std::type_info& type, std::optional<std::type
     return *registry.classes.back();
 }
 
-QList<const TPropInfo*> GetPropList(const TPersistent& object)
+const TPropTable& GetPropTable(const TPersistent& object)
 {
     Registry& registry = TheRegistry();
     const std::type_index type(typeid(object));
-    auto it = registry.resolved.find(type);
-    if (it == registry.resolved.end()) {
-        QList<const TPropInfo*> props;
-        for (const TClassProps* entry : ChainOf(registry, object))
-            for (const TPropInfo& info : entry->Props) {
-                // A class that registers a property of its base again (with a default of its own)
-                // puts it in the base's place.
-                const auto same = std::find_if(props.begin(), props.end(), [&info](const TPropInfo* known) {
-                    return known->Name.compare(info.Name, Qt::CaseInsensitive) == 0;
-                });
-                if (same != props.end())
-                    *same = &info;
-                else
-                    props.append(&info);
-            }
-        it = registry.resolved.insert(type, props);
-    }
-    return *it;
+    if (const TPropTable* known = registry.resolved.value(type))
+        return *known;
+    QList<const TPropInfo*> props;
+    for (const TClassProps* entry : ChainOf(registry, object))
+        for (const TPropInfo& info : entry->Props) {
+            // A class that registers a property of its base again (with a default of its own)
+            // puts it in the base's place.
+            const auto same = std::find_if(props.begin(), props.end(), [&info](const TPropInfo* known) {
+                return known->Name.compare(info.Name, Qt::CaseInsensitive) == 0;
+            });
+            if (same != props.end())
+                *same = &info;
+            else
+                props.append(&info);
+        }
+    registry.tables.push_back(std::make_unique<TPropTable>(std::move(props)));
+    registry.resolved.insert(type, registry.tables.back().get());
+    return *registry.tables.back();
+}
+
+QList<const TPropInfo*> GetPropList(const TPersistent& object)
+{
+    return GetPropTable(object).List();
 }
 
 const TPropInfo* GetPropInfo(const TPersistent& object, const QString& name)
 {
-    const QList<const TPropInfo*> props = GetPropList(object);
-    // Stored descriptions nearly always carry the registered spelling, which compares fastest.
-    for (const TPropInfo* info : props)
-        if (info->Name == name)
-            return info;
-    for (const TPropInfo* info : props)
-        if (info->Name.compare(name, Qt::CaseInsensitive) == 0)
-            return info;
-    return nullptr;
+    return GetPropTable(object).Find(QStringView(name));
 }
 
 void InvalidPropertyValue(const QString& why)

@@ -75,9 +75,13 @@ struct TClassProps {
     QList<TPropInfo> Props;
 };
 
+class TPropTable;
+
 // Every stored property of object's class, the base classes' first; the class is the most derived
 // registered one that object belongs to.
 QList<const TPropInfo*> GetPropList(const TPersistent& object);
+// The same with its look-up by name, made once per class and kept for the life of the program.
+const TPropTable& GetPropTable(const TPersistent& object);
 // The stored property of that name (case ignored), or nullptr.
 const TPropInfo* GetPropInfo(const TPersistent& object, const QString& name);
 

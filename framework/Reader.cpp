@@ -1,8 +1,11 @@
 #include "framework/Reader.h"
 
+#include <cstring>
+
 #include "framework/Collection.h"
 #include "framework/ComponentStream.h"
 #include "framework/PropInfo.h"
+#include "framework/PropTable.h"
 
 namespace {
 
@@ -12,14 +15,24 @@ QList<TComponent*>& GlobalComponents()
     return roots;
 }
 
-QString Join(const QString& context, const QString& name)
-{
-    return context.isEmpty() ? name : context + u'.' + name;
-}
-
 [[noreturn]] void Fail(const QString& context, const QString& what)
 {
     throw EPropertyError(QStringLiteral("Error reading %1: %2").arg(context, what));
+}
+
+[[noreturn]] void Fail(const TReadPath& path, const QString& what)
+{
+    Fail(path.Text(), what);
+}
+
+qsizetype EnumIndex(const TPropInfo& info, QLatin1String ident)
+{
+    for (qsizetype i = 0; i < info.EnumNames.size(); ++i) {
+        const QString& name = info.EnumNames.at(i);
+        if (name.size() == ident.size() && name.compare(ident, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
 }
 
 }  // namespace
@@ -123,8 +136,10 @@ TComponent* TReader::ReadComponent(TComponent* owner, int depth)
 
 void TReader::ReadComponentBody(TComponent& component, int depth)
 {
-    const QString context = component.Name().isEmpty() ? StreamClassName(typeid(component)) : component.Name();
-    ReadProperties(component, context, depth);
+    const TReadPath path([&component] {
+        return component.Name().isEmpty() ? StreamClassName(typeid(component)) : component.Name();
+    });
+    ReadProperties(component, path, depth);
     for (;;) {
         const std::uint8_t marker = in_.ReadByte();
         if (marker == 0)
@@ -135,59 +150,70 @@ void TReader::ReadComponentBody(TComponent& component, int depth)
     }
 }
 
-void TReader::ReadProperties(TPersistent& object, const QString& context, int depth)
+void TReader::ReadProperties(TPersistent& object, const TReadPath& path, int depth)
 {
-    for (QString name = in_.ReadName(); !name.isEmpty(); name = in_.ReadName())
-        ReadProperty(object, name, context, depth);
+    const TPropTable& table = GetPropTable(object);
+    qsizetype cursor = 0;
+    for (QLatin1String name = in_.ReadNameView(); !name.isEmpty(); name = in_.ReadNameView())
+        ReadProperty(object, table, cursor, name, path, depth);
 }
 
-void TReader::ReadProperty(TPersistent& object, const QString& name, const QString& context, int depth)
+void TReader::ReadProperty(TPersistent& object, const TPropTable& table, qsizetype& cursor,
+                           QLatin1String storedName, const TReadPath& path, int depth)
 {
+    // The name lives in the value reader until its next read: keep it while the value is read.
+    char copy[256];
+    std::memcpy(copy, storedName.data(), static_cast<std::size_t>(storedName.size()));
+    const QLatin1String name(copy, storedName.size());
+    auto fullPath = [&] { return TReadPath(path, name).Text(); };
     // "Font.Height": the leading parts name owned objects.
-    const QStringList parts = name.split(u'.');
     TPersistent* target = &object;
-    QString where = context;
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        const QString& part = parts.at(i);
-        const TPropInfo* info = GetPropInfo(*target, part);
-        const bool last = i == parts.size() - 1;
+    const TPropTable* targetTable = &table;
+    for (qsizetype start = 0;;) {
+        const auto* found = static_cast<const char*>(
+            std::memchr(copy + start, '.', static_cast<std::size_t>(name.size() - start)));
+        const qsizetype dot = found != nullptr ? found - copy : -1;
+        const bool last = dot < 0;
+        const QLatin1String part = name.sliced(start, (last ? name.size() : dot) - start);
+        const TPropInfo* info = start == 0 ? targetTable->Find(part, cursor) : targetTable->Find(part);
         if (info != nullptr && last) {
-            ReadValue(*target, *info, Join(where, part), depth);
+            ReadValue(*target, *info, TReadPath(path, name), depth);
             return;
         }
         if (info != nullptr && info->Kind == TPropKind::pkClass) {
             target = std::get<TPersistent*>(info->Get(*target));
-            where = Join(where, part);
             if (target == nullptr)
-                Fail(Join(context, name), QStringLiteral("%1 is not assigned").arg(part));
+                Fail(fullPath(), QStringLiteral("%1 is not assigned").arg(QString(part)));
+            targetTable = &GetPropTable(*target);
+            start = dot + 1;
             continue;
         }
         if (last) {
-            definedName_ = part;
+            definedName_ = QString(part);
             defined_ = false;
             target->DefineProperties(*this);
             if (defined_)
                 return;
         }
-        Fail(Join(context, name), QStringLiteral("Property %1 does not exist in class %2")
-                                      .arg(part, StreamClassName(typeid(*target))));
+        Fail(fullPath(), QStringLiteral("Property %1 does not exist in class %2")
+                             .arg(QString(part), StreamClassName(typeid(*target))));
     }
 }
 
-void TReader::Assign(TPersistent& object, const TPropInfo& info, const QString& context, const TPropValue& value)
+void TReader::Assign(TPersistent& object, const TPropInfo& info, const TReadPath& path, const TPropValue& value)
 {
     try {
         info.Set(object, value);
     } catch (const EPropertyError& error) {
-        Fail(context, error.Message());
+        Fail(path, error.Message());
     }
 }
 
-void TReader::ReadValue(TPersistent& object, const TPropInfo& info, const QString& context, int depth)
+void TReader::ReadValue(TPersistent& object, const TPropInfo& info, const TReadPath& path, int depth)
 {
     const TValueType type = in_.ReadType();
     auto mismatch = [&]() {
-        Fail(context, QStringLiteral("Invalid property value: %1 where %2 was expected")
+        Fail(path, QStringLiteral("Invalid property value: %1 where %2 was expected")
                           .arg(ValueTypeDescription(type), [&] {
                               switch (info.Kind) {
                               case TPropKind::pkInteger:
@@ -215,69 +241,64 @@ void TReader::ReadValue(TPersistent& object, const TPropInfo& info, const QStrin
     case TPropKind::pkInt64:
         if (!integer)
             mismatch();
-        Assign(object, info, context, in_.ReadIntegerBody(type));
+        Assign(object, info, path, in_.ReadIntegerBody(type));
         return;
     case TPropKind::pkBoolean:
         if (type != TValueType::vaTrue && type != TValueType::vaFalse)
             mismatch();
-        Assign(object, info, context, type == TValueType::vaTrue);
+        Assign(object, info, path, type == TValueType::vaTrue);
         return;
     case TPropKind::pkEnumeration: {
         if (type != TValueType::vaIdent)
             mismatch();
-        const QString ident = in_.ReadIdentBody();
-        for (qsizetype i = 0; i < info.EnumNames.size(); ++i)
-            if (info.EnumNames.at(i).compare(ident, Qt::CaseInsensitive) == 0) {
-                Assign(object, info, context, static_cast<std::int64_t>(i));
-                return;
-            }
-        Fail(context, QStringLiteral("Invalid property value: %1 is not one of %2").arg(ident, info.EnumNames.join(u',')));
+        const QLatin1String ident = in_.ReadIdentView();
+        const qsizetype index = EnumIndex(info, ident);
+        if (index < 0)
+            Fail(path, QStringLiteral("Invalid property value: %1 is not one of %2")
+                           .arg(QString(ident), info.EnumNames.join(u',')));
+        Assign(object, info, path, static_cast<std::int64_t>(index));
+        return;
     }
     case TPropKind::pkSet: {
         if (type != TValueType::vaSet)
             mismatch();
         std::uint64_t bits = 0;
-        for (const QString& ident : in_.ReadSetBody()) {
-            const qsizetype index = [&] {
-                for (qsizetype i = 0; i < info.EnumNames.size(); ++i)
-                    if (info.EnumNames.at(i).compare(ident, Qt::CaseInsensitive) == 0)
-                        return i;
-                return qsizetype(-1);
-            }();
+        for (QLatin1String ident = in_.ReadIdentView(); !ident.isEmpty(); ident = in_.ReadIdentView()) {
+            const qsizetype index = EnumIndex(info, ident);
             if (index < 0 || index >= 64)
-                Fail(context, QStringLiteral("Invalid property value: %1 is not one of %2")
-                                  .arg(ident, info.EnumNames.join(u',')));
+                Fail(path, QStringLiteral("Invalid property value: %1 is not one of %2")
+                               .arg(QString(ident), info.EnumNames.join(u',')));
             bits |= std::uint64_t{1} << index;
         }
-        Assign(object, info, context, static_cast<std::int64_t>(bits));
+        Assign(object, info, path, static_cast<std::int64_t>(bits));
         return;
     }
     case TPropKind::pkString:
         if (type == TValueType::vaString) {
-            Assign(object, info, context, in_.ReadString8Body());
+            Assign(object, info, path, in_.ReadString8Body());
         } else if (type == TValueType::vaWString) {
             const QString text = in_.ReadWStringBody();
             const QByteArray bytes = text.toLatin1();
             if (QString::fromLatin1(bytes) != text)
-                Fail(context, QStringLiteral("Invalid property value: the text has characters beyond 8 bits"));
-            Assign(object, info, context, bytes);
+                Fail(path, QStringLiteral("Invalid property value: the text has characters beyond 8 bits"));
+            Assign(object, info, path, bytes);
         } else {
             mismatch();
         }
         return;
     case TPropKind::pkWString:
         if (type == TValueType::vaString)
-            Assign(object, info, context, QString::fromLatin1(in_.ReadString8Body()));
+            Assign(object, info, path, QString::fromLatin1(in_.ReadString8Body()));
         else if (type == TValueType::vaWString)
-            Assign(object, info, context, in_.ReadWStringBody());
+            Assign(object, info, path, in_.ReadWStringBody());
         else
             mismatch();
         return;
     case TPropKind::pkFloat:
         if (type == TValueType::vaDouble)
-            Assign(object, info, context, in_.ReadDoubleBody());
+            Assign(object, info, path, in_.ReadDoubleBody());
         else if (integer)
-            Assign(object, info, context, static_cast<double>(in_.ReadIntegerBody(type)));
+            Assign(object, info, path, static_cast<double>(in_.ReadIntegerBody(type)));
         else
             mismatch();
         return;
@@ -286,10 +307,10 @@ void TReader::ReadValue(TPersistent& object, const TPropInfo& info, const QStrin
             const QString ident = in_.ReadIdentBody();
             TColor color = 0;
             if (!IdentToColor(ident, color))
-                Fail(context, QStringLiteral("Invalid property value: %1 is not a colour").arg(ident));
-            Assign(object, info, context, static_cast<std::int64_t>(color));
+                Fail(path, QStringLiteral("Invalid property value: %1 is not a colour").arg(ident));
+            Assign(object, info, path, static_cast<std::int64_t>(color));
         } else if (integer) {
-            Assign(object, info, context, in_.ReadIntegerBody(type));
+            Assign(object, info, path, in_.ReadIntegerBody(type));
         } else {
             mismatch();
         }
@@ -298,20 +319,20 @@ void TReader::ReadValue(TPersistent& object, const TPropInfo& info, const QStrin
         auto* collection = dynamic_cast<TCollection*>(std::get<TPersistent*>(info.Get(object)));
         if (type != TValueType::vaCollection || collection == nullptr)
             mismatch();
-        ReadCollection(*collection, context, depth + 1);
+        ReadCollection(*collection, path, depth + 1);
         return;
     }
     case TPropKind::pkComponent:
         if (type == TValueType::vaNil)
-            Assign(object, info, context, static_cast<TComponent*>(nullptr));
+            Assign(object, info, path, static_cast<TComponent*>(nullptr));
         else if (type == TValueType::vaIdent)
-            fixups_.append(Fixup{&object, &info, in_.ReadIdentBody(), context});
+            fixups_.append(Fixup{&object, &info, in_.ReadIdentBody(), path.Text()});
         else
             mismatch();
         return;
     case TPropKind::pkMethod: {
         if (type == TValueType::vaNil) {
-            Assign(object, info, context, TMethodValue{});
+            Assign(object, info, path, TMethodValue{});
             return;
         }
         if (type != TValueType::vaIdent)
@@ -320,14 +341,14 @@ void TReader::ReadValue(TPersistent& object, const TPropInfo& info, const QStrin
         const TMethodTable* table = root_->MethodTable();
         const std::any* code = table != nullptr ? table->Find(method) : nullptr;
         if (code == nullptr)
-            Fail(context, QStringLiteral("Method %1 not found in %2").arg(method, StreamClassName(typeid(*root_))));
-        Assign(object, info, context, TMethodValue{table->CanonicalName(method), code});
+            Fail(path, QStringLiteral("Method %1 not found in %2").arg(method, StreamClassName(typeid(*root_))));
+        Assign(object, info, path, TMethodValue{table->CanonicalName(method), code});
         return;
     }
     case TPropKind::pkBinary:
         if (type != TValueType::vaBinary)
             mismatch();
-        Assign(object, info, context, in_.ReadBinaryBody());
+        Assign(object, info, path, in_.ReadBinaryBody());
         return;
     case TPropKind::pkStrings: {
         if (type != TValueType::vaValueList)
@@ -339,15 +360,15 @@ void TReader::ReadValue(TPersistent& object, const TPropInfo& info, const QStrin
             else if (item == TValueType::vaWString)
                 texts << in_.ReadWStringBody();
             else
-                Fail(context, QStringLiteral("Invalid property value: %1 in a list of strings").arg(ValueTypeDescription(item)));
+                Fail(path, QStringLiteral("Invalid property value: %1 in a list of strings").arg(ValueTypeDescription(item)));
         }
-        Assign(object, info, context, texts);
+        Assign(object, info, path, texts);
         return;
     }
     }
 }
 
-void TReader::ReadCollection(TCollection& collection, const QString& context, int depth)
+void TReader::ReadCollection(TCollection& collection, const TReadPath& path, int depth)
 {
     if (depth > kMaxStreamNesting)
         TValueReader::Invalid(QStringLiteral("collections nested too deeply"));
@@ -356,7 +377,7 @@ void TReader::ReadCollection(TCollection& collection, const QString& context, in
         if (type != TValueType::vaList)
             TValueReader::Invalid(QStringLiteral("%1 where a collection item was expected").arg(ValueTypeDescription(type)));
         TCollectionItem* item = collection.Add();
-        ReadProperties(*item, QStringLiteral("%1[%2]").arg(context).arg(item->Index()), depth);
+        ReadProperties(*item, TReadPath(path, static_cast<qsizetype>(item->Index())), depth);
     }
 }
 
@@ -366,7 +387,7 @@ void TReader::ResolveFixups()
         TComponent* target = FindReference(fixup.path);
         if (target == nullptr)
             Fail(fixup.context, QStringLiteral("Component %1 not found").arg(fixup.path));
-        Assign(*fixup.object, *fixup.info, fixup.context, target);
+        Assign(*fixup.object, *fixup.info, TReadPath([&fixup] { return fixup.context; }), target);
     }
     fixups_.clear();
 }
@@ -453,9 +474,6 @@ void TReader::DefineBinaryProperty(const QString& name, const TStreamProc& readD
     const TValueType type = in_.ReadType();
     if (type != TValueType::vaBinary)
         TValueReader::Invalid(QStringLiteral("%1 where binary data was expected for %2").arg(ValueTypeDescription(type), name));
-    TMemoryStream data;
-    const QByteArray bytes = in_.ReadBinaryBody();
-    data.WriteBuffer(bytes.constData(), bytes.size());
-    data.SetPosition(0);
+    TMemoryStream data(in_.ReadBinaryBody());
     readData(data);
 }

@@ -7,9 +7,11 @@
 
 #include "framework/Filer.h"
 #include "framework/PropInfo.h"
+#include "framework/ReadPath.h"
 #include "framework/ValueStream.h"
 
 class TCollection;
+class TPropTable;
 
 class TReader : public TFiler {
 public:
@@ -48,12 +50,14 @@ private:
     TComponent* ReadComponent(TComponent* owner, int depth);
     void StartComponent(TComponent* component);
     void ReadComponentBody(TComponent& component, int depth);
-    // Properties up to the end of the list; context names the object in messages.
-    void ReadProperties(TPersistent& object, const QString& context, int depth);
-    void ReadProperty(TPersistent& object, const QString& name, const QString& context, int depth);
-    void ReadValue(TPersistent& object, const TPropInfo& info, const QString& context, int depth);
-    void ReadCollection(TCollection& collection, const QString& context, int depth);
-    void Assign(TPersistent& object, const TPropInfo& info, const QString& context, const TPropValue& value);
+    // Properties up to the end of the list; path names the object in messages.
+    void ReadProperties(TPersistent& object, const TReadPath& path, int depth);
+    // cursor: where in table the next stored property is likely to be.
+    void ReadProperty(TPersistent& object, const TPropTable& table, qsizetype& cursor, QLatin1String name,
+                      const TReadPath& path, int depth);
+    void ReadValue(TPersistent& object, const TPropInfo& info, const TReadPath& path, int depth);
+    void ReadCollection(TCollection& collection, const TReadPath& path, int depth);
+    void Assign(TPersistent& object, const TPropInfo& info, const TReadPath& path, const TPropValue& value);
     void ResolveFixups();
     TComponent* FindReference(const QString& path) const;
 

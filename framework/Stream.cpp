@@ -82,8 +82,15 @@ std::int64_t TMemoryStream::Write(const void* buffer, std::int64_t count)
     if (position_ < 0 || count <= 0)
         return 0;
     const std::int64_t end = position_ + count;
-    if (end > data_.size())
-        data_.resize(end, '\0');  // a gap left by seeking past the end reads as zeros
+    if (end > data_.size()) {
+        const std::int64_t oldSize = data_.size();
+        if (end > data_.capacity())
+            data_.reserve(std::max<std::int64_t>(end, data_.capacity() * 2));
+        data_.resize(end);
+        // A gap left by seeking past the end reads as zeros; the rest is written over at once.
+        if (position_ > oldSize)
+            std::memset(data_.data() + oldSize, 0, static_cast<std::size_t>(position_ - oldSize));
+    }
     std::memcpy(data_.data() + position_, buffer, static_cast<std::size_t>(count));
     position_ = end;
     return count;

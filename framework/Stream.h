@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <utility>
 
 #include "framework/Exception.h"
 #include "framework/Object.h"
@@ -64,6 +65,10 @@ void WriteInt32(TStream& stream, std::int32_t value);
 
 class TMemoryStream : public TStream {
 public:
+    TMemoryStream() = default;
+    // Holds bytes (shared, not copied) at position 0.
+    explicit TMemoryStream(QByteArray bytes) : data_(std::move(bytes)) {}
+
     std::int64_t Read(void* buffer, std::int64_t count) override;
     std::int64_t Write(const void* buffer, std::int64_t count) override;
     std::int64_t Seek(std::int64_t offset, TSeekOrigin origin) override;

@@ -117,7 +117,16 @@ void TValueWriter::WriteBinary(const QByteArray& bytes)
 
 TValueReader::TValueReader(TStream& stream) : stream_(stream)
 {
-    left_ = stream.Size() - stream.Position();
+    position_ = stream.Position();
+    left_ = stream.Size() - position_;
+    if (const auto* memory = dynamic_cast<const TMemoryStream*>(&stream))
+        memory_ = memory->Memory();
+}
+
+TValueReader::~TValueReader()
+{
+    if (memory_ != nullptr)
+        stream_.SetPosition(position_);
 }
 
 void TValueReader::Invalid(const QString& what)
@@ -129,7 +138,12 @@ void TValueReader::ReadRaw(void* data, std::int64_t count)
 {
     if (count > left_)
         throw EFilerError(QStringLiteral("Component stream ends early"));
-    stream_.ReadBuffer(data, count);
+    if (memory_ != nullptr) {
+        std::memcpy(data, memory_ + position_, static_cast<std::size_t>(count));
+        position_ += count;
+    } else {
+        stream_.ReadBuffer(data, count);
+    }
     left_ -= count;
 }
 
@@ -175,10 +189,14 @@ TValueType TValueReader::PeekType()
 
 QString TValueReader::ReadName()
 {
+    return QString(ReadNameView());
+}
+
+QLatin1String TValueReader::ReadNameView()
+{
     const std::uint8_t length = ReadByte();
-    QByteArray bytes(length, Qt::Uninitialized);
-    ReadRaw(bytes.data(), length);
-    return QString::fromLatin1(bytes);
+    ReadRaw(name_, length);
+    return QLatin1String(name_, length);
 }
 
 std::int32_t TValueReader::ReadLength()

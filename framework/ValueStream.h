@@ -2,6 +2,7 @@
 // The binary form's encoding of names and tagged values, little-endian, with every length checked
 // against what is left of the stream before anything is allocated.
 #include <QByteArray>
+#include <QLatin1String>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -36,14 +37,20 @@ private:
 
 class TValueReader {
 public:
-    // Reads from the stream's position up to its end.
+    // Reads from the stream's position up to its end; a memory stream is read in place, and its
+    // position is brought up to date when the reader goes.
     explicit TValueReader(TStream& stream);
+    ~TValueReader();
+    TValueReader(const TValueReader&) = delete;
+    TValueReader& operator=(const TValueReader&) = delete;
 
     // Raises for a wrong signature or an unknown version.
     void ReadSignature();
     TValueType ReadType();
     TValueType PeekType();
     QString ReadName();
+    // The same without making a string: valid until the next read.
+    QLatin1String ReadNameView();
     std::uint8_t ReadByte();
     // The value after an integer tag.
     std::int64_t ReadIntegerBody(TValueType type);
@@ -51,6 +58,7 @@ public:
     QByteArray ReadString8Body();
     QString ReadWStringBody();
     QString ReadIdentBody() { return ReadName(); }
+    QLatin1String ReadIdentView() { return ReadNameView(); }
     QStringList ReadSetBody();
     QByteArray ReadBinaryBody();
 
@@ -64,6 +72,10 @@ private:
     TStream& stream_;
     std::int64_t left_;
     int peeked_ = -1;
+    // The memory read in place and the position in it, when the stream is a memory stream.
+    const char* memory_ = nullptr;
+    std::int64_t position_ = 0;
+    char name_[256];
 };
 
 // A value type's name for messages ("an integer", "a string").

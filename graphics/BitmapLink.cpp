@@ -30,9 +30,13 @@ void TteBitmapLink::DetectTransparency(const TRect& margins)
     const bool noMargins = margins.Left == 0 && margins.Top == 0 && margins.Right == 0 && margins.Bottom == 0;
     const int w = rect_.Width(), h = rect_.Height();
     const int mL = margins.Left, mT = margins.Top, mR = margins.Right, mB = margins.Bottom;
+    const bool hasBits = bitmap_->Bits() != nullptr;
     for (int y = rect_.Top; y < rect_.Bottom; ++y) {
+        // Read in place: skins bind thousands of links on every load. Outside the bitmap reads as 0.
+        const TteColor* row = hasBits && y >= 0 && y < bitmap_->Height() ? bitmap_->ScanLine(y) : nullptr;
         for (int x = rect_.Left; x < rect_.Right; ++x) {
-            if (!IsTransparentPixel(bitmap_->GetPixel(x, y)))
+            const TteColor pixel = row != nullptr && x >= 0 && x < bitmap_->Width() ? row[x] : 0;
+            if (!IsTransparentPixel(pixel))
                 continue;
             if (noMargins) {
                 centerTransparent_ = true;
@@ -47,6 +51,8 @@ void TteBitmapLink::DetectTransparency(const TRect& margins)
                 borderTransparent_ = true;
             if (InCell(u, v, mL, mT, w - mR, h - mB))
                 centerTransparent_ = true;
+            if (cornerTransparent_ && borderTransparent_ && centerTransparent_)
+                return;
         }
     }
 }

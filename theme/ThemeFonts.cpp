@@ -1,6 +1,5 @@
 #include "theme/ThemeFonts.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 #include <array>
 
@@ -143,8 +142,15 @@ QString TteThemeFonts::FontToText(const TFont& font)
 
 void TteThemeFonts::TextToFont(const QString& text, TFont& font)
 {
-    static const QRegularExpression separators(QStringLiteral("[;,]"));
-    const QStringList fields = text.split(separators);
+    // Fields end at a comma or a semicolon (a plain scan: skins carry dozens of these).
+    QList<QStringView> fields;
+    for (qsizetype start = 0, i = 0;; ++i)
+        if (i == text.size() || text.at(i) == u',' || text.at(i) == u';') {
+            fields.append(QStringView(text).sliced(start, i - start));
+            if (i == text.size())
+                break;
+            start = i + 1;
+        }
     auto number = [&](qsizetype i) {
         bool ok = false;
         const int value = i < fields.size() ? fields[i].trimmed().toInt(&ok) : 0;
@@ -152,12 +158,12 @@ void TteThemeFonts::TextToFont(const QString& text, TFont& font)
             throw EConvertError(QStringLiteral("'%1' is not a valid font text").arg(text));
         return value;
     };
-    const QString face = fields[0].trimmed();
+    const QString face = fields[0].trimmed().toString();
     const int size = number(1);
     const TColor color = RGB(number(3), number(4), number(5));
     TFontStyles style;
     for (qsizetype i = 6; i < fields.size(); ++i) {
-        const QString name = fields[i].trimmed();
+        const QStringView name = fields[i].trimmed();
         if (name.isEmpty())
             continue;
         bool known = false;
@@ -167,7 +173,7 @@ void TteThemeFonts::TextToFont(const QString& text, TFont& font)
                 known = true;
             }
         if (!known)
-            throw EConvertError(QStringLiteral("'%1' is not a valid font style").arg(name));
+            throw EConvertError(QStringLiteral("'%1' is not a valid font style").arg(name.toString()));
     }
     font.SetName(face);
     font.SetSize(size);

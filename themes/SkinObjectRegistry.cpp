@@ -285,14 +285,14 @@ TSeSkinObject* ReadSkinObject(TStream& stream, TComponent* owner, bool binary)
     RegisterSkinObjectClasses();
     TNestingGuard guard;
     const QString className = ReadStoredString(stream);
-    TMemoryStream data;
+    QByteArray bytes;
     QString text;
     if (binary) {
         const std::int32_t size = ReadInt32(stream);
         if (size < 0 || size > stream.Size() - stream.Position())
             throw EReadError(QStringLiteral("Damaged skin: the data of a %1 is cut short").arg(className));
-        data.SetSize(size);
-        stream.ReadBuffer(data.Memory(), size);
+        bytes = QByteArray(size, Qt::Uninitialized);
+        stream.ReadBuffer(bytes.data(), size);
     } else {
         text = ReadStoredString(stream);
     }
@@ -300,8 +300,10 @@ TSeSkinObject* ReadSkinObject(TStream& stream, TComponent* owner, bool binary)
     if (object == nullptr)
         throw EClassNotFound(QStringLiteral("Damaged skin: unknown skin object class \"%1\"").arg(className));
     try {
-        if (binary)
+        if (binary) {
+            TMemoryStream data(bytes);
             ReadComponent(data, object);
+        }
         else
             StringToComponent(text, object);
         CheckOnlySkinObjects(*object);

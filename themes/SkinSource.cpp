@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <cstdlib>
 
 #include "framework/Filer.h"
 #include "framework/Stream.h"
@@ -40,12 +41,30 @@ void CheckCount(std::int32_t count, std::int64_t least, TStream& stream, const c
         throw EReadError(QStringLiteral("Damaged skin: %1 %2 cannot fit in the data").arg(count).arg(QLatin1String(what)));
 }
 
-// Bitmaps written with pure magenta or the key colour for their holes get the key in both.
+// Bitmaps written with pure magenta or the key colour for their holes get the key in both. One
+// pass does what SetTransparentColor with each colour and then DetectAlpha do in three.
 void KeyBitmap(TteBitmap& bitmap)
 {
-    bitmap.SetTransparentColor(kMagenta);
-    bitmap.SetTransparentColor(TransparentKey);
-    bitmap.DetectAlpha();
+    if (bitmap.Bits() == nullptr)
+        return;
+    auto near = [](TteColor pixel, TteColor colour) {
+        return std::abs(RedOf(pixel) - RedOf(colour)) < 6 && std::abs(GreenOf(pixel) - GreenOf(colour)) < 6 &&
+               std::abs(BlueOf(pixel) - BlueOf(colour)) < 6;
+    };
+    bool keyed = false;
+    bool blended = false;
+    TteColor* p = bitmap.Bits();
+    TteColor* const end = p + static_cast<std::size_t>(bitmap.Width()) * bitmap.Height();
+    for (; p != end; ++p) {
+        if (near(*p, kMagenta) || near(*p, TransparentKey)) {
+            *p = TransparentKey;
+            keyed = true;
+        }
+        const int alpha = AlphaOf(*p);
+        blended = blended || (alpha != 0 && alpha != 255);
+    }
+    bitmap.SetTransparent(keyed);
+    bitmap.SetAlphaBlend(blended);
 }
 
 bool ReadFlag(TStream& stream)
