@@ -145,7 +145,8 @@ TJobOptions ParseJobOptions(const QStringList& arguments)
 QString UsageText()
 {
     return QStringLiteral(
-        "usage: trackwell [--device DEV] --list\n"
+        "usage: trackwell [--device DEV] [--theme Default|Flat|OfficeXP|OSXTiger|None|FILE] [--output DIR]  (the window)\n"
+        "       trackwell [--device DEV] --list\n"
         "       trackwell [--device DEV] --rip all|N[,N...] [--format mp3|wav|pcm] [--output DIR] [encoder options]\n"
         "       trackwell --convert FILE... [encoder options]\n"
         "       trackwell [--device DEV] --checksums [proof options]\n"

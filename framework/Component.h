@@ -77,6 +77,10 @@ public:
     // The named handlers that events in a stored description read with this component as root
     // are bound to; none by default.
     virtual const TMethodTable* MethodTable() const { return nullptr; }
+    // Called by a stored description's reader on a component it made nested inside parent, before
+    // the component's own values are read: a control takes parent as its parent window, a menu
+    // item joins parent's items. Nothing by default.
+    virtual void SetParentComponent(TComponent* parent) { (void)parent; }
 
     // Asks to be told (Notification with opRemove) when component is destroyed.
     void FreeNotification(TComponent* component);
@@ -123,6 +127,10 @@ TOwned<T> MakeOwned(Args&&... args)
 {
     return TOwned<T>(new T(std::forward<Args>(args)...));
 }
+
+// The component of that name anywhere in root's ownership tree (a stored description nests controls
+// in their containers), looked for without regard to case; nullptr when none.
+TComponent* FindNestedComponent(const TComponent& root, const QString& name);
 
 // True when name is a valid identifier for a component (letters, digits, '_'; not starting with a digit).
 bool IsValidIdent(const QString& name);

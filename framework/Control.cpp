@@ -44,6 +44,14 @@ void TControl::SetParent(TWinControl* parent)
     TakeParentColorAndFont();
 }
 
+void TControl::SetParentComponent(TComponent* parent)
+{
+    if (auto* windowed = dynamic_cast<TWinControl*>(parent))
+        SetParent(windowed);
+    else if (auto* form = dynamic_cast<TForm*>(parent))
+        SetParent(form);
+}
+
 void TControl::SetParent(TForm*)
 {
     throw Exception(QStringLiteral("Control '%1' has no parent window").arg(Name()));

@@ -57,6 +57,8 @@ public:
     virtual void SetParent(TWinControl* parent);
     // Windowed controls only: places the control on the form's client area.
     virtual void SetParent(TForm* form);
+    // Nested in a stored description: inside a windowed control or on a form.
+    void SetParentComponent(TComponent* parent) override;
 
     int Left() const { return left_; }
     int Top() const { return top_; }

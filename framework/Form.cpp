@@ -8,6 +8,8 @@
 #include "framework/Application.h"
 #include "framework/ComponentRef.h"
 #include "framework/Messaging.h"
+#include "framework/Monitors.h"
+#include "framework/PropInfo.h"
 #include "framework/WinControl.h"
 #include "framework/WindowHook.h"
 
@@ -193,8 +195,26 @@ void TForm::SetVisible(bool visible)
     window_->setVisible(visible);
 }
 
+void TForm::PlaceByPosition()
+{
+    // Only the first showing: a window the user moved stays where it was put.
+    if (placed_)
+        return;
+    placed_ = true;
+    TRect area;
+    if (position_ == TPosition::poScreenCenter)
+        area = PrimaryMonitor().WorkArea;
+    else if (position_ == TPosition::poMainFormCenter && Application->MainForm() != nullptr &&
+             Application->MainForm() != this)
+        area = Application->MainForm()->BoundsRect();
+    else
+        return;
+    SetBounds(area.Left + (area.Width() - Width()) / 2, area.Top + (area.Height() - Height()) / 2, Width(), Height());
+}
+
 void TForm::Show()
 {
+    PlaceByPosition();
     // A window being shown comes up in front; one already shown is brought there.
     if (window_->isVisible())
         window_->raise();
@@ -311,4 +331,21 @@ void TForm::DoCreate()
 {
     if (OnCreate)
         Application->Guard(this, [this] { OnCreate(this); });
+}
+
+void RegisterFormProperties()
+{
+    static const QStringList positionNames{"poDesigned", "poScreenCenter", "poMainFormCenter"};
+    RegisterProperties<TForm, TComponent>()
+        .Integer("Left", &TForm::Left, &TForm::SetLeft)
+        .Integer("Top", &TForm::Top, &TForm::SetTop)
+        .String("Caption", &TForm::Caption, &TForm::SetCaption)
+        .Integer("ClientWidth", &TForm::ClientWidth, &TForm::SetClientWidth)
+        .Integer("ClientHeight", &TForm::ClientHeight, &TForm::SetClientHeight)
+        .Color("Color", &TForm::Color, &TForm::SetColor, clBtnFace)
+        .Enumeration("Position", &TForm::Position, &TForm::SetPosition, positionNames, TPosition::poDesigned)
+        .Event("OnCreate", &TForm::OnCreate)
+        .Event("OnClose", &TForm::OnClose)
+        .Event("OnCloseQuery", &TForm::OnCloseQuery)
+        .Event("OnDestroy", &TForm::OnDestroy);
 }

@@ -15,6 +15,10 @@ enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 using TCloseEvent = TMethod<void(TObject* sender, TCloseAction& action)>;
 using TCloseQueryEvent = TMethod<void(TObject* sender, bool& canClose)>;
 
+// Where a form first shows: where its bounds put it, centred on the primary monitor's work area,
+// or centred over the main form.
+enum class TPosition { poDesigned, poScreenCenter, poMainFormCenter };
+
 using TModalResult = int;
 constexpr TModalResult mrNone = 0;
 constexpr TModalResult mrOk = 1;
@@ -62,6 +66,9 @@ public:
     TColor Color() const { return color_; }
     void SetColor(TColor color);
 
+    TPosition Position() const { return position_; }
+    void SetPosition(TPosition position) { position_ = position; }
+
     bool Visible() const;
     void SetVisible(bool visible);
     // Shows the window and brings it to the front.
@@ -108,6 +115,7 @@ private:
     class TReleaseRequest;
 
     void LayoutClient();
+    void PlaceByPosition();
     bool CloseModal();
 
     TWindow* window_;
@@ -117,6 +125,11 @@ private:
     int marginRight_ = 0;
     int marginBottom_ = 0;
     TColor color_ = clBtnFace;
+    TPosition position_ = TPosition::poDesigned;
+    bool placed_ = false;
     QEventLoop* modalLoop_ = nullptr;
     TModalResult modalResult_ = mrNone;
 };
+
+// The form's stored properties: caption, client size, colour, position and events.
+void RegisterFormProperties();

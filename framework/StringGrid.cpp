@@ -12,6 +12,8 @@
 #include "framework/CanvasBinding.h"
 #include "framework/DeviceContext.h"
 #include "framework/PropInfo.h"
+#include "framework/Reader.h"
+#include "framework/Writer.h"
 
 namespace {
 
@@ -959,6 +961,31 @@ void TStringGrid::PaintCells(QPaintEvent* event)
     if (y < height)
         PaintBackground(Rect(0, y, std::min(right, width), height));
     paintingCells_ = false;
+}
+
+void TStringGrid::DefineProperties(TFiler& filer)
+{
+    TCustomControl::DefineProperties(filer);
+    const bool custom = std::any_of(colWidths_.begin(), colWidths_.end(),
+                                    [this](int width) { return width != defaultColWidth_; });
+    filer.DefineProperty(
+        "ColWidths",
+        [this](TReader& reader) {
+            reader.ReadListBegin();
+            for (int col = 0; !reader.EndOfList(); ++col) {
+                const std::int64_t width = reader.ReadInteger();
+                if (col < ColCount())
+                    SetColWidths(col, static_cast<int>(std::clamp<std::int64_t>(width, 0, INT32_MAX)));
+            }
+            reader.ReadListEnd();
+        },
+        [this](TWriter& writer) {
+            writer.WriteListBegin();
+            for (int width : colWidths_)
+                writer.WriteInteger(width);
+            writer.WriteListEnd();
+        },
+        custom);
 }
 
 void RegisterStringGridProperties()

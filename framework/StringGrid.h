@@ -127,6 +127,8 @@ public:
     TSelectCellEvent OnSelectCell;
 
     void SetBounds(int left, int top, int width, int height) override;
+    // Column widths that differ from DefaultColWidth are stored as the list "ColWidths".
+    void DefineProperties(TFiler& filer) override;
     void Invalidate() override;
     void Repaint() override;
 
