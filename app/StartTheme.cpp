@@ -22,11 +22,17 @@ bool IsNoTheme(const QString& name)
     return name.compare(QLatin1String("None"), Qt::CaseInsensitive) == 0;
 }
 
+// The abstract theme's own look, which no built-in kind offers by name.
+bool IsDefaultTheme(const QString& name)
+{
+    return name.compare(ThemeClassOf<TteTheme>().GetThemeKindName(), Qt::CaseInsensitive) == 0;
+}
+
 }  // namespace
 
 void CheckStartTheme(const QString& name)
 {
-    if (IsStoredTheme(name) || IsNoTheme(name) || FindBuiltInThemeClass(name) != nullptr)
+    if (IsStoredTheme(name) || IsNoTheme(name) || IsDefaultTheme(name) || FindBuiltInThemeClass(name) != nullptr)
         return;
     if (!QFileInfo::exists(name))
         throw Exception(QStringLiteral("Unknown theme \"%1\": neither Default, Flat, OfficeXP, OSXTiger, None nor a file")
@@ -42,16 +48,14 @@ void ApplyStartTheme(const QString& name, TTeThemeEngine& engine, TTeThemeLink& 
     CheckStartTheme(name);
     if (IsStoredTheme(name))
         return;
-    if (IsNoTheme(name)) {
+    // The window's controls bound to the link follow the application theme once the link has none.
+    link.SetThemeIndex(-1);
+    if (IsNoTheme(name))
         engine.SetThemeIndex(-1);
-        link.SetThemeIndex(-1);
-        return;
-    }
-    if (FindBuiltInThemeClass(name) != nullptr) {
+    else if (IsDefaultTheme(name))
+        SetCurrentTheme(ThemeClassOf<TteTheme>().Create().release());
+    else if (FindBuiltInThemeClass(name) != nullptr)
         engine.SetThemeBuilding(name);
-        link.SetThemeBuilding(name);
-        return;
-    }
-    engine.SetThemeFile(name);
-    link.SetThemeFile(name);
+    else
+        engine.SetThemeFile(name);
 }

@@ -6,8 +6,8 @@ class TTeThemeEngine;
 class TTeThemeLink;
 
 // name: Default, Flat, OfficeXP or OSXTiger (the stored one, index 0 of the window's theme list),
-// None (the classic look), or a theme file. Both the application theme (engine) and the window's
-// link take it. A file that yields no theme or an unknown name raises Exception; the window keeps
+// None (the classic look), or a theme file. The engine makes it the application theme and the link
+// drops its own, so the whole window shows it. A file that yields no theme or an unknown name raises Exception; the window keeps
 // its stored theme then.
 // Raises as ApplyStartTheme would, changing nothing.
 void CheckStartTheme(const QString& name);

@@ -231,7 +231,9 @@ void TStringGrid::SetFixedCols(int count)
     fixedCols_ = count;
     col_ = std::max(col_, count);
     anchorCol_ = std::max(anchorCol_, count);
-    leftCol_ = std::max(leftCol_, count);
+    // The cells start again right after the fixed ones: fewer fixed columns must not leave the
+    // freed ones scrolled out of view.
+    leftCol_ = count;
     CellsChanged();
 }
 
@@ -657,7 +659,8 @@ void TStringGrid::ScrollToCurrent()
     int top = std::min(topRow_, row_);
     while (top < row_ && !fits(rowHeights_, fixedRows_, top, row_, area_->viewport()->height()))
         ++top;
-    int left = std::min(leftCol_, col_);
+    // With whole rows selected the current column is not what the user looks at: no sideways scroll.
+    int left = options_.Contains(TGridOption::goRowSelect) ? leftCol_ : std::min(leftCol_, col_);
     if (!options_.Contains(TGridOption::goRowSelect))
         while (left < col_ && !fits(colWidths_, fixedCols_, left, col_, area_->viewport()->width()))
             ++left;

@@ -17,6 +17,7 @@
 #include "tools/gallery/ControlSheet.h"
 #include "tools/gallery/EffectsSheet.h"
 #include "tools/gallery/GallerySheet.h"
+#include "tools/gallery/MainWindowSheet.h"
 #include "tools/gallery/MenuSheet.h"
 #include "tools/gallery/WindowSheet.h"
 
@@ -30,7 +31,8 @@ constexpr const char* kUsage =
     "       trackwell-gallery --effects --out FILE.png\n"
     "       trackwell-gallery --controls --theme None|Default|OSXTiger|... --out FILE.png\n"
     "       trackwell-gallery --window --theme NAME --out FILE.png\n"
-    "       trackwell-gallery --menu --theme None|NAME --out FILE.png\n";
+    "       trackwell-gallery --menu --theme None|NAME --out FILE.png\n"
+    "       trackwell-gallery --main-window --theme None|NAME|FILE --out FILE.png (the disc of $TRACKWELL_DEVICE)\n";
 
 // A registered kind that needs no data (the abstract theme and the built-in kinds), by kind name
 // (case ignored).
@@ -60,6 +62,8 @@ struct TOptions {
     bool Window = false;
     // The menu bar with a popup and its submenu open; theme "None" is the classic look.
     bool Menu = false;
+    // The program's main window in the theme as the program's --theme names it.
+    bool MainWindow = false;
 };
 
 // Nothing on a usage error (after saying what is wrong).
@@ -68,6 +72,10 @@ std::optional<TOptions> ParseOptions(const QStringList& args)
     TOptions options;
     for (int i = 1; i < args.size(); ++i) {
         const QString& arg = args[i];
+        if (arg == QLatin1String("--main-window")) {
+            options.MainWindow = true;
+            continue;
+        }
         if (arg == QLatin1String("--effects") || arg == QLatin1String("--controls") ||
             arg == QLatin1String("--window") || arg == QLatin1String("--menu")) {
             (arg == QLatin1String("--effects") ? options.Effects
@@ -155,6 +163,11 @@ int main(int argc, char** argv)
     try {
         if (!options->ExportTheme.isEmpty()) {
             const int status = ExportTheme(*options);
+            FinalizeThemeManager();
+            return status;
+        }
+        if (options->MainWindow) {
+            const int status = RenderMainWindowSheet(options->Theme, options->Out);
             FinalizeThemeManager();
             return status;
         }
