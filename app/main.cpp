@@ -73,8 +73,7 @@ int RunWindow(int argc, char* argv[], const QStringList& arguments)
         Application->SetTitle(QStringLiteral("Trackwell"));
         TForm1* form = Application->CreateForm<TForm1>();
         ApplyStartTheme(options.Theme, *form->TeThemeEngine1, *form->TeThemeLink1);
-        // The frame paints through its hook, so the first frame is watched on the client area.
-        ExitAfterFirstFrameIfAsked(*form->ClientWidget());
+        ExitAfterFirstFrameIfAsked(*form->Handle());
         Application->Run();
     } catch (const Exception& error) {
         // Before the message loop: a theme that cannot be read, or a window that cannot be built.
