@@ -77,6 +77,9 @@ public:
     // The named handlers that events in a stored description read with this component as root
     // are bound to; none by default.
     virtual const TMethodTable* MethodTable() const { return nullptr; }
+    // A stored description created this component nested inside container; a control goes into
+    // it as into its parent. Nothing by default.
+    virtual void SetParentComponent(TComponent* /*container*/) {}
 
     // Asks to be told (Notification with opRemove) when component is destroyed.
     void FreeNotification(TComponent* component);

@@ -8,7 +8,9 @@
 #include "framework/Application.h"
 #include "framework/ComponentRef.h"
 #include "framework/Messaging.h"
+#include "framework/PropInfo.h"
 #include "framework/WinControl.h"
+#include "framework/WindowlessHost.h"
 #include "framework/WindowHook.h"
 
 // The top-level window. Numbered messages go to the form's Dispatch; a close request from the
@@ -82,6 +84,8 @@ TForm::~TForm()
 {
     // Controls owned elsewhere leave the client area before the window deletes its widgets.
     DetachControls(client_);
+    if (windowlessHost_ != nullptr)
+        windowlessHost_->Free();
     Application->RemoveForm(this);
     UnhookWindow(window_);
     delete window_;
@@ -170,9 +174,18 @@ void TForm::SetFrameMargins(int left, int top, int right, int bottom)
     LayoutClient();
 }
 
+TWinControl* TForm::WindowlessHost()
+{
+    if (windowlessHost_ == nullptr)
+        windowlessHost_ = new TWindowlessHost(*this);
+    return windowlessHost_;
+}
+
 void TForm::LayoutClient()
 {
     client_->setGeometry(ClientBounds().ToQRect());
+    if (windowlessHost_ != nullptr)
+        windowlessHost_->FitClientArea();
 }
 
 void TForm::SetColor(TColor color)
@@ -311,4 +324,17 @@ void TForm::DoCreate()
 {
     if (OnCreate)
         Application->Guard(this, [this] { OnCreate(this); });
+}
+
+void RegisterFormProperties()
+{
+    RegisterProperties<TForm, TComponent>()
+        .String("Caption", &TForm::Caption, &TForm::SetCaption)
+        .Integer("ClientWidth", &TForm::ClientWidth, &TForm::SetClientWidth)
+        .Integer("ClientHeight", &TForm::ClientHeight, &TForm::SetClientHeight)
+        .Color("Color", &TForm::Color, &TForm::SetColor, clBtnFace)
+        .Event("OnCreate", &TForm::OnCreate)
+        .Event("OnDestroy", &TForm::OnDestroy)
+        .Event("OnClose", &TForm::OnClose)
+        .Event("OnCloseQuery", &TForm::OnCloseQuery);
 }

@@ -10,6 +10,8 @@
 #include "framework/Windowed.h"
 
 class QEventLoop;
+class TWindowlessHost;
+class TWinControl;
 
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 using TCloseEvent = TMethod<void(TObject* sender, TCloseAction& action)>;
@@ -54,6 +56,9 @@ public:
     TRect ClientRect() const { return Rect(0, 0, ClientWidth(), ClientHeight()); }
     // The client area in window coordinates.
     TRect ClientBounds() const;
+
+    // The windowed control that holds the windowless controls placed on the form, made on first use.
+    TWinControl* WindowlessHost();
 
     // The frame around the client area. The window keeps its outer size and the client area
     // shrinks or grows, as when the platform recomputes a window's frame.
@@ -112,6 +117,7 @@ private:
 
     TWindow* window_;
     TClient* client_;
+    TWindowlessHost* windowlessHost_ = nullptr;
     int marginLeft_ = 0;
     int marginTop_ = 0;
     int marginRight_ = 0;
@@ -120,3 +126,6 @@ private:
     QEventLoop* modalLoop_ = nullptr;
     TModalResult modalResult_ = mrNone;
 };
+
+// Registers the stored properties of a form (called once at start-up by the control layer).
+void RegisterFormProperties();
