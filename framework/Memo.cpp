@@ -11,6 +11,9 @@ TMemo::TMemo(TComponent* owner) : TWinControl(owner), editor_(new QPlainTextEdit
     editor_->document()->setDocumentMargin(0);
     editor_->setFocusPolicy(Qt::ClickFocus);
     editor_->setContextMenuPolicy(Qt::NoContextMenu);
+    // No scroll bars, as the classic memo has by default: the keys and the wheel still scroll.
+    editor_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    editor_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SetColor(clWindow);
     SetBorderStyle(TBorderStyle::bsSingle);
     FontChanged();

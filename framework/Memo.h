@@ -1,6 +1,7 @@
 #pragma once
 // The framework's memo: several lines of plain text on a coloured background, selectable, editable
-// unless read-only, scrolled when they do not fit, with a classic sunken border or none.
+// unless read-only, wrapped at the right edge and scrolled by keys and wheel (no scroll bars), with
+// a classic sunken border or none.
 #include <QStringList>
 
 #include "framework/BorderStyle.h"
