@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "app/AboutWindow.h"
 #include "app/OutputFolder.h"
 #include "app/WebAddresses.h"
 #include "app/WindowOptions.h"
@@ -91,6 +92,7 @@ void TForm1::AddHandlers()
     methods_.Add("CustomItem12Click", this, &TForm1::CustomItem12Click);
     methods_.Add("CustomItem13Click", this, &TForm1::CustomItem13Click);
     methods_.Add("CustomItem18Click", this, &TForm1::CustomItem18Click);
+    methods_.Add("CustomItem14Click", this, &TForm1::CustomItem14Click);
 }
 
 void TForm1::FindComponents()
@@ -319,4 +321,10 @@ void TForm1::CustomItem18Click(TObject*)
         Shell().StartProgram(sibling, {}, ProgramFolder());
     else
         CustomItem12Click(this);
+}
+
+void TForm1::CustomItem14Click(TObject*)
+{
+    if (aboutWindow_ != nullptr)
+        ShowAboutWindow(*aboutWindow_);
 }

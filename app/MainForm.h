@@ -5,6 +5,7 @@
 #include <QString>
 #include <cstdint>
 
+#include "framework/ComponentRef.h"
 #include "framework/Form.h"
 #include "framework/Method.h"
 
@@ -85,6 +86,10 @@ public:
     void CustomItem12Click(TObject* sender);
     void CustomItem13Click(TObject* sender);
     void CustomItem18Click(TObject* sender);
+    void CustomItem14Click(TObject* sender);
+
+    // The about window "About..." shows (made at start-up right after this window).
+    void SetAboutWindow(TForm* about) { aboutWindow_ = about; }
 
     TTeMenuBar* TeMenuBar2 = nullptr;
     TTeStringGrid* StringGrid1 = nullptr;
@@ -128,6 +133,7 @@ private:
     void KeepClientSize();
 
     TMethodTable methods_;
+    TComponentRef<TForm> aboutWindow_;
     QString outputFolder_;
     int clientWidth_ = 0;
     int clientHeight_ = 0;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <unistd.h>
 
+#include "app/AboutWindow.h"
 #include "app/HeadlessJobs.h"
 #include "app/JobOptions.h"
 #include "app/MainForm.h"
@@ -72,6 +73,7 @@ int RunWindow(int argc, char* argv[], const QStringList& arguments)
         Application->Initialize();
         Application->SetTitle(QStringLiteral("Trackwell"));
         TForm1* form = Application->CreateForm<TForm1>();
+        form->SetAboutWindow(CreateAboutWindow(Application, form->TeThemeLink1));
         ApplyStartTheme(options.Theme, *form->TeThemeEngine1, *form->TeThemeLink1);
         ExitAfterFirstFrameIfAsked(*form->Handle());
         Application->Run();

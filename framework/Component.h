@@ -77,10 +77,9 @@ public:
     // The named handlers that events in a stored description read with this component as root
     // are bound to; none by default.
     virtual const TMethodTable* MethodTable() const { return nullptr; }
-    // Called by a stored description's reader on a component it made nested inside parent, before
-    // the component's own values are read: a control takes parent as its parent window, a menu
-    // item joins parent's items. Nothing by default.
-    virtual void SetParentComponent(TComponent* parent) { (void)parent; }
+    // A stored description created this component nested inside container; a control goes into
+    // it as into its parent. Nothing by default.
+    virtual void SetParentComponent(TComponent* /*container*/) {}
 
     // Asks to be told (Notification with opRemove) when component is destroyed.
     void FreeNotification(TComponent* component);

@@ -11,6 +11,7 @@
 #include "framework/Monitors.h"
 #include "framework/PropInfo.h"
 #include "framework/WinControl.h"
+#include "framework/WindowlessHost.h"
 #include "framework/WindowHook.h"
 
 // The top-level window. Numbered messages go to the form's Dispatch; a close request from the
@@ -84,6 +85,8 @@ TForm::~TForm()
 {
     // Controls owned elsewhere leave the client area before the window deletes its widgets.
     DetachControls(client_);
+    if (windowlessHost_ != nullptr)
+        windowlessHost_->Free();
     Application->RemoveForm(this);
     UnhookWindow(window_);
     delete window_;
@@ -172,9 +175,18 @@ void TForm::SetFrameMargins(int left, int top, int right, int bottom)
     LayoutClient();
 }
 
+TWinControl* TForm::WindowlessHost()
+{
+    if (windowlessHost_ == nullptr)
+        windowlessHost_ = new TWindowlessHost(*this);
+    return windowlessHost_;
+}
+
 void TForm::LayoutClient()
 {
     client_->setGeometry(ClientBounds().ToQRect());
+    if (windowlessHost_ != nullptr)
+        windowlessHost_->FitClientArea();
 }
 
 void TForm::SetColor(TColor color)

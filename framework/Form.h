@@ -10,6 +10,8 @@
 #include "framework/Windowed.h"
 
 class QEventLoop;
+class TWindowlessHost;
+class TWinControl;
 
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 using TCloseEvent = TMethod<void(TObject* sender, TCloseAction& action)>;
@@ -58,6 +60,9 @@ public:
     TRect ClientRect() const { return Rect(0, 0, ClientWidth(), ClientHeight()); }
     // The client area in window coordinates.
     TRect ClientBounds() const;
+
+    // The windowed control that holds the windowless controls placed on the form, made on first use.
+    TWinControl* WindowlessHost();
 
     // The frame around the client area. The window keeps its outer size and the client area
     // shrinks or grows, as when the platform recomputes a window's frame.
@@ -120,6 +125,7 @@ private:
 
     TWindow* window_;
     TClient* client_;
+    TWindowlessHost* windowlessHost_ = nullptr;
     int marginLeft_ = 0;
     int marginTop_ = 0;
     int marginRight_ = 0;
@@ -131,5 +137,5 @@ private:
     TModalResult modalResult_ = mrNone;
 };
 
-// The form's stored properties: caption, client size, colour, position and events.
+// Registers the stored properties of a form (called once at start-up by the control layer).
 void RegisterFormProperties();

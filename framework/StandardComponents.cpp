@@ -15,7 +15,6 @@
 void RegisterStandardComponents()
 {
     RegisterControlProperties();
-    RegisterFormProperties();
     RegisterStringGridProperties();
     RegisterComboBoxProperties();
     RegisterClass<TGroupBox>(QStringLiteral("TGroupBox"));

@@ -59,12 +59,6 @@ const QStringList& ScrollStyleNames()
     return names;
 }
 
-const QStringList& BorderStyleNames()
-{
-    static const QStringList names{"bsNone", "bsSingle"};
-    return names;
-}
-
 // The cells' viewport and the platform scroll bars; it hands paint, mouse and scrolling to the grid.
 class TStringGrid::TArea : public QAbstractScrollArea {
 public:

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "framework/BorderStyle.h"
 #include "framework/CustomControl.h"
 #include "framework/Set.h"
 
@@ -39,8 +40,6 @@ using TGridDrawState = TSet<TGridDrawStateFlag>;
 
 enum class TScrollStyle : std::uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
 const QStringList& ScrollStyleNames();
-enum class TBorderStyle : std::uint8_t { bsNone, bsSingle };
-const QStringList& BorderStyleNames();
 
 // Columns Left..Right and rows Top..Bottom, all inclusive.
 struct TGridRect {

@@ -14,6 +14,7 @@
 #include "themes/MsStylesTheme.h"
 #include "themes/StoredThemes.h"
 #include "themes/ThemeKinds.h"
+#include "tools/gallery/AboutSheet.h"
 #include "tools/gallery/ControlSheet.h"
 #include "tools/gallery/EffectsSheet.h"
 #include "tools/gallery/GallerySheet.h"
@@ -32,7 +33,8 @@ constexpr const char* kUsage =
     "       trackwell-gallery --controls --theme None|Default|OSXTiger|... --out FILE.png\n"
     "       trackwell-gallery --window --theme NAME --out FILE.png\n"
     "       trackwell-gallery --menu --theme None|NAME --out FILE.png\n"
-    "       trackwell-gallery --main-window --theme None|NAME|FILE --out FILE.png (the disc of $TRACKWELL_DEVICE)\n";
+    "       trackwell-gallery --main-window --theme None|NAME|FILE --out FILE.png (the disc of $TRACKWELL_DEVICE)\n"
+    "       trackwell-gallery --about --theme None|NAME --out FILE.png\n";
 
 // A registered kind that needs no data (the abstract theme and the built-in kinds), by kind name
 // (case ignored).
@@ -64,6 +66,8 @@ struct TOptions {
     bool Menu = false;
     // The program's main window in the theme as the program's --theme names it.
     bool MainWindow = false;
+    // The program's about window; theme "None" is the classic look.
+    bool About = false;
 };
 
 // Nothing on a usage error (after saying what is wrong).
@@ -74,6 +78,10 @@ std::optional<TOptions> ParseOptions(const QStringList& args)
         const QString& arg = args[i];
         if (arg == QLatin1String("--main-window")) {
             options.MainWindow = true;
+            continue;
+        }
+        if (arg == QLatin1String("--about")) {
+            options.About = true;
             continue;
         }
         if (arg == QLatin1String("--effects") || arg == QLatin1String("--controls") ||
@@ -110,7 +118,7 @@ std::optional<TOptions> ParseOptions(const QStringList& args)
         }
     }
     const int modes = !options.Theme.isEmpty() + !options.ExportTheme.isEmpty() + options.Effects;
-    if (modes != 1 || options.Out.isEmpty() || ((options.Controls || options.Window || options.Menu) && options.Theme.isEmpty())) {
+    if (modes != 1 || options.Out.isEmpty() || ((options.Controls || options.Window || options.Menu || options.About) && options.Theme.isEmpty())) {
         std::fprintf(stderr, "--out and one of --theme, --export-theme or --effects are required (--controls and --window go with --theme)\n");
         return std::nullopt;
     }
@@ -176,8 +184,8 @@ int main(int argc, char** argv)
             FinalizeThemeManager();
             return status;
         }
-        if (options->Menu && options->Theme.compare(QLatin1String("None"), Qt::CaseInsensitive) == 0) {
-            const int status = RenderMenuSheet(options->Out);
+        if ((options->Menu || options->About) && options->Theme.compare(QLatin1String("None"), Qt::CaseInsensitive) == 0) {
+            const int status = options->About ? RenderAboutSheet(options->Out) : RenderMenuSheet(options->Out);
             FinalizeThemeManager();
             return status;
         }
@@ -197,9 +205,11 @@ int main(int argc, char** argv)
             return 2;
         }
         theme->SetDeltas(options->Hue, options->Brightness);
-        if (options->Window || options->Menu) {
+        if (options->Window || options->Menu || options->About) {
             SetCurrentTheme(theme.release());
-            const int status = options->Menu ? RenderMenuSheet(options->Out) : RenderWindowSheet(options->Out);
+            const int status = options->About  ? RenderAboutSheet(options->Out)
+                               : options->Menu ? RenderMenuSheet(options->Out)
+                                               : RenderWindowSheet(options->Out);
             FinalizeThemeManager();
             return status;
         }
