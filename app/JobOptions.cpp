@@ -159,7 +159,8 @@ TJobOptions ParseJobOptions(const QStringList& arguments)
 QString UsageText()
 {
     return QStringLiteral(
-        "usage: trackwell [--device DEV] --list\n"
+        "usage: trackwell [--device DEV] [--theme Default|Flat|OfficeXP|OSXTiger|None|FILE] [--output DIR]  (the window)\n"
+        "       trackwell [--device DEV] --list\n"
         "       trackwell [--device DEV] --rip all|N[,N...] [--format mp3|wav|pcm|flac] [--output DIR] [--name TEMPLATE]\n"
         "                 [--overwrite] [encoder options]\n"
         "       trackwell --convert FILE... [--format mp3|flac] [encoder options]\n"

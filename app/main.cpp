@@ -5,9 +5,20 @@
 #include <cstdio>
 #include <unistd.h>
 
+#include "app/AboutWindow.h"
 #include "app/HeadlessJobs.h"
 #include "app/JobOptions.h"
+#include "app/MainForm.h"
+#include "app/StartTheme.h"
 #include "app/Version.h"
+#include "app/WindowOptions.h"
+#include "framework/Application.h"
+#include "framework/FirstFrameExit.h"
+#include "framework/QtApplication.h"
+#include "theme/ThemeEngine.h"
+#include "theme/ThemeLink.h"
+#include "theme/ThemeManager.h"
+#include "themes/ThemeKinds.h"
 
 namespace {
 
@@ -37,6 +48,44 @@ int RunJob(int argc, char* argv[])
     return RunHeadlessJob(options, out, err, ::isatty(STDOUT_FILENO) != 0);
 }
 
+int RunWindow(int argc, char* argv[], const QStringList& arguments)
+{
+    // Read before the GUI starts, so a wrong command line is told without a display.
+    TWindowOptions options;
+    try {
+        options = ParseWindowOptions(arguments);
+    } catch (const EUsageError& error) {
+        QTextStream(stderr) << "trackwell: " << error.Message() << "\n" << UsageText() << Qt::flush;
+        return 2;
+    }
+    TQtApplication qt(argc, argv);
+    QCoreApplication::setApplicationName("Trackwell");
+    QCoreApplication::setApplicationVersion(TRACKWELL_VERSION);
+    // The CD library reads the drive or image named here when the window's ripping component is made.
+    if (!options.Device.isEmpty())
+        qputenv("TRACKWELL_DEVICE", options.Device.toLocal8Bit());
+    SetWindowOptions(options);
+    RegisterThemeKinds();
+    RegisterWindowClasses();
+    int status = 0;
+    try {
+        CheckStartTheme(options.Theme);
+        Application->Initialize();
+        Application->SetTitle(QStringLiteral("Trackwell"));
+        TForm1* form = Application->CreateForm<TForm1>();
+        form->SetAboutWindow(CreateAboutWindow(Application, form->TeThemeLink1));
+        ApplyStartTheme(options.Theme, *form->TeThemeEngine1, *form->TeThemeLink1);
+        ExitAfterFirstFrameIfAsked(*form->Handle());
+        Application->Run();
+    } catch (const Exception& error) {
+        // Before the message loop: a theme that cannot be read, or a window that cannot be built.
+        QTextStream(stderr) << "trackwell: " << error.Message() << "\n" << Qt::flush;
+        status = 2;
+    }
+    FinalizeThemeManager();
+    return status;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -46,16 +95,5 @@ int main(int argc, char* argv[])
         arguments.append(QString::fromLocal8Bit(argv[i]));
     if (IsHeadlessJob(arguments))
         return RunJob(argc, argv);
-
-    // The main window is not part of this build yet; say what the program can do headless. A command line it
-    // cannot read is still a usage error, not a silent success.
-    QCoreApplication application(argc, argv);
-    try {
-        ParseJobOptions(arguments);
-    } catch (const EUsageError& error) {
-        QTextStream(stderr) << "trackwell: " << error.Message() << "\n" << UsageText() << Qt::flush;
-        return 2;
-    }
-    QTextStream(stdout) << "Trackwell " << TRACKWELL_VERSION << "\n" << UsageText();
-    return 0;
+    return RunWindow(argc, argv, arguments);
 }

@@ -7,10 +7,13 @@
 #include "controls/TeCheckBox.h"
 #include "controls/TeControl.h"
 #include "controls/TeDefaultForm.h"
+#include "controls/TeForm.h"
 #include "controls/TeGraphicControl.h"
 #include "controls/TeGroupBox.h"
 #include "controls/TeLabel.h"
 #include "controls/TeProgressBar.h"
+#include "controls/TeSComboBox.h"
+#include "controls/TeStringGrid.h"
 #include "controls/TeTrackBar.h"
 #include "framework/Action.h"
 #include "framework/ClassRegistry.h"
@@ -78,6 +81,11 @@ void RegisterControlComponents()
     RegisterClass<TTeCheckBox>();
     RegisterClass<TTeLabel>();
     RegisterClass<TTeGroupBox>();
+    RegisterClass<TTeProgressBar>();
+    RegisterClass<TTeTrackBar>();
+    RegisterClass<TTeSComboBox>();
+    RegisterClass<TTeStringGrid>();
+    RegisterClass<TTeForm>();
     RegisterTeFormProperties();
     RegisterMenuComponents();
 }

@@ -49,4 +49,5 @@ void RegisterTeFormProperties()
     RegisterProperties<TTeForm, TTeDefaultForm>()
         .Reference("ThemeLink", &TTeForm::ThemeLink, &TTeForm::SetThemeLink)
         .String("ThemeObject", &TTeForm::ThemeObject, &TTeForm::SetThemeObject, QStringLiteral("default"));
+    RegisterClass<TTeForm>("TTeForm");
 }

@@ -3,7 +3,7 @@
 #include "controls/ClassicLook.h"
 #include "controls/ParentBackground.h"
 #include "controls/TeCheckBox.h"
-#include "controls/TextSize.h"
+#include "framework/TextSize.h"
 #include "controls/ThemeSelection.h"
 #include "framework/Canvas.h"
 #include "framework/Messages.h"

@@ -3,9 +3,21 @@
 #include <algorithm>
 
 #include "controls/MenuClicks.h"
+#include "controls/TeMenuBar.h"
+#include "controls/TePopupMenu.h"
 #include "framework/VirtualKeys.h"
 
 TTeItem::TTeItem(TComponent* owner) : TComponent(owner) {}
+
+void TTeItem::SetParentComponent(TComponent* parent)
+{
+    if (auto* item = dynamic_cast<TTeItem*>(parent))
+        item->Add(this);
+    else if (auto* bar = dynamic_cast<TTeMenuBar*>(parent))
+        bar->Items()->Add(this);
+    else if (auto* menu = dynamic_cast<TTePopupMenu*>(parent))
+        menu->Items()->Add(this);
+}
 
 TTeItem::~TTeItem()
 {

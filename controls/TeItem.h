@@ -81,6 +81,8 @@ public:
     void Insert(int index, TTeItem* item);
     void Remove(TTeItem* item);
     bool HasVisibleChildren() const;
+    // Nested in a stored description: joins the items of an item, a menu bar or a popup menu.
+    void SetParentComponent(TComponent* parent) override;
 
     // Where the item is in its level's window; laid out when the level opens.
     TRect ItemRect;

@@ -2,7 +2,7 @@
 
 #include "controls/ClassicLook.h"
 #include "controls/ParentBackground.h"
-#include "controls/TextSize.h"
+#include "framework/TextSize.h"
 #include "framework/Canvas.h"
 #include "framework/Messages.h"
 #include "framework/TextLayout.h"

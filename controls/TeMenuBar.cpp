@@ -107,6 +107,12 @@ void TTeMenuBar::Rebuild()
     Invalidate();
 }
 
+void TTeMenuBar::Loaded()
+{
+    TTeControl::Loaded();
+    Rebuild();
+}
+
 void TTeMenuBar::ThemeSelectionChanged()
 {
     items_->ThemeLink = ThemeLink();

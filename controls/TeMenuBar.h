@@ -37,6 +37,8 @@ public:
     bool IsShortCut(int key, Qt::KeyboardModifiers modifiers);
     // Lays out the items again and, with AutoSize, takes their height.
     void Rebuild();
+    // Lays out the items read with the bar (their changes while loading were not laid out).
+    void Loaded() override;
 
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;

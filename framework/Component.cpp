@@ -233,3 +233,13 @@ void TComponent::Notification(TComponent* component, TOperation operation)
     for (TComponent* owned : components_)
         owned->Notification(component, operation);
 }
+
+TComponent* FindNestedComponent(const TComponent& root, const QString& name)
+{
+    if (TComponent* found = root.FindComponent(name))
+        return found;
+    for (int i = 0; i < root.ComponentCount(); ++i)
+        if (TComponent* found = FindNestedComponent(*root.Components(i), name))
+            return found;
+    return nullptr;
+}

@@ -77,6 +77,9 @@ public:
     // The named handlers that events in a stored description read with this component as root
     // are bound to; none by default.
     virtual const TMethodTable* MethodTable() const { return nullptr; }
+    // A stored description created this component nested inside container; a control goes into
+    // it as into its parent. Nothing by default.
+    virtual void SetParentComponent(TComponent* /*container*/) {}
 
     // Asks to be told (Notification with opRemove) when component is destroyed.
     void FreeNotification(TComponent* component);
@@ -123,6 +126,10 @@ TOwned<T> MakeOwned(Args&&... args)
 {
     return TOwned<T>(new T(std::forward<Args>(args)...));
 }
+
+// The component of that name anywhere in root's ownership tree (a stored description nests controls
+// in their containers), looked for without regard to case; nullptr when none.
+TComponent* FindNestedComponent(const TComponent& root, const QString& name);
 
 // True when name is a valid identifier for a component (letters, digits, '_'; not starting with a digit).
 bool IsValidIdent(const QString& name);

@@ -4,6 +4,10 @@
 
 #include "framework/Form.h"
 #include "framework/GroupBox.h"
+#include "framework/Image.h"
+#include "framework/Memo.h"
+#include "framework/Panel.h"
+#include "framework/Shape.h"
 #include "framework/PropInfo.h"
 #include "framework/WinControl.h"
 
@@ -25,9 +29,10 @@ TControl::~TControl()
 
 TComponent* TControl::ParentObject() const
 {
-    if (parent_ != nullptr)
-        return parent_;
-    return parentForm_;
+    // A windowless control on a form shows the form's background, not its host's.
+    if (parentForm_ != nullptr)
+        return parentForm_;
+    return parent_;
 }
 
 void TControl::SetParent(TWinControl* parent)
@@ -44,9 +49,29 @@ void TControl::SetParent(TWinControl* parent)
     TakeParentColorAndFont();
 }
 
-void TControl::SetParent(TForm*)
+void TControl::SetParent(TForm* form)
 {
-    throw Exception(QStringLiteral("Control '%1' has no parent window").arg(Name()));
+    if (form == nullptr) {
+        SetParent(static_cast<TWinControl*>(nullptr));
+        return;
+    }
+    if (form == parentForm_)
+        return;
+    LeaveParent();
+    parent_ = form->WindowlessHost();
+    parentForm_ = form;
+    parent_->InsertControl(this);
+    ParentChanged();
+    TakeParentColorAndFont();
+}
+
+void TControl::SetParentComponent(TComponent* container)
+{
+    if (auto* form = dynamic_cast<TForm*>(container))
+        SetParent(form);
+    else if (auto* windowed = dynamic_cast<TWinControl*>(container);
+             windowed != nullptr && windowed->ControlStyle().Contains(TControlStyleFlag::csAcceptsControls))
+        SetParent(windowed);
 }
 
 void TControl::LeaveParent()
@@ -243,4 +268,9 @@ void RegisterControlProperties()
         .Event("OnKeyUp", &TWinControl::OnKeyUp)
         .Event("OnKeyPress", &TWinControl::OnKeyPress);
     RegisterProperties<TGroupBox, TWinControl>().String("Caption", &TGroupBox::Caption, &TGroupBox::SetCaption);
+    RegisterFormProperties();
+    RegisterPanel();
+    RegisterImage();
+    RegisterShape();
+    RegisterMemo();
 }

@@ -55,8 +55,11 @@ public:
     // Moves the control into parent (nullptr: out of any parent). Raises when parent does not
     // accept controls.
     virtual void SetParent(TWinControl* parent);
-    // Windowed controls only: places the control on the form's client area.
+    // Places the control on the form's client area (nullptr: out of any parent). A windowless
+    // control sits on the form's windowless host (its Parent), and ParentForm is the form.
     virtual void SetParent(TForm* form);
+    // Read nested in a windowed control that accepts controls, or in a form: placed there.
+    void SetParentComponent(TComponent* container) override;
 
     int Left() const { return left_; }
     int Top() const { return top_; }

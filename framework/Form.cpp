@@ -8,7 +8,10 @@
 #include "framework/Application.h"
 #include "framework/ComponentRef.h"
 #include "framework/Messaging.h"
+#include "framework/Monitors.h"
+#include "framework/PropInfo.h"
 #include "framework/WinControl.h"
+#include "framework/WindowlessHost.h"
 #include "framework/WindowHook.h"
 
 // The top-level window. Numbered messages go to the form's Dispatch; a close request from the
@@ -82,6 +85,8 @@ TForm::~TForm()
 {
     // Controls owned elsewhere leave the client area before the window deletes its widgets.
     DetachControls(client_);
+    if (windowlessHost_ != nullptr)
+        windowlessHost_->Free();
     Application->RemoveForm(this);
     UnhookWindow(window_);
     delete window_;
@@ -170,9 +175,18 @@ void TForm::SetFrameMargins(int left, int top, int right, int bottom)
     LayoutClient();
 }
 
+TWinControl* TForm::WindowlessHost()
+{
+    if (windowlessHost_ == nullptr)
+        windowlessHost_ = new TWindowlessHost(*this);
+    return windowlessHost_;
+}
+
 void TForm::LayoutClient()
 {
     client_->setGeometry(ClientBounds().ToQRect());
+    if (windowlessHost_ != nullptr)
+        windowlessHost_->FitClientArea();
 }
 
 void TForm::SetColor(TColor color)
@@ -193,8 +207,26 @@ void TForm::SetVisible(bool visible)
     window_->setVisible(visible);
 }
 
+void TForm::PlaceByPosition()
+{
+    // Only the first showing: a window the user moved stays where it was put.
+    if (placed_)
+        return;
+    placed_ = true;
+    TRect area;
+    if (position_ == TPosition::poScreenCenter)
+        area = PrimaryMonitor().WorkArea;
+    else if (position_ == TPosition::poMainFormCenter && Application->MainForm() != nullptr &&
+             Application->MainForm() != this)
+        area = Application->MainForm()->BoundsRect();
+    else
+        return;
+    SetBounds(area.Left + (area.Width() - Width()) / 2, area.Top + (area.Height() - Height()) / 2, Width(), Height());
+}
+
 void TForm::Show()
 {
+    PlaceByPosition();
     // A window being shown comes up in front; one already shown is brought there.
     if (window_->isVisible())
         window_->raise();
@@ -311,4 +343,21 @@ void TForm::DoCreate()
 {
     if (OnCreate)
         Application->Guard(this, [this] { OnCreate(this); });
+}
+
+void RegisterFormProperties()
+{
+    static const QStringList positionNames{"poDesigned", "poScreenCenter", "poMainFormCenter"};
+    RegisterProperties<TForm, TComponent>()
+        .Integer("Left", &TForm::Left, &TForm::SetLeft)
+        .Integer("Top", &TForm::Top, &TForm::SetTop)
+        .String("Caption", &TForm::Caption, &TForm::SetCaption)
+        .Integer("ClientWidth", &TForm::ClientWidth, &TForm::SetClientWidth)
+        .Integer("ClientHeight", &TForm::ClientHeight, &TForm::SetClientHeight)
+        .Color("Color", &TForm::Color, &TForm::SetColor, clBtnFace)
+        .Enumeration("Position", &TForm::Position, &TForm::SetPosition, positionNames, TPosition::poDesigned)
+        .Event("OnCreate", &TForm::OnCreate)
+        .Event("OnClose", &TForm::OnClose)
+        .Event("OnCloseQuery", &TForm::OnCloseQuery)
+        .Event("OnDestroy", &TForm::OnDestroy);
 }

@@ -10,10 +10,16 @@
 #include "framework/Windowed.h"
 
 class QEventLoop;
+class TWindowlessHost;
+class TWinControl;
 
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 using TCloseEvent = TMethod<void(TObject* sender, TCloseAction& action)>;
 using TCloseQueryEvent = TMethod<void(TObject* sender, bool& canClose)>;
+
+// Where a form first shows: where its bounds put it, centred on the primary monitor's work area,
+// or centred over the main form.
+enum class TPosition { poDesigned, poScreenCenter, poMainFormCenter };
 
 using TModalResult = int;
 constexpr TModalResult mrNone = 0;
@@ -55,12 +61,18 @@ public:
     // The client area in window coordinates.
     TRect ClientBounds() const;
 
+    // The windowed control that holds the windowless controls placed on the form, made on first use.
+    TWinControl* WindowlessHost();
+
     // The frame around the client area. The window keeps its outer size and the client area
     // shrinks or grows, as when the platform recomputes a window's frame.
     void SetFrameMargins(int left, int top, int right, int bottom);
 
     TColor Color() const { return color_; }
     void SetColor(TColor color);
+
+    TPosition Position() const { return position_; }
+    void SetPosition(TPosition position) { position_ = position; }
 
     bool Visible() const;
     void SetVisible(bool visible);
@@ -108,15 +120,22 @@ private:
     class TReleaseRequest;
 
     void LayoutClient();
+    void PlaceByPosition();
     bool CloseModal();
 
     TWindow* window_;
     TClient* client_;
+    TWindowlessHost* windowlessHost_ = nullptr;
     int marginLeft_ = 0;
     int marginTop_ = 0;
     int marginRight_ = 0;
     int marginBottom_ = 0;
     TColor color_ = clBtnFace;
+    TPosition position_ = TPosition::poDesigned;
+    bool placed_ = false;
     QEventLoop* modalLoop_ = nullptr;
     TModalResult modalResult_ = mrNone;
 };
+
+// Registers the stored properties of a form (called once at start-up by the control layer).
+void RegisterFormProperties();

@@ -128,6 +128,7 @@ TComponent* TReader::ReadComponent(TComponent* owner, int depth)
         if (component->Owner() != owner)
             owner->InsertComponent(component);
         component->SetName(name);
+        component->SetParentComponent(owner);
     }
     StartComponent(component);
     ReadComponentBody(*component, depth);

@@ -15,9 +15,9 @@ bool TDesktopShell::OpenUrl(const QString& address)
     return QDesktopServices::openUrl(QUrl::fromUserInput(address));
 }
 
-bool TDesktopShell::StartProgram(const QString& program, const QString& workingFolder)
+bool TDesktopShell::StartProgram(const QString& program, const QStringList& arguments, const QString& workingFolder)
 {
-    return QProcess::startDetached(program, {}, workingFolder);
+    return QProcess::startDetached(program, arguments, workingFolder);
 }
 
 bool TDesktopShell::OpenFolder(const QString& folder)

@@ -12,6 +12,8 @@
 #include "framework/CanvasBinding.h"
 #include "framework/DeviceContext.h"
 #include "framework/PropInfo.h"
+#include "framework/Reader.h"
+#include "framework/Writer.h"
 
 namespace {
 
@@ -54,12 +56,6 @@ const QStringList& GridOptionNames()
 const QStringList& ScrollStyleNames()
 {
     static const QStringList names{"ssNone", "ssHorizontal", "ssVertical", "ssBoth"};
-    return names;
-}
-
-const QStringList& BorderStyleNames()
-{
-    static const QStringList names{"bsNone", "bsSingle"};
     return names;
 }
 
@@ -229,7 +225,9 @@ void TStringGrid::SetFixedCols(int count)
     fixedCols_ = count;
     col_ = std::max(col_, count);
     anchorCol_ = std::max(anchorCol_, count);
-    leftCol_ = std::max(leftCol_, count);
+    // The cells start again right after the fixed ones: fewer fixed columns must not leave the
+    // freed ones scrolled out of view.
+    leftCol_ = count;
     CellsChanged();
 }
 
@@ -655,7 +653,8 @@ void TStringGrid::ScrollToCurrent()
     int top = std::min(topRow_, row_);
     while (top < row_ && !fits(rowHeights_, fixedRows_, top, row_, area_->viewport()->height()))
         ++top;
-    int left = std::min(leftCol_, col_);
+    // With whole rows selected the current column is not what the user looks at: no sideways scroll.
+    int left = options_.Contains(TGridOption::goRowSelect) ? leftCol_ : std::min(leftCol_, col_);
     if (!options_.Contains(TGridOption::goRowSelect))
         while (left < col_ && !fits(colWidths_, fixedCols_, left, col_, area_->viewport()->width()))
             ++left;
@@ -959,6 +958,31 @@ void TStringGrid::PaintCells(QPaintEvent* event)
     if (y < height)
         PaintBackground(Rect(0, y, std::min(right, width), height));
     paintingCells_ = false;
+}
+
+void TStringGrid::DefineProperties(TFiler& filer)
+{
+    TCustomControl::DefineProperties(filer);
+    const bool custom = std::any_of(colWidths_.begin(), colWidths_.end(),
+                                    [this](int width) { return width != defaultColWidth_; });
+    filer.DefineProperty(
+        "ColWidths",
+        [this](TReader& reader) {
+            reader.ReadListBegin();
+            for (int col = 0; !reader.EndOfList(); ++col) {
+                const std::int64_t width = reader.ReadInteger();
+                if (col < ColCount())
+                    SetColWidths(col, static_cast<int>(std::clamp<std::int64_t>(width, 0, INT32_MAX)));
+            }
+            reader.ReadListEnd();
+        },
+        [this](TWriter& writer) {
+            writer.WriteListBegin();
+            for (int width : colWidths_)
+                writer.WriteInteger(width);
+            writer.WriteListEnd();
+        },
+        custom);
 }
 
 void RegisterStringGridProperties()

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "framework/BorderStyle.h"
 #include "framework/CustomControl.h"
 #include "framework/Set.h"
 
@@ -39,8 +40,6 @@ using TGridDrawState = TSet<TGridDrawStateFlag>;
 
 enum class TScrollStyle : std::uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
 const QStringList& ScrollStyleNames();
-enum class TBorderStyle : std::uint8_t { bsNone, bsSingle };
-const QStringList& BorderStyleNames();
 
 // Columns Left..Right and rows Top..Bottom, all inclusive.
 struct TGridRect {
@@ -127,6 +126,8 @@ public:
     TSelectCellEvent OnSelectCell;
 
     void SetBounds(int left, int top, int width, int height) override;
+    // Column widths that differ from DefaultColWidth are stored as the list "ColWidths".
+    void DefineProperties(TFiler& filer) override;
     void Invalidate() override;
     void Repaint() override;
 

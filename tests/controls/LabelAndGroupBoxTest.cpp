@@ -6,7 +6,7 @@
 #include "controls/TeCheckBox.h"
 #include "controls/TeGroupBox.h"
 #include "controls/TeLabel.h"
-#include "controls/TextSize.h"
+#include "framework/TextSize.h"
 #include "framework/TextLayout.h"
 #include "tests/controls/ControlFixtures.h"
 #include "theme/ThemeManager.h"

@@ -215,6 +215,35 @@ TEST(StringGrid, RowSelectKeepsTheWholeRowSelected)
     EXPECT_EQ(f.grid.Selection(), (TGridRect{1, 4, 3, 4}));
 }
 
+// Columns wider than the cells' area (a thick themed frame): whole-row selection shows the rows from
+// their first column whatever cell is clicked or keyed to.
+TEST(StringGrid, RowSelectNeverScrollsSidewaysToTheCurrentColumn)
+{
+    TShownForm shown{500, 300};
+    TTeStringGrid grid{nullptr};
+    grid.SetParent(&shown.form);
+    // As a stored grid is read: the column widths, then no fixed column, then whole-row selection.
+    grid.SetBounds(20, 10, 410, 150);
+    grid.SetColCount(2);
+    grid.SetRowCount(13);
+    grid.SetColWidths(0, 68);
+    grid.SetColWidths(1, 346);
+    grid.SetFixedCols(0);
+    grid.SetScrollBars(TScrollStyle::ssVertical);
+    grid.SetOptions(grid.Options() + TGridOptions{TGridOption::goRowSelect});
+    Flush();
+    QWidget* cells = grid.ScrollArea()->viewport();
+    ASSERT_LT(cells->width(), 68 + 346 + 2 * grid.GridLineWidth());
+    EXPECT_EQ(grid.LeftCol(), 0);
+    const TRect cell = grid.CellRect(1, 3);
+    QTest::mouseClick(cells, Qt::LeftButton, {}, QPoint(cell.Right - 3, cell.Top + 3) - cells->pos());
+    QTest::keyClick(grid.Handle(), Qt::Key_Right);
+    QTest::keyClick(grid.Handle(), Qt::Key_Down);
+    grid.SetCol(1);
+    EXPECT_EQ(grid.LeftCol(), 0);
+    EXPECT_EQ(grid.CellRect(0, grid.Row()).Width(), 68);
+}
+
 TEST(StringGrid, DraggingAColumnEdgeInTheFixedRowSizesTheColumn)
 {
     TGridOnForm f;

@@ -76,8 +76,9 @@ TEST(Platform, StandInsAreReplacedAndPutBack)
         TRecordingShell shell;
         EXPECT_EQ(&Shell(), &shell);
         Shell().OpenUrl("mailto:support@example.com");
-        Shell().StartProgram("/opt/trackwell/trackwell", "/opt/trackwell");
-        EXPECT_EQ(shell.calls, QStringList({"open mailto:support@example.com", "start /opt/trackwell/trackwell in /opt/trackwell"}));
+        Shell().StartProgram("/opt/trackwell/trackwell", {"--device", "/dev/sr1"}, "/opt/trackwell");
+        EXPECT_EQ(shell.calls, QStringList({"open mailto:support@example.com",
+                                            "start /opt/trackwell/trackwell --device /dev/sr1 in /opt/trackwell"}));
     }
     EXPECT_EQ(&Shell(), desktop);
 

@@ -26,16 +26,16 @@ public:
     QStringList texts;
 };
 
-// Records every request as "verb argument [folder]"; answers `succeed`.
+// Records every request as "verb argument [in folder]" ("start program arguments... in folder"); answers `succeed`.
 class TRecordingShell : public TShell {
 public:
     TRecordingShell() { SetShell(this); }
     ~TRecordingShell() override { SetShell(nullptr); }
 
     bool OpenUrl(const QString& address) override { return Record("open " + address); }
-    bool StartProgram(const QString& program, const QString& workingFolder) override
+    bool StartProgram(const QString& program, const QStringList& arguments, const QString& workingFolder) override
     {
-        return Record("start " + program + " in " + workingFolder);
+        return Record("start " + (QStringList{program} + arguments).join(u' ') + " in " + workingFolder);
     }
     bool OpenFolder(const QString& folder) override { return Record("explore " + folder); }
 

@@ -14,9 +14,11 @@
 #include "themes/MsStylesTheme.h"
 #include "themes/StoredThemes.h"
 #include "themes/ThemeKinds.h"
+#include "tools/gallery/AboutSheet.h"
 #include "tools/gallery/ControlSheet.h"
 #include "tools/gallery/EffectsSheet.h"
 #include "tools/gallery/GallerySheet.h"
+#include "tools/gallery/MainWindowSheet.h"
 #include "tools/gallery/MenuSheet.h"
 #include "tools/gallery/WindowSheet.h"
 
@@ -30,7 +32,9 @@ constexpr const char* kUsage =
     "       trackwell-gallery --effects --out FILE.png\n"
     "       trackwell-gallery --controls --theme None|Default|OSXTiger|... --out FILE.png\n"
     "       trackwell-gallery --window --theme NAME --out FILE.png\n"
-    "       trackwell-gallery --menu --theme None|NAME --out FILE.png\n";
+    "       trackwell-gallery --menu --theme None|NAME --out FILE.png\n"
+    "       trackwell-gallery --main-window --theme None|NAME|FILE --out FILE.png (the disc of $TRACKWELL_DEVICE)\n"
+    "       trackwell-gallery --about --theme None|NAME --out FILE.png\n";
 
 // A registered kind that needs no data (the abstract theme and the built-in kinds), by kind name
 // (case ignored).
@@ -60,6 +64,10 @@ struct TOptions {
     bool Window = false;
     // The menu bar with a popup and its submenu open; theme "None" is the classic look.
     bool Menu = false;
+    // The program's main window in the theme as the program's --theme names it.
+    bool MainWindow = false;
+    // The program's about window; theme "None" is the classic look.
+    bool About = false;
 };
 
 // Nothing on a usage error (after saying what is wrong).
@@ -68,6 +76,14 @@ std::optional<TOptions> ParseOptions(const QStringList& args)
     TOptions options;
     for (int i = 1; i < args.size(); ++i) {
         const QString& arg = args[i];
+        if (arg == QLatin1String("--main-window")) {
+            options.MainWindow = true;
+            continue;
+        }
+        if (arg == QLatin1String("--about")) {
+            options.About = true;
+            continue;
+        }
         if (arg == QLatin1String("--effects") || arg == QLatin1String("--controls") ||
             arg == QLatin1String("--window") || arg == QLatin1String("--menu")) {
             (arg == QLatin1String("--effects") ? options.Effects
@@ -102,7 +118,7 @@ std::optional<TOptions> ParseOptions(const QStringList& args)
         }
     }
     const int modes = !options.Theme.isEmpty() + !options.ExportTheme.isEmpty() + options.Effects;
-    if (modes != 1 || options.Out.isEmpty() || ((options.Controls || options.Window || options.Menu) && options.Theme.isEmpty())) {
+    if (modes != 1 || options.Out.isEmpty() || ((options.Controls || options.Window || options.Menu || options.About) && options.Theme.isEmpty())) {
         std::fprintf(stderr, "--out and one of --theme, --export-theme or --effects are required (--controls and --window go with --theme)\n");
         return std::nullopt;
     }
@@ -158,13 +174,18 @@ int main(int argc, char** argv)
             FinalizeThemeManager();
             return status;
         }
+        if (options->MainWindow) {
+            const int status = RenderMainWindowSheet(options->Theme, options->Out);
+            FinalizeThemeManager();
+            return status;
+        }
         if (options->Controls && options->Theme.compare(QLatin1String("None"), Qt::CaseInsensitive) == 0) {
             const int status = WriteControlSheet(nullptr, options->Out);
             FinalizeThemeManager();
             return status;
         }
-        if (options->Menu && options->Theme.compare(QLatin1String("None"), Qt::CaseInsensitive) == 0) {
-            const int status = RenderMenuSheet(options->Out);
+        if ((options->Menu || options->About) && options->Theme.compare(QLatin1String("None"), Qt::CaseInsensitive) == 0) {
+            const int status = options->About ? RenderAboutSheet(options->Out) : RenderMenuSheet(options->Out);
             FinalizeThemeManager();
             return status;
         }
@@ -184,9 +205,11 @@ int main(int argc, char** argv)
             return 2;
         }
         theme->SetDeltas(options->Hue, options->Brightness);
-        if (options->Window || options->Menu) {
+        if (options->Window || options->Menu || options->About) {
             SetCurrentTheme(theme.release());
-            const int status = options->Menu ? RenderMenuSheet(options->Out) : RenderWindowSheet(options->Out);
+            const int status = options->About  ? RenderAboutSheet(options->Out)
+                               : options->Menu ? RenderMenuSheet(options->Out)
+                                               : RenderWindowSheet(options->Out);
             FinalizeThemeManager();
             return status;
         }

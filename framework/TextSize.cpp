@@ -1,4 +1,4 @@
-#include "controls/TextSize.h"
+#include "framework/TextSize.h"
 
 #include <algorithm>
 

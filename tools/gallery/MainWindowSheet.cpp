@@ -1,0 +1,45 @@
+#include "tools/gallery/MainWindowSheet.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+#include <QWidget>
+#include <cstdio>
+
+#include "app/MainForm.h"
+#include "app/StartTheme.h"
+#include "framework/Application.h"
+
+int RenderMainWindowSheet(const QString& theme, const QString& outFile)
+{
+    RegisterWindowClasses();
+    Application->SetTitle(QStringLiteral("Trackwell"));
+    CheckStartTheme(theme);
+    auto* form = new TForm1(nullptr);
+    form->DoCreate();
+    ApplyStartTheme(theme, *form->TeThemeEngine1, *form->TeThemeLink1);
+    form->Show();
+    QWidget* window = form->Handle();
+    window->activateWindow();
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 500)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    // The window as it shows on the screen: what lies outside its shape on a neutral ground.
+    const QImage image = window->grab().toImage();
+    QImage sheet(image.size(), QImage::Format_ARGB32);
+    sheet.fill(QColor(0x80, 0x90, 0xA0));
+    QPainter painter(&sheet);
+    painter.setClipRegion(window->mask().isEmpty() ? QRegion(window->rect()) : window->mask());
+    painter.drawImage(0, 0, image);
+    painter.end();
+    std::printf("%s: window %d x %d, client %d x %d\n", qPrintable(outFile), form->Width(), form->Height(),
+                form->ClientWidth(), form->ClientHeight());
+    form->Free();
+    if (!sheet.save(outFile, "PNG")) {
+        std::fprintf(stderr, "cannot write \"%s\"\n", qPrintable(outFile));
+        return 1;
+    }
+    return 0;
+}
