@@ -22,6 +22,7 @@ void RegisterMenuComponents()
         .Event("OnClick", &TTeItem::OnClick)
         .Event("OnBeforeDropDown", &TTeItem::OnBeforeDropDown);
     auto bar = RegisterProperties<TTeMenuBar, TTeControl>()
+                   .Enumeration("Align", &TTeMenuBar::Align, &TTeMenuBar::SetAlign, AlignNames(), TAlign::alTop)
                    .Boolean("AutoSize", &TTeMenuBar::AutoSize, &TTeMenuBar::SetAutoSize, true)
                    .Boolean("ShowBevel", &TTeMenuBar::ShowBevel, &TTeMenuBar::SetShowBevel, false)
                    .Boolean("AutoLineReduction", &TTeMenuBar::AutoLineReduction, &TTeMenuBar::SetAutoLineReduction,

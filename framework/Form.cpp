@@ -312,3 +312,11 @@ void TForm::DoCreate()
     if (OnCreate)
         Application->Guard(this, [this] { OnCreate(this); });
 }
+
+bool TForm::IsShortCut(const QKeyEvent& key)
+{
+    bool handled = false;
+    if (OnShortCut)
+        OnShortCut(this, key, handled);
+    return handled;
+}

@@ -21,5 +21,10 @@ constexpr std::uint32_t WM_VSCROLL = 0x0115;
 constexpr std::uint32_t CM_DIALOGKEY = 0xB005;
 constexpr std::uint32_t CM_DIALOGCHAR = 0xB006;
 constexpr std::uint32_t CM_FOCUSCHANGED = 0xB007;
+// A window command. SC_KEYMENU is the keyboard's way into the window's menu: lParam 0 for Alt
+// pressed and released alone or F10, else the character typed with Alt; a handler that entered a
+// menu answers 1.
+constexpr std::uint32_t WM_SYSCOMMAND = 0x0112;
+constexpr std::intptr_t SC_KEYMENU = 0xF100;
 // First number free for a program's private messages.
 constexpr std::uint32_t WM_USER = 0x0400;
