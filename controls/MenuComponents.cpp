@@ -24,6 +24,7 @@ void RegisterMenuComponents()
         .Event("OnClick", &TTeItem::OnClick)
         .Event("OnBeforeDropDown", &TTeItem::OnBeforeDropDown);
     auto bar = RegisterProperties<TTeMenuBar, TTeControl>()
+                   .Enumeration("Align", &TTeMenuBar::Align, &TTeMenuBar::SetAlign, AlignNames(), TAlign::alTop)
                    .Boolean("AutoSize", &TTeMenuBar::AutoSize, &TTeMenuBar::SetAutoSize, true)
                    .Reference("Images", &TTeMenuBar::Images, &TTeMenuBar::SetImages)
                    .Boolean("ShowBevel", &TTeMenuBar::ShowBevel, &TTeMenuBar::SetShowBevel, false)

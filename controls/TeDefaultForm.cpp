@@ -61,6 +61,7 @@ void TTeDefaultForm::Destroying()
     if (clientHook_)
         clientHook_->HookWindow(nullptr);
     hoverTimer_.reset();
+    UnchainShortCuts();
 }
 
 TForm* TTeDefaultForm::Form() const
@@ -164,6 +165,7 @@ void TTeDefaultForm::TakeOver()
     clientHook_ = std::make_unique<TClientHook>(*this);
     clientHook_->HookWindow(form->ClientWidget());
     dragging_.ResolveSystemSettings();
+    ChainShortCuts();
     if (stayOnTop_)
         window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     UpdateFrame();
@@ -181,6 +183,7 @@ void TTeDefaultForm::Unhooked()
 {
     clientHook_.reset();
     hoverTimer_.reset();
+    UnchainShortCuts();
 }
 
 TFrameLook TTeDefaultForm::Look() const

@@ -17,8 +17,10 @@
 #include "controls/BackgroundCapture.h"
 #include "controls/FormOptions.h"
 #include "controls/FrameGeometry.h"
+#include "controls/TeMenuBar.h"
 #include "controls/TeHook.h"
 #include "framework/Canvas.h"
+#include "framework/Form.h"
 #include "framework/Control.h"
 #include "framework/Method.h"
 #include "graphics/Bitmap.h"
@@ -103,10 +105,11 @@ public:
     void SetDisabledNCArea(bool value);
     TTeWindowState WindowState() const { return windowState_; }
     void SetWindowState(TTeWindowState state);
-    // The menu components the frame works with (menu bar, MDI window list, system and tray menus);
-    // kept as plain component references until the menus exist.
-    TComponent* MenuBar() const { return menuBar_; }
-    void SetMenuBar(TComponent* value) { menuBar_ = value; }
+    // Gets the window's shortcuts and the keyboard's way into the menu first.
+    TTeMenuBar* MenuBar() const { return menuBar_; }
+    void SetMenuBar(TTeMenuBar* value) { menuBar_ = value; }
+    // The menu components the frame works with (MDI window list, system and tray menus); kept as
+    // plain component references.
     TComponent* WindowMenu() const { return windowMenu_; }
     void SetWindowMenu(TComponent* value) { windowMenu_ = value; }
     TComponent* SystemMenuLink() const { return systemMenuLink_; }
@@ -221,6 +224,12 @@ private:
     friend class TTeWindowStates;
 
     void TakeOver();
+    // The form's shortcut handling asks the menu bar first, then whoever handled it before.
+    void ChainShortCuts();
+    void UnchainShortCuts();
+    void ShortCut(const QKeyEvent& key, bool& handled);
+    // Alt alone, F10 or Alt and a character: into the menu bar; true when it was entered.
+    bool KeyMenu(QChar character);
     void PaintNonClient(QWidget& window, const QRegion& dirty);
     void PaintClientArea(TCanvas& canvas, const TRect& rect);
     void PaintShadow(TteBitmap& buffer);
@@ -258,7 +267,7 @@ private:
     bool systemMenuLinkMerge_ = false;
     bool systemMenuLinkMergeAtFirst_ = false;
     bool disabledNCArea_ = false;
-    TComponentRef<TComponent> menuBar_;
+    TComponentRef<TTeMenuBar> menuBar_;
     TComponentRef<TComponent> windowMenu_;
     TComponentRef<TComponent> systemMenuLink_;
     TComponentRef<TComponent> trayMenuLink_;
@@ -286,6 +295,11 @@ private:
     std::unique_ptr<QTimer> hoverTimer_;
     std::unique_ptr<QRubberBand> outlineBand_;
     std::unique_ptr<TClientHook> clientHook_;
+    // The form's shortcut handler before this frame chained itself in front of it.
+    TShortCutEvent previousShortCut_;
+    bool shortCutsChained_ = false;
+    // The last key went to an open menu (whose loop closes on Alt; its release must not reopen it).
+    bool lastKeyInMenu_ = false;
     // Frame painting is held back while the region changes.
     int suspended_ = 0;
 };

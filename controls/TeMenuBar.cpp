@@ -1,7 +1,8 @@
 #include "controls/TeMenuBar.h"
 
-#include <QApplication>
-#include <QKeyEvent>
+#include <QEvent>
+#include <QPointer>
+#include <QWidget>
 
 #include "controls/MenuClicks.h"
 #include "controls/MenuDrawer.h"
@@ -30,38 +31,43 @@ private:
     TTeMenuBar& bar_;
 };
 
-// Sees the keys of the bar's window before its controls do: Alt and an accelerator enter the bar,
-// an item's shortcut presses the item.
-class TTeMenuBar::TKeyWatcher : public QObject {
+// Keeps an aligned bar at the top of its parent when the parent changes size.
+class TTeMenuBar::TParentWatcher : public QObject {
 public:
-    explicit TKeyWatcher(TTeMenuBar& bar) : bar_(bar) {}
+    explicit TParentWatcher(TTeMenuBar& bar) : bar_(bar) {}
+    ~TParentWatcher() override { Watch(nullptr); }
+
+    void Watch(QWidget* parent)
+    {
+        if (parent == parent_)
+            return;
+        if (parent_ != nullptr)
+            parent_->removeEventFilter(this);
+        parent_ = parent;
+        if (parent_ != nullptr)
+            parent_->installEventFilter(this);
+    }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
+    bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() != QEvent::KeyPress || MenuLoopDepth() > 0 || !watched->isWidgetType())
-            return false;
-        QWidget* barWindow = bar_.Handle()->window();
-        if (static_cast<QWidget*>(watched)->window() != barWindow || !bar_.Handle()->isVisible())
-            return false;
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->modifiers() == Qt::AltModifier && key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z)
-            return bar_.EnterByAccelerator(QChar(key->key()));
-        return bar_.IsShortCut(key->key(), key->modifiers());
+        if (event->type() == QEvent::Resize)
+            bar_.Realign();
+        return false;
     }
 
 private:
     TTeMenuBar& bar_;
+    QPointer<QWidget> parent_;
 };
 
 TTeMenuBar::TTeMenuBar(TComponent* owner)
-    : TTeControl(owner), items_(new TTeItem(nullptr)), keys_(std::make_unique<TKeyWatcher>(*this))
+    : TTeControl(owner), items_(new TTeItem(nullptr)), parentWatcher_(std::make_unique<TParentWatcher>(*this))
 {
     view_ = std::make_unique<TBarView>(*this);
     SetColor(clMenu);
     SetBounds(0, 0, 185, GetSystemMetrics(SM_CYMENU));
     items_->OnTreeChange = [this] { Rebuild(); };
-    qApp->installEventFilter(keys_.get());
 }
 
 TTeMenuBar::~TTeMenuBar() = default;
@@ -73,7 +79,7 @@ TTeItemView* TTeMenuBar::View() const
 
 void TTeMenuBar::Destroying()
 {
-    qApp->removeEventFilter(keys_.get());
+    parentWatcher_->Watch(nullptr);
     if (view_->InLoop())
         view_->CloseAll();
     items_->OnTreeChange = nullptr;
@@ -100,6 +106,7 @@ void TTeMenuBar::Rebuild()
 {
     if (ComponentState().Contains(TComponentStateFlag::csLoading))
         return;
+    Realign();
     const TMenuDrawer drawer = view_->Drawer();
     const TSize content = drawer.LayoutLevel(MenuMeasuringCanvas(), *items_, Point(0, 0));
     if (autoSize_ && content.cy > 0 && content.cy != Height())
@@ -122,17 +129,35 @@ void TTeMenuBar::ThemeSelectionChanged()
 void TTeMenuBar::ParentChanged()
 {
     TTeControl::ParentChanged();
+    parentWatcher_->Watch(Handle()->parentWidget());
     Rebuild();
 }
 
-void TTeMenuBar::Enter(TTeItem* item)
+void TTeMenuBar::SetAlign(TAlign value)
+{
+    if (value == align_)
+        return;
+    align_ = value;
+    Realign();
+}
+
+void TTeMenuBar::Realign()
+{
+    const QWidget* parent = Handle()->parentWidget();
+    if (align_ != TAlign::alTop || parent == nullptr || ComponentState().Contains(TComponentStateFlag::csLoading))
+        return;
+    if (Left() != 0 || Top() != 0 || Width() != parent->width())
+        SetBounds(0, 0, parent->width(), Height());
+}
+
+void TTeMenuBar::Enter(TTeItem* item, bool openPopup)
 {
     if (view_->InLoop() || MenuLoopDepth() > 0)
         return;
     items_->ThemeLink = ThemeLink();
     items_->AnimateNext = true;
     view_->Highlight(item);
-    if (item != nullptr && item->Count() > 0)
+    if (openPopup && item != nullptr && item->Count() > 0)
         view_->RequestOpen();
     view_->RunLoop();
 }
@@ -144,6 +169,20 @@ bool TTeMenuBar::EnterByAccelerator(QChar character)
         TTeItem* item = items_->Items(i);
         if (item->Visible() && item->Enabled() && AcceleratorOf(item->Caption()) == wanted) {
             Enter(item);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TTeMenuBar::EnterByMenuKey(QChar character)
+{
+    if (!character.isNull())
+        return EnterByAccelerator(character);
+    for (int i = 0; i < items_->Count(); ++i) {
+        TTeItem* item = items_->Items(i);
+        if (item->Visible() && item->Enabled()) {
+            Enter(item, false);
             return true;
         }
     }

@@ -1,13 +1,15 @@
 #pragma once
 // The themed menu bar: the top level of its item tree drawn inside the window, entered by a click
-// on an item or by Alt and an item's accelerator; the shortcuts of its items work in its window.
-// AutoSize keeps its height at its items' height.
+// on an item or from the keyboard (the window's frame hands it Alt, F10 and Alt with an item's
+// accelerator, and the window's shortcuts). AutoSize keeps its height at its items' height; aligned
+// to the top, it spans the top of its parent.
 #include <QObject>
 #include <memory>
 
 #include "controls/TeControl.h"
 #include "controls/TeItem.h"
 #include "controls/TeItemView.h"
+#include "framework/Alignment.h"
 
 class TTeMenuBar : public TTeControl {
 public:
@@ -27,12 +29,19 @@ public:
     const QString& PopupThemeObject() const { return items_->PopupThemeObject; }
     void SetPopupThemeObject(const QString& name) { items_->PopupThemeObject = name; }
 
+    TAlign Align() const { return align_; }
+    void SetAlign(TAlign value);
+
     TTeItemView* View() const;
-    // Enters the bar with item highlighted and its popup opening; returns when the menu closed.
-    void Enter(TTeItem* item);
+    // Enters the bar with item highlighted and, with openPopup, its popup opening; returns when
+    // the menu closed.
+    void Enter(TTeItem* item, bool openPopup = true);
     // Alt and a character: enters the bar at the top-level item with that accelerator; false
     // (the bar stays inactive) when none has it.
     bool EnterByAccelerator(QChar character);
+    // From the keyboard: a null character (Alt alone, F10) highlights the first item without
+    // opening it; any other is an accelerator. False when the bar was not entered.
+    bool EnterByMenuKey(QChar character);
     // The key as a shortcut of an item of the tree; the item is pressed when one has it.
     bool IsShortCut(int key, Qt::KeyboardModifiers modifiers);
     // Lays out the items again and, with AutoSize, takes their height.
@@ -53,11 +62,15 @@ protected:
 
 private:
     class TBarView;
-    class TKeyWatcher;
+    class TParentWatcher;
+
+    // With alTop: the full width of the parent, at its top.
+    void Realign();
 
     std::unique_ptr<TTeItem, TComponentDeleter> items_;
     std::unique_ptr<TBarView> view_;
-    std::unique_ptr<TKeyWatcher> keys_;
+    std::unique_ptr<TParentWatcher> parentWatcher_;
+    TAlign align_ = TAlign::alTop;
     bool autoSize_ = true;
     bool showBevel_ = false;
 };

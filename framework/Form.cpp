@@ -361,3 +361,11 @@ void RegisterFormProperties()
         .Event("OnCloseQuery", &TForm::OnCloseQuery)
         .Event("OnDestroy", &TForm::OnDestroy);
 }
+
+bool TForm::IsShortCut(const QKeyEvent& key)
+{
+    bool handled = false;
+    if (OnShortCut)
+        OnShortCut(this, key, handled);
+    return handled;
+}

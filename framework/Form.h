@@ -12,10 +12,14 @@
 class QEventLoop;
 class TWindowlessHost;
 class TWinControl;
+class QKeyEvent;
 
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 using TCloseEvent = TMethod<void(TObject* sender, TCloseAction& action)>;
 using TCloseQueryEvent = TMethod<void(TObject* sender, bool& canClose)>;
+// A key pressed in a form's window, offered to the form before the control with the focus sees it;
+// a handler that uses the key sets handled.
+using TShortCutEvent = TMethod<void(TObject* sender, const QKeyEvent& key, bool& handled)>;
 
 // Where a form first shows: where its bounds put it, centred on the primary monitor's work area,
 // or centred over the main form.
@@ -102,10 +106,15 @@ public:
     // Fires OnCreate; called once the form and its content are built (CreateForm does it).
     void DoCreate();
 
+    // Offers a key pressed anywhere in the window to OnShortCut; true when the handler used it.
+    // The application object offers every key of a form here first (FormKeys.h).
+    bool IsShortCut(const QKeyEvent& key);
+
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
     TCloseEvent OnClose;
     TCloseQueryEvent OnCloseQuery;
+    TShortCutEvent OnShortCut;
 
 protected:
     // Freed through Free only (never on the stack): the owned controls must go while the window

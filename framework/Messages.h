@@ -23,7 +23,9 @@ constexpr std::uint32_t CM_DIALOGKEY = 0xB005;
 constexpr std::uint32_t CM_DIALOGCHAR = 0xB006;
 constexpr std::uint32_t CM_FOCUSCHANGED = 0xB007;
 // A command of the window's system menu or of the platform, with the command in wParam: minimize,
-// restore, the system menu from the keyboard (lParam the key) or the mouse, context help.
+// restore, the system menu from the keyboard or the mouse, context help. SC_KEYMENU is the keyboard's
+// way into the window's menu: lParam 0 for Alt alone or F10, else the character typed with Alt; a
+// handler that entered a menu answers 1.
 constexpr std::uint32_t WM_SYSCOMMAND = 0x0112;
 constexpr std::intptr_t SC_MINIMIZE = 0xF020;
 constexpr std::intptr_t SC_MOUSEMENU = 0xF090;

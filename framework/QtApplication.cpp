@@ -1,6 +1,7 @@
 #include "framework/QtApplication.h"
 
 #include "framework/Application.h"
+#include "framework/FormKeys.h"
 #include "framework/HighDpi.h"
 #include "framework/WindowHook.h"
 
@@ -20,6 +21,8 @@ TQtApplication::TQtApplication(int& argc, char** argv) : QApplication(WithHighDp
 bool TQtApplication::notify(QObject* receiver, QEvent* event)
 {
     try {
+        if (PreviewFormKey(receiver, event))
+            return true;
         if (IsHookedWindow(receiver))
             return NotifyThroughHooks(receiver, event);
         return QApplication::notify(receiver, event);

@@ -13,6 +13,7 @@
 
 #include "controls/MenuClicks.h"
 #include "controls/TeItemView.h"
+#include "controls/TeDefaultForm.h"
 #include "controls/TeMenuBar.h"
 #include "tests/controls/ControlFixtures.h"
 
@@ -104,12 +105,16 @@ struct TMainMenu {
     TTeItem* support = Add(help, "&Support");
     TTeItem* line = Add(help, "-");
     TTeItem* about = Add(help, "&About...");
+    // The window's frame hands the bar its keys.
+    TTeDefaultForm* frame = new TTeDefaultForm(&shown.form);
     QStringList clicks;
 
     TMainMenu()
     {
         bar.SetParent(&shown.form);
-        bar.SetBounds(0, 0, 400, bar.Height());
+        frame->SetMenuBar(&bar);
+        frame->Gravitation().SetEnabled(false);
+        frame->Loaded();
         stop->SetEnabled(false);
         openCd->SetShortCut(kShortCutCtrl | 'O');
         QCoreApplication::processEvents();

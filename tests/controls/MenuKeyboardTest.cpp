@@ -1,5 +1,6 @@
 // The menu bar and its popups through the keyboard: the keys of every level in one table, Alt with
-// an accelerator, shortcuts, and the separators a level shows.
+// an accelerator, Alt alone and F10, shortcuts through the window's frame, and the separators a
+// level shows.
 #include "controls/ControlComponents.h"
 #include "tests/controls/MenuFixtures.h"
 
@@ -102,6 +103,101 @@ TEST(MenuKeyboard, AShortcutPressesItsItemOutsideTheMenu)
     EXPECT_FALSE(m.bar.IsShortCut(Qt::Key_P, Qt::ControlModifier));
 }
 
+TEST(MenuKeyboard, AltAloneAndF10EnterTheBarAtItsFirstItemWithNothingOpen)
+{
+    const std::function<void(TMainMenu&)> ways[] = {
+        [](TMainMenu& m) {
+            QTest::keyPress(m.shown.form.Handle(), Qt::Key_Alt);
+            QTest::keyRelease(m.shown.form.Handle(), Qt::Key_Alt);
+        },
+        [](TMainMenu& m) { QTest::keyClick(m.shown.form.Handle(), Qt::Key_F10); },
+    };
+    for (const auto& enter : ways) {
+        TMainMenu m;
+        QString level;
+        QString highlighted;
+        QString afterDown;
+        DriveMenu([&] { enter(m); }, {{30,
+                                       [&] {
+                                           level = OpenLevel();
+                                           highlighted = HighlightedCaption();
+                                       }},
+                                      {10, m.KeyIn(Qt::Key_Down)},
+                                      {40, [&] { afterDown = OpenLevel(); }}});
+        EXPECT_EQ(level, "");
+        EXPECT_EQ(highlighted, "&File");
+        EXPECT_EQ(afterDown, "&File");
+    }
+}
+
+TEST(MenuKeyboard, AltInsideAnOpenMenuClosesItAndItsReleaseDoesNotReopenIt)
+{
+    TMainMenu m;
+    bool closedByAlt = false;
+    bool openAfterRelease = true;
+    DriveMenu(m.KeyIn(Qt::Key_O, Qt::AltModifier),
+              {{40, [&] { QTest::keyPress(m.shown.form.Handle(), Qt::Key_Alt); }},
+               {30, [&] { closedByAlt = !m.bar.View()->InLoop(); }},
+               {0, [&] { QTest::keyRelease(m.shown.form.Handle(), Qt::Key_Alt); }},
+               {30, [&] { openAfterRelease = m.bar.View()->InLoop(); }}});
+    EXPECT_TRUE(closedByAlt);
+    EXPECT_FALSE(openAfterRelease);
+}
+
+TEST(MenuKeyboard, ShortcutsReachTheBarThroughItsFrameBeforeTheFormsOwnHandler)
+{
+    TShownForm shown(400, 300);
+    TOwned<TTeMenuBar> bar = MakeOwned<TTeMenuBar>(nullptr);
+    bar->SetParent(&shown.form);
+    auto* item = new TTeItem(bar.get());
+    item->SetCaption("&Open CD");
+    item->SetShortCut(kShortCutCtrl | 'O');
+    int clicks = 0;
+    item->OnClick = [&](TObject*) { ++clicks; };
+    bar->Items()->Add(item);
+    QStringList formKeys;
+    shown.form.OnShortCut = [&](TObject*, const QKeyEvent& key, bool&) {
+        if (key.key() != Qt::Key_Control)
+            formKeys << key.text();
+    };
+
+    // A bar is not a window's menu until the window's frame names it.
+    QTest::keyClick(shown.form.Handle(), Qt::Key_O, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(clicks, 0);
+
+    auto* frame = new TTeDefaultForm(&shown.form);
+    frame->SetMenuBar(bar.get());
+    frame->Loaded();
+    formKeys.clear();
+    QTest::keyClick(shown.form.Handle(), Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(shown.form.Handle(), Qt::Key_P, Qt::NoModifier);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(formKeys, QStringList{"p"});
+
+    // Without its frame the form has its own handler back.
+    frame->Free();
+    formKeys.clear();
+    QTest::keyClick(shown.form.Handle(), Qt::Key_O, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(formKeys.size(), 1);
+}
+
+TEST(MenuBar, AlignedToTheTopItSpansItsParentAndFollowsItsWidth)
+{
+    TMainMenu m;
+    EXPECT_EQ(m.bar.Align(), TAlign::alTop);
+    EXPECT_EQ(m.bar.BoundsRect(), Rect(0, 0, m.shown.form.ClientWidth(), m.bar.Height()));
+    m.shown.form.SetClientSize(300, 200);
+    EXPECT_EQ(m.bar.BoundsRect(), Rect(0, 0, 300, m.bar.Height()));
+    m.bar.SetAlign(TAlign::alNone);
+    m.bar.SetBounds(10, 20, 100, m.bar.Height());
+    m.shown.form.SetClientSize(350, 200);
+    EXPECT_EQ(m.bar.BoundsRect(), Rect(10, 20, 110, m.bar.Height() + 20));
+}
+
 namespace {
 
 int VisibleSeparators(const TTeItem* parent)
@@ -171,7 +267,7 @@ TEST(MenuItems, StoredPropertiesLeaveTheirDefaultsOut)
     EXPECT_TRUE(stored(*m.openCd, "ShortCut"));
     EXPECT_FALSE(stored(*m.stop, "Visible"));
     EXPECT_TRUE(stored(*m.stop, "Enabled"));
-    for (const char* name : {"AutoSize", "ShowBevel", "PopupThemeObject", "ThemeObject"})
+    for (const char* name : {"Align", "AutoSize", "ShowBevel", "PopupThemeObject", "ThemeObject"})
         EXPECT_FALSE(stored(m.bar, name)) << name;
 }
 
