@@ -47,15 +47,3 @@ bool TTeDefaultForm::KeyMenu(QChar character)
         return false;
     return menuBar_->EnterByMenuKey(character);
 }
-
-void TTeDefaultForm::Dispatch(TMessage& message)
-{
-    if (message.Msg == WM_SYSCOMMAND && message.WParam == SC_KEYMENU && Hooked()) {
-        if (KeyMenu(QChar(static_cast<char16_t>(message.LParam)))) {
-            message.Result = 1;
-            MarkHandled();
-        }
-        return;
-    }
-    TTeHook::Dispatch(message);
-}

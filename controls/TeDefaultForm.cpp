@@ -14,6 +14,7 @@
 #include "controls/WindowStates.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
+#include "framework/Messages.h"
 #include "framework/Monitors.h"
 #include "framework/SystemMetrics.h"
 #include "framework/WinControl.h"
@@ -710,6 +711,17 @@ void TTeDefaultForm::ShowSystemMenu(TPoint screenPoint)
 
 void TTeDefaultForm::Dispatch(TMessage& message)
 {
+    // Alt alone, F10 and Alt with a letter belong to the menu bar; Alt+Space and Alt+- to the
+    // system menu, which the window states open.
+    const bool barKey = message.Msg == WM_SYSCOMMAND && message.WParam == SC_KEYMENU && message.LParam != ' ' &&
+                        message.LParam != '-';
+    if (barKey && Hooked()) {
+        if (KeyMenu(QChar(static_cast<char16_t>(message.LParam)))) {
+            message.Result = 1;
+            MarkHandled();
+        }
+        return;
+    }
     if (!states_->Dispatch(message))
         TTeHook::Dispatch(message);
 }
