@@ -1,5 +1,8 @@
 // Entry point: a headless job when the command line asks for one, else the main window.
+#include <QApplication>
 #include <QCoreApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QTextStream>
 #include <csignal>
 #include <cstdio>
@@ -8,6 +11,7 @@
 #include "app/AboutWindow.h"
 #include "app/HeadlessJobs.h"
 #include "app/JobOptions.h"
+#include "app/Logo.h"
 #include "app/MainForm.h"
 #include "app/StartTheme.h"
 #include "app/Version.h"
@@ -61,6 +65,8 @@ int RunWindow(int argc, char* argv[], const QStringList& arguments)
     TQtApplication qt(argc, argv);
     QCoreApplication::setApplicationName("Trackwell");
     QCoreApplication::setApplicationVersion(TRACKWELL_VERSION);
+    // Every window of the program, its frame's system-menu icon and the tray show the logo.
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(TrackwellLogo(32))));
     // The CD library reads the drive or image named here when the window's ripping component is made.
     if (!options.Device.isEmpty())
         qputenv("TRACKWELL_DEVICE", options.Device.toLocal8Bit());
