@@ -67,6 +67,11 @@ void TTeWindowStates::SetState(TState state)
         pending_ = state;
         return;
     }
+    GoTo(state);
+}
+
+void TTeWindowStates::GoTo(TState state)
+{
     switch (state) {
     case TState::kwsNormal:
         Restore();
@@ -415,22 +420,8 @@ void TTeWindowStates::RunPendingState(std::intptr_t code)
     if (applyingPending_ || !Usable())
         return;
     applyingPending_ = true;
-    switch (static_cast<TState>(code)) {
-    case TState::kwsMaximized:
-        Maximize();
-        break;
-    case TState::kwsMinimized:
-        Minimize();
-        break;
-    case TState::kwsRollup:
-        Rollup();
-        break;
-    case TState::kwsTray:
-        MinimizeToTray();
-        break;
-    case TState::kwsNormal:
-        break;
-    }
+    if (const auto state = static_cast<TState>(code); state != TState::kwsNormal)
+        GoTo(state);
     // A refused operation leaves the window where it waited, off-screen: it comes back.
     if (pending_ != TState::kwsNormal) {
         Finish();

@@ -80,6 +80,8 @@ private:
     void PostPendingState();
     TFormTray& Tray();
     void MinimizeWindow();
+    // The operation that leads to state.
+    void GoTo(TTeWindowState state);
     void RunPendingState(std::intptr_t code);
     void SystemCommand(std::intptr_t command, std::intptr_t key);
     void ChainApplication();
