@@ -150,17 +150,27 @@ const QString& TTeAnimation::RandomEffect()
     return name;
 }
 
-int TTeAnimation::Rotation() const
+TTeAnimation::TTeAnimation() : record_(MakeOwned<TteAnimationRec>(nullptr))
 {
-    switch (direction_) {
+    record_->SetEffect(RandomEffect());
+}
+
+void TTeAnimation::SetDirection(TTeDirection value)
+{
+    direction_ = value;
+    switch (value) {
     case TTeDirection::kdRotate90:
-        return 1;
+        record_->SetRotation(TteRotation::krRotate90);
+        break;
     case TTeDirection::kdRotate180:
-        return 2;
+        record_->SetRotation(TteRotation::krRotate180);
+        break;
     case TTeDirection::kdRotate270:
-        return 3;
+        record_->SetRotation(TteRotation::krRotate270);
+        break;
     default:
-        return 0;
+        record_->SetRotation(TteRotation::krNone);
+        break;
     }
 }
 
@@ -171,12 +181,8 @@ void TTeAnimation::Assign(const TPersistent* source)
         TPersistent::Assign(source);
         return;
     }
-    enabled_ = other->enabled_;
-    effectKind_ = other->effectKind_;
+    record_->Assign(other->record_.get());
     direction_ = other->direction_;
-    resolution_ = other->resolution_;
-    tileCount_ = other->tileCount_;
-    time_ = other->time_;
 }
 
 void TTeWindowEffects::Assign(const TPersistent* source)

@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <functional>
 
+#include "framework/Component.h"
 #include "framework/Persistent.h"
+#include "graphics/AnimationRec.h"
 #include "framework/Set.h"
 
 enum class TTeBorderIcon : std::uint8_t {
@@ -131,34 +133,36 @@ private:
 };
 
 // The show effect of a window or menu: which effect, turned how, its resolution, tiles and time.
+// The settings live in the effect record the transitions play, which keeps them in its ranges.
 class TTeAnimation : public TTeFrameOption {
 public:
     static const QString& RandomEffect();
 
-    bool Enabled() const { return enabled_; }
-    void SetEnabled(bool value) { enabled_ = value; }
-    const QString& EffectKind() const { return effectKind_; }
-    void SetEffectKind(const QString& value) { effectKind_ = value; }
+    TTeAnimation();
+
+    bool Enabled() const { return record_->Enabled(); }
+    void SetEnabled(bool value) { record_->SetEnabled(value); }
+    const QString& EffectKind() const { return record_->Effect(); }
+    void SetEffectKind(const QString& value) { record_->SetEffect(value); }
     TTeDirection Direction() const { return direction_; }
-    void SetDirection(TTeDirection value) { direction_ = value; }
-    int Resolution() const { return resolution_; }
-    void SetResolution(int value) { resolution_ = value; }
-    int TileCount() const { return tileCount_; }
-    void SetTileCount(int value) { tileCount_ = value; }
+    void SetDirection(TTeDirection value);
+    int Resolution() const { return record_->Resolution(); }
+    void SetResolution(int value) { record_->SetResolution(value); }
+    int TileCount() const { return record_->TileCount(); }
+    void SetTileCount(int value) { record_->SetTileCount(value); }
     // Milliseconds.
-    int Time() const { return time_; }
-    void SetTime(int value) { time_ = value; }
+    int Time() const { return record_->Time(); }
+    void SetTime(int value) { record_->SetTime(value); }
     // The effect record's rotation: 1, 2 and 3 quarter turns for kdRotate90/180/270, else 0.
-    int Rotation() const;
+    int Rotation() const { return static_cast<int>(record_->Rotation()); }
+    // What a transition plays.
+    const TteAnimationRec& Record() const { return *record_; }
     void Assign(const TPersistent* source) override;
 
 private:
-    bool enabled_ = false;
-    QString effectKind_ = RandomEffect();
+    TOwned<TteAnimationRec> record_;
+    // kdNone and kdNoRotate both mean no rotation to the record; the direction keeps which it was.
     TTeDirection direction_ = TTeDirection::kdNone;
-    int resolution_ = 1;
-    int tileCount_ = 1;
-    int time_ = 400;
 };
 
 // Blending, shadow and animation of one kind of window (popup menus, or a form).

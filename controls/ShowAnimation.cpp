@@ -23,12 +23,9 @@ public:
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setAttribute(Qt::WA_OpaquePaintEvent);
         setGeometry(window.rect());
+        // A copy: the settings may change or go while the transition plays.
+        record_->Assign(&settings.Record());
         record_->SetEnabled(true);
-        record_->SetEffect(settings.EffectKind());
-        record_->SetTime(settings.Time());
-        record_->SetResolution(settings.Resolution());
-        record_->SetTileCount(settings.TileCount());
-        record_->SetRotation(static_cast<TteRotation>(settings.Rotation()));
         new_.Assign(picture);
         old_.Assign(behind);
         stage_.Assign(behind);

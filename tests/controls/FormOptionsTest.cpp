@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/TeForm.h"
+#include "framework/ComponentStream.h"
 #include "framework/Exception.h"
 #include "framework/Form.h"
 #include "framework/PropInfo.h"
@@ -29,6 +30,19 @@ TEST(FormOptions, SettersKeepValuesInTheirRanges)
     shadow.SetSize(0);
     EXPECT_FALSE(shadow.Enabled());
     EXPECT_FALSE(shadow.Shows());
+
+    // The show effect keeps the ranges of the effect record it plays.
+    TTeAnimation animation;
+    animation.SetResolution(0);
+    animation.SetTileCount(25);
+    animation.SetTime(10);
+    EXPECT_EQ(animation.Resolution(), 1);
+    EXPECT_EQ(animation.TileCount(), 20);
+    EXPECT_EQ(animation.Time(), 50);
+    animation.SetResolution(11);
+    animation.SetTime(10000);
+    EXPECT_EQ(animation.Resolution(), 10);
+    EXPECT_EQ(animation.Time(), 9000);
 
     TTeDragging dragging;
     dragging.SetDragMode(TTeFormDragMode::kfdmSystemSettings);
@@ -72,7 +86,35 @@ TEST(FormOptions, AnimationDirectionsBecomeRotations)
         TTeAnimation animation;
         animation.SetDirection(c.direction);
         EXPECT_EQ(animation.Rotation(), c.rotation);
+        EXPECT_EQ(static_cast<int>(animation.Record().Rotation()), c.rotation);
+        EXPECT_EQ(animation.Direction(), c.direction);
     }
+}
+
+TEST(FormOptions, TheShowEffectTravelsThroughTheTextFormAsAnObjectOfTheFrame)
+{
+    RegisterTeFormProperties();
+    TOwned<TTeForm> frame = MakeOwned<TTeForm>(nullptr);
+    frame->SetName(QStringLiteral("TeForm1"));
+    EXPECT_FALSE(ComponentToString(*frame).contains(QStringLiteral("Animation")));
+    EXPECT_EQ(frame->Animation().Record().Effect(), TTeAnimation::RandomEffect());
+
+    frame->Animation().SetEnabled(true);
+    frame->Animation().SetEffectKind(QStringLiteral("Slide"));
+    frame->Animation().SetDirection(TTeDirection::kdRotate270);
+    frame->Animation().SetTileCount(3);
+    frame->Animation().SetTime(700);
+    const QString text = ComponentToString(*frame);
+    EXPECT_FALSE(text.contains(QStringLiteral("Animation.Resolution"))) << text.toStdString();
+    TOwned<TTeForm> read = MakeOwned<TTeForm>(nullptr);
+    StringToComponent(text, read.get());
+    const TteAnimationRec& record = read->Animation().Record();
+    EXPECT_TRUE(record.Enabled());
+    EXPECT_EQ(record.Effect(), QStringLiteral("Slide"));
+    EXPECT_EQ(record.Rotation(), TteRotation::krRotate270);
+    EXPECT_EQ(record.TileCount(), 3);
+    EXPECT_EQ(record.Time(), 700);
+    EXPECT_EQ(record.Resolution(), 1);
 }
 
 TEST(FormOptions, OnlyChangedFramePropertiesAreStored)
