@@ -1,5 +1,5 @@
 #pragma once
-// An MP3 file's tagged copy: an ID3v2.4 tag in UTF-8 in place of the tags it had, then its audio.
+// An MP3 file's tagged copy: an ID3v2.4 tag (text in Latin-1 where it fits, else UTF-16) in place of the tags it had, then its audio.
 #include <QFile>
 
 #include "cdrip/DiscMetadata.h"

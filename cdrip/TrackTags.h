@@ -1,5 +1,5 @@
 #pragma once
-// Tags from the disc's metadata written into a finished track file: ID3v2.4 in UTF-8 for MP3, Vorbis comments for
+// Tags from the disc's metadata written into a finished track file: ID3v2.4 for MP3 (Latin-1 or UTF-16 text), Vorbis comments for
 // FLAC (by the file's extension).
 #include <QString>
 

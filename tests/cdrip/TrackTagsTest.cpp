@@ -1,5 +1,5 @@
-// Tags from the disc's metadata in ripped files, read back with TagLib: ID3v2.4 in UTF-8 on MP3, Vorbis comments on
-// FLAC; the audio after them as it was, and a failed write leaving the file as it was.
+// Tags from the disc's metadata in ripped files, read back with TagLib: ID3v2.4 on MP3 (Latin-1 text where it fits,
+// else UTF-16), Vorbis comments on FLAC; the audio after them as it was, and a failed write leaving the file as it was.
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -44,8 +44,10 @@ QString FromTagLib(const TagLib::String& text)
     return QString::fromUtf8(text.toCString(true));
 }
 
-// The text frames of a file's ID3v2 tag by id; each must be a UTF-8 frame of a version 2.4 tag.
-std::map<QString, QString> Id3v2Frames(const QString& path, qsizetype* tagSize = nullptr)
+// The text frames of a file's ID3v2 tag by id, from a version 2.4 tag; with their encodings in *encodings when
+// given.
+std::map<QString, QString> Id3v2Frames(const QString& path, qsizetype* tagSize = nullptr,
+                                       std::map<QString, TagLib::String::Type>* encodings = nullptr)
 {
     TagLib::MPEG::File file(QFile::encodeName(path).constData(), false);
     TagLib::ID3v2::Tag* tag = file.ID3v2Tag(false);
@@ -60,8 +62,9 @@ std::map<QString, QString> Id3v2Frames(const QString& path, qsizetype* tagSize =
         if (auto* user = dynamic_cast<TagLib::ID3v2::UserTextIdentificationFrame*>(frame))
             id += ":" + FromTagLib(user->description());
         if (auto* text = dynamic_cast<TagLib::ID3v2::TextIdentificationFrame*>(frame)) {
-            EXPECT_EQ(text->textEncoding(), TagLib::String::UTF8) << id.toStdString();
             frames[id] = FromTagLib(text->fieldList().back());
+            if (encodings != nullptr)
+                (*encodings)[id] = text->textEncoding();
         }
     }
     return frames;
@@ -98,7 +101,7 @@ protected:
     QStringList Files() const { return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden); }
 };
 
-TEST_F(TrackTags, Mp3FilesGetTheDiscsTextAsId3v24InUtf8AndKeepTheirAudio)
+TEST_F(TrackTags, Mp3FilesGetTheDiscsTextAsId3v24AndKeepTheirAudio)
 {
     const QString mp3 = RipMp3("Track02.mp3");
     const QByteArray untagged = audio::ReadFile(mp3);
@@ -127,6 +130,35 @@ TEST_F(TrackTags, Mp3FilesGetTheDiscsTextAsId3v24InUtf8AndKeepTheirAudio)
     const audio::Decoded decoded = audio::DecodeMp3(mp3);
     ASSERT_TRUE(decoded.Ok);
     EXPECT_NEAR(decoded.Frames(), 2 * 235200 / 4, 1152 + 2257) << "the two chunks ripped";
+}
+
+TEST_F(TrackTags, TextFramesAreLatin1WhereTheTextFitsElseUtf16)
+{
+    const QString mp3 = RipMp3("Track01.mp3");
+    const struct {
+        QString Text;
+        TagLib::String::Type Encoding;
+    } cases[] = {
+        {"Abbey Road", TagLib::String::Latin1},
+        {"Café Müller", TagLib::String::Latin1},
+        {"Ελληνικά", TagLib::String::UTF16},
+        {"𝄞 music", TagLib::String::UTF16},  // outside the BMP: a surrogate pair
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Text.toStdString());
+        TDiscMetadata disc;
+        disc.Catalog = c.Text;
+        disc.Tracks.resize(1);
+        disc.Tracks[0].Title = c.Text;
+        WriteTrackTags(mp3, disc, 1, "Trackwell");
+        std::map<QString, TagLib::String::Type> encodings;
+        const std::map<QString, QString> frames = Id3v2Frames(mp3, nullptr, &encodings);
+        EXPECT_EQ(frames.at("TIT2"), c.Text);
+        EXPECT_EQ(frames.at("TXXX:BARCODE"), c.Text);
+        EXPECT_EQ(encodings.at("TIT2"), c.Encoding);
+        EXPECT_EQ(encodings.at("TXXX:BARCODE"), c.Encoding);
+        EXPECT_EQ(encodings.at("TSSE"), TagLib::String::Latin1);
+    }
 }
 
 TEST_F(TrackTags, BytesThatOnlyLookLikeATagAreKeptAsTheyAre)
