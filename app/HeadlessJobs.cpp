@@ -14,6 +14,7 @@
 #include "cdrip/RipSession.h"
 #include "cdrip/CDRIP.h"
 #include "cdrip/CDRipLibrary.h"
+#include "cdrip/DiscMetadata.h"
 #include "coder/ChangeFileExt.h"
 #include "coder/FlacConversion.h"
 #include "coder/LameCoder.h"
@@ -116,21 +117,6 @@ std::unique_ptr<TWindowComponents> CreateRipComponents(const TJobOptions& option
     return window;
 }
 
-// What was ripped before a stop or a failure still gets its log and cue sheet, marked incomplete; a proof that
-// cannot be written then does not hide the reason the rip ended.
-void FinishIncompleteProof(TRipProof& proof, const TCDRIP& cdrip, int ripping, const QString& written,
-                           const QString& reason, const QString& folder, const TJobOptions& options, QTextStream& out)
-{
-    try {
-        if (ripping != 0 && QFileInfo::exists(written))
-            proof.AddTrack(cdrip, ripping, written, QStringLiteral("not ripped whole"));
-        proof.SetIncomplete(reason);
-        proof.Finish(folder, !options.NoLog);
-    } catch (const Exception& error) {
-        out << "The rip log and cue sheet of the incomplete rip were not written: " << error.Message() << Qt::endl;
-    }
-}
-
 QString Duration(double seconds)
 {
     const int whole = static_cast<int>(seconds);
@@ -146,12 +132,25 @@ int ListTracks(const TJobOptions& options, QTextStream& out)
 {
     const auto window = CreateRipComponents(options);
     const TCDRIP& cdrip = *window->cdrip;
+    const TDiscMetadata disc = ReadDiscMetadata(cdrip.TrackCount());
+    // A disc with text adds its album and artist above the tracks and each track's title (and its own performer)
+    // after its line; a disc without text is listed as it always was.
+    if (!disc.Album.isEmpty())
+        out << "Album: " << OneLine(disc.Album) << Qt::endl;
+    if (!disc.AlbumArtist.isEmpty())
+        out << "Artist: " << OneLine(disc.AlbumArtist) << Qt::endl;
     for (int i = 0; i < cdrip.TrackList().size(); ++i) {
         const TTrack& track = cdrip.Track(i);
         const double seconds = (static_cast<double>(track.EndSector) - track.StartSector + 1) / 75;
         out << cdrip.TrackList().at(i) << "  " << track.TrackType.leftJustified(5) << "  "
             << QStringLiteral("%1-%2").arg(track.StartSector).arg(track.EndSector).leftJustified(13) << "  "
-            << Duration(seconds) << Qt::endl;
+            << Duration(seconds);
+        const TTrackMetadata& text = disc.Track(i + 1);
+        if (!text.Title.isEmpty())
+            out << "  " << OneLine(text.Title);
+        if (!text.Artist.isEmpty())
+            out << (text.Title.isEmpty() ? "  (" : " (") << OneLine(text.Artist) << ")";
+        out << Qt::endl;
     }
     return 0;
 }
@@ -190,7 +189,7 @@ int RipTracks(const TJobOptions& options, QTextStream& out, bool terminal)
         if (t > cdrip.TrackCount())
             throw Exception(QStringLiteral("Track %1 does not exist: the disc has %2 tracks").arg(t).arg(cdrip.TrackCount()));
     EnsureOutputFolder(folder);
-    TRipProof proof(cdrip, options, out);
+    TRipProof proof(cdrip, options.VerifyWith, options.Offline, &out);
     TTrackFiles files(cdrip, options, coder);
 
     TConsoleProgress progress(out, terminal);
@@ -249,7 +248,10 @@ int RipTracks(const TJobOptions& options, QTextStream& out, bool terminal)
     } catch (const Exception& error) {
         progress.Abandon();
         const Exception failure(error.Message() + current);
-        FinishIncompleteProof(proof, cdrip, opened ? ripping : 0, written, failure.Message(), folder, options, out);
+        // What was ripped before a stop or a failure still gets its log and cue sheet, marked incomplete.
+        const QString unwritten = proof.FinishIncomplete(cdrip, opened ? ripping : 0, written, failure.Message(), folder, !options.NoLog);
+        if (!unwritten.isEmpty())
+            out << "The rip log and cue sheet of the incomplete rip were not written: " << unwritten << Qt::endl;
         throw failure;
     }
     out << QStringLiteral("Ripped %1 track%2 (%3) into %4 in %5 s; %6 jitter error%7")
@@ -279,7 +281,7 @@ int PrintChecksums(const TJobOptions& options, QTextStream& out, bool terminal)
     if (options.NoJitterCorrection)
         cdrip.SetJitterCorrect(false);
     cdrip.SetReadOffset(options.ReadOffset);
-    TRipProof proof(cdrip, options, out);
+    TRipProof proof(cdrip, options.VerifyWith, options.Offline, &out);
     TConsoleProgress progress(out, terminal);
     bool opened = false;
     cdrip.SetOnProgress([&](TObject*, std::uint16_t percent) {

@@ -5,6 +5,7 @@
 
 #include "app/Version.h"
 #include "cdrip/CDRIP.h"
+#include "framework/Exception.h"
 
 namespace {
 
@@ -21,15 +22,16 @@ QString Hex(std::uint32_t value)
 
 }  // namespace
 
-TRipProof::TRipProof(const TCDRIP& cdrip, const TJobOptions& options, QTextStream& out)
-    : out_(out), session_(cdrip, DeviceName(cdrip))
+TRipProof::TRipProof(const TCDRIP& cdrip, const QString& verifyWith, bool offline, QTextStream* console)
+    : console_(console), session_(cdrip, DeviceName(cdrip))
 {
     const TDiscIds& ids = session_.Ids();
-    out_ << "AccurateRip disc ID: " << ids.AccurateRipFileName() << Qt::endl
-         << "freedb disc ID: " << ids.CddbText() << Qt::endl
-         << "MusicBrainz disc ID: " << ids.MusicBrainz << Qt::endl;
-    if (!options.VerifyWith.isEmpty()) {
-        QFile file(options.VerifyWith);
+    if (console_)
+        *console_ << "AccurateRip disc ID: " << ids.AccurateRipFileName() << Qt::endl
+                  << "freedb disc ID: " << ids.CddbText() << Qt::endl
+                  << "MusicBrainz disc ID: " << ids.MusicBrainz << Qt::endl;
+    if (!verifyWith.isEmpty()) {
+        QFile file(verifyWith);
         QString error;
         std::optional<TAccurateRipDatabase> database;
         if (!file.open(QIODevice::ReadOnly))
@@ -37,13 +39,14 @@ TRipProof::TRipProof(const TCDRIP& cdrip, const TJobOptions& options, QTextStrea
         else
             database = TAccurateRipDatabase::Parse(file.readAll(), ids, &error);
         if (database) {
-            session_.SetDatabase(std::move(database), options.VerifyWith);
+            session_.SetDatabase(std::move(database), verifyWith);
         } else {
-            const QString refused = QStringLiteral("%1 refused: %2").arg(options.VerifyWith, error);
-            out_ << "AccurateRip: " << refused << "; the rip goes on unverified" << Qt::endl;
+            const QString refused = QStringLiteral("%1 refused: %2").arg(verifyWith, error);
+            if (console_)
+                *console_ << "AccurateRip: " << refused << "; the rip goes on unverified" << Qt::endl;
             session_.SetDatabase(std::nullopt, refused);
         }
-    } else if (!options.Offline) {
+    } else if (!offline) {
         fetch_ = std::make_unique<TAccurateRipFetch>(ids, kLookupTimeoutMs);
     } else {
         session_.SetDatabase(std::nullopt, QStringLiteral("not asked (--offline)"));
@@ -55,30 +58,52 @@ void TRipProof::Finish(const QString& folder, bool logFiles)
     if (fetch_) {
         QString source;
         auto database = fetch_->Wait(&source);
-        if (!database)
-            out_ << "AccurateRip: " << source << Qt::endl;
+        if (!database && console_)
+            *console_ << "AccurateRip: " << source << Qt::endl;
         session_.SetDatabase(std::move(database), source);
         fetch_.reset();
     }
-    for (const TRippedTrack& track : session_.Tracks()) {
-        out_ << QStringLiteral("Track%1").arg(track.Number, 2, 10, QLatin1Char('0'));
-        if (!track.Sums.Available)
-            out_ << "  no checksums: the CD library does not sum them";
-        else
-            out_ << QStringLiteral("  CRC32 %1").arg(Hex(track.Sums.Crc32));
-        if (track.Sums.HasAccurateRip)
-            out_ << QStringLiteral("  AccurateRip v1 %1 v2 %2").arg(Hex(track.Sums.AccurateRipV1), Hex(track.Sums.AccurateRipV2));
-        if (track.Sums.Available)
-            out_ << QStringLiteral("  peak %1 %").arg(track.Sums.Peak * 100.0 / 32768, 0, 'f', 1);
-        if (track.JitterChunks + track.FailedChunks > 0)
-            out_ << QStringLiteral("  jitter %1, skipped %2").arg(track.JitterChunks).arg(track.FailedChunks);
-        if (track.Result)
-            out_ << ": " << track.Result->Text();
-        out_ << Qt::endl;
-    }
+    if (console_)
+        PrintTracks();
     if (!logFiles)
         return;
     session_.WriteFiles(folder, QStringLiteral("Trackwell"), QStringLiteral(TRACKWELL_VERSION));
-    out_ << "Rip log and cue sheet: " << QFileInfo(folder + QLatin1Char('/') + session_.DiscName()).filePath()
-         << ".log, .cue" << Qt::endl;
+    if (console_)
+        *console_ << "Rip log and cue sheet: " << QFileInfo(folder + QLatin1Char('/') + session_.DiscName()).filePath()
+                  << ".log, .cue" << Qt::endl;
+}
+
+QString TRipProof::FinishIncomplete(const TCDRIP& cdrip, int ripping, const QString& written, const QString& reason,
+                                    const QString& folder, bool logFiles)
+{
+    try {
+        if (ripping != 0 && QFileInfo::exists(written))
+            AddTrack(cdrip, ripping, written, QStringLiteral("not ripped whole"));
+        SetIncomplete(reason);
+        Finish(folder, logFiles);
+    } catch (const Exception& error) {
+        return error.Message();
+    }
+    return {};
+}
+
+void TRipProof::PrintTracks()
+{
+    QTextStream& out = *console_;
+    for (const TRippedTrack& track : session_.Tracks()) {
+        out << QStringLiteral("Track%1").arg(track.Number, 2, 10, QLatin1Char('0'));
+        if (!track.Sums.Available)
+            out << "  no checksums: the CD library does not sum them";
+        else
+            out << QStringLiteral("  CRC32 %1").arg(Hex(track.Sums.Crc32));
+        if (track.Sums.HasAccurateRip)
+            out << QStringLiteral("  AccurateRip v1 %1 v2 %2").arg(Hex(track.Sums.AccurateRipV1), Hex(track.Sums.AccurateRipV2));
+        if (track.Sums.Available)
+            out << QStringLiteral("  peak %1 %").arg(track.Sums.Peak * 100.0 / 32768, 0, 'f', 1);
+        if (track.JitterChunks + track.FailedChunks > 0)
+            out << QStringLiteral("  jitter %1, skipped %2").arg(track.JitterChunks).arg(track.FailedChunks);
+        if (track.Result)
+            out << ": " << track.Result->Text();
+        out << Qt::endl;
+    }
 }

@@ -44,3 +44,12 @@ TDiscMetadata ReadDiscMetadata(int trackCount)
     }
     return disc;
 }
+
+QString OneLine(QString text)
+{
+    for (QChar& c : text)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+            c.category() == QChar::Separator_Paragraph)
+            c = QLatin1Char(' ');
+    return text;
+}

@@ -30,3 +30,7 @@ struct TDiscMetadata {
 // Asks the CD library about the disc whose table of contents was read last, which has trackCount tracks; a
 // library that does not tell gives an empty record of trackCount tracks.
 TDiscMetadata ReadDiscMetadata(int trackCount);
+
+// A disc's text made fit for one line of a cue sheet, a log or a listing: control characters and line breaks become
+// blanks, so no text can start a line of its own.
+QString OneLine(QString text);

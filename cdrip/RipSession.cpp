@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
+#include <utility>
 
 #include "cdrip/CDRIP.h"
 #include "cdrip/CDRipLibrary.h"
@@ -57,6 +59,18 @@ QString CueFileType(const QString& fileName)
     return QStringLiteral("BINARY");
 }
 
+// A text in double quotes as the sheet holds it, a quote in it doubled (the CD library reads it back so).
+QString CueQuoted(const QString& text)
+{
+    return QLatin1Char('"') + OneLine(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
+// A catalogue number or ISRC stands unquoted in the sheet: only letters and digits, else it is left out.
+bool CueWord(const QString& text)
+{
+    return !text.isEmpty() && std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isLetterOrNumber() && c.unicode() < 0x80; });
+}
+
 void WriteText(const QString& path, const QString& text)
 {
     QSaveFile file(path);
@@ -77,20 +91,17 @@ TRipSession::TRipSession(const TCDRIP& cdrip, const QString& device) : device_(d
     else
         readMode_ = QStringLiteral("plain reads with retries, no jitter correction");
     format_ = FormatName(cdrip);
+    disc_ = ReadDiscMetadata(cdrip.TrackCount());
     TCDRipLibrary& library = TCDRipLibrary::Instance();
-    catalog_ = library.DiscCatalog();
     std::vector<CR_TocEntry> toc;
     for (int i = 0; i < cdrip.TrackCount(); ++i) {
         const TTrack& track = cdrip.Track(i);
         toc.push_back({track.StartSector, static_cast<std::uint8_t>(track.TrackType == QLatin1String("Audio") ? CR_TOC_AUDIO : 0), 0});
-        TDiscTrack disc{track.StartSector, track.EndSector, track.StartSector, {}, track.TrackType == QLatin1String("Audio")};
-        CR_TrackExtras extras{};
-        if (library.GetTrackExtras(i, &extras) != CR_FAILURE) {
-            disc.Isrc = QString::fromLatin1(extras.Isrc);
-            // Only a pregap inside the previous track is one the files hold.
-            if (i > 0 && extras.PregapSector < track.StartSector && extras.PregapSector > cdrip.Track(i - 1).StartSector)
-                disc.Pregap = extras.PregapSector;
-        }
+        TDiscTrack disc{track.StartSector, track.EndSector, track.StartSector, track.TrackType == QLatin1String("Audio")};
+        // Only a pregap inside the previous track is one the files hold.
+        if (CR_TrackExtras extras{}; i > 0 && library.GetTrackExtras(i, &extras) != CR_FAILURE &&
+                                     extras.PregapSector < track.StartSector && extras.PregapSector > cdrip.Track(i - 1).StartSector)
+            disc.Pregap = extras.PregapSector;
         discTracks_.push_back(disc);
     }
     if (!discTracks_.empty())
@@ -171,8 +182,13 @@ QString TRipSession::LogText(const QString& program, const QString& version) con
           << QStringLiteral("AccurateRip disc ID: %1").arg(ids_.AccurateRipFileName())
           << QStringLiteral("freedb disc ID: %1").arg(ids_.CddbText())
           << QStringLiteral("MusicBrainz disc ID: %1").arg(ids_.MusicBrainz)
-          << QStringLiteral("Catalogue number: %1").arg(catalog_.isEmpty() ? QStringLiteral("none reported") : catalog_)
-          << QStringLiteral("AccurateRip database: %1").arg(databaseSource_) << QString();
+          << QStringLiteral("Catalogue number: %1").arg(disc_.Catalog.isEmpty() ? QStringLiteral("none reported") : OneLine(disc_.Catalog));
+    const std::pair<const char*, QString> discTexts[] = {
+        {"Album", disc_.Album}, {"Album artist", disc_.AlbumArtist}, {"Release date", disc_.Year}, {"Genre", disc_.Genre}};
+    for (const auto& [label, text] : discTexts)
+        if (!text.isEmpty())
+            lines << QStringLiteral("%1: %2").arg(QLatin1String(label), OneLine(text));
+    lines << QStringLiteral("AccurateRip database: %1").arg(databaseSource_) << QString();
 
     int accurate = 0, inaccurate = 0, absent = 0, troubled = 0;
     for (const TRippedTrack& track : tracks_) {
@@ -183,6 +199,11 @@ QString TRipSession::LogText(const QString& program, const QString& version) con
                      .arg(track.FirstSector)
                      .arg(track.LastSector)
                      .arg(CueTime(track.FirstSector), CueTime(sectors));
+        const TTrackMetadata& text = disc_.Track(track.Number);
+        if (!text.Title.isEmpty())
+            lines << QStringLiteral("  Title: %1").arg(OneLine(text.Title));
+        if (!text.Artist.isEmpty())
+            lines << QStringLiteral("  Performer: %1").arg(OneLine(text.Artist));
         if (!track.Incomplete.isEmpty())
             lines << QStringLiteral("  INCOMPLETE: %1; the file holds %2 of its %3 sectors")
                          .arg(track.Incomplete)
@@ -193,8 +214,8 @@ QString TRipSession::LogText(const QString& program, const QString& version) con
                   << QStringLiteral("  CRC32: %1").arg(Hex(track.Sums.Crc32));
         else
             lines << QStringLiteral("  Checksums: none, the CD library does not sum them");
-        if (const QString& isrc = discTracks_.at(static_cast<std::size_t>(track.Number - 1)).Isrc; !isrc.isEmpty())
-            lines << QStringLiteral("  ISRC: %1").arg(isrc);
+        if (!text.Isrc.isEmpty())
+            lines << QStringLiteral("  ISRC: %1").arg(OneLine(text.Isrc));
         if (track.Sums.HasAccurateRip)
             lines << QStringLiteral("  AccurateRip v1: %1").arg(Hex(track.Sums.AccurateRipV1))
                   << QStringLiteral("  AccurateRip v2: %1").arg(Hex(track.Sums.AccurateRipV2));
@@ -256,12 +277,20 @@ bool TRipSession::LogChecksumHolds(const QString& text)
 QString TRipSession::CueText() const
 {
     QStringList lines;
+    if (!disc_.Genre.isEmpty())
+        lines << QStringLiteral("REM GENRE ") + CueQuoted(disc_.Genre);
+    if (!disc_.Year.isEmpty())
+        lines << QStringLiteral("REM DATE ") + CueQuoted(disc_.Year);
     lines << QStringLiteral("REM DISCID %1").arg(ids_.CddbText().toUpper())
-          << QStringLiteral("REM COMMENT \"%1\"").arg(QStringLiteral("ripped with read offset %1").arg(offset_));
+          << QStringLiteral("REM COMMENT ") + CueQuoted(QStringLiteral("ripped with read offset %1").arg(offset_));
     if (!incomplete_.isEmpty())
-        lines << QStringLiteral("REM COMMENT \"incomplete rip: %1\"").arg(QString(incomplete_).replace(QLatin1Char('"'), QLatin1Char('\'')));
-    if (!catalog_.isEmpty())
-        lines << QStringLiteral("CATALOG %1").arg(catalog_);
+        lines << QStringLiteral("REM COMMENT ") + CueQuoted(QStringLiteral("incomplete rip: ") + incomplete_);
+    if (CueWord(disc_.Catalog))
+        lines << QStringLiteral("CATALOG %1").arg(disc_.Catalog);
+    if (!disc_.AlbumArtist.isEmpty())
+        lines << QStringLiteral("PERFORMER ") + CueQuoted(disc_.AlbumArtist);
+    if (!disc_.Album.isEmpty())
+        lines << QStringLiteral("TITLE ") + CueQuoted(disc_.Album);
     // Tracks are numbered from 1 in the sheet whichever were ripped; a pregap is written only when the previous
     // track's file, which holds it, was ripped too.
     const TRippedTrack* previous = nullptr;
@@ -269,13 +298,19 @@ QString TRipSession::CueText() const
     for (const TRippedTrack& track : tracks_) {
         const TDiscTrack& disc = discTracks_.at(static_cast<std::size_t>(track.Number - 1));
         const bool pregap = previous != nullptr && previous->Number == track.Number - 1 && disc.Pregap < disc.First;
-        const QString file = QStringLiteral("FILE \"%1\" %2").arg(QFileInfo(track.FileName).fileName(), CueFileType(track.FileName));
+        const QString file = QStringLiteral("FILE %1 %2").arg(CueQuoted(QFileInfo(track.FileName).fileName()), CueFileType(track.FileName));
         if (!pregap)
             lines << file;
         // A data track's file holds its raw sectors.
         lines << QStringLiteral("  TRACK %1 %2").arg(++number, 2, 10, QLatin1Char('0')).arg(disc.Audio ? "AUDIO" : "MODE1/2352");
-        if (!disc.Isrc.isEmpty())
-            lines << QStringLiteral("    ISRC %1").arg(disc.Isrc);
+        const TTrackMetadata& text = disc_.Track(track.Number);
+        const std::pair<const char*, QString> texts[] = {
+            {"TITLE", text.Title}, {"PERFORMER", text.Artist}, {"SONGWRITER", text.Songwriter}};
+        for (const auto& [command, value] : texts)
+            if (!value.isEmpty())
+                lines << QStringLiteral("    %1 ").arg(QLatin1String(command)) + CueQuoted(value);
+        if (CueWord(text.Isrc))
+            lines << QStringLiteral("    ISRC %1").arg(text.Isrc);
         if (pregap)
             lines << QStringLiteral("    INDEX 00 %1").arg(CueTime(disc.Pregap - previous->FirstSector)) << file;
         lines << QStringLiteral("    INDEX 01 00:00:00");

@@ -11,6 +11,7 @@
 
 #include "cdrip/AccurateRipDatabase.h"
 #include "cdrip/DiscIds.h"
+#include "cdrip/DiscMetadata.h"
 #include "cdrip/TrackChecksums.h"
 #include "cdrip/TrackEdges.h"
 
@@ -32,8 +33,8 @@ struct TRippedTrack {
 
 class TRipSession {
 public:
-    // Takes the disc's table of contents, read offset and read mode from the ripping component, and the catalogue
-    // number, ISRCs and pregaps from the CD library where it tells them.
+    // Takes the disc's table of contents, read offset and read mode from the ripping component, and the disc's text,
+    // catalogue number, ISRCs and pregaps from the CD library where it tells them.
     TRipSession(const TCDRIP& cdrip, const QString& device);
 
     const TDiscIds& Ids() const { return ids_; }
@@ -49,8 +50,9 @@ public:
 
     // The rip log; its last line is a SHA-256 of everything before it, so an edited log shows.
     QString LogText(const QString& program, const QString& version) const;
-    // The cue sheet of the ripped files, one FILE per track; a track's pregap, which the previous track's file
-    // holds, is its INDEX 00 in that file.
+    // The cue sheet of the ripped files, one FILE per track, with the disc's text; a track's pregap, which the
+    // previous track's file holds, is its INDEX 00 in that file. Texts are quoted with a quote in them doubled and
+    // control characters made blanks, so no text can break the sheet.
     QString CueText() const;
     // Writes <folder>/<DiscName()>.log and .cue; raises Exception naming the file when one cannot be written.
     void WriteFiles(const QString& folder, const QString& program, const QString& version) const;
@@ -75,11 +77,10 @@ private:
         std::uint32_t First = 0;
         std::uint32_t Last = 0;
         std::uint32_t Pregap = 0;  // first sector of its pregap; First when it has none
-        QString Isrc;
         bool Audio = true;
     };
     std::vector<TDiscTrack> discTracks_;
-    QString catalog_;
+    TDiscMetadata disc_;
     std::vector<TRippedTrack> tracks_;
     std::optional<TAccurateRipDatabase> database_;
     QString databaseSource_ = QStringLiteral("not asked");

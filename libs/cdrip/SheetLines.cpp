@@ -45,11 +45,23 @@ bool TSheetLines::Next(bool commentSlashes)
             } else if (commentSlashes && line.substr(i, 2) == "//") {
                 break;
             } else if (c == '"') {
-                const size_t close = line.find('"', i + 1);
-                if (close == std::string_view::npos)
-                    Fail("a quoted name has no closing quote");
-                FWords.emplace_back(line.substr(i + 1, close - i - 1));
-                i = close + 1;
+                // A quote doubled inside quotes is one quote of the text, as our own sheets write titles that hold
+                // quotes; such a line meant nothing readable before.
+                std::string word;
+                size_t from = i + 1;
+                for (;;) {
+                    const size_t close = line.find('"', from);
+                    if (close == std::string_view::npos)
+                        Fail("a quoted name has no closing quote");
+                    word += line.substr(from, close - from);
+                    if (close + 1 >= line.size() || line[close + 1] != '"') {
+                        i = close + 1;
+                        break;
+                    }
+                    word += '"';
+                    from = close + 2;
+                }
+                FWords.push_back(std::move(word));
             } else {
                 size_t stop = i;
                 while (stop < line.size() && !std::isspace(static_cast<unsigned char>(line[stop])))

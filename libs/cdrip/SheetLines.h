@@ -16,7 +16,7 @@ public:
     explicit TSheetLines(const std::filesystem::path& sheet);
 
     // Moves to the next line that holds a word; false at the end. Words are separated by blanks; a word in
-    // double quotes keeps its blanks. Text after "//" is left out when commentSlashes is set (cdrdao comments).
+    // double quotes keeps its blanks, and "" inside it is a quote. Text after "//" is left out when commentSlashes is set (cdrdao comments).
     bool Next(bool commentSlashes = false);
     const std::vector<std::string>& Words() const { return FWords; }
     size_t LineNumber() const { return FLineNumber; }

@@ -75,10 +75,16 @@ TEST_F(HeadlessJobs, ListPrintsTheTrackNamesAndSectorRanges)
     const JobRun run = Trackwell({"--device", Disc(), "--list"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 3);
+    // The demo disc has text: its album and artist come first, and each track's title ends its line.
+    ASSERT_EQ(lines.size(), 5) << run.out.toStdString();
+    EXPECT_EQ(lines[0], "Album: Trackwell Demo");
+    EXPECT_EQ(lines[1], "Artist: Trackwell");
+    const char* const titles[] = {"Morning Steps", "Lantern Waltz", "Quiet River"};
     for (int i = 0; i < 3; ++i) {
-        EXPECT_TRUE(lines[i].startsWith(QString("Track0%1").arg(i + 1))) << lines[i].toStdString();
-        EXPECT_TRUE(lines[i].contains(QString("%1-%2").arg(tracks[i].first).arg(tracks[i].second))) << lines[i].toStdString();
+        const QString& line = lines[i + 2];
+        EXPECT_TRUE(line.startsWith(QString("Track0%1").arg(i + 1))) << line.toStdString();
+        EXPECT_TRUE(line.contains(QString("%1-%2").arg(tracks[i].first).arg(tracks[i].second))) << line.toStdString();
+        EXPECT_TRUE(line.endsWith(QString("  ") + titles[i])) << line.toStdString();
     }
 }
 
@@ -488,11 +494,15 @@ TEST_F(HeadlessJobs, ATagThatCannotBeWrittenLeavesTheAudioAndFailsTheJob)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"named.bin", "named.cue", "Track02.mp3"}));
 }
 
-TEST_F(HeadlessJobs, ADiscWithoutTextGetsTrackNamesAndNoTags)
+TEST_F(HeadlessJobs, ADiscWithoutTextGetsTrackNamesAndNoTagsAndIsListedWithoutText)
 {
-    const JobRun run = Trackwell({"--device", MakeImage(folder.path(), 1), "--rip", "1", "--output", folder.path()});
+    const QString image = MakeImage(folder.path(), 1);
+    const JobRun run = Trackwell({"--device", image, "--rip", "1", "--output", folder.path()});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_FALSE(audio::ReadFile(Out("Track01.mp3")).startsWith("ID3"));
+    const JobRun listed = Trackwell({"--device", image, "--list"});
+    ASSERT_EQ(listed.exitCode, 0) << listed.err.toStdString();
+    EXPECT_EQ(listed.out, "Track01  Audio  0-74           0:01\n");
 }
 
 TEST_F(HeadlessJobs, NameTemplatesThatMakeNoFileNameOrNameNoRipAreUsageErrors)

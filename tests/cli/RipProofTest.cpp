@@ -273,6 +273,48 @@ TEST_F(RipProof, AWavRipWritesTheSameChecksumsAndALogAndCueSheetThatReadsBack)
         EXPECT_TRUE(lines[t].contains(QStringLiteral("%1-%2").arg(kStarts[t]).arg(kStarts[t + 1] - 1))) << lines[t].toStdString();
 }
 
+TEST_F(RipProof, TheDiscsTextGoesIntoTheCueSheetAndReadsBackTheSame)
+{
+    // The fixture's disc with text: quotes, UTF-8 beyond Latin-1, a track without any.
+    QFile plain(Cue());
+    ASSERT_TRUE(plain.open(QIODevice::ReadOnly));
+    QString sheet = "REM GENRE \"Trip Hop\"\nREM DATE 1998\nPERFORMER \"Björk\"\nTITLE \"Say \"\"Hi\"\" — 東京\"\n" +
+                    QString::fromUtf8(plain.readAll());
+    sheet.replace("  TRACK 01 AUDIO\n", "  TRACK 01 AUDIO\n    TITLE \"Straße 𝄞\"\n    PERFORMER \"Zoë\"\n    SONGWRITER \"Søren\"\n");
+    sheet.replace("  TRACK 03 AUDIO\n", "  TRACK 03 AUDIO\n    TITLE \"\"\"\"\n");
+    const QString texts = Write("texts.cue", sheet.toUtf8());
+
+    const TJobRun run = Trackwell({"--device", texts, "--rip", "all", "--format", "wav", "--offline", "--output", dir.filePath("out")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QString written = dir.filePath("out/Disc-" + Field(run.out, "freedb disc ID") + ".cue");
+    QFile cue(written);
+    ASSERT_TRUE(cue.open(QIODevice::ReadOnly));
+    const QByteArray first = cue.readAll();
+    for (const char* line : {"REM GENRE \"Trip Hop\"\n", "REM DATE \"1998\"\n", "PERFORMER \"Björk\"\n",
+                             "TITLE \"Say \"\"Hi\"\" — 東京\"\n", "    TITLE \"Straße 𝄞\"\n", "    SONGWRITER \"Søren\"\n",
+                             "    TITLE \"\"\"\"\n", "    ISRC GBAYE0601498\n", "CATALOG 0731454569821\n"})
+        EXPECT_TRUE(first.contains(line)) << line << "\n" << first.toStdString();
+
+    // Given back as the device: the same tracks with the same text, and ripped again, the same sheet.
+    const TJobRun listed = Trackwell({"--device", written, "--list"});
+    ASSERT_EQ(listed.exitCode, 0) << listed.err.toStdString();
+    const QStringList lines = listed.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 5) << listed.out.toStdString();
+    EXPECT_EQ(lines[0], "Album: Say \"Hi\" — 東京");
+    EXPECT_EQ(lines[1], "Artist: Björk");
+    for (int t = 0; t < 3; ++t)
+        EXPECT_TRUE(lines[t + 2].contains(QStringLiteral("%1-%2").arg(kStarts[t]).arg(kStarts[t + 1] - 1))) << lines[t + 2].toStdString();
+    EXPECT_TRUE(lines[2].endsWith("  Straße 𝄞 (Zoë)")) << lines[2].toStdString();
+    EXPECT_TRUE(lines[3].endsWith(":08")) << "no text: " << lines[3].toStdString();
+    EXPECT_TRUE(lines[4].endsWith("  \"")) << lines[4].toStdString();
+
+    const TJobRun again = Trackwell({"--device", written, "--rip", "all", "--format", "wav", "--offline", "--output", dir.filePath("again")});
+    ASSERT_EQ(again.exitCode, 0) << again.err.toStdString();
+    QFile second(dir.filePath("again/" + QFileInfo(written).fileName()));
+    ASSERT_TRUE(second.open(QIODevice::ReadOnly));
+    EXPECT_EQ(second.readAll(), first);
+}
+
 TEST_F(RipProof, AnMp3RipSumsThePcmFedToTheEncoder)
 {
     const TJobRun sums = Trackwell({"--device", Cue(), "--checksums", "--offline", "--offset", "667"});

@@ -70,6 +70,15 @@ TEST_F(DiscTextTest, TheSheetsTextsAreToldInUtf8ForTheDiscAndEachTrack)
     }
 }
 
+TEST_F(DiscTextTest, AQuoteDoubledInsideQuotesIsAQuoteOfTheText)
+{
+    Open("TITLE \"Say \"\"Hi\"\" \"\"\"\"\"\nPERFORMER \"\"\"\"\nFILE \"disc.bin\" BINARY\n  TRACK 01 AUDIO\n"
+         "    TITLE \"\"\n    INDEX 01 00:00:00\n");
+    EXPECT_EQ(DiscText(0, CR_TEXT_TITLE), "Say \"Hi\" \"\"");
+    EXPECT_EQ(DiscText(0, CR_TEXT_PERFORMER), "\"");
+    EXPECT_EQ(DiscText(1, CR_TEXT_TITLE), "") << "an empty quoted text";
+}
+
 TEST_F(DiscTextTest, LengthsComeFirstAndTextsAreCutToTheBuffer)
 {
     Open("TITLE \"Long Player\"\n" + kTracks + "    INDEX 01 00:01:05\n");
