@@ -8,6 +8,7 @@
 #include "app/OutputFolder.h"
 #include "app/WebAddresses.h"
 #include "app/WindowOptions.h"
+#include "app/WindowRipProof.h"
 #include "cdrip/CDRIP.h"
 #include "coder/LameCoder.h"
 #include "controls/TeCheckBox.h"
@@ -202,9 +203,21 @@ void TForm1::TeButton2Click(TObject*)
     ripping_ = true;
     struct TRipDone {
         bool& ripping;
-        ~TRipDone() { ripping = false; }
-    } done{ripping_};
-    RipRow(StringGrid1->Row());
+        std::unique_ptr<TWindowRipProof>& proof;
+        ~TRipDone()
+        {
+            ripping = false;
+            proof.reset();
+        }
+    } done{ripping_, proof_};
+    // The rip log and cue sheet go beside the files, as a command-line rip writes them.
+    proof_ = std::make_unique<TWindowRipProof>(*CDRIP1, outputFolder_);
+    try {
+        RipRow(StringGrid1->Row());
+    } catch (const Exception& error) {
+        proof_->Fail(*CDRIP1, StringGrid1->Row(), RipFileName(StringGrid1->Row()), error);
+    }
+    proof_->Finish();
 }
 
 void TForm1::RipRow(int row)
@@ -238,6 +251,9 @@ void TForm1::CDRIP1BeginTrack(TObject*, std::uint16_t trackNum)
 void TForm1::CDRIP1EndTrack(TObject*, std::uint16_t trackNum)
 {
     SetCaption(Application->Title() + QStringLiteral(" - End ripping Track") + QString::number(trackNum));
+    if (proof_)
+        proof_->TrackEnded(*CDRIP1, trackNum, RipFileName(trackNum), stopRequested_,
+                           TeSComboBox2->ItemIndex() == 0 && StringGrid1->Row() + 1 < StringGrid1->RowCount());
     if (!CDRIP1->TrackList().isEmpty()) {
         if (!stopRequested_ && TeSComboBox2->ItemIndex() == 0 && StringGrid1->Row() + 1 < StringGrid1->RowCount()) {
             StringGrid1->SetRow(StringGrid1->Row() + 1);

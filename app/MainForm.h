@@ -4,6 +4,7 @@
 // settings and the menu.
 #include <QString>
 #include <cstdint>
+#include <memory>
 
 #include "framework/ComponentRef.h"
 #include "framework/Form.h"
@@ -24,6 +25,7 @@ class TTeStringGrid;
 class TTeThemeEngine;
 class TTeThemeLink;
 class TTeTrackBar;
+class TWindowRipProof;
 
 class TForm1 : public TForm {
 public:
@@ -140,6 +142,7 @@ private:
     bool stopRequested_ = false;
     bool restarting_ = false;
     bool ripping_ = false;
+    std::unique_ptr<TWindowRipProof> proof_;  // of the running rip
 };
 
 // Registers every class the program's stored windows name.

@@ -15,6 +15,7 @@
 #include "cdrip/CDRIP.h"
 #include "cdrip/CDRipLibrary.h"
 #include "framework/Application.h"
+#include "framework/WinControl.h"
 #include "tests/support/PlatformFakes.h"
 #include "theme/ThemeManager.h"
 #include "themes/ThemeKinds.h"
@@ -39,6 +40,8 @@ protected:
         ASSERT_NE(handle_, nullptr);
         load_ = reinterpret_cast<int (*)(const char*)>(::dlsym(handle_, "SCRIPT_Load"));
         ASSERT_NE(load_, nullptr);
+        // Rips ask the AccurateRip database for their logs; a closed loopback port answers at once that it is offline.
+        qputenv("TRACKWELL_ACCURATERIP_URL", "http://127.0.0.1:9/");
         RegisterThemeKinds();
         RegisterWindowClasses();
         Application->SetTitle(QStringLiteral("Trackwell"));
@@ -74,6 +77,8 @@ protected:
 
     QString Out(const QString& name) const { return QDir(folder.path()).filePath(name); }
     QStringList Files() const { return QDir(folder.path()).entryList(QDir::Files, QDir::Name); }
+    // The rip log and cue sheet a rip of the three-track disc writes beside its files, named by its freedb ID.
+    static QStringList Proof() { return {"Disc-09000403.cue", "Disc-09000403.log"}; }
     static void Click(TWinControl* control) { QTest::mouseClick(control->Handle(), Qt::LeftButton); }
 
     QTemporaryDir folder;
