@@ -414,7 +414,8 @@ QString MakeNamedImage(const QString& folder)
     EXPECT_TRUE(audio::WriteFile(folder + "/named.cue",
                                  "REM GENRE \"Trip Hop\"\nREM DATE 1998\nCATALOG 0731454569821\nPERFORMER \"Björk\"\n"
                                  "TITLE \"Ænima — 東京\"\nFILE \"named.bin\" BINARY\n  TRACK 01 AUDIO\n"
-                                 "    TITLE \"../../escape\"\n    INDEX 01 00:00:00\n  TRACK 02 AUDIO\n    TITLE \"Straße 𝄞\"\n"
+                                 "    TITLE \"../../escape\"\n    SONGWRITER \"Ελληνικά\"\n    INDEX 01 00:00:00\n"
+                                 "  TRACK 02 AUDIO\n    TITLE \"Straße 𝄞\"\n"
                                  "    PERFORMER \"Zoë\"\n    SONGWRITER \"Søren\"\n    ISRC GBAYE0601498\n    INDEX 01 00:01:00\n"));
     return folder + "/named.cue";
 }
@@ -455,6 +456,8 @@ TEST_F(HeadlessJobs, NamedFilesCarryTheDiscsTextAndNeverReplaceOrEscape)
     EXPECT_TRUE(tags["encoder"].toString().endsWith(": 256 kbit/s CBR, 44100 Hz, stereo, normal quality"));
     EXPECT_EQ(FfprobeTags(first)["title"].toString(), "../../escape");
     EXPECT_EQ(FfprobeTags(first)["artist"].toString(), "Björk") << "the album's performer";
+    // Latin-1 frames (Björk, Zoë) and UTF-16 ones, inside the BMP and beyond it, read back alike.
+    EXPECT_EQ(FfprobeTags(first)["composer"].toString(), "Ελληνικά");
     const audio::Decoded decoded = audio::DecodeMp3(second);
     ASSERT_TRUE(decoded.Ok);
     EXPECT_NEAR(decoded.Frames(), 75 * 588, 1152 + 2257);
