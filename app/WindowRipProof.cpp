@@ -12,7 +12,7 @@ void TWindowRipProof::TrackEnded(const TCDRIP& cdrip, int trackNum, const QStrin
 {
     const QString written = cdrip.OutputFileName(fileName);
     if (!cdrip.LastRipWhole()) {
-        // Without a Stop the library could not open the track's range; the window goes on as the Parts say.
+        // Without a Stop the library could not open the track's range; the window goes on to the next track all the same.
         const QString why = stopRequested ? QStringLiteral("stopped by the user") : QStringLiteral("not read to its end");
         proof_.AddTrack(cdrip, trackNum, written, why);
         proof_.SetIncomplete(QStringLiteral("Track%1 %2").arg(trackNum).arg(why));
