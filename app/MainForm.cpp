@@ -251,11 +251,11 @@ void TForm1::CDRIP1BeginTrack(TObject*, std::uint16_t trackNum)
 void TForm1::CDRIP1EndTrack(TObject*, std::uint16_t trackNum)
 {
     SetCaption(Application->Title() + QStringLiteral(" - End ripping Track") + QString::number(trackNum));
+    const bool moreRows = TeSComboBox2->ItemIndex() == 0 && StringGrid1->Row() + 1 < StringGrid1->RowCount();
     if (proof_)
-        proof_->TrackEnded(*CDRIP1, trackNum, RipFileName(trackNum), stopRequested_,
-                           TeSComboBox2->ItemIndex() == 0 && StringGrid1->Row() + 1 < StringGrid1->RowCount());
+        proof_->TrackEnded(*CDRIP1, trackNum, RipFileName(trackNum), stopRequested_, moreRows);
     if (!CDRIP1->TrackList().isEmpty()) {
-        if (!stopRequested_ && TeSComboBox2->ItemIndex() == 0 && StringGrid1->Row() + 1 < StringGrid1->RowCount()) {
+        if (!stopRequested_ && moreRows) {
             StringGrid1->SetRow(StringGrid1->Row() + 1);
             RipRow(StringGrid1->Row());
             stopRequested_ = false;
