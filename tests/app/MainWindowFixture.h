@@ -66,9 +66,12 @@ protected:
     }
 
     // Reads the window for a disc of script text, as the program does at start-up.
+    // Gives the scripted library the disc of script text, as a job of the command line reads it.
+    static void Script(const std::string& script) { ASSERT_EQ(load_(script.c_str()), 0); }
+
     void Open(const std::string& script)
     {
-        ASSERT_EQ(load_(script.c_str()), 0);
+        Script(script);
         form = new TForm1(nullptr);
         form->DoCreate();
         form->Show();

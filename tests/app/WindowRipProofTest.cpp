@@ -3,7 +3,10 @@
 // written shown to the user without hiding the rip's own error.
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <QTextStream>
 
+#include "app/HeadlessJobs.h"
 #include "cdrip/RipSession.h"
 #include "framework/ComponentStream.h"
 #include "tests/app/MainWindowFixture.h"
@@ -50,6 +53,31 @@ TEST_F(WindowRipProof, AWholeRunWritesTheLogAndCueSheetWithTheDiscsText)
     EXPECT_TRUE(TRipSession::LogChecksumHolds(log));
     ExpectAll(Sheet(), {"PERFORMER \"Zoë\"\nTITLE \"Window \"\"Rips\"\"\"\nFILE \"Track01.mp3\" MP3\n  TRACK 01 AUDIO\n",
                         "FILE \"Track02.mp3\" MP3\n  TRACK 02 AUDIO\n    TITLE \"Second\"\n", "FILE \"Track03.mp3\" MP3\n"});
+}
+
+TEST_F(WindowRipProof, TheLogAndCueSheetAreTheOnesACommandLineRipWrites)
+{
+    Open(kTextDisc + Ranges(3));
+    Click(Button(form, "TeButton2"));
+    ASSERT_EQ(form->Caption(), "Trackwell - Ready");
+
+    // The same disc ripped by the command line, whose settings start as the window's, into a folder of its own.
+    Script(kTextDisc + Ranges(3));
+    TJobOptions options;
+    options.Kind = TJobKind::jkRip;
+    options.AllTracks = true;
+    options.OutputFolder = Out("command line");
+    QString printed;
+    QTextStream out(&printed);
+    ASSERT_EQ(RunHeadlessJob(options, out, out, false), 0) << printed.toStdString();
+    // Apart from the time of the rip and the checksum over it.
+    const auto timeless = [](QString log) {
+        return log.remove(QRegularExpression("^(Date|Log checksum)[^\n]*\n", QRegularExpression::MultilineOption));
+    };
+    const QString log = Log();
+    ASSERT_FALSE(log.isEmpty());
+    EXPECT_EQ(timeless(log).toStdString(), timeless(Read(Out("command line/" + Proof().at(1)))).toStdString());
+    EXPECT_EQ(Sheet().toStdString(), Read(Out("command line/" + Proof().at(0))).toStdString());
 }
 
 TEST_F(WindowRipProof, StopDuringATrackMarksTheTrackAndTheRipIncomplete)
