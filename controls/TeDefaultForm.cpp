@@ -376,6 +376,13 @@ void TTeDefaultForm::InvalidateFrame()
     if (form == nullptr || !Hooked())
         return;
     QRegion frame(0, 0, form->Width(), form->Height());
+    if (disabledNCArea_) {
+        // The frame lies in the client area: the client widget paints it.
+        const TRect client = form->ClientBounds();
+        frame -= GetFrameClientRect().ToQRect();
+        form->ClientWidget()->update(frame.translated(-client.Left, -client.Top));
+        return;
+    }
     frame -= form->ClientBounds().ToQRect();
     form->Handle()->update(frame);
 }

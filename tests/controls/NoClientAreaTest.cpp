@@ -2,9 +2,11 @@
 // beneath the controls, windowless controls in the frame zone keep their mouse input, and the rest
 // of the window moves it as the caption does.
 #include <QImage>
+#include <QPaintEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "framework/WindowHook.h"
 #include "graphics/CanvasDraw.h"
 #include "graphics/RectUtils.h"
 #include "tests/controls/FrameFixtures.h"
@@ -25,6 +27,24 @@ void NoClientArea(TFramedForm& framed, bool value)
     framed.form.SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
     ProcessPending();
 }
+
+// Counts the paints of a widget that meet a rectangle, ahead of the frame's hook (which takes them).
+class TPaintsOf : public TWindowHook {
+public:
+    TPaintsOf(QWidget& widget, QRect watched) : watched_(watched) { HookWindow(&widget); }
+    int paints = 0;
+
+protected:
+    bool BeforeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && static_cast<QPaintEvent*>(event)->rect().intersects(watched_))
+            ++paints;
+        return false;
+    }
+
+private:
+    QRect watched_;
+};
 
 struct TPressCounter {
     int presses = 0;
@@ -96,8 +116,11 @@ TEST(NoClientArea, WindowlessControlsInTheFrameKeepTheirMouseAndTheRestMovesTheW
         callDefault = false;
     };
     const QPoint close = framed.Centre(TTeBorderIcon::kbiClose);
+    TPaintsOf paints(*framed.form.ClientWidget(), framed.frame->GetButtonRect(TTeBorderIcon::kbiClose).ToQRect());
     QTest::mouseMove(target, close);
     EXPECT_EQ(framed.frame->HotPart(), TteFormHit::kfhClose);
+    ProcessPending();
+    EXPECT_GT(paints.paints, 0) << "the hot button is painted anew";
     QTest::mousePress(target, Qt::LeftButton, {}, close);
     QTest::mouseRelease(target, Qt::LeftButton, {}, close);
     EXPECT_EQ(closes, 1);
