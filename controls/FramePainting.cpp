@@ -195,7 +195,11 @@ void TTeDefaultForm::PaintChildBackground(TCanvas& canvas, const TRect& rect)
     }
     if (suspended_ > 0)
         return;
-    PaintClient(canvas, rect);
+    // Without a non-client area the frame lies beneath the children in its zone.
+    if (disabledNCArea_)
+        PaintClientLayers(canvas, rect);
+    else
+        PaintClient(canvas, rect);
 }
 
 void TTeDefaultForm::PaintShadow(TteBitmap& buffer)
@@ -246,7 +250,7 @@ void TTeDefaultForm::PaintOnBuffer(TteBitmap& buffer)
         PutBackgroundUnder(buffer, {v.Right, v.Top, whole.Right, whole.Bottom});
         PutBackgroundUnder(buffer, {v.Left, v.Bottom, v.Right, whole.Bottom});
     }
-    if (Blending().Enabled()) {
+    if (BlendsOffScreen()) {
         const TRect client = Form()->ClientBounds();
         const TRect v = VisibleRect();
         const TRect bands[] = {{0, 0, v.Right, client.Top},
@@ -263,7 +267,7 @@ void TTeDefaultForm::PaintOnBuffer(TteBitmap& buffer)
 void TTeDefaultForm::CaptureBackground()
 {
     TForm* form = Form();
-    if (form == nullptr || !(Blending().Enabled() || Shadow().Shows()) ||
+    if (form == nullptr || !(BlendsOffScreen() || Shadow().Shows()) ||
         ComponentState().Contains(TComponentStateFlag::csDesigning))
         return;
     // Where the screen cannot be read, the window's own last picture stands in for it.
@@ -302,7 +306,7 @@ void TTeDefaultForm::PaintNonClient(QWidget& window, const QRegion& dirty)
     if (suspended_ > 0 || width <= 0 || height <= 0 || (client == whole && !Shadow().Shows()))
         return;
     TDeviceContext surface(&window);
-    const bool buffered = performance_ != TTeFormPerformance::ksfpNoBuffer || Shadow().Shows() || Blending().Enabled();
+    const bool buffered = performance_ != TTeFormPerformance::ksfpNoBuffer || Shadow().Shows() || BlendsOffScreen();
     if (!buffered) {
         surface.SelectClipRegion((QRegion(whole.ToQRect()) - client.ToQRect()) & dirty);
         TCanvas canvas;

@@ -37,6 +37,15 @@ bool Docked(const TRect& ours, const TRect& other)
 
 }  // namespace
 
+bool EdgeToEdge(const TRect& ours, const TRect& other)
+{
+    const bool sideBySide = (ours.Left == other.Right || ours.Right == other.Left) && ours.Top <= other.Bottom &&
+                            other.Top <= ours.Bottom;
+    const bool stacked = (ours.Top == other.Bottom || ours.Bottom == other.Top) && ours.Left <= other.Right &&
+                         other.Left <= ours.Right;
+    return sideBySide || stacked;
+}
+
 TRect SnapBounds(const TRect& proposed, const TTeGravitation& gravitation, const TSnapContext& context)
 {
     if (!gravitation.Enabled())

@@ -17,6 +17,10 @@ struct TSnapContext {
     int ShadowSize = 0;
 };
 
+// Whether other is docked to ours: an edge of one lies on the opposite edge of the other and the two
+// touch along it (a window far away on the same line is not docked).
+bool EdgeToEdge(const TRect& ours, const TRect& other);
+
 // The proposed window rectangle snapped as gravitation says; unchanged when it is off. Each
 // comparison is strictly within the gravitation size.
 TRect SnapBounds(const TRect& proposed, const TTeGravitation& gravitation, const TSnapContext& context);

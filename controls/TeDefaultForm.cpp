@@ -29,14 +29,14 @@ public:
 protected:
     bool BeforeEvent(QEvent* event) override
     {
-        if (event->type() != QEvent::Paint)
-            return false;
         QWidget* client = HookedWindow();
+        if (event->type() != QEvent::Paint)
+            return frame_.ClientMouse(event, *client, nullptr);
         TDeviceContext surface(client);
         surface.IntersectClipRect(TRect::FromQRect(static_cast<QPaintEvent*>(event)->rect()));
         TCanvas canvas;
         canvas.SetHandle(&surface);
-        Application->Guard(&frame_, [&] { frame_.PaintClientArea(canvas, TRect::FromQRect(client->rect())); });
+        Application->Guard(&frame_, [&] { frame_.PaintClientWidget(canvas, TRect::FromQRect(client->rect())); });
         canvas.SetHandle(nullptr);
         return true;
     }
@@ -61,6 +61,7 @@ void TTeDefaultForm::Destroying()
     TTeHook::Destroying();
     if (clientHook_)
         clientHook_->HookWindow(nullptr);
+    clientAreaMouse_.reset();
     hoverTimer_.reset();
     UnchainShortCuts();
 }
@@ -183,6 +184,7 @@ void TTeDefaultForm::TakeOver()
 void TTeDefaultForm::Unhooked()
 {
     clientHook_.reset();
+    clientAreaMouse_.reset();
     hoverTimer_.reset();
     UnchainShortCuts();
 }
@@ -311,14 +313,15 @@ TSize TTeDefaultForm::GetMinTrackSize()
 
 TteFormHit TTeDefaultForm::HitTest(TPoint point)
 {
-    return BuiltInHitTest(Look(), point);
+    return WithSizeGrip(BuiltInHitTest(Look(), point), point);
 }
 
 void TTeDefaultForm::FrameMargins()
 {
     TForm* form = Form();
     const TRect window = Rect(0, 0, form->Width(), form->Height());
-    const TRect client = disabledNCArea_ ? window : GetFrameClientRect();
+    // Without a non-client area the client covers the window, all but a shadow band.
+    const TRect client = disabledNCArea_ ? VisibleRect() : GetFrameClientRect();
     form->SetFrameMargins(client.Left, client.Top, window.Right - client.Right, window.Bottom - client.Bottom);
 }
 
@@ -351,6 +354,9 @@ void TTeDefaultForm::UpdateFrame()
     }
     ApplyTrackSizes();
     UpdateRegion();
+    ApplyWindowOpacity();
+    HookClientArea();
+    CaptureBackground();
     form->Handle()->update();
 }
 
@@ -370,6 +376,13 @@ void TTeDefaultForm::InvalidateFrame()
     if (form == nullptr || !Hooked())
         return;
     QRegion frame(0, 0, form->Width(), form->Height());
+    if (disabledNCArea_) {
+        // The frame lies in the client area: the client widget paints it.
+        const TRect client = form->ClientBounds();
+        frame -= GetFrameClientRect().ToQRect();
+        form->ClientWidget()->update(frame.translated(-client.Left, -client.Top));
+        return;
+    }
     frame -= form->ClientBounds().ToQRect();
     form->Handle()->update(frame);
 }
@@ -401,22 +414,6 @@ void TTeDefaultForm::HookEvent(QEvent* event)
         return;
     QWidget* window = form->Handle();
     states_->HookEvent(event);
-    const auto mouse = [&](auto handle) {
-        auto* m = static_cast<QMouseEvent*>(event);
-        const QPoint p = m->position().toPoint();
-        const QPoint g = m->globalPosition().toPoint();
-        handle(*m, TPoint{p.x(), p.y()}, TPoint{g.x(), g.y()});
-        MarkHandled();
-    };
-    const auto buttonOf = [](const QMouseEvent& m, TMouseButton& button) {
-        if (m.button() == Qt::LeftButton)
-            button = TMouseButton::mbLeft;
-        else if (m.button() == Qt::RightButton)
-            button = TMouseButton::mbRight;
-        else
-            return false;
-        return true;
-    };
     switch (event->type()) {
     case QEvent::Paint:
         if (!shown_) {
@@ -428,34 +425,14 @@ void TTeDefaultForm::HookEvent(QEvent* event)
         MarkHandled();
         break;
     case QEvent::MouseButtonPress:
-        mouse([&](const QMouseEvent& m, TPoint p, TPoint g) {
-            TMouseButton button;
-            if (buttonOf(m, button))
-                NCMouseDown(button, ShiftStateOf(m.modifiers(), m.buttons()), p, g);
-        });
-        break;
     case QEvent::MouseButtonDblClick:
-        mouse([&](const QMouseEvent& m, TPoint p, TPoint g) {
-            TMouseButton button;
-            if (!buttonOf(m, button) || button != TMouseButton::mbLeft)
-                return;
-            const TShiftState shift = ShiftStateOf(m.modifiers(), m.buttons()) + TShiftState{TShiftStateFlag::ssDouble};
-            NCMouseDown(button, shift, p, g);
-            NCMouseUp(button, shift, p, g);
-        });
-        break;
     case QEvent::MouseButtonRelease:
-        mouse([&](const QMouseEvent& m, TPoint p, TPoint g) {
-            TMouseButton button;
-            if (buttonOf(m, button))
-                NCMouseUp(button, ShiftStateOf(m.modifiers(), m.buttons()), p, g);
-        });
+    case QEvent::MouseMove: {
+        const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
+        FrameMouseEvent(event, {p.x(), p.y()});
+        MarkHandled();
         break;
-    case QEvent::MouseMove:
-        mouse([&](const QMouseEvent& m, TPoint p, TPoint g) {
-            NCMouseMove(ShiftStateOf(m.modifiers(), m.buttons()), p, g);
-        });
-        break;
+    }
     case QEvent::Leave:
         if (pressed_ == TteFormHit::kfhNothing)
             SetHot(TteFormHit::kfhNothing);
@@ -491,6 +468,39 @@ void TTeDefaultForm::HookEvent(QEvent* event)
     }
 }
 
+void TTeDefaultForm::FrameMouseEvent(QEvent* event, TPoint point)
+{
+    const auto& m = *static_cast<QMouseEvent*>(event);
+    const QPoint g = m.globalPosition().toPoint();
+    const TPoint screen{g.x(), g.y()};
+    TShiftState shift = ShiftStateOf(m.modifiers(), m.buttons());
+    TMouseButton button = TMouseButton::mbLeft;
+    if (m.button() == Qt::RightButton)
+        button = TMouseButton::mbRight;
+    else if (m.button() != Qt::LeftButton && event->type() != QEvent::MouseMove)
+        return;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        NCMouseDown(button, shift, point, screen);
+        break;
+    case QEvent::MouseButtonDblClick:
+        if (button != TMouseButton::mbLeft)
+            return;
+        shift = shift + TShiftState{TShiftStateFlag::ssDouble};
+        NCMouseDown(button, shift, point, screen);
+        NCMouseUp(button, shift, point, screen);
+        break;
+    case QEvent::MouseButtonRelease:
+        NCMouseUp(button, shift, point, screen);
+        break;
+    case QEvent::MouseMove:
+        NCMouseMove(shift, point, screen);
+        break;
+    default:
+        break;
+    }
+}
+
 bool TTeDefaultForm::StartSystemDrag(TteFormHit part)
 {
     QWindow* handle = Form()->Handle()->windowHandle();
@@ -514,7 +524,7 @@ void TTeDefaultForm::NCMouseDown(TMouseButton button, TShiftState shift, TPoint 
     if (!active_)
         Form()->Handle()->activateWindow();
     pressButtons_ = shift * TShiftState{TShiftStateFlag::ssDouble} + TShiftState{TShiftStateFlag::ssLeft};
-    hot_ = pressed_ = HitTest(point);
+    hot_ = pressed_ = FramePartAt(point);
     pressScreen_ = screenPoint;
     pressBounds_ = Form()->BoundsRect();
     InvalidateFrame();
@@ -584,12 +594,18 @@ void TTeDefaultForm::MoveOrSize(TPoint screenPoint)
         outlineBand_->show();
         return;
     }
+    const TRect before = Form()->BoundsRect();
     SetFormBounds(r);
+    // Only a move drags docked windows along; sizing leaves them where they are.
+    if (pressed_ == TteFormHit::kfhCaption)
+        MoveDockedFrames(before, Form()->BoundsRect());
 }
 
 void TTeDefaultForm::NCMouseUp(TMouseButton button, TShiftState shift, TPoint point, TPoint screenPoint)
 {
-    const TteFormHit part = HitTest(point);
+    // The system menu comes from the caption itself, never from a client background that moves the
+    // window.
+    const TteFormHit part = button == TMouseButton::mbRight ? HitTest(point) : FramePartAt(point);
     if (button == TMouseButton::mbRight) {
         pressButtons_ = {};
         if (part == TteFormHit::kfhCaption)

@@ -23,6 +23,7 @@
 #include "framework/Form.h"
 #include "framework/Control.h"
 #include "framework/Method.h"
+#include "framework/WindowHook.h"
 #include "graphics/Bitmap.h"
 #include "theme/ThemeRecords.h"
 
@@ -139,6 +140,8 @@ public:
     TRect VisibleRect() const;
     // What the theme is handed about the window.
     TteWindowInfo WindowInfo() const;
+    // The screen behind the window as last captured, for the shadow and blending (empty without).
+    const TteBitmap& BackgroundPicture() const { return capture_.Picture(); }
 
     virtual void UpdateRegion();
     // The window's shape; nothing for a rectangular window.
@@ -158,6 +161,13 @@ public:
     virtual void PaintClient(TCanvas& canvas, const TRect& rect);
     // The frame part under point (window coordinates).
     virtual TteFormHit HitTest(TPoint point);
+    // The size grip in window coordinates (empty unless a layout shows one); the window is sized from
+    // its bottom-right corner there.
+    virtual TRect GetSizeGripRect();
+    void SetSizeGripRect(const TRect& rect);
+    // The size grip onto rect of canvas: the face colour, with the classic ridges while the window
+    // is sizeable.
+    virtual void PaintSizeGrip(TCanvas& canvas, const TRect& rect);
 
     // Makes the window take the frame's margins again, keeping the client size; then the size
     // limits and the region, and a repaint of the whole window.
@@ -217,10 +227,15 @@ protected:
     // The classic caption band with its text and buttons.
     void PaintBuiltInCaption(TCanvas& canvas);
     TFrameLook Look() const;
+    // part, or the bottom-right corner where it is the client and the point lies on the size grip
+    // of a window that can be sized now.
+    TteFormHit WithSizeGrip(TteFormHit part, TPoint point);
 
 private:
     class TClientHook;
+    class TClientAreaMouse;
     friend class TClientHook;
+    friend class TClientAreaMouse;
     friend class TTeWindowStates;
 
     void TakeOver();
@@ -232,6 +247,27 @@ private:
     bool KeyMenu(QChar character);
     void PaintNonClient(QWidget& window, const QRegion& dirty);
     void PaintClientArea(TCanvas& canvas, const TRect& rect);
+    // Everything the client widget shows beneath its controls, rect in client coordinates: the
+    // background (with DisabledNCArea the frame too), the size grip, blended when blending is
+    // composed off-screen.
+    void PaintClientWidget(TCanvas& canvas, const TRect& rect);
+    void PaintClientLayers(TCanvas& canvas, const TRect& rect);
+    // The frame part a press at point acts on: with DisabledNCArea the client background moves the
+    // window as the caption does.
+    TteFormHit FramePartAt(TPoint point);
+    // A mouse event of the frame at point (window coordinates).
+    void FrameMouseEvent(QEvent* event, TPoint point);
+    // With DisabledNCArea the frame's mouse input comes through the client area, the size grip's
+    // always; the windowless host covering the client area is hooked for it.
+    void HookClientArea();
+    // A mouse event of widget (the client widget, or host covering it) that the frame takes: true
+    // when it was the frame's.
+    bool ClientMouse(QEvent* event, QWidget& widget, const TWinControl* host);
+    // Blending through the window's opacity where the platform has it.
+    void ApplyWindowOpacity();
+    bool BlendsOffScreen() const;
+    // Frames docked to ours (from) that follow it to to.
+    void MoveDockedFrames(const TRect& from, const TRect& to);
     void PaintShadow(TteBitmap& buffer);
     void PaintOnBuffer(TteBitmap& buffer);
     // With a shadow or blending: the screen behind the window's rectangle now.
@@ -295,6 +331,9 @@ private:
     std::unique_ptr<QTimer> hoverTimer_;
     std::unique_ptr<QRubberBand> outlineBand_;
     std::unique_ptr<TClientHook> clientHook_;
+    // Defined where it is used; known here as the hook it is.
+    std::unique_ptr<TWindowHook> clientAreaMouse_;
+    TRect sizeGripRect_;
     // The form's shortcut handler before this frame chained itself in front of it.
     TShortCutEvent previousShortCut_;
     bool shortCutsChained_ = false;

@@ -134,7 +134,7 @@ TteFormHit TTeForm::HitTest(TPoint point)
 {
     if (!Themed())
         return TTeDefaultForm::HitTest(point);
-    return Theme()->FormHitTest(FormKindOf(BorderStyle()), WindowInfo(), point.X, point.Y, object_);
+    return WithSizeGrip(Theme()->FormHitTest(FormKindOf(BorderStyle()), WindowInfo(), point.X, point.Y, object_), point);
 }
 
 void TTeForm::PaintClient(TCanvas& canvas, const TRect& rect)
@@ -144,6 +144,15 @@ void TTeForm::PaintClient(TCanvas& canvas, const TRect& rect)
         return;
     }
     Theme()->DrawFormBackground(FormKindOf(BorderStyle()), canvas, rect, object_);
+}
+
+void TTeForm::PaintSizeGrip(TCanvas& canvas, const TRect& rect)
+{
+    if (!Themed()) {
+        TTeDefaultForm::PaintSizeGrip(canvas, rect);
+        return;
+    }
+    Theme()->DrawFormGrip(FormKindOf(BorderStyle()), canvas, TteElementInfo{rect, Dragging().Sizeable() ? std::uint8_t{1} : std::uint8_t{0}}, object_);
 }
 
 void TTeForm::PaintFrame(TCanvas& canvas)

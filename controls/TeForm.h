@@ -35,6 +35,7 @@ public:
     void PaintFrame(TCanvas& canvas) override;
     void PaintClient(TCanvas& canvas, const TRect& rect) override;
     TteFormHit HitTest(TPoint point) override;
+    void PaintSizeGrip(TCanvas& canvas, const TRect& rect) override;
 
 private:
     void PaintThemedFrame(TteTheme& theme, TCanvas& canvas, const TteWindowInfo& info);

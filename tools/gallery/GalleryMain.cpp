@@ -31,7 +31,7 @@ constexpr const char* kUsage =
     "       trackwell-gallery --export-theme OSXTiger --out FILE.theme\n"
     "       trackwell-gallery --effects --out FILE.png\n"
     "       trackwell-gallery --controls --theme None|Default|OSXTiger|... --out FILE.png\n"
-    "       trackwell-gallery --window --theme NAME --out FILE.png\n"
+    "       trackwell-gallery --window --theme None|NAME --out FILE.png\n"
     "       trackwell-gallery --menu --theme None|NAME --out FILE.png\n"
     "       trackwell-gallery --main-window --theme None|NAME|FILE --out FILE.png (the disc of $TRACKWELL_DEVICE)\n"
     "       trackwell-gallery --about --theme None|NAME --out FILE.png\n";
@@ -184,8 +184,11 @@ int main(int argc, char** argv)
             FinalizeThemeManager();
             return status;
         }
-        if ((options->Menu || options->About) && options->Theme.compare(QLatin1String("None"), Qt::CaseInsensitive) == 0) {
-            const int status = options->About ? RenderAboutSheet(options->Out) : RenderMenuSheet(options->Out);
+        if ((options->Menu || options->About || options->Window) &&
+            options->Theme.compare(QLatin1String("None"), Qt::CaseInsensitive) == 0) {
+            const int status = options->About ? RenderAboutSheet(options->Out)
+                               : options->Menu ? RenderMenuSheet(options->Out)
+                                               : RenderWindowSheet(options->Out);
             FinalizeThemeManager();
             return status;
         }
