@@ -1,5 +1,6 @@
 // The about window: built from its stored description, its links and "Update" handed to the shell,
 // closed by "OK", Enter or Escape with the result OK, centred over the main window.
+#include <QFile>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -152,6 +153,19 @@ TEST_F(AboutWindow, ComesFromItsStoredDescriptionWithEveryComponentInItsPlace)
         EXPECT_FALSE(skinner.SystemMenuLinkMerge());
         EXPECT_EQ(skinner.Performance(), TTeFormPerformance::ksfpNoBuffer);
     }
+}
+
+// The notice is a digest of the shipped licence: the same holder and the same licence by name.
+TEST_F(AboutWindow, TheNoticeNamesTheHolderAndLicenceOfTheLicenceFile)
+{
+    QFile file(QStringLiteral(TRACKWELL_LICENSE_FILE));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList licence = QString::fromUtf8(file.readAll()).split(u'\n');
+    const QStringList notice = Get<TMemo>("Memo1").Lines();
+    ASSERT_GE(notice.size(), 2);
+    EXPECT_TRUE(licence.contains(notice.at(0))) << notice.at(0).toStdString();
+    EXPECT_TRUE(notice.at(1).startsWith(licence.at(0) + u':')) << notice.at(1).toStdString();
+    EXPECT_TRUE(notice.join(u' ').contains(QStringLiteral("WITHOUT WARRANTY OF ANY KIND")));
 }
 
 TEST_F(AboutWindow, TheLinksAndUpdateOpenTheProgramsOwnAddresses)
