@@ -106,6 +106,10 @@ TEST_F(MainWindow, ALookChosenInTheSystemMenuRethemesEveryControlAndTheFrameArou
         for (const TteCustomThemeLink* link : links)
             EXPECT_EQ(GetLinkTheme(link), CurrentTheme());
         EXPECT_EQ(GetLinkTheme(form->TeForm1->ThemeLink()), CurrentTheme());
+        // The frame's shape follows: OSXTiger's rounded top corners, the others' plain rectangle.
+        const QRegion shape = form->Handle()->mask();
+        const bool cornerCut = !shape.isEmpty() && !shape.contains(QPoint(0, 0));
+        EXPECT_EQ(cornerCut, choice.key == Qt::Key_O);
         EXPECT_EQ(form->ClientWidth(), 642);
         EXPECT_EQ(form->ClientHeight(), 414);
         EXPECT_EQ(CheckedLooks(*form->LookMenu), QStringList({choice.caption}));
