@@ -1,5 +1,7 @@
 #include "app/LookMenu.h"
 
+#include <iterator>
+
 #include "app/StartTheme.h"
 #include "controls/TeForm.h"
 #include "controls/TeItem.h"
