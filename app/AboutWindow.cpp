@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QScreen>
+#include <algorithm>
 #include <functional>
 
 #include "app/Logo.h"
@@ -21,6 +22,9 @@ namespace {
 
 // The logo's side: the picture box is 50 pixels high inside the panel's bevel.
 constexpr int kLogoSize = 44;
+// Where the description puts the links, and the least room between a caption and its link there.
+constexpr int kStoredLinkLeft = 87;
+constexpr int kCaptionGap = 6;
 
 class TForm2 : public TForm {
 public:
@@ -36,9 +40,26 @@ public:
         Handle()->setWindowIcon(QIcon(QPixmap::fromImage(TrackwellLogo(32))));
         Find<TTeLabel>("TeLabel13").SetCaption(QStringLiteral("Trackwell home page"));
         Find<TTeLabel>("TeLabel15").SetCaption(SupportMailAddress());
+        KeepLinksClearOfCaptions();
     }
 
     const TMethodTable* MethodTable() const override { return &methods_; }
+
+    // The stored places suit the narrow fonts the window was laid out in; wider faces (and bold ones
+    // in a theme's fonts) would make a caption run into its link, so the links move right of the
+    // widest caption, never left of where they are stored.
+    void KeepLinksClearOfCaptions()
+    {
+        int clear = 0;
+        for (const char* caption : {"TeLabel12", "TeLabel14"}) {
+            const auto& label = Find<TTeLabel>(caption);
+            clear = std::max(clear, label.Left() + label.Width() + kCaptionGap);
+        }
+        for (const char* link : {"TeLabel13", "TeLabel15"}) {
+            auto& label = Find<TTeLabel>(link);
+            label.SetLeft(std::max(kStoredLinkLeft, clear));
+        }
+    }
 
 private:
     template <typename T>
@@ -88,5 +109,7 @@ int ShowAboutWindow(TForm& about)
                                                          : QGuiApplication::primaryScreen()->availableGeometry();
     about.SetBounds(area.left() + (area.width() - about.Width()) / 2, area.top() + (area.height() - about.Height()) / 2,
                     about.Width(), about.Height());
+    if (auto* form2 = dynamic_cast<TForm2*>(&about))
+        form2->KeepLinksClearOfCaptions();
     return about.ShowModal();
 }

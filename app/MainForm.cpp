@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "app/AboutWindow.h"
+#include "app/LookMenu.h"
 #include "app/OutputFolder.h"
 #include "app/WebAddresses.h"
 #include "app/WindowOptions.h"
@@ -52,6 +53,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner)
     AddHandlers();
     ReadComponentResource(*this, kMainWindowDescription);
     FindComponents();
+    LookMenu = new TLookMenu(this, *TeForm1, *TeThemeEngine1, *TeThemeLink1, WindowOptions().Theme);
     KeepClientSize();
     outputFolder_ = QDir::fromNativeSeparators(::OutputFolder(WindowOptions().OutputFolder));
 }

@@ -15,6 +15,7 @@ class TCDRIP;
 class TLabel;
 class TLameCoder;
 class TListBox;
+class TLookMenu;
 class TOpenDialog;
 class TTeCheckBox;
 class TTeForm;
@@ -119,6 +120,8 @@ public:
     TTeThemeEngine* TeThemeEngine1 = nullptr;
     TTeThemeLink* TeThemeLink1 = nullptr;
     TTeForm* TeForm1 = nullptr;
+    // The looks the system menu offers (made here, not stored).
+    TLookMenu* LookMenu = nullptr;
 
 protected:
     ~TForm1() override;

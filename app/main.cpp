@@ -16,6 +16,7 @@
 #include "app/StartTheme.h"
 #include "app/Version.h"
 #include "app/WindowOptions.h"
+#include "controls/TeMessageBox.h"
 #include "framework/Application.h"
 #include "framework/FirstFrameExit.h"
 #include "framework/QtApplication.h"
@@ -79,6 +80,8 @@ int RunWindow(int argc, char* argv[], const QStringList& arguments)
         Application->Initialize();
         Application->SetTitle(QStringLiteral("Trackwell"));
         TForm1* form = Application->CreateForm<TForm1>();
+        // Errors of a rip or a conversion are told in the window's own look.
+        const TTeErrorDisplay errors(form->TeThemeLink1);
         form->SetAboutWindow(CreateAboutWindow(Application, form->TeThemeLink1));
         ApplyStartTheme(options.Theme, *form->TeThemeEngine1, *form->TeThemeLink1);
         ExitAfterFirstFrameIfAsked(*form->Handle());

@@ -322,8 +322,10 @@ void TMenuDrawer::DrawPopupItem(TCanvas& canvas, const TTeItem& item, TteMenuIte
         if (item.HasImage())
             DrawImage(canvas, item, imageColumn, state);
         else if (item.Checked())
-            theme_->DrawMenuItemGlyph(kind, canvas, part, TteGlyphInfo{imageColumn, nullptr, 4, TteGlyphKind::kgkCheck},
-                                      object_);
+            theme_->DrawMenuItemGlyph(
+                kind, canvas, part,
+                TteGlyphInfo{imageColumn, nullptr, 4, item.RadioItem() ? TteGlyphKind::kgkRadio : TteGlyphKind::kgkCheck},
+                object_);
         theme_->DrawMenuItemText(kind, canvas, part,
                                  MakeTextInfo(caption, item.Caption(), TteTextAlignment::ktaMiddleLeft, kTextSingleLine,
                                               TteTextRotation::ktrNone),
@@ -353,7 +355,7 @@ void TMenuDrawer::DrawPopupItem(TCanvas& canvas, const TTeItem& item, TteMenuIte
         DrawImage(canvas, item, imageColumn, state);
     else if (item.Checked())
         DrawFrameGlyph(canvas, Rect(imageColumn.Left + 3, r.Top + (r.Height() - 16) / 2 + 1, imageColumn.Right, r.Bottom),
-                       DFC_MENU, DFCS_MENUCHECK, ink);
+                       DFC_MENU, item.RadioItem() ? DFCS_MENUBULLET : DFCS_MENUCHECK, ink);
     TRect text = caption;
     canvas.DrawText(item.Caption(), text, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
     if (!shortCut.isEmpty()) {

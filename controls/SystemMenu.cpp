@@ -82,6 +82,7 @@ void BuildSystemMenu(TTePopupMenu& menu, TTeDefaultForm& frame, const TSystemMen
         const TTeItem& original = *source.Items(i);
         TTeItem* copy = NewItem(menu, original.Caption());
         copy->SetChecked(original.Checked());
+        copy->SetRadioItem(original.RadioItem());
         copy->SetEnabled(original.Enabled());
         copy->SetVisible(original.Visible());
         copy->SetImageIndex(original.ImageIndex());

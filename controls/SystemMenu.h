@@ -19,6 +19,6 @@ struct TSystemMenuRequest {
 };
 
 // Replaces the items of menu by the system menu for request; a click on one of the frame's own
-// items runs its operation on frame. The merged items are copies (caption, check, enabled,
-// visible, image, shortcut and click handler; not their children).
+// items runs its operation on frame. The merged items are copies (caption, check and its radio
+// look, enabled, visible, image, shortcut and click handler; not their children).
 void BuildSystemMenu(TTePopupMenu& menu, TTeDefaultForm& frame, const TSystemMenuRequest& request);

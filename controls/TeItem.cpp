@@ -54,6 +54,14 @@ void TTeItem::SetChecked(bool checked)
     Changed();
 }
 
+void TTeItem::SetRadioItem(bool radio)
+{
+    if (radio == radioItem_)
+        return;
+    radioItem_ = radio;
+    Changed();
+}
+
 void TTeItem::SetEnabled(bool enabled)
 {
     if (enabled == enabled_)

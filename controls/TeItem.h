@@ -38,6 +38,9 @@ public:
     void SetCaption(const QString& caption);
     bool Checked() const { return checked_; }
     void SetChecked(bool checked);
+    // A checked radio item shows a bullet instead of a check mark: one choice among its siblings.
+    bool RadioItem() const { return radioItem_; }
+    void SetRadioItem(bool radio);
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
     bool Visible() const { return visible_; }
@@ -132,6 +135,7 @@ private:
 
     QString caption_;
     bool checked_ = false;
+    bool radioItem_ = false;
     bool enabled_ = true;
     bool visible_ = true;
     TShortCut shortCut_ = 0;

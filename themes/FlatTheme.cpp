@@ -127,6 +127,11 @@ void TTeFlatTheme::DrawCheckBox(TteKind kind, TCanvas& canvas, const TteElementI
 {
     const TRect& r = info.Rect;
     const TColor border = Color(ktcBorder);
+    // The mark of an enabled box takes the ink of its text: in the Border colour, the colour of the
+    // outline, every box looked disabled. A disabled box keeps the Border mark.
+    const bool disabled = info.State == 3 || info.State == 8 || info.State == 13;
+    const TteThemeFont text = kind == 0 ? TteThemeFont::ktfCheckBoxTextNormal : TteThemeFont::ktfRadioButtonTextNormal;
+    const TColor mark = disabled ? border : Fonts()->GetFont(static_cast<int>(text))->Color();
     TteThemeColor face = ktcButtonNormal;
     if (kind == 0) {
         switch (info.State) {
@@ -136,9 +141,9 @@ void TTeFlatTheme::DrawCheckBox(TteKind kind, TCanvas& canvas, const TteElementI
         }
         DrawBoxIn(canvas, r, Color(face));
         if (info.State <= 3)
-            DrawCheckMarkAt(canvas, {(r.Left + r.Right) / 2 - 1, (r.Top + r.Bottom) / 2 + 1}, border);
+            DrawCheckMarkAt(canvas, {(r.Left + r.Right) / 2 - 1, (r.Top + r.Bottom) / 2 + 1}, mark);
         else if (info.State >= 10 && info.State <= 13)
-            FillRectColor(canvas, InflateRectBy(r, -3), border);
+            FillRectColor(canvas, InflateRectBy(r, -3), mark);
     } else if (kind == 1) {
         switch (info.State) {
         case 1: case 6: face = ktcButtonHot; break;
@@ -148,7 +153,7 @@ void TTeFlatTheme::DrawCheckBox(TteKind kind, TCanvas& canvas, const TteElementI
         FillRoundRect(canvas, r, 10, Color(face));
         DrawRoundFrame(canvas, r, 10, border);
         if (info.State <= 3)
-            FillRoundRect(canvas, InflateRectBy(r, -3), 10, border);
+            FillRoundRect(canvas, InflateRectBy(r, -3), 10, mark);
     }
 }
 

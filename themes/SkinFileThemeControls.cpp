@@ -30,10 +30,9 @@ void FillTriangle(TCanvas& canvas, const TRect& rect, bool up, TColor color)
 {
     // A 7 × 4 triangle centred in the rectangle.
     const TRect box = CenterRect({0, 0, 7, 4}, rect);
-    canvas.Brush()->SetColor(color);
     for (int row = 0; row < 4; ++row) {
         const int inset = up ? 3 - row : row;
-        canvas.FillRect({box.Left + inset, box.Top + row, box.Right - inset, box.Top + row + 1});
+        FillRectColor(canvas, {box.Left + inset, box.Top + row, box.Right - inset, box.Top + row + 1}, color);
     }
 }
 
@@ -54,8 +53,7 @@ void TTeSkinFile::DrawHint(TteKind, TCanvas& canvas, const TRect& rect, const QS
         PaintObject(hint, canvas, rect, Normal);
         return;
     }
-    canvas.Brush()->SetColor(Colors()->GetColor(TteThemeColor::ktcHint));
-    canvas.FillRect(rect);
+    FillRectColor(canvas, rect, Colors()->GetColor(TteThemeColor::ktcHint));
     canvas.Brush()->SetColor(0x00808080);
     canvas.FrameRect(rect);
 }
@@ -324,8 +322,7 @@ TRect TTeSkinFile::GetEditClientRect(TteKind, TCanvas&, const TteElementInfo& in
 void TTeSkinFile::DrawEdit(TteKind, TCanvas& canvas, const TteElementInfo& info, const QString& objectName)
 {
     if (info.State == static_cast<std::uint8_t>(TteEditState::kesSelection)) {
-        canvas.Brush()->SetColor(Colors()->GetColor(TteThemeColor::ktcEditSelection));
-        canvas.FillRect(info.Rect);
+        FillRectColor(canvas, info.Rect, Colors()->GetColor(TteThemeColor::ktcEditSelection));
         return;
     }
     const std::uint8_t state = info.State == static_cast<std::uint8_t>(TteEditState::kesDisabled) ? Disabled

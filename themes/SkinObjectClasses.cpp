@@ -3,6 +3,7 @@
 #include "framework/Canvas.h"
 #include "framework/TextLayout.h"
 #include "graphics/Bitmap.h"
+#include "graphics/CanvasDraw.h"
 #include "graphics/Pixel.h"
 #include "graphics/RectUtils.h"
 #include "graphics/WideText.h"
@@ -420,8 +421,7 @@ void TSeLinkSkinObject::Paint(TCanvas& canvas, const TRect& clip)
     if (State() != 1 || !Visible() || !HasArea() || IsClippedOut(clip))
         return;
     const TRect box = BoundsRect();
-    canvas.Brush()->SetColor(clWhite);
-    canvas.FillRect(box);
+    FillRectColor(canvas, box, clWhite);
     canvas.Brush()->SetColor(clBlack);
     canvas.FrameRect(box);
     TFont font;

@@ -1,6 +1,7 @@
 // The text of a skin object: alignment, margins, the separator line, ellipsis and shadow.
 #include "framework/Canvas.h"
 #include "framework/TextLayout.h"
+#include "graphics/CanvasDraw.h"
 #include "graphics/WideText.h"
 #include "themes/SkinObjects.h"
 
@@ -41,8 +42,7 @@ void TSeSkinObject::PaintTextIn(TCanvas& canvas, const TFont& font)
 {
     if (text_ == QLatin1String("-")) {
         const int middle = top_ + height_ / 2;
-        canvas.Brush()->SetColor(font.Color());
-        canvas.FillRect({left_ + 3, middle, left_ + width_ - 3, middle + 1});
+        FillRectColor(canvas, {left_ + 3, middle, left_ + width_ - 3, middle + 1}, font.Color());
         return;
     }
     if (text_.isEmpty() && text2_.isEmpty())

@@ -4,6 +4,7 @@
 #include "framework/Filer.h"
 #include "framework/Stream.h"
 #include "graphics/BitmapList.h"
+#include "graphics/CanvasDraw.h"
 #include "graphics/Pixel.h"
 #include "graphics/RectUtils.h"
 
@@ -220,10 +221,9 @@ void TSeSkinObject::PaintAs(TCanvas& canvas, const TRect& clip, TColor color, co
     if (!visible_ || !HasArea() || IsClippedOut(clip) || kind_ == TSeKind::skRoundMask)
         return;
     if (Count() == 0 || drawIfOwner_) {
-        if (color != kSkinNoColor) {
-            canvas.Brush()->SetColor(color);
-            canvas.FillRect(BoundsRect());
-        }
+        // Solid whatever brush the canvas was left with: a menu's text leaves it clear.
+        if (color != kSkinNoColor)
+            FillRectColor(canvas, BoundsRect(), color);
         PaintTextIn(canvas, font);
     }
     PaintChildren(canvas, clip);

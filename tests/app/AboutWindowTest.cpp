@@ -1,5 +1,6 @@
 // The about window: built from its stored description, its links and "Update" handed to the shell,
 // closed by "OK", Enter or Escape with the result OK, centred over the main window.
+#include <QFile>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -47,6 +48,13 @@ protected:
         const QPoint local = target->mapFrom(about->ClientWidget(), point);
         QTest::mouseMove(target, local);
         QTest::mouseClick(target, Qt::LeftButton, {}, local);
+    }
+
+    // The middle of a label where it is while the window is shown (links move clear of wide captions).
+    QPoint CentreOf(const char* name)
+    {
+        const auto& label = Get<TTeLabel>(QString::fromLatin1(name));
+        return {label.Left() + label.Width() / 2, label.Top() + label.Height() / 2};
     }
 
     // Shows the window modally; once it is up, act runs inside its loop. Answers the modal result.
@@ -110,7 +118,12 @@ TEST_F(AboutWindow, ComesFromItsStoredDescriptionWithEveryComponentInItsPlace)
         SCOPED_TRACE(l.name);
         auto& label = Get<TTeLabel>(l.name);
         EXPECT_EQ(label.ParentForm(), about.get());
-        EXPECT_EQ(Point(label.Left(), label.Top()), l.place);
+        // A link keeps its stored place unless its caption's font is wider than the stored one.
+        if (l.link)
+            EXPECT_GE(label.Left(), l.place.X);
+        else
+            EXPECT_EQ(label.Left(), l.place.X);
+        EXPECT_EQ(label.Top(), l.place.Y);
         EXPECT_EQ(label.Caption(), l.caption);
         EXPECT_EQ(label.FontOptions()->Bold(), l.bold);
         EXPECT_EQ(label.FontOptions()->Underline(), l.link);
@@ -154,11 +167,24 @@ TEST_F(AboutWindow, ComesFromItsStoredDescriptionWithEveryComponentInItsPlace)
     }
 }
 
+// The notice is a digest of the shipped licence: the same holder and the same licence by name.
+TEST_F(AboutWindow, TheNoticeNamesTheHolderAndLicenceOfTheLicenceFile)
+{
+    QFile file(QStringLiteral(TRACKWELL_LICENSE_FILE));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList licence = QString::fromUtf8(file.readAll()).split(u'\n');
+    const QStringList notice = Get<TMemo>("Memo1").Lines();
+    ASSERT_GE(notice.size(), 2);
+    EXPECT_TRUE(licence.contains(notice.at(0))) << notice.at(0).toStdString();
+    EXPECT_TRUE(notice.at(1).startsWith(licence.at(0) + u':')) << notice.at(1).toStdString();
+    EXPECT_TRUE(notice.join(u' ').contains(QStringLiteral("WITHOUT WARRANTY OF ANY KIND")));
+}
+
 TEST_F(AboutWindow, TheLinksAndUpdateOpenTheProgramsOwnAddresses)
 {
     ShowAnd([&] {
-        ClickAt(QPoint(90, 70));   // the home page link
-        ClickAt(QPoint(90, 90));   // the mail address
+        ClickAt(CentreOf("TeLabel13"));  // the home page link
+        ClickAt(CentreOf("TeLabel15"));  // the mail address
         ClickAt(QPoint(60, 200));  // "Update"
         ClickAt(QPoint(20, 70));   // "Home page:" is no link
     });
@@ -172,7 +198,7 @@ TEST_F(AboutWindow, TheLinksAndUpdateOpenTheProgramsOwnAddresses)
 TEST_F(AboutWindow, AnAddressTheDesktopCannotOpenIsToldToTheUser)
 {
     shell.succeed = false;
-    ShowAnd([&] { ClickAt(QPoint(90, 90)); });
+    ShowAnd([&] { ClickAt(CentreOf("TeLabel15")); });
     ASSERT_EQ(errors.texts.size(), 1);
     EXPECT_EQ(errors.texts[0], "Cannot open " + SupportMailLink());
 }
@@ -194,6 +220,28 @@ TEST_F(AboutWindow, OkEnterAndEscapeCloseItWithTheResultOk)
         EXPECT_FALSE(about->Visible());
     }
     EXPECT_TRUE(shell.calls.isEmpty());
+}
+
+// A caption wider than its stored room (a wide face, a bold theme font) pushes both links right of
+// it; they never move left of their stored place.
+TEST_F(AboutWindow, TheLinksStayClearOfTheirCaptionsInAnyFont)
+{
+    const auto linkLefts = [this] {
+        QList<int> lefts;
+        ShowAnd([&] { lefts = {Get<TTeLabel>("TeLabel13").Left(), Get<TTeLabel>("TeLabel15").Left()}; });
+        return lefts;
+    };
+    const auto clearOf = [this](const char* caption) {
+        const auto& label = Get<TTeLabel>(caption);
+        return label.Left() + label.Width();
+    };
+    for (int left : linkLefts())
+        EXPECT_GE(left, std::max({87, clearOf("TeLabel12") + 6, clearOf("TeLabel14") + 6}));
+
+    Get<TTeLabel>("TeLabel12").SetCaption(QStringLiteral("The program's home page:"));
+    const int wide = clearOf("TeLabel12");
+    ASSERT_GT(wide, 87);
+    EXPECT_EQ(linkLefts(), QList<int>({wide + 6, wide + 6}));
 }
 
 TEST_F(AboutWindow, ItIsCentredOverTheMainWindow)

@@ -4,9 +4,11 @@
 #include <QImage>
 #include <QScreen>
 
+#include "controls/TePopupMenu.h"
 #include "framework/Colors.h"
 #include "framework/SystemMetrics.h"
 #include "tests/controls/MenuFixtures.h"
+#include "theme/Theme.h"
 #include "theme/ThemeManager.h"
 
 namespace {
@@ -104,4 +106,48 @@ TEST(MenuPainting, APopupTallerThanTheScreenScrollsWithWhatFits)
     ASSERT_GT(shown, 0);
     EXPECT_LT(shown, 120);
     EXPECT_EQ(firstAfterUp, 120 - shown);
+}
+
+// A checked radio item shows a bullet where a checked item shows its mark, in the classic look and
+// through a theme alike.
+TEST(MenuPainting, ACheckedRadioItemShowsABulletInsteadOfTheCheckMark)
+{
+    const auto columns = [](bool themed) {
+        if (themed)
+            SetCurrentTheme(ThemeClassOf<TteTheme>().Create().release());
+        else
+            ClearCurrentTheme();
+        TTePopupMenu menu(nullptr);
+        TTeItem* items[2] = {};
+        for (int i = 0; i < 2; ++i) {
+            items[i] = new TTeItem(&menu);
+            items[i]->SetCaption(QStringLiteral("Look"));
+            items[i]->SetChecked(true);
+            menu.Items()->Add(items[i]);
+        }
+        items[1]->SetRadioItem(true);
+        QImage grabbed;
+        DriveMenu([&] { menu.Popup(100, 100); },
+                  {{60, [&] { grabbed = RunningLevel()->Window()->grab().toImage(); }}});
+        EXPECT_FALSE(grabbed.isNull());
+        QList<QImage> marks;
+        for (const TTeItem* item : items) {
+            const TRect r = item->ItemRect;
+            marks << grabbed.copy(r.Left, r.Top, 20, r.Height());
+        }
+        return marks;
+    };
+    for (bool themed : {false, true}) {
+        SCOPED_TRACE(themed ? "themed" : "classic");
+        const QList<QImage> marks = columns(themed);
+        ASSERT_EQ(marks.size(), 2);
+        EXPECT_NE(marks[0], marks[1]);
+        // Both show something in the column, not an empty one.
+        for (const QImage& mark : marks) {
+            QImage blank(mark.size(), mark.format());
+            blank.fill(mark.pixel(0, 0));
+            EXPECT_NE(mark, blank) << "an empty column";
+        }
+    }
+    ClearCurrentTheme();
 }

@@ -121,6 +121,7 @@ TEST(SystemMenu, AProgramsMenuJoinsBeforeOrAfterTheFramesItemsButNotInTheTray)
         program.Items()->Add(item);
     }
     program.Items()->Items(1)->SetChecked(true);
+    program.Items()->Items(1)->SetRadioItem(true);
     auto* child = new TTeItem(&program);
     child->SetCaption(QStringLiteral("Not copied"));
     program.Items()->Items(0)->Add(child);
@@ -152,6 +153,8 @@ TEST(SystemMenu, AProgramsMenuJoinsBeforeOrAfterTheFramesItemsButNotInTheTray)
     BuildSystemMenu(menu, *framed.frame, request);
     EXPECT_EQ(menu.Items()->Items(0)->Count(), 0);
     EXPECT_TRUE(menu.Items()->Items(1)->Checked());
+    EXPECT_TRUE(menu.Items()->Items(1)->RadioItem());
+    EXPECT_FALSE(menu.Items()->Items(0)->RadioItem());
 }
 
 TEST(SystemMenu, ARightClickOnTheCaptionOpensItAtTheCursorAndItsItemsAct)

@@ -77,11 +77,16 @@ const PixelCase kCases[] = {
     {"button kind above 9", TKind::Flat, Button(10, 0), 10, 10, kUntouched},
     {"XP button frame", TKind::OfficeXP, Button(0, 1), 49, 39, clHighlight},
     {"XP button hot", TKind::OfficeXP, Button(0, 1), 30, 25, kXPHot},
-    // Check boxes: mixed fill in Border, radio dot in Border.
+    // Check boxes: the mark, mixed fill and radio dot in the text's ink when enabled (black), in
+    // Border when disabled, so that the two look different.
     {"check mixed hot face", TKind::Flat, Element(&TteTheme::DrawCheckBox, 0, {10, 10, 23, 23}, 11), 11, 11, kFlatHot},
-    {"check mixed fill", TKind::Flat, Element(&TteTheme::DrawCheckBox, 0, {10, 10, 23, 23}, 11), 16, 16, kFlatBorder},
+    {"check mixed fill", TKind::Flat, Element(&TteTheme::DrawCheckBox, 0, {10, 10, 23, 23}, 11), 16, 16, clBlack},
+    {"check mixed disabled fill", TKind::Flat, Element(&TteTheme::DrawCheckBox, 0, {10, 10, 23, 23}, 13), 16, 16,
+     kFlatBorder},
     {"check unchecked pressed", TKind::Flat, Element(&TteTheme::DrawCheckBox, 0, {10, 10, 23, 23}, 7), 16, 16, kFlatPressed},
-    {"radio checked dot", TKind::Flat, Element(&TteTheme::DrawCheckBox, 1, {10, 10, 23, 23}, 0), 16, 16, kFlatBorder},
+    {"radio checked dot", TKind::Flat, Element(&TteTheme::DrawCheckBox, 1, {10, 10, 23, 23}, 0), 16, 16, clBlack},
+    {"radio checked disabled dot", TKind::Flat, Element(&TteTheme::DrawCheckBox, 1, {10, 10, 23, 23}, 3), 16, 16,
+     kFlatBorder},
     {"radio unchecked", TKind::Flat, Element(&TteTheme::DrawCheckBox, 1, {10, 10, 23, 23}, 5), 16, 16, kFace},
     // Scroll bars: thumbs by state (1 pressed, 2 hot), the checker track.
     {"thumb pressed", TKind::Flat, Part(&TteTheme::DrawScrollBarPart, 0, R, 8, 1), 30, 25, kFlatPressed},
@@ -200,19 +205,21 @@ TEST(BuiltInPixelTest, SelectedTabAndGroupBoxLeaveTheClippingAsTheyFoundIt)
 
 TEST(BuiltInPixelTest, CheckMarksSitInTheirBoxes)
 {
-    // The mark of a checked box and of a checked list item is drawn in Border inside the box.
+    // The mark sits inside the box: a check box's in its text's ink (black), a list item's in Border.
     TteBuiltTheme<TTeFlatTheme> theme;
     struct Case {
         const char* Name;
         TDraw Draw;
         TRect Box;
+        TColor Ink;
     } const cases[] = {
-        {"check box", Element(&TteTheme::DrawCheckBox, 0, {10, 10, 23, 23}, 0), {10, 10, 23, 23}},
+        {"check box", Element(&TteTheme::DrawCheckBox, 0, {10, 10, 23, 23}, 0), {10, 10, 23, 23}, clBlack},
         {"list check",
          [](TteTheme& t, TCanvas& c) {
              t.DrawListBoxItemCheck(0, c, {R, 0}, {R, 4, nullptr, TteListCheck::klcChecked}, kObject);
          },
-         {23, 18, 36, 31}},
+         {23, 18, 36, 31},
+         0x008396A0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -221,7 +228,7 @@ TEST(BuiltInPixelTest, CheckMarksSitInTheirBoxes)
         int marked = 0;
         for (int y = c.Box.Top + 1; y < c.Box.Bottom - 1; ++y)
             for (int x = c.Box.Left + 1; x < c.Box.Right - 1; ++x)
-                marked += surface.At(x, y) == Rgb(0x008396A0);
+                marked += surface.At(x, y) == Rgb(c.Ink);
         EXPECT_GT(marked, 8);
         EXPECT_EQ(surface.At(c.Box.Left, c.Box.Top), Rgb(0x008396A0)) << "the box outline";
         EXPECT_EQ(surface.At(c.Box.Right, c.Box.Bottom), kUntouched) << "nothing outside the box";

@@ -208,3 +208,18 @@ TEST(SkinObjectsTest, TintShiftsColoursAndFontsOfTheWholeTreeButNotTheNoColourVa
 }
 
 }  // namespace
+
+// A menu's text leaves the canvas with a clear brush; the next object with a colour (the menu bar's
+// frame) still fills its area.
+TEST(SkinObjectsTest, AColouredObjectFillsItsAreaWhateverBrushTheCanvasWasLeftWith)
+{
+    TteBitmap sheet;
+    sheet.SetSize(20, 10);
+    sheet.Fill(0xFF000000);
+    sheet.Canvas().Brush()->SetStyle(TBrushStyle::bsClear);
+    TOwned<TSeSkinObject> frame = MakeOwned<TSeSkinObject>(nullptr);
+    frame->SetColor(0x00ECE4DD);
+    frame->SetBounds({0, 0, 20, 10});
+    frame->Paint(sheet.Canvas(), {});
+    EXPECT_EQ(sheet.ToImage().pixel(10, 5) & 0xFFFFFF, 0xDDE4ECu);
+}

@@ -15,6 +15,7 @@
 #include "themes/StoredThemes.h"
 #include "themes/ThemeKinds.h"
 #include "tools/gallery/AboutSheet.h"
+#include "tools/gallery/MessageBoxSheet.h"
 #include "tools/gallery/ControlSheet.h"
 #include "tools/gallery/EffectsSheet.h"
 #include "tools/gallery/GallerySheet.h"
@@ -34,7 +35,8 @@ constexpr const char* kUsage =
     "       trackwell-gallery --window --theme None|NAME --out FILE.png\n"
     "       trackwell-gallery --menu --theme None|NAME --out FILE.png\n"
     "       trackwell-gallery --main-window --theme None|NAME|FILE --out FILE.png (the disc of $TRACKWELL_DEVICE)\n"
-    "       trackwell-gallery --about --theme None|NAME --out FILE.png\n";
+    "       trackwell-gallery --about --theme None|NAME --out FILE.png\n"
+    "       trackwell-gallery --message-box --theme None|NAME --out FILE.png\n";
 
 // A registered kind that needs no data (the abstract theme and the built-in kinds), by kind name
 // (case ignored).
@@ -68,6 +70,8 @@ struct TOptions {
     bool MainWindow = false;
     // The program's about window; theme "None" is the classic look.
     bool About = false;
+    // The themed message box that tells errors; theme "None" is the classic look.
+    bool MessageBox = false;
 };
 
 // Nothing on a usage error (after saying what is wrong).
@@ -80,8 +84,8 @@ std::optional<TOptions> ParseOptions(const QStringList& args)
             options.MainWindow = true;
             continue;
         }
-        if (arg == QLatin1String("--about")) {
-            options.About = true;
+        if (arg == QLatin1String("--about") || arg == QLatin1String("--message-box")) {
+            (arg == QLatin1String("--about") ? options.About : options.MessageBox) = true;
             continue;
         }
         if (arg == QLatin1String("--effects") || arg == QLatin1String("--controls") ||
@@ -118,7 +122,7 @@ std::optional<TOptions> ParseOptions(const QStringList& args)
         }
     }
     const int modes = !options.Theme.isEmpty() + !options.ExportTheme.isEmpty() + options.Effects;
-    if (modes != 1 || options.Out.isEmpty() || ((options.Controls || options.Window || options.Menu || options.About) && options.Theme.isEmpty())) {
+    if (modes != 1 || options.Out.isEmpty() || ((options.Controls || options.Window || options.Menu || options.About || options.MessageBox) && options.Theme.isEmpty())) {
         std::fprintf(stderr, "--out and one of --theme, --export-theme or --effects are required (--controls and --window go with --theme)\n");
         return std::nullopt;
     }
@@ -184,11 +188,12 @@ int main(int argc, char** argv)
             FinalizeThemeManager();
             return status;
         }
-        if ((options->Menu || options->About || options->Window) &&
+        if ((options->Menu || options->About || options->Window || options->MessageBox) &&
             options->Theme.compare(QLatin1String("None"), Qt::CaseInsensitive) == 0) {
-            const int status = options->About ? RenderAboutSheet(options->Out)
-                               : options->Menu ? RenderMenuSheet(options->Out)
-                                               : RenderWindowSheet(options->Out);
+            const int status = options->About        ? RenderAboutSheet(options->Out)
+                               : options->MessageBox ? RenderMessageBoxSheet(options->Out)
+                               : options->Menu       ? RenderMenuSheet(options->Out)
+                                                     : RenderWindowSheet(options->Out);
             FinalizeThemeManager();
             return status;
         }
@@ -208,9 +213,10 @@ int main(int argc, char** argv)
             return 2;
         }
         theme->SetDeltas(options->Hue, options->Brightness);
-        if (options->Window || options->Menu || options->About) {
+        if (options->Window || options->Menu || options->About || options->MessageBox) {
             SetCurrentTheme(theme.release());
-            const int status = options->About  ? RenderAboutSheet(options->Out)
+            const int status = options->About        ? RenderAboutSheet(options->Out)
+                               : options->MessageBox ? RenderMessageBoxSheet(options->Out)
                                : options->Menu ? RenderMenuSheet(options->Out)
                                                : RenderWindowSheet(options->Out);
             FinalizeThemeManager();
