@@ -141,7 +141,11 @@ TRect LogicalDeviceRect(const QPainter& painter)
 // rows at a time. The memory is kept, so the route allocates only for a wider picture than before.
 class TPictureBands {
 public:
-    static constexpr int kRows = 64;
+    // Every picture reaches the painter at most this many rows at a time: Qt's raster engine hands
+    // a blend of many spans (a band under a clip that cuts its rows) to its thread pool, and waking
+    // the pool costs more than blending a band of a window's control. Rows are drawn alike alone
+    // or together, so the bands change no pixel.
+    static constexpr int kRows = 16;
 
     // width x rows pixels (rows <= kRows), shown by both images from their top-left corner.
     TtePixelView Band(int width, int rows)
@@ -249,9 +253,13 @@ void TteBitmap::DrawThroughPainter(QPainter& painter, const TRect& destRect, con
     if (oneToOne && mode != TteDrawMode::dmKeyCopy) {
         // Straight from the bitmap's memory: a plain copy shows the colours as they are (alpha
         // dropped), a blended picture goes over the device through Qt's own blending.
-        const QRect source(srcRect.Left + part.Left - destRect.Left, srcRect.Top + part.Top - destRect.Top,
-                           part.Width(), part.Height());
-        painter.drawImage(QPoint(part.Left, part.Top), mode == TteDrawMode::dmCopy ? opaque_ : surface_, source);
+        const QImage& image = mode == TteDrawMode::dmCopy ? opaque_ : surface_;
+        const int left = srcRect.Left + part.Left - destRect.Left;
+        for (int top = part.Top; top < part.Bottom; top += TPictureBands::kRows) {
+            const int rows = std::min(TPictureBands::kRows, part.Bottom - top);
+            painter.drawImage(QPoint(part.Left, top), image,
+                              QRect(left, srcRect.Top + top - destRect.Top, part.Width(), rows));
+        }
         return;
     }
     // Key holes stay transparent and everything else is written opaque; stretching follows the

@@ -29,10 +29,31 @@ void Gather(const TteColor* sourceRow, const std::vector<int>& columns, TteColor
 }
 
 // The column map and row buffer of a stretched composition, kept between calls: stretching
-// allocates only when it is wider than ever before on this thread.
+// allocates only when it is wider than ever before on this thread. A picture drawn in bands of
+// rows asks for the same columns band after band, so the map is made anew only when they change.
 struct TStretchRows {
     std::vector<int> Columns;
     TArrayOfteColor Row;
+    int SrcLeft = 0;
+    int SrcRight = 0;
+    long long DestWidth = -1;
+    long long FirstColumn = 0;
+
+    const std::vector<int>& ColumnsFor(int srcLeft, int srcRight, long long destWidth, long long firstColumn, int width)
+    {
+        if (srcLeft == SrcLeft && srcRight == SrcRight && destWidth == DestWidth && firstColumn == FirstColumn &&
+            Columns.size() == static_cast<std::size_t>(width))
+            return Columns;
+        Columns.resize(static_cast<std::size_t>(width));
+        const TStretchMap columnMap(srcLeft, srcRight, destWidth);
+        for (int i = 0; i < width; ++i)
+            Columns[static_cast<std::size_t>(i)] = columnMap(firstColumn + i);
+        SrcLeft = srcLeft;
+        SrcRight = srcRight;
+        DestWidth = destWidth;
+        FirstColumn = firstColumn;
+        return Columns;
+    }
 };
 
 TStretchRows& StretchRows()
@@ -72,11 +93,7 @@ void ComposeView(const TtePixelView& target, const TtePixelView& source, const T
     }
 
     TStretchRows& scratch = StretchRows();
-    std::vector<int>& columns = scratch.Columns;
-    columns.resize(static_cast<std::size_t>(width));
-    const TStretchMap columnMap(srcRect.Left, srcRect.Right, destWidth);
-    for (int i = 0; i < width; ++i)
-        columns[static_cast<std::size_t>(i)] = columnMap(firstColumn + i);
+    const std::vector<int>& columns = scratch.ColumnsFor(srcRect.Left, srcRect.Right, destWidth, firstColumn, width);
     const TStretchMap rowMap(srcRect.Top, srcRect.Bottom, destHeight);
     int lastRow = -1;
     if (mode == TteDrawMode::dmCopy) {

@@ -163,6 +163,58 @@ TEST_F(DrawTest, DrawingOntoAnOpaqueDeviceGoesThroughThePainter)
     EXPECT_NEAR(qRed(device.pixel(2, 1)), 127, 1);
 }
 
+// Pictures taller than the bands in which the painter route hands them to Qt, one to one and
+// stretched, under a clip that cuts their rows, each pixel as the stretch maps pick it; a stretch
+// of the same width over other source columns right after another gets its own column map.
+TEST_F(DrawTest, PainterRouteDrawsEveryBandFromItsOwnRows)
+{
+    TteBitmap source;
+    source.SetSize(7, 40);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 7; ++x)
+            source.SetPixel(x, y, (x + y) % 9 == 4 ? TransparentKey : 0xFF000000u | (x * 30u) << 16 | (y * 6u) << 8 | 0x5Au);
+    const QRegion clip = QRegion(0, 0, 24, 64) - QRegion(5, 0, 3, 64) - QRegion(0, 20, 24, 2);
+    const struct {
+        TRect dest, src;
+        bool transparent;
+    } cases[] = {
+        {{1, 2, 8, 42}, {0, 0, 7, 40}, false},
+        {{1, -6, 8, 34}, {0, 0, 7, 40}, false},  // starts above the device
+        {{0, 0, 23, 61}, {0, 0, 7, 40}, false},
+        {{0, 0, 23, 61}, {1, 0, 6, 40}, false},
+        {{-5, 3, 20, 50}, {2, 5, 7, 40}, false},
+        {{1, 2, 8, 42}, {0, 0, 7, 40}, true},
+        {{0, 0, 23, 61}, {0, 0, 7, 40}, true},
+    };
+    for (const auto& c : cases) {
+        source.SetTransparent(c.transparent);
+        QImage device(24, 64, QImage::Format_RGB32);
+        device.fill(Z);
+        {
+            QPainter painter(&device);
+            painter.setClipRegion(clip);
+            source.Draw(painter, c.dest, c.src);
+        }
+        const TStretchMap columns(c.src.Left, c.src.Right, c.dest.Width());
+        const TStretchMap rows(c.src.Top, c.src.Bottom, c.dest.Height());
+        int wrong = 0;
+        for (int y = 0; y < 64; ++y) {
+            for (int x = 0; x < 24; ++x) {
+                QRgb expected = Z;
+                if (clip.contains(QPoint(x, y)) && x >= c.dest.Left && x < c.dest.Right && y >= c.dest.Top &&
+                    y < c.dest.Bottom) {
+                    const TteColor p = source.ScanLine(rows(y - c.dest.Top))[columns(x - c.dest.Left)];
+                    if (!c.transparent || p != TransparentKey)
+                        expected = p | 0xFF000000u;
+                }
+                wrong += device.pixel(x, y) != expected;
+            }
+        }
+        EXPECT_EQ(wrong, 0) << c.dest.Left << "," << c.dest.Top << " from " << c.src.Left << "," << c.src.Top
+                            << (c.transparent ? " keyed" : "");
+    }
+}
+
 TEST_F(DrawTest, TilesFromTheTopLeftAndCutTheLastTile)
 {
     TteBitmap tile;
