@@ -46,7 +46,8 @@ TEST(MenuPopupOptions, TheBarsStoredOptionsReachEveryLevelItOpens)
         QSize first;
         QSize second;
         DriveMenu(menu.PressOn(menu.operation),
-                  {{40, [&] { first = RunningLevel()->Window()->size(); }},
+                  {{20, [&] { QTest::mouseRelease(menu.BarWindow(), Qt::LeftButton, {}, CenterOf(menu.operation)); }},
+                   {20, [&] { first = RunningLevel()->Window()->size(); }},
                    {0, [&] { QTest::keyClick(menu.shown.form.Handle(), Qt::Key_Down); }},
                    {0, [&] { QTest::keyClick(menu.shown.form.Handle(), Qt::Key_Right); }},
                    {40, [&] { second = RunningLevel()->Window()->size(); }}});
