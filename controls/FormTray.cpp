@@ -18,7 +18,8 @@ TFormTray::TFormTray() : icon_(CreateTrayIcon())
 {
     // A session that ends quits the application (the session manager's last word), and a quit
     // announces itself here whatever started it.
-    sessionEnd_ = QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, [this] { EndSession(); });
+    sessionEnd_ =
+        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, [this] { EndSession(); });
 }
 
 TFormTray::~TFormTray()

@@ -24,7 +24,9 @@ TEST(MenuGrab, APlatformThatCannotGrabIsAskedOnlyOnce)
 {
     TMainMenu menu;
     const auto open = [&] {
-        const auto release = [&] { QTest::mouseRelease(menu.BarWindow(), Qt::LeftButton, {}, CenterOf(menu.operation)); };
+        const auto release = [&] {
+            QTest::mouseRelease(menu.BarWindow(), Qt::LeftButton, {}, CenterOf(menu.operation));
+        };
         DriveMenu(menu.PressOn(menu.operation),
                   {{20, release}, {0, menu.KeyIn(Qt::Key_Down)}, {0, menu.KeyIn(Qt::Key_Right)}, {20, [] {}}});
     };
