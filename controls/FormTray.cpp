@@ -1,5 +1,7 @@
 #include "controls/FormTray.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // The platform's tip field holds 64 characters with the terminating zero.
@@ -12,9 +14,21 @@ QString TrayTip(const QString& text)
     return text.left(kTipLength);
 }
 
-TFormTray::TFormTray() : icon_(CreateTrayIcon()) {}
+TFormTray::TFormTray() : icon_(CreateTrayIcon())
+{
+    // A session that ends quits the application (the session manager's last word), and a quit
+    // announces itself here whatever started it.
+    sessionEnd_ =
+        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, [this] { EndSession(); });
+}
 
 TFormTray::~TFormTray()
+{
+    QObject::disconnect(sessionEnd_);
+    EndSession();
+}
+
+void TFormTray::EndSession()
 {
     if (icon_->Visible())
         icon_->Hide();

@@ -32,7 +32,8 @@ void RegisterMenuComponents()
                    .Boolean("AutoLineReduction", &TTeMenuBar::AutoLineReduction, &TTeMenuBar::SetAutoLineReduction,
                             true)
                    .String("PopupThemeObject", &TTeMenuBar::PopupThemeObject, &TTeMenuBar::SetPopupThemeObject,
-                           QStringLiteral("default"));
+                           QStringLiteral("default"))
+                   .Object("PopupMenuOptions", [](const TTeMenuBar& b) { return &b.PopupMenuOptions(); });
     AddThemeSelectionProperties(bar);
     RegisterProperties<TTePopupMenu, TComponent>()
         .Object("PopupMenuOptions", [](const TTePopupMenu& m) { return &m.PopupMenuOptions(); })

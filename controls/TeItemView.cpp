@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 
 #include "controls/MenuClicks.h"
+#include "controls/MenuGrab.h"
 #include "controls/TePopupForm.h"
 #include "controls/TeItem.h"
 #include "framework/Application.h"
@@ -198,21 +199,16 @@ void TTeItemView::RunLoop()
     InvalidateItem(highlighted_.Get());
     restTimer_.start();
     qApp->installEventFilter(this);
-    // A press outside the program then reaches the loop too, and closes the menu.
-    Window()->grabMouse();
     const bool takesKeys = parent->Root()->TrayMenu;
-    if (takesKeys)
-        Window()->grabKeyboard();
+    GrabMenuInput(Window(), takesKeys);
     QEventLoop loop;
     loop_ = &loop;
     while (inLoop_)
         loop.exec();
     loop_ = nullptr;
-    if (takesKeys)
-        Window()->releaseKeyboard();
-    Window()->releaseMouse();
+    ReleaseMenuInput(Window(), takesKeys);
     if (parentView_ != nullptr && parentView_->inLoop_)
-        parentView_->Window()->grabMouse();
+        GrabMenuInput(parentView_->Window(), false);
     qApp->removeEventFilter(this);
     restTimer_.stop();
     innermost = outer;

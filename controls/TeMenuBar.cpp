@@ -155,6 +155,7 @@ void TTeMenuBar::Enter(TTeItem* item, bool openPopup)
     if (view_->InLoop() || MenuLoopDepth() > 0)
         return;
     items_->ThemeLink = ThemeLink();
+    items_->PopupOptions = &popupOptions_;
     items_->AnimateNext = true;
     view_->Highlight(item);
     if (openPopup && item != nullptr && item->Count() > 0)

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <memory>
 
+#include "controls/FormOptions.h"
 #include "controls/TeControl.h"
 #include "controls/TeItem.h"
 #include "controls/TeItemView.h"
@@ -28,6 +29,11 @@ public:
     void SetAutoLineReduction(bool value) { items_->AutoLineReduction = value; }
     const QString& PopupThemeObject() const { return items_->PopupThemeObject; }
     void SetPopupThemeObject(const QString& name) { items_->PopupThemeObject = name; }
+
+    // Shadow, blending and the show animation of the popups; the animation plays for the first
+    // level opened each time the bar is entered.
+    TTePopupMenuOptions& PopupMenuOptions() { return popupOptions_; }
+    const TTePopupMenuOptions& PopupMenuOptions() const { return popupOptions_; }
 
     TAlign Align() const { return align_; }
     void SetAlign(TAlign value);
@@ -70,6 +76,7 @@ private:
     std::unique_ptr<TTeItem, TComponentDeleter> items_;
     std::unique_ptr<TBarView> view_;
     std::unique_ptr<TParentWatcher> parentWatcher_;
+    TTePopupMenuOptions popupOptions_;
     TAlign align_ = TAlign::alTop;
     bool autoSize_ = true;
     bool showBevel_ = false;

@@ -311,3 +311,26 @@ TEST(WindowStates, AStoredStateIsAppliedAfterTheFirstShow)
             Application->Restore();
     }
 }
+
+// The desktop ends the session: the application quits, and a window in the tray takes its icon
+// away without coming back on the screen while the desktop closes; a rolled-up window stays so.
+TEST(WindowStates, TheSessionsEndTakesTheTrayIconAwayAndLeavesTheWindowsAsTheyAre)
+{
+    TStatesWindow rolled;
+    // Made last, its recording tray is the one in use.
+    TStatesWindow inTray;
+    // Only this window hides, not the application's others.
+    inTray.frame.SetMinimizeApplication(false);
+    inTray.Click(TTeBorderIcon::kbiTray);
+    rolled.Click(TTeBorderIcon::kbiRollup);
+    ASSERT_TRUE(inTray.TrayShown());
+    const TRect rolledBounds = rolled.framed.form.BoundsRect();
+    // What the application announces when the session manager ends it.
+    ASSERT_TRUE(QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit", Qt::DirectConnection));
+    EXPECT_FALSE(inTray.TrayShown());
+    EXPECT_FALSE(inTray.Window()->isVisible());
+    EXPECT_EQ(inTray.frame.WindowState(), TState::kwsTray);
+    EXPECT_TRUE(rolled.Window()->isVisible());
+    EXPECT_EQ(rolled.frame.WindowState(), TState::kwsRollup);
+    EXPECT_EQ(rolled.framed.form.BoundsRect(), rolledBounds);
+}
