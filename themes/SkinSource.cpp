@@ -29,7 +29,6 @@ constexpr std::int32_t kKeyedBitmapsMark = 0xF0000;
 // A stored bitmap record takes at least its name count, width and height.
 constexpr std::int64_t kMinBitmapRecord = 12;
 constexpr std::int64_t kMinStoredObject = 8;
-constexpr TteColor kMagenta = 0xFFFF00FF;
 
 bool HasMark(std::int32_t word, std::int32_t mark) { return (word & mark) == mark; }
 
@@ -42,26 +41,27 @@ void CheckCount(std::int32_t count, std::int64_t least, TStream& stream, const c
 }
 
 // Bitmaps written with pure magenta or the key colour for their holes get the key in both. One
-// pass does what SetTransparentColor with each colour and then DetectAlpha do in three.
+// pass does what SetTransparentColor with each colour and then DetectAlpha do in three; it runs
+// over every pixel of a skin, so it has no branches.
 void KeyBitmap(TteBitmap& bitmap)
 {
     if (bitmap.Bits() == nullptr)
         return;
-    auto near = [](TteColor pixel, TteColor colour) {
-        return std::abs(RedOf(pixel) - RedOf(colour)) < 6 && std::abs(GreenOf(pixel) - GreenOf(colour)) < 6 &&
-               std::abs(BlueOf(pixel) - BlueOf(colour)) < 6;
-    };
     bool keyed = false;
     bool blended = false;
     TteColor* p = bitmap.Bits();
     TteColor* const end = p + static_cast<std::size_t>(bitmap.Width()) * bitmap.Height();
     for (; p != end; ++p) {
-        if (near(*p, kMagenta) || near(*p, TransparentKey)) {
-            *p = TransparentKey;
-            keyed = true;
-        }
-        const int alpha = AlphaOf(*p);
-        blended = blended || (alpha != 0 && alpha != 255);
+        const TteColor pixel = *p;
+        const int red = RedOf(pixel);
+        const int blue = BlueOf(pixel);
+        // Within 5 of magenta (255, 0, 255) or of the key's colour (127, 0, 127) in each channel.
+        const bool key = (GreenOf(pixel) < 6) & (((red > 249) & (blue > 249)) |
+                                                 ((std::abs(red - 127) < 6) & (std::abs(blue - 127) < 6)));
+        const TteColor kept = key ? TransparentKey : pixel;
+        *p = kept;
+        keyed |= key;
+        blended |= (kept >> 24) - 1u < 254u;
     }
     bitmap.SetTransparent(keyed);
     bitmap.SetAlphaBlend(blended);
