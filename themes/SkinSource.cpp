@@ -11,6 +11,7 @@
 #include "graphics/Bitmap.h"
 #include "graphics/BitmapList.h"
 #include "graphics/Pixel.h"
+#include "graphics/RowKernels.h"
 #include "graphics/StoredString.h"
 #include "theme/ThemeColors.h"
 #include "theme/ThemeFonts.h"
@@ -41,30 +42,15 @@ void CheckCount(std::int32_t count, std::int64_t least, TStream& stream, const c
 }
 
 // Bitmaps written with pure magenta or the key colour for their holes get the key in both. One
-// pass does what SetTransparentColor with each colour and then DetectAlpha do in three; it runs
-// over every pixel of a skin, so it has no branches.
+// pass does what SetTransparentColor with each colour and then DetectAlpha do in three.
 void KeyBitmap(TteBitmap& bitmap)
 {
     if (bitmap.Bits() == nullptr)
         return;
-    bool keyed = false;
-    bool blended = false;
-    TteColor* p = bitmap.Bits();
-    TteColor* const end = p + static_cast<std::size_t>(bitmap.Width()) * bitmap.Height();
-    for (; p != end; ++p) {
-        const TteColor pixel = *p;
-        const int red = RedOf(pixel);
-        const int blue = BlueOf(pixel);
-        // Within 5 of magenta (255, 0, 255) or of the key's colour (127, 0, 127) in each channel.
-        const bool key = (GreenOf(pixel) < 6) & (((red > 249) & (blue > 249)) |
-                                                 ((std::abs(red - 127) < 6) & (std::abs(blue - 127) < 6)));
-        const TteColor kept = key ? TransparentKey : pixel;
-        *p = kept;
-        keyed |= key;
-        blended |= (kept >> 24) - 1u < 254u;
-    }
-    bitmap.SetTransparent(keyed);
-    bitmap.SetAlphaBlend(blended);
+    const unsigned found =
+        RowKernels().KeyNear(bitmap.Bits(), static_cast<std::size_t>(bitmap.Width()) * bitmap.Height());
+    bitmap.SetTransparent((found & kRowKeyed) != 0);
+    bitmap.SetAlphaBlend((found & kRowBlended) != 0);
 }
 
 bool ReadFlag(TStream& stream)
