@@ -13,6 +13,9 @@ namespace {
 struct Registry {
     std::vector<std::unique_ptr<TClassProps>> classes;
     QHash<std::type_index, const TPropTable*> resolved;
+    // The same by the address of the type's type_info: a type_index hashes the whole type name,
+    // and readers look a table up for every object they read.
+    QHash<const void*, const TPropTable*> resolvedByAddress;
     // Tables are kept when a registration outdates them: a reader may still hold one.
     std::vector<std::unique_ptr<TPropTable>> tables;
 };
@@ -93,6 +96,7 @@ TClassProps& BeginClassProps(const std::type_info& type, std::optional<std::type
 {
     Registry& registry = TheRegistry();
     registry.resolved.clear();
+    registry.resolvedByAddress.clear();
     for (auto& entry : registry.classes)
         if (entry->Type == std::type_index(type)) {
             entry->Base = base;
@@ -106,9 +110,14 @@ TClassProps& BeginClassProps(const std::type_info& type, std::optional<std::type
 const TPropTable& GetPropTable(const TPersistent& object)
 {
     Registry& registry = TheRegistry();
-    const std::type_index type(typeid(object));
-    if (const TPropTable* known = registry.resolved.value(type))
+    const std::type_info& typeInfo = typeid(object);
+    if (const TPropTable* known = registry.resolvedByAddress.value(&typeInfo))
         return *known;
+    const std::type_index type(typeInfo);
+    if (const TPropTable* known = registry.resolved.value(type)) {
+        registry.resolvedByAddress.insert(&typeInfo, known);
+        return *known;
+    }
     QList<const TPropInfo*> props;
     for (const TClassProps* entry : ChainOf(registry, object))
         for (const TPropInfo& info : entry->Props) {
@@ -124,6 +133,7 @@ const TPropTable& GetPropTable(const TPersistent& object)
         }
     registry.tables.push_back(std::make_unique<TPropTable>(std::move(props)));
     registry.resolved.insert(type, registry.tables.back().get());
+    registry.resolvedByAddress.insert(&typeInfo, registry.tables.back().get());
     return *registry.tables.back();
 }
 

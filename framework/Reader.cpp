@@ -475,6 +475,7 @@ void TReader::DefineBinaryProperty(const QString& name, const TStreamProc& readD
     const TValueType type = in_.ReadType();
     if (type != TValueType::vaBinary)
         TValueReader::Invalid(QStringLiteral("%1 where binary data was expected for %2").arg(ValueTypeDescription(type), name));
-    TMemoryStream data(in_.ReadBinaryBody());
+    // Nested data is read where it lies: readData has the stream only for the call.
+    TMemoryStream data(in_.ReadBinaryBodyInPlace());
     readData(data);
 }

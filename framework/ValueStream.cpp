@@ -279,6 +279,19 @@ QByteArray TValueReader::ReadBinaryBody()
     return ReadString8Body();
 }
 
+QByteArray TValueReader::ReadBinaryBodyInPlace()
+{
+    if (memory_ == nullptr)
+        return ReadBinaryBody();
+    const std::int32_t length = ReadLength();
+    if (length > left_)
+        Invalid(QStringLiteral("a length of %1 bytes exceeds the rest of the stream").arg(length));
+    const QByteArray bytes = QByteArray::fromRawData(memory_ + position_, length);
+    position_ += length;
+    left_ -= length;
+    return bytes;
+}
+
 QString ValueTypeDescription(TValueType type)
 {
     switch (type) {

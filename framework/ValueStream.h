@@ -61,6 +61,9 @@ public:
     QLatin1String ReadIdentView() { return ReadNameView(); }
     QStringList ReadSetBody();
     QByteArray ReadBinaryBody();
+    // The same, read in place when the stream is a memory stream: valid while that stream's
+    // memory is unchanged, so only for data used before the reading goes on.
+    QByteArray ReadBinaryBodyInPlace();
 
     // Raises "Invalid component stream: <what>".
     [[noreturn]] static void Invalid(const QString& what);

@@ -81,7 +81,9 @@ void TteBitmap::CheckNotPainted()
         throw EBitmapError(QStringLiteral("Can't resize a bitmap while it is being painted on"));
 }
 
-void TteBitmap::SetSize(int width, int height)
+void TteBitmap::SetSize(int width, int height) { Resize(width, height, true); }
+
+void TteBitmap::Resize(int width, int height, bool zeroed)
 {
     // 64-bit magnitudes: the magnitude of the smallest int does not fit an int.
     const long long w = std::llabs(static_cast<long long>(width));
@@ -97,7 +99,9 @@ void TteBitmap::SetSize(int width, int height)
     if (w * h > kMaxPixels)
         throw EBitmapError(QStringLiteral("Can't allocate the DIB handle"));
     // calloc: a new store is all zero, and large stores come as untouched zero pages.
-    auto* memory = static_cast<TteColor*>(std::calloc(static_cast<std::size_t>(w * h), sizeof(TteColor)));
+    const auto count = static_cast<std::size_t>(w * h);
+    auto* memory = static_cast<TteColor*>(zeroed ? std::calloc(count, sizeof(TteColor))
+                                                 : std::malloc(count * sizeof(TteColor)));
     if (memory == nullptr)
         throw EBitmapError(QStringLiteral("Can't allocate the DIB handle"));
     bits_.reset(memory);

@@ -157,6 +157,8 @@ private:
         void operator()(TteColor* p) const;
     };
 
+    // SetSize; with zeroed false a new store is left as it comes, for callers that fill it whole.
+    void Resize(int width, int height, bool zeroed);
     void CheckNotPainted();
     void EndCanvasPainting();
     void ReleaseStore();

@@ -35,7 +35,7 @@ void TteBitmap::Assign(const TteBitmap& source)
         ReleaseStore();
         width_ = height_ = 0;
     } else {
-        SetSize(source.width_, source.height_);
+        Resize(source.width_, source.height_, false);
         std::memcpy(bits_.get(), source.bits_.get(), static_cast<std::size_t>(width_) * height_ * sizeof(TteColor));
     }
     name_ = source.name_;
@@ -59,7 +59,7 @@ void TteBitmap::Assign(const QImage& image)
 
 void TteBitmap::CopyFromImage(const QImage& image)
 {
-    SetSize(image.width(), image.height());
+    Resize(image.width(), image.height(), false);
     if (Empty())
         return;
     for (int y = 0; y < height_; ++y)
@@ -87,10 +87,17 @@ void TteBitmap::LoadFromStream(TStream& stream)
     if (pixels > 0 && pixels > (stream.Size() - stream.Position()) / 4)
         throw EReadError();
     name_ = name;
-    SetSize(width, static_cast<int>(bottomUp ? -rows : rows));
+    Resize(width, static_cast<int>(bottomUp ? -rows : rows), false);
     if (width_ != width || height_ != rows)
         return;
-    stream.ReadBuffer(bits_.get(), pixels * 4);
+    try {
+        stream.ReadBuffer(bits_.get(), pixels * 4);
+    } catch (...) {
+        // No pixels left unread in a bitmap that stays.
+        ReleaseStore();
+        width_ = height_ = 0;
+        throw;
+    }
     if (bottomUp)
         FlipVertical();
 }

@@ -8,6 +8,11 @@
 // Kernels take plain rows and know nothing of bitmaps or Qt. Counts are pixels.
 using TRowCopyProc = void (*)(const TteColor* source, TteColor* destination, std::size_t count);
 using TRowClearKeyProc = void (*)(TteColor* row, std::size_t count, TteColor color);
+using TRowKeyNearProc = unsigned (*)(TteColor* row, std::size_t count);
+
+// What a near-key kernel answers about the row it left.
+constexpr unsigned kRowKeyed = 1;    // some pixel became the key
+constexpr unsigned kRowBlended = 2;  // some pixel has an alpha between 0 and 255
 
 struct TRowKernels {
     const char* Name;
@@ -19,6 +24,9 @@ struct TRowKernels {
     TRowCopyProc Blend;
     // Alpha 0 where the low 24 bits equal the colour's.
     TRowClearKeyProc ClearKeyAlpha;
+    // Pixels within 5 of magenta (255, 0, 255) or of the key's colour (127, 0, 127) in each colour
+    // channel become TransparentKey; answers kRowKeyed and kRowBlended.
+    TRowKeyNearProc KeyNear;
 };
 
 // The kernels every drawing operation uses: the best the processor offers, or the scalar

@@ -101,8 +101,9 @@ TW_AVX2 void BlendRowAvx2(const TteColor* source, TteColor* destination, std::si
 
 const TRowKernels* Avx2RowKernels()
 {
+    // Keying is read-bound: the four-pixel version serves.
     static const TRowKernels kernels{"avx2", CopyRowAvx2, KeyCopyRowAvx2, BlendRowAvx2,
-                                     ScalarRowKernels().ClearKeyAlpha};
+                                     ScalarRowKernels().ClearKeyAlpha, Sse2RowKernels()->KeyNear};
     return __builtin_cpu_supports("avx2") ? &kernels : nullptr;
 }
 

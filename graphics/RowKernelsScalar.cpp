@@ -43,10 +43,31 @@ void ClearKeyAlphaRowScalar(TteColor* row, std::size_t count, TteColor color)
             row[i] &= kRgbMask;
 }
 
+unsigned KeyNearRowScalar(TteColor* row, std::size_t count)
+{
+    unsigned found = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const TteColor pixel = row[i];
+        const int red = RedOf(pixel);
+        const int blue = BlueOf(pixel);
+        const bool magenta = red > 249 && blue > 249;
+        const bool keyColour = red > 121 && red < 133 && blue > 121 && blue < 133;
+        if (GreenOf(pixel) < 6 && (magenta || keyColour)) {
+            row[i] = TransparentKey;
+            found |= kRowKeyed;
+        }
+        const int alpha = AlphaOf(row[i]);
+        if (alpha != 0 && alpha != 255)
+            found |= kRowBlended;
+    }
+    return found;
+}
+
 }  // namespace
 
 const TRowKernels& ScalarRowKernels()
 {
-    static const TRowKernels kernels{"scalar", CopyRowScalar, KeyCopyRowScalar, BlendRowScalar, ClearKeyAlphaRowScalar};
+    static const TRowKernels kernels{"scalar", CopyRowScalar, KeyCopyRowScalar, BlendRowScalar, ClearKeyAlphaRowScalar,
+                                     KeyNearRowScalar};
     return kernels;
 }

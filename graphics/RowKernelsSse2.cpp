@@ -91,12 +91,46 @@ void BlendRowSse2(const TteColor* source, TteColor* destination, std::size_t cou
     ScalarRowKernels().Blend(source + i, destination + i, count - i);
 }
 
+unsigned KeyNearRowSse2(TteColor* row, std::size_t count)
+{
+    const __m128i byteMask = _mm_set1_epi32(0xFF);
+    const __m128i key = _mm_set1_epi32(static_cast<int>(TransparentKey));
+    __m128i keyed = _mm_setzero_si128();
+    __m128i blended = _mm_setzero_si128();
+    std::size_t i = 0;
+    for (; i + 4 <= count; i += 4) {
+        __m128i* at = reinterpret_cast<__m128i*>(row + i);
+        const __m128i p = _mm_loadu_si128(at);
+        const __m128i red = _mm_and_si128(_mm_srli_epi32(p, 16), byteMask);
+        const __m128i green = _mm_and_si128(_mm_srli_epi32(p, 8), byteMask);
+        const __m128i blue = _mm_and_si128(p, byteMask);
+        const __m128i magenta =
+            _mm_and_si128(_mm_cmpgt_epi32(red, _mm_set1_epi32(249)), _mm_cmpgt_epi32(blue, _mm_set1_epi32(249)));
+        const __m128i keyColour = _mm_and_si128(
+            _mm_and_si128(_mm_cmpgt_epi32(red, _mm_set1_epi32(121)), _mm_cmplt_epi32(red, _mm_set1_epi32(133))),
+            _mm_and_si128(_mm_cmpgt_epi32(blue, _mm_set1_epi32(121)), _mm_cmplt_epi32(blue, _mm_set1_epi32(133))));
+        const __m128i near = _mm_and_si128(_mm_cmplt_epi32(green, _mm_set1_epi32(6)), _mm_or_si128(magenta, keyColour));
+        const __m128i kept = _mm_or_si128(_mm_and_si128(near, key), _mm_andnot_si128(near, p));
+        _mm_storeu_si128(at, kept);
+        keyed = _mm_or_si128(keyed, near);
+        const __m128i alpha = _mm_srli_epi32(kept, 24);
+        blended = _mm_or_si128(blended, _mm_and_si128(_mm_cmpgt_epi32(alpha, _mm_setzero_si128()),
+                                                      _mm_cmplt_epi32(alpha, _mm_set1_epi32(255))));
+    }
+    unsigned found = ScalarRowKernels().KeyNear(row + i, count - i);
+    if (_mm_movemask_epi8(keyed) != 0)
+        found |= kRowKeyed;
+    if (_mm_movemask_epi8(blended) != 0)
+        found |= kRowBlended;
+    return found;
+}
+
 }  // namespace
 
 const TRowKernels* Sse2RowKernels()
 {
     static const TRowKernels kernels{"sse2", CopyRowSse2, KeyCopyRowSse2, BlendRowSse2,
-                                     ScalarRowKernels().ClearKeyAlpha};
+                                     ScalarRowKernels().ClearKeyAlpha, KeyNearRowSse2};
     return &kernels;
 }
 

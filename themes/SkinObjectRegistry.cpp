@@ -9,6 +9,7 @@
 #include "framework/ComponentStream.h"
 #include "framework/Filer.h"
 #include "framework/PropInfo.h"
+#include "framework/Stream.h"
 #include "graphics/StoredString.h"
 #include "themes/SkinObjectClasses.h"
 
@@ -291,8 +292,14 @@ TSeSkinObject* ReadSkinObject(TStream& stream, TComponent* owner, bool binary)
         const std::int32_t size = ReadInt32(stream);
         if (size < 0 || size > stream.Size() - stream.Position())
             throw EReadError(QStringLiteral("Damaged skin: the data of a %1 is cut short").arg(className));
-        bytes = QByteArray(size, Qt::Uninitialized);
-        stream.ReadBuffer(bytes.data(), size);
+        // Objects nested in objects would be copied once per level: memory is read in place.
+        if (const auto* memory = dynamic_cast<const TMemoryStream*>(&stream)) {
+            bytes = QByteArray::fromRawData(memory->Memory() + stream.Position(), size);
+            stream.Seek(size, TSeekOrigin::soCurrent);
+        } else {
+            bytes = QByteArray(size, Qt::Uninitialized);
+            stream.ReadBuffer(bytes.data(), size);
+        }
     } else {
         text = ReadStoredString(stream);
     }

@@ -60,6 +60,12 @@ void TSeSkinObject::BindBitmaps(TteBitmapList* bitmaps, bool detect)
         Child(i)->BindBitmaps(bitmaps, detect);
 }
 
+void TSeSkinObject::Notification(TComponent* component, TOperation operation)
+{
+    if (operation == TOperation::opRemove && component != nullptr)
+        RemoveFreeNotification(component);
+}
+
 TSeSkinObject* TSeSkinObject::Clone(TComponent* owner) const
 {
     // Copied field by field: a copy through the stored form would cost a write and a read.

@@ -168,6 +168,9 @@ public:
     void GetChildren(const std::function<void(TComponent*)>& proc) const override;
 
 protected:
+    // Skin objects keep no references to other components, so the subtree is not told of each
+    // insertion and removal: reading, copying and freeing a skin would tell it thousands of times.
+    void Notification(TComponent* component, TOperation operation) override;
     // Paints with the colour and font given in place of the object's own.
     void PaintAs(TCanvas& canvas, const TRect& clip, TColor color, const TFont& font);
     void PaintTextIn(TCanvas& canvas, const TFont& font);

@@ -11,6 +11,7 @@
 #include "graphics/Bitmap.h"
 #include "graphics/BitmapList.h"
 #include "graphics/Pixel.h"
+#include "graphics/RowKernels.h"
 #include "graphics/StoredString.h"
 #include "theme/ThemeColors.h"
 #include "theme/ThemeFonts.h"
@@ -29,7 +30,6 @@ constexpr std::int32_t kKeyedBitmapsMark = 0xF0000;
 // A stored bitmap record takes at least its name count, width and height.
 constexpr std::int64_t kMinBitmapRecord = 12;
 constexpr std::int64_t kMinStoredObject = 8;
-constexpr TteColor kMagenta = 0xFFFF00FF;
 
 bool HasMark(std::int32_t word, std::int32_t mark) { return (word & mark) == mark; }
 
@@ -47,24 +47,10 @@ void KeyBitmap(TteBitmap& bitmap)
 {
     if (bitmap.Bits() == nullptr)
         return;
-    auto near = [](TteColor pixel, TteColor colour) {
-        return std::abs(RedOf(pixel) - RedOf(colour)) < 6 && std::abs(GreenOf(pixel) - GreenOf(colour)) < 6 &&
-               std::abs(BlueOf(pixel) - BlueOf(colour)) < 6;
-    };
-    bool keyed = false;
-    bool blended = false;
-    TteColor* p = bitmap.Bits();
-    TteColor* const end = p + static_cast<std::size_t>(bitmap.Width()) * bitmap.Height();
-    for (; p != end; ++p) {
-        if (near(*p, kMagenta) || near(*p, TransparentKey)) {
-            *p = TransparentKey;
-            keyed = true;
-        }
-        const int alpha = AlphaOf(*p);
-        blended = blended || (alpha != 0 && alpha != 255);
-    }
-    bitmap.SetTransparent(keyed);
-    bitmap.SetAlphaBlend(blended);
+    const unsigned found =
+        RowKernels().KeyNear(bitmap.Bits(), static_cast<std::size_t>(bitmap.Width()) * bitmap.Height());
+    bitmap.SetTransparent((found & kRowKeyed) != 0);
+    bitmap.SetAlphaBlend((found & kRowBlended) != 0);
 }
 
 bool ReadFlag(TStream& stream)

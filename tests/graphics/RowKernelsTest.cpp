@@ -70,6 +70,47 @@ TEST(RowKernelsTest, VectorKernelsMatchTheReferenceOnRandomRows)
     }
 }
 
+// Keying a skin's pictures: colours near magenta and near the key's colour, at the edges of "near".
+TEST(RowKernelsTest, KeyNearKeysTheSameColoursInEveryKernelAndTellsWhatItFound)
+{
+    const struct {
+        TteColor Pixel;
+        bool Keyed;
+    } cases[] = {
+        {0xFFFF00FF, true},  {0xFFFA05FA, true},  {0xFFF900FF, false}, {0xFFFF06FF, false},
+        {0x807F007F, true},  {0xFF7A0584, true},  {0xFF790084, false}, {0xFF7F0085, false},
+        {0x007F007F, true},  {0xFF102030, false}, {0x40FF00FF, true},
+    };
+    std::vector<const TRowKernels*> all = VectorKernels();
+    all.push_back(&ScalarRowKernels());
+    for (const TRowKernels* kernels : all)
+        for (const auto& c : cases) {
+            // Long enough for the vector steps, with the pixel in the tail too.
+            TArrayOfteColor row(9, 0xFF000000u);
+            row[2] = row[8] = c.Pixel;
+            const unsigned found = kernels->KeyNear(row.data(), row.size());
+            const TteColor expected = c.Keyed ? TransparentKey : c.Pixel;
+            EXPECT_EQ(row[2], expected) << kernels->Name << " " << std::hex << c.Pixel;
+            EXPECT_EQ(row[8], expected) << kernels->Name << " " << std::hex << c.Pixel;
+            const int alpha = AlphaOf(expected);
+            EXPECT_EQ(found, (c.Keyed ? kRowKeyed : 0u) | (alpha != 0 && alpha != 255 ? kRowBlended : 0u))
+                << kernels->Name << " " << std::hex << c.Pixel;
+        }
+
+    std::mt19937 random(20261211);
+    for (const TRowKernels* kernels : VectorKernels())
+        for (int trial = 0; trial < 300; ++trial) {
+            TArrayOfteColor row = RandomRow(random, random() % 70);
+            for (TteColor& p : row)
+                if (random() % 3 == 0)
+                    p = (p & 0xFF000000u) | ((random() % 2 ? 0xFF00FFu : 0x7F007Fu) ^ (random() & 0x070707u));
+            TArrayOfteColor expected = row;
+            const unsigned reference = ScalarRowKernels().KeyNear(expected.data(), expected.size());
+            ASSERT_EQ(kernels->KeyNear(row.data(), row.size()), reference) << kernels->Name;
+            ASSERT_EQ(row, expected) << kernels->Name;
+        }
+}
+
 // The blend table: every alpha against every bottom byte, through every kernel's row rule.
 TEST(RowKernelsTest, EveryKernelBlendsAllAlphaAndByteCombinations)
 {

@@ -175,6 +175,35 @@ TEST(SkinObjectsTest, BitmapObjectsLayTheirPictureInNinePartsAtTwoSizes)
     EXPECT_TRUE(MatchesGolden(sheet.ToImage(), QStringLiteral("themes/golden/skin_nine_parts.png")));
 }
 
+TEST(SkinObjectsTest, AFrameOfAlignedChildrenAtTwoSizes)
+{
+    // A nine-part picture that also draws itself under its children, which take its edges and its
+    // middle by their alignment.
+    TNinePartFixture art;
+    TOwned<TSeBitmapObject> frame = art.Object(TscTileStyle::tsTile, TscTileStyle::tsStretch, 3);
+    frame->SetDrawIfOwner(true);
+    const struct {
+        const char* Name;
+        TSeAlign Align;
+        int Width, Height;
+        TColor Color;
+    } parts[] = {
+        {"Left", TSeAlign::saLeft, 3, 0, 0x000000C0},      {"Caption", TSeAlign::saMostTop, 0, 6, 0x00404040},
+        {"Right", TSeAlign::saRight, 2, 0, 0x0000C000},    {"Bottom", TSeAlign::saBottom, 0, 4, 0x00C00000},
+        {"Middle", TSeAlign::saCenter, 6, 4, 0x00C000C0},
+    };
+    for (const auto& part : parts)
+        Child(frame.get(), part.Name, part.Align, part.Width, part.Height)->SetColor(part.Color);
+    TteBitmap sheet;
+    sheet.SetSize(100, 46);
+    sheet.Fill(0xFF000000);
+    for (const TRect& bounds : {TRect{2, 2, 32, 26}, TRect{36, 2, 98, 44}}) {
+        frame->SetBounds(bounds);
+        frame->Paint(sheet.Canvas(), {});
+    }
+    EXPECT_TRUE(MatchesGolden(sheet.ToImage(), QStringLiteral("themes/golden/skin_aligned_frame.png")));
+}
+
 TEST(SkinObjectsTest, AMaskedBitmapObjectShapesTheWindowByItsKeyPixels)
 {
     TNinePartFixture art;

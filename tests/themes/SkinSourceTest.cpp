@@ -5,6 +5,7 @@
 
 #include "framework/Filer.h"
 #include "graphics/Pixel.h"
+#include "graphics/ZlibCompression.h"
 #include "graphics/StoredString.h"
 #include "graphics/ZlibStream.h"
 #include "theme/ThemeColors.h"
@@ -144,16 +145,64 @@ TEST(SkinSourceTest, ASkinWithoutObjectsIsNotTakenAndTheSourceKeepsItsSkin)
 }
 
 // The uncompressed body of a skin with one object, its parts spelled out so that tests can damage them.
-QByteArray Body(std::int32_t bitmapCount, std::int32_t objectWord, const QByteArray& objects)
+QByteArray Body(std::int32_t bitmapWord, std::int32_t objectWord, const QByteArray& objects,
+                const QByteArray& bitmaps = {}, const char* header = "_UCT")
 {
     TMemoryStream body;
-    body.WriteBuffer("_UCT", 5);
+    body.WriteBuffer(header, 5);
     for (int i = 0; i < 5; ++i)
         WriteStoredString(body, QStringLiteral("s"));
-    WriteInt32(body, bitmapCount);
+    WriteInt32(body, bitmapWord);
+    body.WriteBuffer(bitmaps.constData(), bitmaps.size());
     WriteInt32(body, objectWord);
     body.WriteBuffer(objects.constData(), objects.size());
     return body.Bytes();
+}
+
+// The same body in the binary form, packed as the maximum filter writes it.
+QByteArray BinaryBody(std::int32_t bitmapWord, const QByteArray& objects, const QByteArray& bitmaps = {})
+{
+    const QByteArray body = Body(bitmapWord, 1, objects, bitmaps, "_MCT").mid(5);
+    TMemoryStream packed;
+    packed.WriteBuffer("_MCT\0ZVLZ", 9);
+    TCompressionStream deflater(TCompressionLevel::lvDefault, packed);
+    deflater.WriteBuffer(body.constData(), body.size());
+    deflater.Finish();
+    return packed.Bytes();
+}
+
+QByteArray BitmapRecord(std::int32_t width, std::int32_t height, const QByteArray& pixels = {})
+{
+    TMemoryStream record;
+    WriteStoredString(record, QStringLiteral("Art"));
+    WriteInt32(record, width);
+    WriteInt32(record, height);
+    record.WriteBuffer(pixels.constData(), pixels.size());
+    return record.Bytes();
+}
+
+QByteArray BitmapFile(const QByteArray& image)
+{
+    TMemoryStream file;
+    WriteStoredString(file, QStringLiteral("Art"));
+    WriteInt32(file, static_cast<std::int32_t>(image.size()));
+    file.WriteBuffer(image.constData(), image.size());
+    return file.Bytes();
+}
+
+// An object with a child in the binary form, the child count raised beyond what the data holds.
+QByteArray ChildCountBeyondTheData()
+{
+    TOwned<TSeSkinObject> parent(new TSeSkinObject(nullptr));
+    new TSeSkinObject(parent.get());
+    TMemoryStream stream;
+    WriteSkinObject(stream, *parent, true);
+    QByteArray bytes = stream.Bytes();
+    const QByteArray oneChild("\x01\x00\x0F\x00", 4);
+    const qsizetype at = bytes.indexOf(oneChild);
+    if (at >= 0)
+        bytes.replace(at, 4, QByteArray("\xFF\xFF\x0F\x00", 4));
+    return bytes;
 }
 
 QByteArray StoredObject(const QString& className, const TSeSkinObject& object)
@@ -188,6 +237,17 @@ TEST(SkinSourceTest, DamagedInputIsRefusedAndLeavesTheSourceAsItWas)
     QByteArray compressed = OurSkinBytes(CompressedSkinFilter());
     compressed[compressed.size() / 2] = char(compressed[compressed.size() / 2] ^ 0x55);
     const QByteArray whole = OurSkinBytes(UncompressedSkinFilter());
+    const QByteArray binaryObject = [&plain] {
+        TMemoryStream s;
+        WriteSkinObject(s, plain, true);
+        return s.Bytes();
+    }();
+    const QByteArray childCountBeyondTheData = ChildCountBeyondTheData();
+    ASSERT_NE(childCountBeyondTheData, [] {
+        TOwned<TSeSkinObject> parent(new TSeSkinObject(nullptr));
+        new TSeSkinObject(parent.get());
+        return ObjectBytes(*parent);
+    }());
     const struct {
         const char* Name;
         QByteArray Bytes;
@@ -203,6 +263,18 @@ TEST(SkinSourceTest, DamagedInputIsRefusedAndLeavesTheSourceAsItWas)
         {"absurd object count", Body(0, 0x00FFFFF0 & ~0xF0000, one)},
         {"unknown class", Body(0, 1, StoredObject(QStringLiteral("TQqNothing"), plain))},
         {"objects nested without bound", Body(0, 1, deep)},
+        {"another filter's header before an uncompressed body", QByteArray("_MCT", 5) + whole.mid(5)},
+        {"a bitmap larger than its data", Body(1, 1, one, BitmapRecord(30000, 30000, QByteArray(64, 'x')))},
+        {"a bitmap of negative width", Body(1, 1, one, BitmapRecord(-4, 4, QByteArray(64, 'x')))},
+        {"binary object data longer than the rest", BinaryBody(0xFFF000, [] {
+             TMemoryStream s;
+             WriteStoredString(s, QStringLiteral("TSeSkinObject"));
+             WriteInt32(s, 0x7FFFFFF0);
+             return s.Bytes();
+         }())},
+        {"binary child count beyond the data", BinaryBody(0xFFF000, childCountBeyondTheData)},
+        {"a bitmap file that is no picture", BinaryBody(1, binaryObject, BitmapFile("BMnothing"))},
+        {"a bitmap file longer than the rest", BinaryBody(1, binaryObject, BitmapFile("BM").replace(7, 4, QByteArray("\xE8\x03\0\0", 4)))},
         {"object text that is no description", Body(0, 1, [] {
              TMemoryStream s;
              WriteStoredString(s, QStringLiteral("TSeSkinObject"));
