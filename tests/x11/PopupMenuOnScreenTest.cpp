@@ -19,15 +19,19 @@ struct TPopupPictures {
     TRect normalItem;
 };
 
-// Opens the bar's Operation menu by its accelerator and, once the level has been on the screen
-// for a while, takes what it paints and what the screen shows where it lies.
+// Opens the bar's Operation menu by its accelerator and, once the level is on the screen, takes
+// what it paints and what the screen shows where it lies (nothing when it never showed).
 TPopupPictures OpenOperationMenu()
 {
     TMainMenu m;
     m.shown.form.SetBounds(120, 100, 400, 300);
     TPopupPictures pictures;
-    DriveMenu(m.KeyIn(Qt::Key_O, Qt::AltModifier), {{400, [&] {
+    DriveMenu(m.KeyIn(Qt::Key_O, Qt::AltModifier), {{50, [&] {
                                                          QWidget* level = RunningLevel()->Window();
+                                                         // Mapped, then a moment for its first frame to reach the screen.
+                                                         if (!QTest::qWaitForWindowExposed(level, 5000))
+                                                             return;
+                                                         QTest::qWait(200);
                                                          pictures.painted = level->grab().toImage().convertToFormat(
                                                              QImage::Format_RGB32);
                                                          const QRect at = level->frameGeometry();
