@@ -19,12 +19,12 @@
 
 namespace {
 
-// Track 1 in twenty chunks of 5 % each; the rip of the selected row reads only it.
+// Track 1 in twenty chunks of 5 % each, the last one ending the range; the rip of the selected row reads only it.
 std::string TwentyChunks()
 {
     std::string range = "range\n  open ok 9408\n";
     for (int percent = 5; percent <= 100; percent += 5)
-        range += "  chunk 0 9408 " + std::to_string(percent) + "\n";
+        range += "  chunk " + std::to_string(percent < 100 ? CR_CHUNK_READ : CR_RANGE_DONE) + " 9408 " + std::to_string(percent) + "\n";
     return std::string(kThreeTracks) + range;
 }
 
@@ -68,10 +68,14 @@ protected:
 
     TTeItem* Item(const char* name) { return dynamic_cast<TTeItem*>(FindNestedComponent(*form, QString::fromLatin1(name))); }
 
-    // A press on a bar item opens its popup and runs the menu loop until the menu closes.
-    void PressBarItem(const char* name)
+    // A click on a bar item: its press opens the popup and runs the menu loop until the menu closes,
+    // the release comes in that loop.
+    void ClickBarItem(const char* name)
     {
-        QTest::mousePress(form->TeMenuBar2->Handle(), Qt::LeftButton, {}, CenterOf(Item(name)));
+        QWidget* bar = form->TeMenuBar2->Handle();
+        const QPoint at = CenterOf(Item(name));
+        QTimer::singleShot(0, [bar, at] { QTest::mouseRelease(bar, Qt::LeftButton, {}, at); });
+        QTest::mousePress(bar, Qt::LeftButton, {}, at);
     }
 
     // Escape closes the innermost level; the next one goes once control is back in the loop below.
@@ -99,7 +103,7 @@ TEST_F(RipUnderMenu, TheTrackIsReadAndWrittenWhileTheOperationMenuIsOpen)
     qint64 sizeAtTheEnd = -1;
     OnProgress([&](int percent) {
         if (percent == 5)
-            QTimer::singleShot(0, [&] { PressBarItem("CustomItem3"); });
+            QTimer::singleShot(0, [&] { ClickBarItem("CustomItem3"); });
         if (percent == 100)
             // The track's tail runs in the same step: the file is whole when the menu loop next looks.
             QTimer::singleShot(0, [&] {
@@ -113,8 +117,9 @@ TEST_F(RipUnderMenu, TheTrackIsReadAndWrittenWhileTheOperationMenuIsOpen)
     ASSERT_EQ(seen.size(), 20u);
     EXPECT_GE(SeenWhere(&TSeen::MenuOpen), 18);
     for (std::size_t i = 1; i < seen.size(); ++i) {
-        if (seen[i - 1].MenuOpen && seen[i].MenuOpen)
+        if (seen[i - 1].MenuOpen && seen[i].MenuOpen) {
             EXPECT_GE(seen[i].FileSize, seen[i - 1].FileSize) << "at " << seen[i].Percent << " %";
+        }
     }
     EXPECT_GT(seen.back().FileSize, seen[2].FileSize);
     EXPECT_TRUE(openAtTheEnd);
@@ -132,14 +137,16 @@ TEST_F(RipUnderMenu, TheAboutWindowChosenInTheHelpMenuDoesNotStopTheRip)
     OpenSelectedRow();
     TOwned<TForm> about(CreateAboutWindow(nullptr, static_cast<TteCustomThemeLink*>(form->TeThemeLink1)));
     form->SetAboutWindow(about.get());
+    bool aboutChosen = false;
     bool aboutOpenAtTheEnd = false;
     OnProgress([&](int percent) {
         if (percent == 5)
-            QTimer::singleShot(0, [&] {
-                // The click on "About..." lands once the menu has closed, and opens the window modally.
-                QTimer::singleShot(0, [&] { QTest::mouseClick(RunningLevel()->Window(), Qt::LeftButton, {}, CenterOf(Item("CustomItem14"))); });
-                PressBarItem("CustomItem10");
-            });
+            QTimer::singleShot(0, [&] { ClickBarItem("CustomItem10"); });
+        // The click on "About..." lands once the menu has closed, and opens the window modally.
+        if (!aboutChosen && RunningLevel() != nullptr && !RunningLevel()->Horizontal()) {
+            aboutChosen = true;
+            QTimer::singleShot(0, [&] { QTest::mouseClick(RunningLevel()->Window(), Qt::LeftButton, {}, CenterOf(Item("CustomItem14"))); });
+        }
         if (percent == 100)
             QTimer::singleShot(0, [&] {
                 aboutOpenAtTheEnd = about->Visible();
@@ -149,7 +156,7 @@ TEST_F(RipUnderMenu, TheAboutWindowChosenInTheHelpMenuDoesNotStopTheRip)
     Click(dynamic_cast<TTeButton*>(FindNestedComponent(*form, QStringLiteral("TeButton2"))));
 
     ASSERT_EQ(seen.size(), 20u);
-    EXPECT_GE(SeenWhere(&TSeen::ModalOpen), 15);
+    EXPECT_GE(SeenWhere(&TSeen::ModalOpen), 12);
     EXPECT_TRUE(aboutOpenAtTheEnd);
     EXPECT_FALSE(about->Visible());
     EXPECT_EQ(form->Caption(), QStringLiteral("Trackwell - Ready"));
@@ -162,7 +169,7 @@ TEST_F(RipUnderMenu, StopChosenInTheOpenMenuEndsTheRun)
     OpenSelectedRow();
     OnProgress([&](int percent) {
         if (percent == 5)
-            QTimer::singleShot(0, [&] { PressBarItem("CustomItem3"); });
+            QTimer::singleShot(0, [&] { ClickBarItem("CustomItem3"); });
         if (percent == 25 && RunningLevel() != nullptr)
             QTimer::singleShot(0, [&] { QTest::mouseClick(RunningLevel()->Window(), Qt::LeftButton, {}, CenterOf(Item("CustomItem8"))); });
     });
