@@ -89,7 +89,9 @@ public:
 
     // Rips track trackNum (1-based) into fileName, between OnBeginTrack and OnEndTrack.
     void RipTrack(std::uint16_t trackNum, const QString& fileName);
-    // Rips the sectors first to last, both included, into OutputFileName(fileName).
+    // Rips the sectors first to last, both included, into OutputFileName(fileName). A chunk is read per
+    // posted step while this waits handling events, so that a menu or a modal window opened meanwhile
+    // runs the steps in its own loop and the rip goes on under it.
     void RipSectors(std::uint32_t first, std::uint32_t last, const QString& fileName);
     // The file a rip into fileName writes: its extension made ".mp3" when encoding, ".flac" for FLAC.
     QString OutputFileName(const QString& fileName) const;
@@ -114,6 +116,8 @@ public:
     static QString PadTrackNumber(int n);
 
 private:
+    class TRipSteps;
+
     void ReadParameters();
     // Reads the table of contents into the track list; a failed or damaged one leaves the list as it was.
     void ReadToc();

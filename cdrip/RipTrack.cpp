@@ -1,9 +1,11 @@
 // The rip loop of the ripping component: one track into one WAV, raw, FLAC or MP3 file.
 #include <QFile>
+#include <QObject>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <exception>
+#include <memory>
 #include <vector>
 
 #include "cdrip/CDRIP.h"
@@ -59,6 +61,214 @@ QString TCDRIP::OutputFileName(const QString& fileName) const
         return ChangeFileExt(fileName, QStringLiteral(".mp3"));
     return flac_ ? ChangeFileExt(fileName, QStringLiteral(".flac")) : fileName;
 }
+
+// The chunk loop of one range as steps posted to whatever event loop runs: each reads one chunk, feeds it
+// on, reports progress and only then posts the next, so a handler that opens a modal window never sees
+// a step run inside it. It lives in RipSectors' frame, and so does the object its steps are posted to.
+class TCDRIP::TRipSteps {
+public:
+    TRipSteps(TCDRIP& rip, std::unique_ptr<TFileStream> file, std::unique_ptr<TFlacEncoder> flac, std::int32_t bufferSize,
+              std::uint16_t channels)
+        : rip_(rip),
+          library_(TCDRipLibrary::Instance()),
+          file_(std::move(file)),
+          flac_(std::move(flac)),
+          channels_(channels),
+          encoding_(rip.encode_ && rip.coder_ != nullptr),
+          cdAudio_(rip.outputFormat_ == TOutputFormat::STEREO44100)
+    {
+        if (encoding_) {
+            chunkSize_ = 2 * rip_.coder_->SamplesPerChunk();
+            encoded_.resize(rip_.coder_->OutputBufferSize());
+            staging_.resize(chunkSize_);
+        }
+        ripBuffer_.resize(static_cast<std::size_t>(std::max(bufferSize, 0)) + chunkSize_);
+    }
+
+    // Runs the steps to the end, handling events meanwhile; the first error any of them met is thrown.
+    void Run(bool wavHeader)
+    {
+        wavHeader_ = wavHeader;
+        // The first chunk is read at once, as the loop did: what was pending waits until it is in.
+        Step();
+        Application->HandleMessagesUntil([this] { return done_; });
+        if (error_)
+            std::rethrow_exception(error_);
+    }
+
+private:
+    void Post()
+    {
+        QMetaObject::invokeMethod(&context_, [this] { Step(); }, Qt::QueuedConnection);
+    }
+
+    void Step()
+    {
+        bool more = false;
+        try {
+            more = ReadChunk();
+        } catch (...) {
+            error_ = std::current_exception();
+        }
+        if (more) {
+            Post();
+            return;
+        }
+        Finish();
+        done_ = true;
+        TApplication::WakeUp();
+    }
+
+    // Answers whether another chunk follows.
+    bool ReadChunk()
+    {
+        if (rip_.abortRequested_)
+            return false;
+        std::int32_t bytesRead = 0;
+        const std::int32_t status = library_.RipChunk(ripBuffer_.data() + carry_, &bytesRead);
+        const auto n = static_cast<std::uint32_t>(std::max(bytesRead, 0));
+        if (status == CR_FAILURE)
+            ++rip_.failedChunks_;
+        else
+            Deliver(n);
+        if (status == CR_JITTER_FIXED) {
+            LogJitter();
+            ++jitterLogged_;
+        }
+        const auto percent = static_cast<std::uint16_t>(library_.GetPercentCompleted());
+        if (rip_.onProgress_)
+            rip_.onProgress_(&rip_, percent);
+        if (status == CR_RANGE_DONE) {
+            rip_.lastRipWhole_ = true;
+            return false;
+        }
+        return true;
+    }
+
+    void Deliver(std::uint32_t n)
+    {
+        if (cdAudio_)
+            rip_.edges_.Add(ripBuffer_.data() + carry_, n);
+        if (encoding_) {
+            const std::uint32_t total = carry_ + n;
+            const std::uint32_t chunks = chunkSize_ > 0 ? total / chunkSize_ : 0;
+            for (std::uint32_t k = 0; k < chunks; ++k) {
+                std::memcpy(staging_.data(), ripBuffer_.data() + std::size_t{k} * chunkSize_, chunkSize_);
+                WriteEncoded(rip_.coder_->SamplesPerChunk());
+            }
+            carry_ = total - chunks * chunkSize_;
+            std::memmove(ripBuffer_.data(), ripBuffer_.data() + std::size_t{chunks} * chunkSize_, carry_);
+        } else if (flac_) {
+            EncodeFlac([&] { flac_->Encode(reinterpret_cast<const std::int16_t*>(ripBuffer_.data()), n / (2u * channels_)); });
+        } else if (!rip_.encode_) {
+            const std::int64_t put = file_->Write(ripBuffer_.data(), n);
+            audioWritten_ += put;  // a short write still leaves its bytes in the file
+            if (put < n)
+                throw ECDRIPError(QStringLiteral("Write error"));
+        }
+    }
+
+    void WriteEncoded(std::uint32_t sampleCount)
+    {
+        std::uint32_t produced = 0;
+        rip_.coder_->EncodeChunk(sampleCount, reinterpret_cast<const std::int16_t*>(staging_.data()), encoded_.data(),
+                                 produced);
+        if (file_->Write(encoded_.data(), produced) < produced)
+            throw ECDRIPError(QStringLiteral("Write error"));
+    }
+
+    void LogJitter()
+    {
+        std::uint32_t jitterFirst = 0;
+        std::uint32_t jitterLast = 0;
+        library_.GetLastJitterErrorPosition(&jitterFirst, &jitterLast);
+        rip_.jitterLog_.append(QStringLiteral("%1 %2").arg(jitterFirst).arg(jitterLast));
+    }
+
+    // The track's tail, in the last step: the file is whole before anything else runs.
+    void Finish() noexcept
+    {
+        try {
+            Close();
+        } catch (...) {
+            if (!error_)
+                error_ = std::current_exception();
+        }
+    }
+
+    void Close()
+    {
+        // The audio left over is shorter than one encoder chunk; it is the track's last fraction of a second.
+        if (!error_ && encoding_ && carry_ >= 2) {
+            try {
+                std::memcpy(staging_.data(), ripBuffer_.data(), carry_);
+                WriteEncoded(carry_ / 2);
+            } catch (...) {
+                error_ = std::current_exception();
+            }
+        }
+        if (encoding_) {
+            try {
+                std::uint32_t produced = 0;
+                rip_.coder_->DeinitStream(encoded_.data(), produced);
+                if (file_->Write(encoded_.data(), produced) < produced || (!error_ && !rip_.coder_->WriteInfoTag(*file_)))
+                    throw ECDRIPError(QStringLiteral("Write error"));
+            } catch (...) {
+                if (!error_)
+                    error_ = std::current_exception();
+            }
+        }
+        if (flac_) {
+            try {
+                EncodeFlac([&] { flac_->Finish(); });
+            } catch (...) {
+                if (!error_)
+                    error_ = std::current_exception();
+            }
+            flac_.reset();
+        }
+        rip_.jitterErrorCount_ = library_.GetNumberOfJitterErrors();
+        // The library summed what it delivered while reading ahead: no second pass over the track.
+        if (CR_RangeChecksums sums{}; library_.GetRangeChecksums(&sums) != CR_FAILURE)
+            rip_.checksums_ = {true, sums.Crc32, sums.AccurateRip != 0, sums.AccurateRipV1, sums.AccurateRipV2, sums.AccurateRipWords, sums.Peak, sums.Bytes};
+        library_.GetReadEvents(&rip_.readEvents_);
+        // The range's last chunk answers "done" even when it needed jitter correction; its error is logged too.
+        if (rip_.jitterErrorCount_ > jitterLogged_)
+            LogJitter();
+        library_.CloseRipper();
+        if (wavHeader_ && !PatchWavLengths(*file_, audioWritten_) && !error_)
+            error_ = std::make_exception_ptr(ECDRIPError(QStringLiteral("Write error")));
+        const QString outputName = file_->FileName();
+        file_.reset();
+        if (encoding_)
+            rip_.coder_->CloseStream();
+        if (error_ || rip_.jitterLog_.isEmpty())
+            return;
+        TFileStream log(ChangeFileExt(outputName, QStringLiteral("jitt")), TFileMode::fmCreate);
+        const QByteArray text = (rip_.jitterLog_.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1();
+        if (log.Write(text.constData(), text.size()) < text.size())
+            throw ECDRIPError(QStringLiteral("Write error"));
+    }
+
+    TCDRIP& rip_;
+    TCDRipLibrary& library_;
+    std::unique_ptr<TFileStream> file_;
+    std::unique_ptr<TFlacEncoder> flac_;
+    const std::uint16_t channels_;
+    const bool encoding_;
+    const bool cdAudio_;
+    bool wavHeader_ = false;
+    std::uint32_t chunkSize_ = 0;
+    std::vector<std::uint8_t> encoded_;
+    std::vector<std::uint8_t> staging_;
+    std::vector<std::uint8_t> ripBuffer_;
+    std::uint32_t carry_ = 0;
+    std::int64_t audioWritten_ = 0;
+    std::int32_t jitterLogged_ = 0;
+    std::exception_ptr error_;
+    bool done_ = false;
+    QObject context_;
+};
 
 void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& fileName)
 {
@@ -129,129 +339,5 @@ void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& 
         }
     }
 
-    std::uint32_t chunkSize = 0;
-    std::vector<std::uint8_t> encoded;
-    std::vector<std::uint8_t> staging;
-    if (encoding) {
-        chunkSize = 2 * coder_->SamplesPerChunk();
-        encoded.resize(coder_->OutputBufferSize());
-        staging.resize(chunkSize);
-    }
-    std::vector<std::uint8_t> ripBuffer(static_cast<std::size_t>(std::max(bufferSize, 0)) + chunkSize);
-
-    auto writeEncoded = [&](std::uint32_t sampleCount) {
-        std::uint32_t produced = 0;
-        coder_->EncodeChunk(sampleCount, reinterpret_cast<const std::int16_t*>(staging.data()), encoded.data(),
-                            produced);
-        if (file->Write(encoded.data(), produced) < produced)
-            throw ECDRIPError(QStringLiteral("Write error"));
-    };
-
-    auto logJitter = [&] {
-        std::uint32_t jitterFirst = 0;
-        std::uint32_t jitterLast = 0;
-        library.GetLastJitterErrorPosition(&jitterFirst, &jitterLast);
-        jitterLog_.append(QStringLiteral("%1 %2").arg(jitterFirst).arg(jitterLast));
-    };
-
-    const bool cdAudio = outputFormat_ == TOutputFormat::STEREO44100;
-    std::exception_ptr error;
-    std::int32_t jitterLogged = 0;
-    std::int64_t audioWritten = 0;
-    std::uint32_t carry = 0;
-    try {
-        for (;;) {
-            if (abortRequested_)
-                break;
-            std::int32_t bytesRead = 0;
-            const std::int32_t status = library.RipChunk(ripBuffer.data() + carry, &bytesRead);
-            const auto n = static_cast<std::uint32_t>(std::max(bytesRead, 0));
-            if (status == CR_FAILURE) {
-                ++failedChunks_;
-            } else {
-                if (cdAudio)
-                    edges_.Add(ripBuffer.data() + carry, n);
-                if (encoding) {
-                    const std::uint32_t total = carry + n;
-                    const std::uint32_t chunks = chunkSize > 0 ? total / chunkSize : 0;
-                    for (std::uint32_t k = 0; k < chunks; ++k) {
-                        std::memcpy(staging.data(), ripBuffer.data() + std::size_t{k} * chunkSize, chunkSize);
-                        writeEncoded(coder_->SamplesPerChunk());
-                    }
-                    carry = total - chunks * chunkSize;
-                    std::memmove(ripBuffer.data(), ripBuffer.data() + std::size_t{chunks} * chunkSize, carry);
-                } else if (flac) {
-                    EncodeFlac([&] { flac->Encode(reinterpret_cast<const std::int16_t*>(ripBuffer.data()), n / (2u * channels)); });
-                } else if (!encode_) {
-                    const std::int64_t put = file->Write(ripBuffer.data(), n);
-                    audioWritten += put;  // a short write still leaves its bytes in the file
-                    if (put < n)
-                        throw ECDRIPError(QStringLiteral("Write error"));
-                }
-            }
-            if (status == CR_JITTER_FIXED) {
-                logJitter();
-                ++jitterLogged;
-            }
-            const auto percent = static_cast<std::uint16_t>(library.GetPercentCompleted());
-            if (onProgress_)
-                onProgress_(this, percent);
-            Application->ProcessMessages();
-            if (status == CR_RANGE_DONE) {
-                lastRipWhole_ = true;
-                break;
-            }
-        }
-        // The audio left over is shorter than one encoder chunk; it is the track's last fraction of a second.
-        if (encoding && carry >= 2) {
-            std::memcpy(staging.data(), ripBuffer.data(), carry);
-            writeEncoded(carry / 2);
-        }
-    } catch (...) {
-        error = std::current_exception();
-    }
-
-    if (encoding) {
-        try {
-            std::uint32_t produced = 0;
-            coder_->DeinitStream(encoded.data(), produced);
-            if (file->Write(encoded.data(), produced) < produced || (!error && !coder_->WriteInfoTag(*file)))
-                throw ECDRIPError(QStringLiteral("Write error"));
-        } catch (...) {
-            if (!error)
-                error = std::current_exception();
-        }
-    }
-    if (flac) {
-        try {
-            EncodeFlac([&] { flac->Finish(); });
-        } catch (...) {
-            if (!error)
-                error = std::current_exception();
-        }
-        flac.reset();
-    }
-    jitterErrorCount_ = library.GetNumberOfJitterErrors();
-    // The library summed what it delivered while reading ahead: no second pass over the track.
-    if (CR_RangeChecksums sums{}; library.GetRangeChecksums(&sums) != CR_FAILURE)
-        checksums_ = {true, sums.Crc32, sums.AccurateRip != 0, sums.AccurateRipV1, sums.AccurateRipV2, sums.AccurateRipWords, sums.Peak, sums.Bytes};
-    library.GetReadEvents(&readEvents_);
-    // The range's last chunk answers "done" even when it needed jitter correction; its error is logged too.
-    if (jitterErrorCount_ > jitterLogged)
-        logJitter();
-    library.CloseRipper();
-    if (wavHeader && !PatchWavLengths(*file, audioWritten) && !error)
-        error = std::make_exception_ptr(ECDRIPError(QStringLiteral("Write error")));
-    file.reset();
-    if (encoding)
-        coder_->CloseStream();
-    if (error)
-        std::rethrow_exception(error);
-
-    if (!jitterLog_.isEmpty()) {
-        TFileStream log(ChangeFileExt(outputName, QStringLiteral("jitt")), TFileMode::fmCreate);
-        const QByteArray text = (jitterLog_.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1();
-        if (log.Write(text.constData(), text.size()) < text.size())
-            throw ECDRIPError(QStringLiteral("Write error"));
-    }
+    TRipSteps(*this, std::move(file), std::move(flac), bufferSize, channels).Run(wavHeader);
 }

@@ -81,13 +81,34 @@ void TApplication::ProcessMessages()
     ++processDepth_;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     --processDepth_;
+    FreeReleasedForms();
+}
+
+void TApplication::HandleMessagesUntil(const std::function<bool()>& done)
+{
+    ++processDepth_;
+    while (!done())
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    --processDepth_;
+    // Once, after the wait: waking the loop after each pass would keep the next pass from sleeping.
+    FreeReleasedForms();
+}
+
+void TApplication::WakeUp()
+{
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+        dispatcher->wakeUp();
+}
+
+void TApplication::FreeReleasedForms()
+{
     // Qt frees what was released only in a running event loop. Without one, the outermost
     // ProcessMessages is that level: the handlers it ran have returned.
     if (processDepth_ == 0 && QThread::currentThread()->loopLevel() == 0)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    else if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+    else
         // Qt put back the deferred deletes it may not run here without telling the waiting loop.
-        dispatcher->wakeUp();
+        WakeUp();
 }
 
 void TApplication::Terminate()

@@ -51,6 +51,12 @@ public:
     // Handles every pending event and returns. Forms released meanwhile are not freed by a
     // ProcessMessages running inside a handler, only back in the loop (see TForm::Release).
     void ProcessMessages();
+    // Handles events as they come, sleeping while there are none, until done answers true: the wait of
+    // work that goes on in posted steps, which any loop running meanwhile (a menu's, a modal window's)
+    // keeps going. The step that makes done true calls WakeUp. Released forms follow ProcessMessages' rule.
+    void HandleMessagesUntil(const std::function<bool()>& done);
+    // Ends the sleep of the loop now waiting for events, so that it looks at its condition again.
+    static void WakeUp();
     // Ends Run and every modal loop running inside it.
     void Terminate();
     bool Terminated() const { return terminated_; }
@@ -102,6 +108,7 @@ private:
     void AddForm(TForm* form) { forms_.append(form); }
     void RemoveForm(TForm* form);
     void Report(TObject* sender, const Exception& error);
+    void FreeReleasedForms();
 
     QString title_;
     TForm* mainForm_ = nullptr;

@@ -98,9 +98,9 @@ public:
     void SetModalResult(TModalResult result);
 
     // Frees the form once control is back in the event loop that was running when Release was
-    // called, after the handler that called it has returned: a ProcessMessages inside that handler
-    // (a rip or conversion loop) does not free it. With no loop running, the outermost
-    // ProcessMessages frees it.
+    // called, after the handler that called it has returned: a ProcessMessages or HandleMessagesUntil
+    // inside that handler (a conversion loop, a rip's wait) does not free it. With no loop running, the
+    // outermost of them frees it.
     void Release();
 
     // Fires OnCreate; called once the form and its content are built (CreateForm does it).

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
+#include <utility>
 
 #include "framework/Application.h"
 #include "framework/ComponentRef.h"
@@ -86,21 +88,33 @@ TEST(Form, CloseWithFreeReleasesTheFormLater)
 
 TEST(Form, ReleaseWaitsForTheLoopThatRanTheHandler)
 {
-    auto* form = new TForm(nullptr);
-    const TComponentRef<TForm> alive(form);
-    QEventLoop loop;
-    form->OnDestroy = [&](TObject*) { loop.quit(); };
-    bool aliveAfterNestedLoop = false;
-    QTimer::singleShot(0, [&] {
-        form->Release();
-        // A rip or conversion loop inside the handler keeps the interface alive.
-        Application->ProcessMessages();
-        aliveAfterNestedLoop = alive != nullptr;
-    });
-    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
-    loop.exec();
-    EXPECT_TRUE(aliveAfterNestedLoop);
-    EXPECT_EQ(alive.Get(), nullptr);
+    // A conversion's loop or a rip's wait for its posted steps inside the handler keeps the interface alive.
+    const std::pair<const char*, std::function<void()>> waits[] = {
+        {"ProcessMessages", [] { Application->ProcessMessages(); }},
+        {"HandleMessagesUntil", [] {
+             bool done = false;
+             QObject context;
+             QMetaObject::invokeMethod(&context, [&done] { done = true; TApplication::WakeUp(); }, Qt::QueuedConnection);
+             Application->HandleMessagesUntil([&done] { return done; });
+         }},
+    };
+    for (const auto& [name, wait] : waits) {
+        SCOPED_TRACE(name);
+        auto* form = new TForm(nullptr);
+        const TComponentRef<TForm> alive(form);
+        QEventLoop loop;
+        form->OnDestroy = [&](TObject*) { loop.quit(); };
+        bool aliveAfterNestedLoop = false;
+        QTimer::singleShot(0, [&] {
+            form->Release();
+            wait();
+            aliveAfterNestedLoop = alive != nullptr;
+        });
+        QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+        loop.exec();
+        EXPECT_TRUE(aliveAfterNestedLoop);
+        EXPECT_EQ(alive.Get(), nullptr);
+    }
 }
 
 TEST(Form, ReleasedFormFreedMeanwhileIsLeftAlone)
