@@ -1,8 +1,6 @@
 #include "app/AboutWindow.h"
 
 #include <QGuiApplication>
-#include <QIcon>
-#include <QPixmap>
 #include <QScreen>
 #include <algorithm>
 #include <functional>
@@ -37,7 +35,7 @@ public:
         for (const char* frame : {"TeForm1", "TeForm2"})
             Find<TTeForm>(frame).SetThemeLink(link);
         Find<TImage>("Image6").SetPicture(TrackwellLogo(kLogoSize));
-        Handle()->setWindowIcon(QIcon(QPixmap::fromImage(TrackwellLogo(32))));
+        Handle()->setWindowIcon(TrackwellIcon());
         Find<TTeLabel>("TeLabel13").SetCaption(QStringLiteral("Trackwell home page"));
         Find<TTeLabel>("TeLabel15").SetCaption(SupportMailAddress());
         KeepLinksClearOfCaptions();

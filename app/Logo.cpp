@@ -3,6 +3,7 @@
 #include <QConicalGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
 #include <QRadialGradient>
 
 void DrawTrackwellLogo(QPainter& painter, const QRectF& square)
@@ -62,4 +63,11 @@ QImage TrackwellLogo(int size)
     QPainter painter(&logo);
     DrawTrackwellLogo(painter, QRectF(0, 0, size, size));
     return logo;
+}
+
+QIcon TrackwellIcon()
+{
+    // Every window asks for it, and drawing the logo costs far more than copying a picture.
+    static const QImage logo = TrackwellLogo(32);
+    return QIcon(QPixmap::fromImage(logo));
 }

@@ -1,26 +1,20 @@
 // Entry point: a headless job when the command line asks for one, else the main window.
-#include <QApplication>
 #include <QCoreApplication>
-#include <QIcon>
-#include <QPixmap>
 #include <QTextStream>
 #include <csignal>
 #include <cstdio>
 #include <unistd.h>
 
-#include "app/AboutWindow.h"
 #include "app/HeadlessJobs.h"
 #include "app/JobOptions.h"
-#include "app/Logo.h"
 #include "app/MainForm.h"
-#include "app/StartTheme.h"
+#include "app/ProgramStart.h"
 #include "app/Version.h"
 #include "app/WindowOptions.h"
 #include "controls/TeMessageBox.h"
 #include "framework/Application.h"
 #include "framework/FirstFrameExit.h"
 #include "framework/QtApplication.h"
-#include "theme/ThemeEngine.h"
 #include "theme/ThemeLink.h"
 #include "theme/ThemeManager.h"
 #include "themes/ThemeKinds.h"
@@ -66,25 +60,13 @@ int RunWindow(int argc, char* argv[], const QStringList& arguments)
     TQtApplication qt(argc, argv);
     QCoreApplication::setApplicationName("Trackwell");
     QCoreApplication::setApplicationVersion(TRACKWELL_VERSION);
-    // Every window of the program, its frame's system-menu icon and the tray show the logo.
-    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(TrackwellLogo(32))));
-    // The CD library reads the drive or image named here when the window's ripping component is made.
-    if (!options.Device.isEmpty())
-        qputenv("TRACKWELL_DEVICE", options.Device.toLocal8Bit());
-    SetWindowOptions(options);
     RegisterThemeKinds();
-    RegisterWindowClasses();
     int status = 0;
     try {
-        CheckStartTheme(options.Theme);
-        Application->Initialize();
-        Application->SetTitle(QStringLiteral("Trackwell"));
-        TForm1* form = Application->CreateForm<TForm1>();
+        TForm1& form = StartProgramWindows(options);
         // Errors of a rip or a conversion are told in the window's own look.
-        const TTeErrorDisplay errors(form->TeThemeLink1);
-        form->SetAboutWindow(CreateAboutWindow(Application, form->TeThemeLink1));
-        ApplyStartTheme(options.Theme, *form->TeThemeEngine1, *form->TeThemeLink1);
-        ExitAfterFirstFrameIfAsked(*form->Handle());
+        const TTeErrorDisplay errors(form.TeThemeLink1);
+        ExitAfterFirstFrameIfAsked(*form.Handle());
         Application->Run();
     } catch (const Exception& error) {
         // Before the message loop: a theme that cannot be read, or a window that cannot be built.

@@ -7,6 +7,7 @@
 
 #include "controls/ClassicFrameControl.h"
 #include "controls/ListScrollBar.h"
+#include "controls/ParentBackground.h"
 #include "controls/TeControl.h"
 #include "controls/ThemeSelection.h"
 #include "framework/Brush.h"
@@ -173,6 +174,10 @@ void TTeSComboBox::PaintFace(const TRect& rect)
             state = TteEditState::kesHot;
         else if (Focused())
             state = TteEditState::kesFocused;
+        // A theme's edit picture may leave its corners see-through, and the face's widget claims
+        // every pixel: what lies beneath goes in first, else those pixels would keep whatever the
+        // window's buffer held before.
+        DrawParentBackground(this, *canvas.Handle());
         Theme()->DrawEdit(ThemeByte(TteEditKind::kekEdit), canvas, TteElementInfo{rect, ThemeByte(state)},
                           DefaultThemeObject());
         return;

@@ -87,6 +87,38 @@ TEST(ComboGridPixels, ComboFaceAndButtonInEachState)
     }
 }
 
+// The control drawn onto pictures that start with different contents: every pixel of its face must
+// be drawn, the see-through corners of a theme's face included, so both pictures come out the same.
+TEST(ComboGridPixels, FaceLeavesNoPixelUndrawn)
+{
+    for (const TThemeCase& theme : kThemes) {
+        SCOPED_TRACE(theme.name);
+        SetCurrentTheme(theme.make());
+        {
+            TShownForm shown(200, 80);
+            TTeSComboBox combo(nullptr);
+            combo.SetParent(&shown.form);
+            combo.SetStyle(TComboBoxStyle::csDropDownList);
+            combo.SetBounds(10, 10, 110, 21);
+            combo.Items()->Add(QStringLiteral("item"));
+            const auto renderOn = [&](QColor start) {
+                QImage picture(combo.Handle()->size(), QImage::Format_ARGB32_Premultiplied);
+                picture.fill(start);
+                combo.Handle()->render(&picture);
+                return picture;
+            };
+            for (const bool dropped : {false, true}) {
+                SCOPED_TRACE(dropped ? "dropped down" : "closed");
+                combo.SetDroppedDown(dropped);
+                QCoreApplication::processEvents();
+                EXPECT_EQ(renderOn(Qt::red), renderOn(Qt::green));
+            }
+            combo.SetDroppedDown(false);
+        }
+        ClearCurrentTheme();
+    }
+}
+
 TEST(ComboGridPixels, GridCellRows)
 {
     for (const TThemeCase& theme : kThemes) {

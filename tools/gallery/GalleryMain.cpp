@@ -1,10 +1,12 @@
 // trackwell-gallery: renders one theme's gallery sheet into a PNG file.
+#include <QApplication>
 #include <QFileInfo>
 #include <QStringList>
 #include <cstdio>
 #include <memory>
 #include <optional>
 
+#include "app/Logo.h"
 #include "framework/Exception.h"
 #include "framework/QtApplication.h"
 #include "graphics/Bitmap.h"
@@ -34,7 +36,7 @@ constexpr const char* kUsage =
     "       trackwell-gallery --controls --theme None|Default|OSXTiger|... --out FILE.png\n"
     "       trackwell-gallery --window --theme None|NAME --out FILE.png\n"
     "       trackwell-gallery --menu --theme None|NAME --out FILE.png\n"
-    "       trackwell-gallery --main-window --theme None|NAME|FILE --out FILE.png (the disc of $TRACKWELL_DEVICE)\n"
+    "       trackwell-gallery --main-window --theme None|NAME|FILE --out FILE.png (the disc of $TRACKWELL_DEVICE, else the demo disc)\n"
     "       trackwell-gallery --about --theme None|NAME --out FILE.png\n"
     "       trackwell-gallery --message-box --theme None|NAME --out FILE.png\n";
 
@@ -162,6 +164,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // The program's application object: the window sheet's frames hook their windows through it.
     TQtApplication app(argc, argv);
+    // The sheets' windows wear the program's icon, as the program's own windows do.
+    QApplication::setWindowIcon(TrackwellIcon());
 
     const std::optional<TOptions> options = ParseOptions(QCoreApplication::arguments());
     if (!options) {

@@ -8,19 +8,21 @@
 #include <cstdio>
 
 #include "app/MainForm.h"
-#include "app/StartTheme.h"
+#include "app/ProgramStart.h"
+#include "app/WindowOptions.h"
 #include "framework/Application.h"
 
 int RenderMainWindowSheet(const QString& theme, const QString& outFile)
 {
-    RegisterWindowClasses();
-    Application->SetTitle(QStringLiteral("Trackwell"));
-    CheckStartTheme(theme);
-    auto* form = new TForm1(nullptr);
-    form->DoCreate();
-    ApplyStartTheme(theme, *form->TeThemeEngine1, *form->TeThemeLink1);
-    form->Show();
-    QWidget* window = form->Handle();
+    TWindowOptions options;
+    options.Theme = theme;
+    // Without a drive named, the demo disc built beside the gallery: with no disc the program's
+    // creation handler leaves the grid and the encoder settings empty, which shows little of a theme.
+    if (qEnvironmentVariableIsEmpty("TRACKWELL_DEVICE"))
+        options.Device = QCoreApplication::applicationDirPath() + QStringLiteral("/demo/Trackwell-Demo.cue");
+    TForm1& form = StartProgramWindows(options);
+    form.Show();
+    QWidget* window = form.Handle();
     window->activateWindow();
     QElapsedTimer waited;
     waited.start();
@@ -34,9 +36,11 @@ int RenderMainWindowSheet(const QString& theme, const QString& outFile)
     painter.setClipRegion(window->mask().isEmpty() ? QRegion(window->rect()) : window->mask());
     painter.drawImage(0, 0, image);
     painter.end();
-    std::printf("%s: window %d x %d, client %d x %d\n", qPrintable(outFile), form->Width(), form->Height(),
-                form->ClientWidth(), form->ClientHeight());
-    form->Free();
+    std::printf("%s: window %d x %d, client %d x %d\n", qPrintable(outFile), form.Width(), form.Height(),
+                form.ClientWidth(), form.ClientHeight());
+    // The main and about windows, the last made first, as the program frees them when its loop ends.
+    while (Application->ComponentCount() > 0)
+        Application->Components(Application->ComponentCount() - 1)->Free();
     if (!sheet.save(outFile, "PNG")) {
         std::fprintf(stderr, "cannot write \"%s\"\n", qPrintable(outFile));
         return 1;
