@@ -2,8 +2,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QImage>
-#include <QPainter>
 #include <QWidget>
 #include <cstdio>
 
@@ -11,6 +9,7 @@
 #include "app/ProgramStart.h"
 #include "app/WindowOptions.h"
 #include "framework/Application.h"
+#include "tools/gallery/WindowPicture.h"
 
 int RenderMainWindowSheet(const QString& theme, const QString& outFile)
 {
@@ -29,21 +28,11 @@ int RenderMainWindowSheet(const QString& theme, const QString& outFile)
     while (waited.elapsed() < 500)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     // The window as it shows on the screen: what lies outside its shape on a neutral ground.
-    const QImage image = window->grab().toImage();
-    QImage sheet(image.size(), QImage::Format_ARGB32);
-    sheet.fill(QColor(0x80, 0x90, 0xA0));
-    QPainter painter(&sheet);
-    painter.setClipRegion(window->mask().isEmpty() ? QRegion(window->rect()) : window->mask());
-    painter.drawImage(0, 0, image);
-    painter.end();
+    const QImage sheet = WindowOnGround(*window, 0);
     std::printf("%s: window %d x %d, client %d x %d\n", qPrintable(outFile), form.Width(), form.Height(),
                 form.ClientWidth(), form.ClientHeight());
     // The main and about windows, the last made first, as the program frees them when its loop ends.
     while (Application->ComponentCount() > 0)
         Application->Components(Application->ComponentCount() - 1)->Free();
-    if (!sheet.save(outFile, "PNG")) {
-        std::fprintf(stderr, "cannot write \"%s\"\n", qPrintable(outFile));
-        return 1;
-    }
-    return 0;
+    return SaveSheet(sheet, outFile);
 }

@@ -1,14 +1,13 @@
 #include "tools/gallery/MessageBoxSheet.h"
 
 #include <QCoreApplication>
-#include <QImage>
-#include <QPainter>
 #include <QWidget>
 #include <cstdio>
 
 #include "controls/ControlComponents.h"
 #include "controls/TeMessageBox.h"
 #include "framework/Form.h"
+#include "tools/gallery/WindowPicture.h"
 
 int RenderMessageBoxSheet(const QString& outFile)
 {
@@ -24,19 +23,9 @@ int RenderMessageBoxSheet(const QString& outFile)
     QCoreApplication::processEvents();
 
     QWidget* window = box->Handle();
-    const QImage image = window->grab().toImage();
-    const QRegion shape = window->mask().isEmpty() ? QRegion(window->rect()) : window->mask();
-    QImage sheet(image.width() + 2 * kMargin, image.height() + 2 * kMargin, QImage::Format_ARGB32);
-    sheet.fill(QColor(0x80, 0x90, 0xA0));
-    QPainter painter(&sheet);
-    painter.setClipRegion(shape.translated(kMargin, kMargin));
-    painter.drawImage(kMargin, kMargin, image);
-    painter.end();
-    if (!sheet.save(outFile, "PNG")) {
-        std::fprintf(stderr, "cannot write \"%s\"\n", qPrintable(outFile));
-        return 1;
-    }
-    std::printf("%s: box %d x %d, client %d x %d\n", qPrintable(outFile), box->Width(), box->Height(),
-                box->ClientWidth(), box->ClientHeight());
-    return 0;
+    const int status = SaveSheet(WindowOnGround(*window, kMargin), outFile);
+    if (status == 0)
+        std::printf("%s: box %d x %d, client %d x %d\n", qPrintable(outFile), box->Width(), box->Height(),
+                    box->ClientWidth(), box->ClientHeight());
+    return status;
 }
