@@ -2,8 +2,11 @@
 
 #include <QLocale>
 #include <QStringList>
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
+#include <cstring>
 
 #include "framework/ValueStream.h"
 
@@ -189,9 +192,15 @@ private:
 
 enum class Token { tkEnd, tkIdent, tkString, tkInteger, tkFloat, tkSymbol };
 
+// Unit is char16_t for text in a QString, unsigned char for Latin-1 bytes read as they are stored
+// (one character a byte), which spares converting them first.
+template <typename Unit>
 class TextToBinary {
 public:
-    TextToBinary(const QString& text, TStream& output) : text_(text), out_(output) { Next(); }
+    TextToBinary(const Unit* chars, qsizetype size, TStream& output) : chars_(chars), size_(size), out_(output)
+    {
+        Next();
+    }
 
     void Convert()
     {
@@ -215,10 +224,10 @@ private:
         switch (token_) {
         case Token::tkEnd: return QStringLiteral("end of text");
         case Token::tkString: return QStringLiteral("a string");
-        default: return u'\'' + spelling_ + u'\'';
+        default: return u'\'' + Text(tokenStart_, tokenEnd_) + u'\'';
         }
     }
-    bool IsSymbol(QChar c) const { return token_ == Token::tkSymbol && spelling_ == c; }
+    bool IsSymbol(QChar c) const { return token_ == Token::tkSymbol && symbol_ == c; }
     bool IsKeyword(const char* word) const
     {
         return token_ == Token::tkIdent && spelling_.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
@@ -238,11 +247,19 @@ private:
         return ident;
     }
 
-    QChar Peek(qsizetype ahead = 0) const { return pos_ + ahead < text_.size() ? text_.at(pos_ + ahead) : QChar(); }
-    bool AtEnd() const { return pos_ >= text_.size(); }
+    QString Text(qsizetype from, qsizetype to) const
+    {
+        if constexpr (sizeof(Unit) == 1)
+            return QString::fromLatin1(reinterpret_cast<const char*>(chars_ + from), to - from);
+        else
+            return QString(reinterpret_cast<const QChar*>(chars_ + from), to - from);
+    }
+    static QChar At(Unit unit) { return QChar(static_cast<char16_t>(unit)); }
+    QChar Peek(qsizetype ahead = 0) const { return pos_ + ahead < size_ ? At(chars_[pos_ + ahead]) : QChar(); }
+    bool AtEnd() const { return pos_ >= size_; }
     void Advance()
     {
-        if (text_.at(pos_) == u'\n')
+        if (chars_[pos_] == u'\n')
             ++line_;
         ++pos_;
     }
@@ -257,27 +274,25 @@ private:
     {
         SkipBlanks();
         tokenLine_ = line_;
+        tokenStart_ = pos_;
         spelling_.clear();
         if (AtEnd()) {
             token_ = Token::tkEnd;
-            return;
-        }
-        const QChar c = Peek();
-        if (IsIdentStart(c)) {
-            while (!AtEnd() && IsIdentChar(Peek())) {
-                spelling_ += Peek();
-                Advance();
-            }
+        } else if (const QChar c = Peek(); IsIdentStart(c)) {
+            while (!AtEnd() && IsIdentChar(Peek()))
+                ++pos_;
+            spelling_ = Text(tokenStart_, pos_);
             token_ = Token::tkIdent;
         } else if (c == u'\'' || c == u'#') {
             ScanString();
         } else if (c == u'$' || c == u'-' || c.isDigit()) {
             ScanNumber();
         } else {
-            spelling_ = c;
+            symbol_ = c;
             Advance();
             token_ = Token::tkSymbol;
         }
+        tokenEnd_ = pos_;
     }
 
     void ScanString()
@@ -287,14 +302,17 @@ private:
             if (Peek() == u'\'') {
                 Advance();
                 for (;;) {
+                    // A run without quotes or line ends is taken whole.
+                    const qsizetype run = pos_;
+                    while (!AtEnd() && Peek() != u'\'' && Peek() != u'\n')
+                        ++pos_;
+                    spelling_ += Text(run, pos_);
                     if (AtEnd() || Peek() == u'\n')
                         Error(QStringLiteral("Unterminated string"));
-                    if (Peek() == u'\'') {
-                        Advance();
-                        if (Peek() != u'\'')
-                            break;
-                    }
-                    spelling_ += Peek();
+                    Advance();
+                    if (Peek() != u'\'')
+                        break;
+                    spelling_ += u'\'';
                     Advance();
                 }
             } else if (Peek() == u'#') {
@@ -315,56 +333,65 @@ private:
         }
     }
 
+    // Integers are read from their ASCII digits without a string in between: most values are.
+    // Other digits, and runs longer than any integer's, take the string's reading.
+    bool ReadInteger(bool negative, qsizetype from, qsizetype to, int base)
+    {
+        char digits[24];
+        qsizetype count = 0;
+        if (negative)
+            digits[count++] = '-';
+        const bool ascii = std::all_of(chars_ + from, chars_ + to, [](Unit unit) { return unit < 128; });
+        if (!ascii || to - from > qsizetype(sizeof digits) - count) {
+            bool ok = false;
+            integer_ = (negative ? u'-' + Text(from, to) : Text(from, to)).toLongLong(&ok, base);
+            return ok;
+        }
+        for (qsizetype i = from; i < to; ++i)
+            digits[count++] = static_cast<char>(chars_[i]);
+        const auto [end, error] = std::from_chars(digits, digits + count, integer_, base);
+        return error == std::errc() && end == digits + count;
+    }
+
     void ScanNumber()
     {
-        QString number;
-        if (Peek() == u'-') {
-            number += u'-';
+        const qsizetype start = pos_;
+        const bool negative = Peek() == u'-';
+        if (negative)
             Advance();
-        }
         if (Peek() == u'$') {
             Advance();
-            while (!AtEnd() && (Peek().isDigit() || (Peek().toLower() >= u'a' && Peek().toLower() <= u'f'))) {
-                number += Peek();
+            const qsizetype digits = pos_;
+            while (!AtEnd() && (Peek().isDigit() || (Peek().toLower() >= u'a' && Peek().toLower() <= u'f')))
                 Advance();
-            }
-            bool ok = false;
-            integer_ = number.toLongLong(&ok, 16);
-            if (!ok)
+            if (!ReadInteger(negative, digits, pos_, 16))
                 Error(QStringLiteral("Invalid hexadecimal number"));
-            spelling_ = u'$' + number;
             token_ = Token::tkInteger;
             return;
         }
         bool isFloat = false;
         while (!AtEnd()) {
             const QChar c = Peek();
-            if (c.isDigit()) {
-                number += c;
-            } else if (c == u'.' || c == u'e' || c == u'E') {
+            if (c == u'.' || c == u'e' || c == u'E') {
                 isFloat = true;
-                number += c;
-                if ((c == u'e' || c == u'E') && (Peek(1) == u'+' || Peek(1) == u'-')) {
+                if ((c == u'e' || c == u'E') && (Peek(1) == u'+' || Peek(1) == u'-'))
                     Advance();
-                    number += Peek();
-                }
-            } else {
+            } else if (!c.isDigit()) {
                 break;
             }
             Advance();
         }
-        spelling_ = number;
         bool ok = false;
         if (isFloat) {
-            float_ = number.toDouble(&ok);
+            float_ = Text(start, pos_).toDouble(&ok);
             ok = ok && std::isfinite(float_);
             token_ = Token::tkFloat;
         } else {
-            integer_ = number.toLongLong(&ok);
+            ok = ReadInteger(negative, negative ? start + 1 : start, pos_, 10);
             token_ = Token::tkInteger;
         }
         if (!ok)
-            Error(QStringLiteral("Invalid number '%1'").arg(number));
+            Error(QStringLiteral("Invalid number '%1'").arg(Text(start, pos_)));
     }
 
     void ParseObject(int depth)
@@ -511,24 +538,25 @@ private:
     // scanned: blobs run to many kilobytes.
     void ParseBinary()
     {
-        const qsizetype close = text_.indexOf(u'}', pos_);
-        QByteArray bytes((close < 0 ? text_.size() - pos_ : close - pos_) / 2, Qt::Uninitialized);
+        const Unit* close = FindClosingBrace();
+        QByteArray bytes((close - chars_ - pos_) / 2, Qt::Uninitialized);
         char* out = bytes.data();
-        const QChar* chars = text_.constData();
+        const Unit* at = chars_ + pos_;
         int high = -1;
-        const qsizetype size = text_.size();
-        for (; pos_ < size && chars[pos_] != u'}'; ++pos_) {
-            if (high < 0 && pos_ + 1 < size) {
-                // Nearly every digit comes in a pair.
-                const int first = HexDigit(chars[pos_].unicode());
-                const int second = HexDigit(chars[pos_ + 1].unicode());
-                if ((first | second) >= 0) {
+        while (at != close) {
+            // Nearly every digit comes in a pair, in lines of many pairs.
+            if (high < 0) {
+                for (; close - at >= 2; at += 2) {
+                    const int first = HexDigit(at[0]);
+                    const int second = HexDigit(at[1]);
+                    if ((first | second) < 0)
+                        break;
                     *out++ = static_cast<char>(first << 4 | second);
-                    ++pos_;
-                    continue;
                 }
+                if (at == close)
+                    break;
             }
-            const QChar c = chars[pos_];
+            const QChar c = At(*at++);
             const int digit = HexDigit(c.unicode());
             if (digit < 0) {
                 if (c == u'\n')
@@ -542,6 +570,7 @@ private:
                 high = -1;
             }
         }
+        pos_ = close - chars_;
         if (AtEnd())
             Error(QStringLiteral("Unterminated binary data: '}' expected"));
         if (high >= 0)
@@ -550,6 +579,17 @@ private:
         bytes.truncate(out - bytes.constData());
         out_.WriteBinary(bytes);
         Next();
+    }
+
+    // The first '}' from the position on, or the end of the text.
+    const Unit* FindClosingBrace() const
+    {
+        if constexpr (sizeof(Unit) == 1) {
+            const void* found = std::memchr(chars_ + pos_, '}', static_cast<std::size_t>(size_ - pos_));
+            return found != nullptr ? static_cast<const Unit*>(found) : chars_ + size_;
+        } else {
+            return std::find(chars_ + pos_, chars_ + size_, u'}');
+        }
     }
 
     static int HexDigit(char16_t c)
@@ -568,13 +608,19 @@ private:
         return c < 128 ? table[c] : -1;
     }
 
-    const QString& text_;
+    const Unit* chars_;
+    qsizetype size_;
     TValueWriter out_;
     qsizetype pos_ = 0;
     int line_ = 1;
     int tokenLine_ = 1;
+    // The token's characters, for messages.
+    qsizetype tokenStart_ = 0;
+    qsizetype tokenEnd_ = 0;
     Token token_ = Token::tkEnd;
+    // The text of an identifier or string token.
     QString spelling_;
+    QChar symbol_;
     std::int64_t integer_ = 0;
     double float_ = 0;
 };
@@ -597,5 +643,11 @@ void ObjectTextToBinary(TStream& input, TStream& output)
 
 void ObjectTextToBinary(const QString& text, TStream& output)
 {
-    TextToBinary(text, output).Convert();
+    TextToBinary<char16_t>(reinterpret_cast<const char16_t*>(text.utf16()), text.size(), output).Convert();
+}
+
+void ObjectLatin1TextToBinary(const QByteArray& text, TStream& output)
+{
+    TextToBinary<unsigned char>(reinterpret_cast<const unsigned char*>(text.constData()), text.size(), output)
+        .Convert();
 }

@@ -28,3 +28,5 @@ void ObjectBinaryToText(TStream& input, TStream& output);
 void ObjectTextToBinary(TStream& input, TStream& output);
 // The same for text already in memory.
 void ObjectTextToBinary(const QString& text, TStream& output);
+// The same for Latin-1 text, one character a byte.
+void ObjectLatin1TextToBinary(const QByteArray& text, TStream& output);

@@ -32,6 +32,11 @@ int TteBitmapList::Add(std::unique_ptr<TteBitmap> bitmap)
     return Count() - 1;
 }
 
+void TteBitmapList::AddShared(const TteBitmapList& other)
+{
+    items_.insert(items_.end(), other.items_.begin(), other.items_.end());
+}
+
 TteBitmap* TteBitmapList::GetBitmap(int index) const
 {
     if (index < 0 || index >= Count())

@@ -1,5 +1,6 @@
 #pragma once
-// The owning list of named bitmaps of a theme source.
+// The owning list of named bitmaps of a theme source. Lists may share bitmaps: a shared bitmap
+// lives until the last list holding it lets it go.
 #include <QString>
 #include <memory>
 #include <vector>
@@ -18,6 +19,9 @@ public:
 
     // Takes ownership; answers the bitmap's index.
     int Add(std::unique_ptr<TteBitmap> bitmap);
+    // Adds other's bitmaps, the same objects (not copies), after this list's own. Whoever changes
+    // a shared bitmap's pixels changes them for every list holding it.
+    void AddShared(const TteBitmapList& other);
     int Count() const { return static_cast<int>(items_.size()); }
     // Null outside 0 .. Count() - 1.
     TteBitmap* GetBitmap(int index) const;
@@ -29,5 +33,5 @@ public:
     void Clear();
 
 private:
-    std::vector<std::unique_ptr<TteBitmap>> items_;
+    std::vector<std::shared_ptr<TteBitmap>> items_;
 };

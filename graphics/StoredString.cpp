@@ -4,7 +4,7 @@
 
 #include "framework/Stream.h"
 
-QString ReadStoredString(TStream& stream)
+QByteArray ReadStoredLatin1(TStream& stream)
 {
     const std::int32_t length = ReadInt32(stream);
     // A corrupt count must not turn into a huge allocation before the short read is noticed.
@@ -12,7 +12,12 @@ QString ReadStoredString(TStream& stream)
         throw EReadError();
     QByteArray bytes(length, Qt::Uninitialized);
     stream.ReadBuffer(bytes.data(), length);
-    return QString::fromLatin1(bytes);
+    return bytes;
+}
+
+QString ReadStoredString(TStream& stream)
+{
+    return QString::fromLatin1(ReadStoredLatin1(stream));
 }
 
 void WriteStoredString(TStream& stream, const QString& text)

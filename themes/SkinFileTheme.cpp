@@ -127,7 +127,12 @@ void TTeSkinFile::Changed()
         // The table's objects live in Working and in the clones; both are about to go.
         table_.fill(nullptr);
         clones_.clear();
-        working_->Assign(source_.get());
+        // Working's bitmaps change only under a hue or brightness shift; without one they are
+        // Source's own, which nothing else changes while Working is built from it.
+        if (DeltaHue() == 0 && DeltaBrightness() == 0)
+            working_->AssignSharingBitmaps(*source_);
+        else
+            working_->Assign(source_.get());
         BuildObjectTable();
         if (source_->ObjectCount() > 0)
             SetName(source_->SkinName());

@@ -8,6 +8,7 @@
 #include "framework/ClassRegistry.h"
 #include "framework/ComponentStream.h"
 #include "framework/Filer.h"
+#include "framework/ObjectText.h"
 #include "framework/PropInfo.h"
 #include "framework/Stream.h"
 #include "graphics/StoredString.h"
@@ -287,7 +288,6 @@ TSeSkinObject* ReadSkinObject(TStream& stream, TComponent* owner, bool binary)
     TNestingGuard guard;
     const QString className = ReadStoredString(stream);
     QByteArray bytes;
-    QString text;
     if (binary) {
         const std::int32_t size = ReadInt32(stream);
         if (size < 0 || size > stream.Size() - stream.Position())
@@ -301,18 +301,20 @@ TSeSkinObject* ReadSkinObject(TStream& stream, TComponent* owner, bool binary)
             stream.ReadBuffer(bytes.data(), size);
         }
     } else {
-        text = ReadStoredString(stream);
+        bytes = ReadStoredLatin1(stream);
     }
     TSeSkinObject* object = CreateSkinObject(className, owner);
     if (object == nullptr)
         throw EClassNotFound(QStringLiteral("Damaged skin: unknown skin object class \"%1\"").arg(className));
     try {
-        if (binary) {
-            TMemoryStream data(bytes);
-            ReadComponent(data, object);
+        if (!binary) {
+            // The text is parsed as the bytes it is stored in, without a copy in wide characters.
+            TMemoryStream parsed;
+            ObjectLatin1TextToBinary(bytes, parsed);
+            bytes = parsed.Bytes();
         }
-        else
-            StringToComponent(text, object);
+        TMemoryStream data(bytes);
+        ReadComponent(data, object);
         CheckOnlySkinObjects(*object);
     } catch (...) {
         object->Free();

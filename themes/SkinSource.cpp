@@ -198,25 +198,36 @@ void TSeSkinSource::Assign(const TPersistent* source)
         TComponent::Assign(source);
         return;
     }
-    if (other == this)
+    CopyFrom(*other, false);
+}
+
+void TSeSkinSource::AssignSharingBitmaps(const TSeSkinSource& other) { CopyFrom(other, true); }
+
+void TSeSkinSource::CopyFrom(const TSeSkinSource& other, bool shareBitmaps)
+{
+    if (&other == this)
         return;
     Clear();
-    skinName_ = other->skinName_;
-    skinVersion_ = other->skinVersion_;
-    author_ = other->author_;
-    authorEMail_ = other->authorEMail_;
-    authorURL_ = other->authorURL_;
-    for (int i = 0; i < other->bitmaps_->Count(); ++i) {
-        auto copy = std::make_unique<TteBitmap>();
-        copy->Assign(*other->bitmaps_->GetBitmap(i));
-        bitmaps_->Add(std::move(copy));
+    skinName_ = other.skinName_;
+    skinVersion_ = other.skinVersion_;
+    author_ = other.author_;
+    authorEMail_ = other.authorEMail_;
+    authorURL_ = other.authorURL_;
+    if (shareBitmaps) {
+        bitmaps_->AddShared(*other.bitmaps_);
+    } else {
+        for (int i = 0; i < other.bitmaps_->Count(); ++i) {
+            auto copy = std::make_unique<TteBitmap>();
+            copy->Assign(*other.bitmaps_->GetBitmap(i));
+            bitmaps_->Add(std::move(copy));
+        }
     }
-    // The copied bitmaps are the same pictures, so the links keep the transparency they had.
-    for (int i = 0; i < other->ObjectCount(); ++i)
-        AddObject(other->Object(i)->Clone(nullptr), false);
-    colors_->Assign(other->colors_.get());
-    sysColors_->Assign(other->sysColors_.get());
-    fonts_->Assign(other->fonts_.get());
+    // The bitmaps are the same pictures, so the links keep the transparency they had.
+    for (int i = 0; i < other.ObjectCount(); ++i)
+        AddObject(other.Object(i)->Clone(nullptr), false);
+    colors_->Assign(other.colors_.get());
+    sysColors_->Assign(other.sysColors_.get());
+    fonts_->Assign(other.fonts_.get());
 }
 
 void TSeSkinSource::ChangeHue(int delta)

@@ -65,6 +65,9 @@ public:
     void SaveToFile(const QString& fileName) const;
 
     void Assign(const TPersistent* source) override;
+    // As Assign, with the other's bitmaps themselves in place of copies: for a copy that never
+    // changes their pixels, the copies being the most of a copy's cost.
+    void AssignSharingBitmaps(const TSeSkinSource& other);
     // The colour and font tables from well-known objects, for skins stored without tables.
     void BuildTables();
     void ChangeHue(int delta);
@@ -73,6 +76,9 @@ public:
     // The reading side of a skin body (the filters call these).
     void ReadBody(TStream& body, bool binary);
     void WriteBody(TStream& body, bool binary) const;
+
+private:
+    void CopyFrom(const TSeSkinSource& other, bool shareBitmaps);
 
 private:
     // Takes over everything another source holds.

@@ -251,3 +251,33 @@ TEST(ObjectText, TruncatedAndCorruptedBinaryNeverCrashes)
             ASSERT_EQ(LiveStreamThings(), 0) << at;
         }
 }
+
+// Latin-1 bytes parsed as they are stored read as the same text widened first: the same binary, or
+// the same error. Bytes above 127 stay characters (never signed), long digit runs keep their value.
+TEST(ObjectText, Latin1BytesReadAsTheirWideText)
+{
+    const QByteArray texts[] = {
+        kCanonical,
+        "object t: TX\n  S = 'caf\xe9 \xff'#233'x'\n  N = -$FF\n  M = $7FFFFFFFFFFFFFFF\nend\n",
+        "object t: TX\n  Z = 00000000000000000000000000042\n  B = { 0a 0B\r\n 0c }\nend\n",
+        "object A: TX\n  P = 'caf\xe9\nend\n",
+        "object A: TX\n  P = {0\xe9}\nend\n",
+        "object A: TX\n  P = -$\nend\n",
+        "object A: TX\n  P = 99999999999999999999\nend\n",
+        "object A: \xe9X\nend\n",
+    };
+    const auto convert = [](const auto& parse) {
+        TMemoryStream out;
+        try {
+            parse(out);
+        } catch (const EParserError& error) {
+            return error.Message().toUtf8();
+        }
+        return out.Bytes();
+    };
+    for (const QByteArray& text : texts) {
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_EQ(convert([&](TStream& out) { ObjectLatin1TextToBinary(text, out); }),
+                  convert([&](TStream& out) { ObjectTextToBinary(QString::fromLatin1(text), out); }));
+    }
+}

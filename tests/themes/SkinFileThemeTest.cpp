@@ -82,7 +82,11 @@ TEST(SkinFileThemeTest, HueAndBrightnessShiftsNeverAccumulate)
         th.DrawProgressBar(0, c, {{64, 4, 116, 20}, 3, 0}, kObject);
     };
     const QImage plain = Drawn(t.theme, draw);
+    // Unshifted, Working draws with Source's own bitmaps; a shift works on copies.
+    const auto sharesBitmaps = [&t] { return t.theme.Working().Bitmaps().GetBitmap(0) == t.theme.Source().Bitmaps().GetBitmap(0); };
+    EXPECT_TRUE(sharesBitmaps());
     t.theme.SetDeltas(100, 20);
+    EXPECT_FALSE(sharesBitmaps());
     const QImage shifted = Drawn(t.theme, draw);
     EXPECT_NE(shifted, plain);
     t.theme.SetDeltas(100, 20);
