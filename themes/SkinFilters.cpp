@@ -1,6 +1,7 @@
 #include "themes/SkinFilters.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 #include "framework/Stream.h"
 #include "graphics/ZlibDecompression.h"
@@ -26,27 +27,38 @@ void TSeSkinFilter::ReadBody(TStream& stream, TSeSkinSource& source) const { sou
 
 void TSeSkinFilter::WriteBody(TStream& stream, const TSeSkinSource& source) const { source.WriteBody(stream, false); }
 
-void InflateSkinBody(TStream& source, TStream& body)
+QByteArray InflateSkinBody(TStream& source)
 {
-    char buffer[65536];
-    bool tooLarge = false;
+    // Inflated straight into the body's own bytes, grown by doubling: a staging buffer would copy
+    // every byte once more. One byte past the limit tells an oversized body from one that fits.
+    constexpr std::int64_t kFirstSize = 65536;
+    constexpr std::int64_t kLimit = TSeSkinFilterCompressed::kMaxBodySize + 1;
+    QByteArray body;
+    std::int64_t used = 0;
     try {
         TDecompressionStream inflater(source);
-        for (std::int64_t got; !tooLarge && (got = inflater.Read(buffer, sizeof buffer)) > 0;) {
-            tooLarge = body.Size() + got > TSeSkinFilterCompressed::kMaxBodySize;
-            if (!tooLarge)
-                body.WriteBuffer(buffer, got);
+        for (;;) {
+            if (used == body.size()) {
+                if (used == kLimit)
+                    break;
+                body.resize(std::min(std::max(used * 2, kFirstSize), kLimit));
+            }
+            const std::int64_t got = inflater.Read(body.data() + used, body.size() - used);
+            if (got <= 0)
+                break;
+            used += got;
         }
-        if (!tooLarge)
+        if (used < kLimit)
             inflater.SkipToEnd();
     } catch (const EDecompressionError& error) {
         throw EDecompressionError(
             QStringLiteral("Damaged skin: the compressed body is invalid (%1)").arg(error.Message()));
     }
-    if (tooLarge)
+    if (used == kLimit)
         throw EDecompressionError(QStringLiteral("Damaged skin: the body is larger than %1 MB")
                                       .arg(TSeSkinFilterCompressed::kMaxBodySize >> 20));
-    body.SetPosition(0);
+    body.truncate(used);
+    return body;
 }
 
 void TSeSkinFilterCompressed::ReadBody(TStream& stream, TSeSkinSource& source) const
@@ -54,8 +66,7 @@ void TSeSkinFilterCompressed::ReadBody(TStream& stream, TSeSkinSource& source) c
     // The marker is not checked: streams without it were never written.
     char marker[sizeof kMarker];
     stream.ReadBuffer(marker, sizeof marker);
-    TMemoryStream body;
-    InflateSkinBody(stream, body);
+    TMemoryStream body(InflateSkinBody(stream));
     source.ReadBody(body, Binary());
 }
 

@@ -87,4 +87,4 @@ const TSeSkinFilter& DefaultSkinFilter();
 void SetDefaultSkinFilter(const TSeSkinFilter& filter);
 // Inflates a compressed skin body (after the marker) whole, so zlib checks it before any of it is
 // used; raises EDecompressionError for damaged or oversized data.
-void InflateSkinBody(TStream& source, TStream& body);
+QByteArray InflateSkinBody(TStream& source);
