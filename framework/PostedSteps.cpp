@@ -12,7 +12,8 @@ void RunPostedSteps(const std::function<bool()>& step)
     QObject context;
     bool done = false;
     std::exception_ptr error;
-    std::function<void()> run = [&] {
+    std::function<void()> run;
+    run = [&] {
         bool more = false;
         try {
             more = step();
@@ -20,7 +21,7 @@ void RunPostedSteps(const std::function<bool()>& step)
             error = std::current_exception();
         }
         if (more) {
-            QMetaObject::invokeMethod(&context, run, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(&context, [&run] { run(); }, Qt::QueuedConnection);
             return;
         }
         done = true;
