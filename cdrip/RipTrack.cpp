@@ -1,6 +1,5 @@
 // The rip loop of the ripping component: one track into one WAV, raw, FLAC or MP3 file.
 #include <QFile>
-#include <QObject>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -15,7 +14,7 @@
 #include "coder/FlacEncoder.h"
 #include "coder/LameCoder.h"
 #include "coder/RunningJob.h"
-#include "framework/Application.h"
+#include "framework/PostedSteps.h"
 #include "framework/Stream.h"
 
 void TCDRIP::RipTrack(std::uint16_t trackNum, const QString& fileName)
@@ -90,19 +89,13 @@ public:
     {
         wavHeader_ = wavHeader;
         // The first chunk is read at once, as the loop did: what was pending waits until it is in.
-        Step();
-        Application->HandleMessagesUntil([this] { return done_; });
+        RunPostedSteps([this] { return Step(); });
         if (error_)
             std::rethrow_exception(error_);
     }
 
 private:
-    void Post()
-    {
-        QMetaObject::invokeMethod(&context_, [this] { Step(); }, Qt::QueuedConnection);
-    }
-
-    void Step()
+    bool Step()
     {
         bool more = false;
         try {
@@ -110,13 +103,9 @@ private:
         } catch (...) {
             error_ = std::current_exception();
         }
-        if (more) {
-            Post();
-            return;
-        }
-        Finish();
-        done_ = true;
-        TApplication::WakeUp();
+        if (!more)
+            Finish();
+        return more;
     }
 
     // Answers whether another chunk follows.
@@ -266,8 +255,6 @@ private:
     std::int64_t audioWritten_ = 0;
     std::int32_t jitterLogged_ = 0;
     std::exception_ptr error_;
-    bool done_ = false;
-    QObject context_;
 };
 
 void TCDRIP::RipSectors(std::uint32_t first, std::uint32_t last, const QString& fileName)

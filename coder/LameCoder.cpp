@@ -8,7 +8,7 @@
 #include "coder/RunningJob.h"
 #include "coder/SameFile.h"
 #include "coder/WavLayout.h"
-#include "framework/Application.h"
+#include "framework/PostedSteps.h"
 #include "framework/Stream.h"
 
 namespace {
@@ -168,6 +168,140 @@ void TLameCoder::CloseStream()
     TLameEncLibrary::Instance().CloseStream(streamHandle_);
 }
 
+// A conversion as steps posted to whatever event loop runs: each opens a file and encodes its first chunk,
+// encodes one more chunk, or finishes a file and goes on with the next, so a menu or a modal window opened
+// meanwhile keeps it going. Events are handled after each chunk, and Cancel is looked at after them.
+class TLameCoder::TConversion {
+public:
+    explicit TConversion(TLameCoder& coder) : coder_(coder) {}
+
+    // Answers whether another step follows; a step that fails has released its files and closed the stream.
+    bool Step()
+    {
+        try {
+            return Advance();
+        } catch (...) {
+            CloseFile();
+            throw;
+        }
+    }
+
+    // Whether every file was converted (not cancelled).
+    bool Whole() const { return whole_; }
+
+private:
+    // The file being converted: its files, layout and position.
+    struct TFile {
+        std::unique_ptr<TFileStream> Input;
+        std::unique_ptr<TFileStream> Output;
+        TWavLayout Layout;
+        std::vector<char> Buffer;
+        std::int64_t Position = 0;
+    };
+
+    bool Advance()
+    {
+        if (chunkDone_ && coder_.cancelled_) {
+            CloseFile();
+            return false;
+        }
+        for (;;) {
+            if (!file_) {
+                if (index_ == coder_.inputFiles_.size()) {
+                    whole_ = true;
+                    return false;
+                }
+                OpenFile();
+            }
+            if (file_->Position != file_->Layout.DataLength) {
+                EncodeChunk();
+                chunkDone_ = true;
+                return true;
+            }
+            FinishFile();
+        }
+    }
+
+    void OpenFile()
+    {
+        const QString& inputName = coder_.inputFiles_.at(index_);
+        if (index_ >= coder_.outputFiles_.size())
+            throw ELameError(QStringLiteral("No output file is named for \"%1\"").arg(inputName));
+        auto file = std::make_unique<TFile>();
+        file->Input = std::make_unique<TFileStream>(inputName, TFileMode::fmOpenRead);
+        file->Layout = ReadWavLayout(*file->Input, inputName);
+        const TWavLayout& layout = file->Layout;
+        // A WAV file is fed at its own rate and channel count, raw PCM as the coder is set.
+        coder_.OpenStream(layout.IsWave ? TPcmFormat{layout.SampleRate, layout.Channels} : coder_.OwnFormat());
+        // From here on whatever fails closes the stream after the files are released.
+        file_ = std::move(file);
+
+        if (coder_.onBeginFile_)
+            coder_.onBeginFile_(&coder_, static_cast<std::uint16_t>(index_), inputName);
+        file_->Output = std::make_unique<TFileStream>(coder_.outputFiles_.at(index_), TFileMode::fmCreate);
+        const std::uint32_t chunkSize = layout.IsWave ? coder_.samplesPerChunk_ * layout.BlockAlign
+                                        : coder_.mode_ == TLameMode::MONO ? coder_.samplesPerChunk_
+                                                                          : 2 * coder_.samplesPerChunk_;
+        if (chunkSize > MaxChunkSize)
+            throw ELameError(QStringLiteral("The encoder's chunk of %1 bytes is too large").arg(chunkSize));
+        file_->Buffer.resize(chunkSize);
+        file_->Input->SetPosition(layout.DataOffset);
+    }
+
+    void EncodeChunk()
+    {
+        TFile& file = *file_;
+        const std::int64_t chunkSize = static_cast<std::int64_t>(file.Buffer.size());
+        const std::int64_t dataLength = file.Layout.DataLength;
+        const std::int64_t count = file.Position + chunkSize < dataLength ? chunkSize : dataLength - file.Position;
+        if (file.Input->Read(file.Buffer.data(), count) < count)
+            throw ELameError(QStringLiteral("Read Error"));
+        std::uint32_t produced = 0;
+        const std::uint32_t result =
+            coder_.EncodeChunk(static_cast<std::uint32_t>(count / 2), reinterpret_cast<const std::int16_t*>(file.Buffer.data()),
+                               coder_.outputBuffer_.data(), produced);
+        if (result != 0)
+            throw ELameError(QStringLiteral("beEncodeChunk failed %1").arg(result));
+        if (file.Output->Write(coder_.outputBuffer_.data(), produced) < produced)
+            throw ELameError(QStringLiteral("Write Error"));
+        file.Position += count;
+        if (coder_.onProgress_)
+            coder_.onProgress_(&coder_, static_cast<std::uint16_t>(static_cast<double>(file.Position) / dataLength * 100));
+    }
+
+    // The file's tail, in the step after its last chunk: the MP3 is whole before the next file begins.
+    void FinishFile()
+    {
+        std::uint32_t produced = 0;
+        coder_.DeinitStream(coder_.outputBuffer_.data(), produced);
+        if (file_->Output->Write(coder_.outputBuffer_.data(), produced) < produced || !coder_.WriteInfoTag(*file_->Output))
+            throw ELameError(QStringLiteral("Write error"));
+        const TWavLayout layout = file_->Layout;
+        CloseFile();
+        chunkDone_ = false;
+        const int index = index_++;
+        if (layout.DataLength < layout.DeclaredLength)
+            coder_.shortInputs_.append(coder_.inputFiles_.at(index));
+        if (coder_.onEndFile_)
+            coder_.onEndFile_(&coder_, static_cast<std::uint16_t>(index), coder_.outputFiles_.at(index));
+    }
+
+    // Releases the open file's streams, then closes the encoder stream.
+    void CloseFile()
+    {
+        if (!file_)
+            return;
+        file_.reset();
+        coder_.CloseStream();
+    }
+
+    TLameCoder& coder_;
+    std::unique_ptr<TFile> file_;
+    int index_ = 0;
+    bool chunkDone_ = false;
+    bool whole_ = false;
+};
+
 void TLameCoder::Process()
 {
     if (TRunningJob::Active())
@@ -175,15 +309,16 @@ void TLameCoder::Process()
     RefuseOverwritingInputs();
     cancelled_ = false;
     shortInputs_.clear();
+    bool whole = false;
     {
         TRunningJob job;
         if (onBeginProcess_)
             onBeginProcess_(this);
-        for (int i = 0; i < inputFiles_.size(); ++i)
-            if (!ProcessFile(i))
-                return;
+        TConversion conversion(*this);
+        RunPostedSteps([&conversion] { return conversion.Step(); });
+        whole = conversion.Whole();
     }
-    if (onEndProcess_)
+    if (whole && onEndProcess_)
         onEndProcess_(this);
 }
 
@@ -195,74 +330,4 @@ void TLameCoder::RefuseOverwritingInputs() const
                 throw ELameError(QStringLiteral("\"%1\" would be written over the input file \"%2\"; nothing was "
                                                 "converted")
                                      .arg(output, input));
-}
-
-bool TLameCoder::ProcessFile(int index)
-{
-    const QString& inputName = inputFiles_.at(index);
-    if (index >= outputFiles_.size())
-        throw ELameError(QStringLiteral("No output file is named for \"%1\"").arg(inputName));
-
-    auto input = std::make_unique<TFileStream>(inputName, TFileMode::fmOpenRead);
-    const TWavLayout layout = ReadWavLayout(*input, inputName);
-    // A WAV file is fed at its own rate and channel count, raw PCM as the coder is set.
-    OpenStream(layout.IsWave ? TPcmFormat{layout.SampleRate, layout.Channels} : OwnFormat());
-
-    // Whatever leaves this function early closes the stream after the files are released.
-    struct StreamCloser {
-        TLameCoder* coder;
-        bool armed = true;
-        ~StreamCloser()
-        {
-            if (armed)
-                coder->CloseStream();
-        }
-    } closer{this};
-
-    if (onBeginFile_)
-        onBeginFile_(this, static_cast<std::uint16_t>(index), inputName);
-    auto output = std::make_unique<TFileStream>(outputFiles_.at(index), TFileMode::fmCreate);
-    const std::uint32_t chunkSize = layout.IsWave ? samplesPerChunk_ * layout.BlockAlign
-                                    : mode_ == TLameMode::MONO ? samplesPerChunk_
-                                                               : 2 * samplesPerChunk_;
-    if (chunkSize > MaxChunkSize)
-        throw ELameError(QStringLiteral("The encoder's chunk of %1 bytes is too large").arg(chunkSize));
-
-    std::vector<char> buffer(chunkSize);
-    input->SetPosition(layout.DataOffset);
-    const std::int64_t dataLength = layout.DataLength;
-    std::int64_t position = 0;
-    while (position != dataLength) {
-        const std::int64_t count = position + chunkSize < dataLength ? chunkSize : dataLength - position;
-        if (input->Read(buffer.data(), count) < count)
-            throw ELameError(QStringLiteral("Read Error"));
-        std::uint32_t produced = 0;
-        const std::uint32_t result =
-            EncodeChunk(static_cast<std::uint32_t>(count / 2), reinterpret_cast<const std::int16_t*>(buffer.data()),
-                        outputBuffer_.data(), produced);
-        if (result != 0)
-            throw ELameError(QStringLiteral("beEncodeChunk failed %1").arg(result));
-        if (output->Write(outputBuffer_.data(), produced) < produced)
-            throw ELameError(QStringLiteral("Write Error"));
-        position += count;
-        if (onProgress_)
-            onProgress_(this, static_cast<std::uint16_t>(static_cast<double>(position) / dataLength * 100));
-        Application->ProcessMessages();
-        if (cancelled_)
-            return false;
-    }
-
-    std::uint32_t produced = 0;
-    DeinitStream(outputBuffer_.data(), produced);
-    if (output->Write(outputBuffer_.data(), produced) < produced || !WriteInfoTag(*output))
-        throw ELameError(QStringLiteral("Write error"));
-    output.reset();
-    input.reset();
-    closer.armed = false;
-    CloseStream();
-    if (layout.DataLength < layout.DeclaredLength)
-        shortInputs_.append(inputName);
-    if (onEndFile_)
-        onEndFile_(this, static_cast<std::uint16_t>(index), outputFiles_.at(index));
-    return true;
 }

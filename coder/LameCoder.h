@@ -121,8 +121,7 @@ public:
 private:
     TPcmFormat OwnFormat() const;
     void RefuseOverwritingInputs() const;
-    // Converts one file; answers false when cancelled.
-    bool ProcessFile(int index);
+    class TConversion;
 
     std::uint32_t sampleRate_ = 44100;
     std::uint32_t bitrate_ = 128;

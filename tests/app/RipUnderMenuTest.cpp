@@ -6,15 +6,10 @@
 
 #include "app/AboutWindow.h"
 #include "controls/TeButton.h"
-#include "controls/TeItem.h"
-#include "controls/TeItemView.h"
-#include "controls/TeMenuBar.h"
 #include "controls/TeProgressBar.h"
 #include "controls/TeSComboBox.h"
 #include "controls/TeStringGrid.h"
-#include "framework/ComponentStream.h"
-#include "tests/app/MainWindowFixture.h"
-#include "tests/controls/MenuFixtures.h"
+#include "tests/app/JobUnderMenuFixture.h"
 #include "theme/ThemeLink.h"
 
 namespace {
@@ -36,7 +31,7 @@ struct TSeen {
     qint64 FileSize;
 };
 
-class RipUnderMenu : public MainWindow {
+class RipUnderMenu : public JobUnderMenu {
 protected:
     void OpenSelectedRow()
     {
@@ -44,14 +39,7 @@ protected:
         form->TeSComboBox2->SetItemIndex(1);
         form->TeSComboBox2->OnChange(form->TeSComboBox2);
         form->StringGrid1->SetRow(1);
-        // Whatever a failing rip leaves open is closed, so that no test hangs.
-        QObject::connect(&guard, &QTimer::timeout, [] {
-            if (TTeItemView* open = TTeItemView::Innermost())
-                open->CloseAll();
-            if (QWidget* modal = QApplication::activeModalWidget())
-                modal->close();
-        });
-        guard.start(5000);
+        GuardAgainstHanging();
     }
 
     // Records every progress event and calls act with its percentage after the window's own handler.
@@ -66,33 +54,11 @@ protected:
         });
     }
 
-    TTeItem* Item(const char* name) { return dynamic_cast<TTeItem*>(FindNestedComponent(*form, QString::fromLatin1(name))); }
-
-    // A click on a bar item: its press opens the popup and runs the menu loop until the menu closes,
-    // the release comes in that loop.
-    void ClickBarItem(const char* name)
-    {
-        QWidget* bar = form->TeMenuBar2->Handle();
-        const QPoint at = CenterOf(Item(name));
-        QTimer::singleShot(0, [bar, at] { QTest::mouseRelease(bar, Qt::LeftButton, {}, at); });
-        QTest::mousePress(bar, Qt::LeftButton, {}, at);
-    }
-
-    // Escape closes the innermost level; the next one goes once control is back in the loop below.
-    static void EscapeAll()
-    {
-        if (TTeItemView* level = RunningLevel()) {
-            QTest::keyClick(level->Window(), Qt::Key_Escape);
-            QTimer::singleShot(0, &EscapeAll);
-        }
-    }
-
     int SeenWhere(bool TSeen::*open) const
     {
         return static_cast<int>(std::count_if(seen.begin(), seen.end(), [open](const TSeen& s) { return s.*open; }));
     }
 
-    QTimer guard;
     std::vector<TSeen> seen;
 };
 
