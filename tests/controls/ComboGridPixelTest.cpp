@@ -50,9 +50,9 @@ QImage Stack(const QList<QImage>& pictures)
     return all;
 }
 
-}  // namespace
-
-TEST(ComboGridPixels, ComboFaceAndButtonInEachState)
+// Runs check once per theme with a drop-down list combo box of the given width on a shown form.
+template <typename Check>
+void ForEachThemeWithCombo(int width, Check check)
 {
     for (const TThemeCase& theme : kThemes) {
         SCOPED_TRACE(theme.name);
@@ -62,61 +62,59 @@ TEST(ComboGridPixels, ComboFaceAndButtonInEachState)
             TTeSComboBox combo(nullptr);
             combo.SetParent(&shown.form);
             combo.SetStyle(TComboBoxStyle::csDropDownList);
-            combo.SetBounds(10, 10, 100, 21);
+            combo.SetBounds(10, 10, width, 21);
             combo.Items()->Add(QStringLiteral("item"));
-            QWidget* box = combo.Box();
-            QList<QImage> states;
-            states << Grab(box);  // normal
-            QEvent enter(QEvent::Enter);
-            QCoreApplication::sendEvent(box, &enter);
-            states << Grab(box);  // hot
-            const TRect button = combo.ButtonRect();
-            QTest::mouseMove(box, QPoint(button.Left + 4, button.Top + 4));
-            states << Grab(box);  // the button hot
-            QEvent leave(QEvent::Leave);
-            QCoreApplication::sendEvent(box, &leave);
-            combo.SetDroppedDown(true);
-            QCoreApplication::processEvents();
-            states << Grab(box);  // dropped down
-            combo.SetDroppedDown(false);
-            combo.SetEnabled(false);
-            states << Grab(box);  // disabled
-            EXPECT_TRUE(MatchesGolden(Stack(states), QStringLiteral("controls/golden/combo_face_%1.png").arg(theme.name)));
+            check(theme, combo);
         }
         ClearCurrentTheme();
     }
+}
+
+}  // namespace
+
+TEST(ComboGridPixels, ComboFaceAndButtonInEachState)
+{
+    ForEachThemeWithCombo(100, [](const TThemeCase& theme, TTeSComboBox& combo) {
+        QWidget* box = combo.Box();
+        QList<QImage> states;
+        states << Grab(box);  // normal
+        QEvent enter(QEvent::Enter);
+        QCoreApplication::sendEvent(box, &enter);
+        states << Grab(box);  // hot
+        const TRect button = combo.ButtonRect();
+        QTest::mouseMove(box, QPoint(button.Left + 4, button.Top + 4));
+        states << Grab(box);  // the button hot
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(box, &leave);
+        combo.SetDroppedDown(true);
+        QCoreApplication::processEvents();
+        states << Grab(box);  // dropped down
+        combo.SetDroppedDown(false);
+        combo.SetEnabled(false);
+        states << Grab(box);  // disabled
+        EXPECT_TRUE(MatchesGolden(Stack(states), QStringLiteral("controls/golden/combo_face_%1.png").arg(theme.name)));
+    });
 }
 
 // The control drawn onto pictures that start with different contents: every pixel of its face must
 // be drawn, the see-through corners of a theme's face included, so both pictures come out the same.
 TEST(ComboGridPixels, FaceLeavesNoPixelUndrawn)
 {
-    for (const TThemeCase& theme : kThemes) {
-        SCOPED_TRACE(theme.name);
-        SetCurrentTheme(theme.make());
-        {
-            TShownForm shown(200, 80);
-            TTeSComboBox combo(nullptr);
-            combo.SetParent(&shown.form);
-            combo.SetStyle(TComboBoxStyle::csDropDownList);
-            combo.SetBounds(10, 10, 110, 21);
-            combo.Items()->Add(QStringLiteral("item"));
-            const auto renderOn = [&](QColor start) {
-                QImage picture(combo.Handle()->size(), QImage::Format_ARGB32_Premultiplied);
-                picture.fill(start);
-                combo.Handle()->render(&picture);
-                return picture;
-            };
-            for (const bool dropped : {false, true}) {
-                SCOPED_TRACE(dropped ? "dropped down" : "closed");
-                combo.SetDroppedDown(dropped);
-                QCoreApplication::processEvents();
-                EXPECT_EQ(renderOn(Qt::red), renderOn(Qt::green));
-            }
-            combo.SetDroppedDown(false);
+    ForEachThemeWithCombo(110, [](const TThemeCase&, TTeSComboBox& combo) {
+        const auto renderOn = [&](QColor start) {
+            QImage picture(combo.Handle()->size(), QImage::Format_ARGB32_Premultiplied);
+            picture.fill(start);
+            combo.Handle()->render(&picture);
+            return picture;
+        };
+        for (const bool dropped : {false, true}) {
+            SCOPED_TRACE(dropped ? "dropped down" : "closed");
+            combo.SetDroppedDown(dropped);
+            QCoreApplication::processEvents();
+            EXPECT_EQ(renderOn(Qt::red), renderOn(Qt::green));
         }
-        ClearCurrentTheme();
-    }
+        combo.SetDroppedDown(false);
+    });
 }
 
 TEST(ComboGridPixels, GridCellRows)
