@@ -3,11 +3,11 @@
 #include <QLocale>
 #include <QStringList>
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
 
+#include "framework/HexPairs.h"
 #include "framework/ValueStream.h"
 
 namespace {
@@ -546,13 +546,7 @@ private:
         while (at != close) {
             // Nearly every digit comes in a pair, in lines of many pairs.
             if (high < 0) {
-                for (; close - at >= 2; at += 2) {
-                    const int first = HexDigit(at[0]);
-                    const int second = HexDigit(at[1]);
-                    if ((first | second) < 0)
-                        break;
-                    *out++ = static_cast<char>(first << 4 | second);
-                }
+                at = DecodeHexPairs(at, close, out);
                 if (at == close)
                     break;
             }
@@ -590,22 +584,6 @@ private:
         } else {
             return std::find(chars_ + pos_, chars_ + size_, u'}');
         }
-    }
-
-    static int HexDigit(char16_t c)
-    {
-        static constexpr auto table = [] {
-            std::array<signed char, 128> digits{};
-            digits.fill(-1);
-            for (int i = 0; i < 10; ++i)
-                digits['0' + i] = static_cast<signed char>(i);
-            for (int i = 0; i < 6; ++i) {
-                digits['a' + i] = static_cast<signed char>(10 + i);
-                digits['A' + i] = static_cast<signed char>(10 + i);
-            }
-            return digits;
-        }();
-        return c < 128 ? table[c] : -1;
     }
 
     const Unit* chars_;

@@ -30,9 +30,16 @@ void TSeSkinFilter::WriteBody(TStream& stream, const TSeSkinSource& source) cons
 QByteArray InflateSkinBody(TStream& source)
 {
     // Inflated straight into the body's own bytes, grown by doubling: a staging buffer would copy
-    // every byte once more. One byte past the limit tells an oversized body from one that fits.
-    constexpr std::int64_t kFirstSize = 65536;
+    // every byte once more. The first size is a guess from the compressed size that holds most
+    // skins whole, so the body is seldom moved; pages beyond what is inflated are never touched.
+    // One byte past the limit tells an oversized body from one that fits.
     constexpr std::int64_t kLimit = TSeSkinFilterCompressed::kMaxBodySize + 1;
+    constexpr std::int64_t kSmallestGuess = 65536;
+    constexpr std::int64_t kLargestGuess = std::int64_t(16) << 20;
+    constexpr std::int64_t kUsualRatio = 32;
+    const std::int64_t compressed = std::max<std::int64_t>(source.Size() - source.Position(), 0);
+    const std::int64_t firstSize =
+        std::clamp(std::min(compressed, kLargestGuess / kUsualRatio) * kUsualRatio, kSmallestGuess, kLargestGuess);
     QByteArray body;
     std::int64_t used = 0;
     try {
@@ -41,7 +48,7 @@ QByteArray InflateSkinBody(TStream& source)
             if (used == body.size()) {
                 if (used == kLimit)
                     break;
-                body.resize(std::min(std::max(used * 2, kFirstSize), kLimit));
+                body.resize(std::min(used == 0 ? firstSize : used * 2, kLimit));
             }
             const std::int64_t got = inflater.Read(body.data() + used, body.size() - used);
             if (got <= 0)
