@@ -59,6 +59,9 @@ const TPropInfo* TPropTable::Find(QLatin1String name) const
 const TPropInfo* TPropTable::Find(QLatin1String name, qsizetype& cursor) const
 {
     const std::string_view wanted(name.data(), static_cast<std::size_t>(name.size()));
+    // "Font.Name" after "Font.Color": the same leading part as the property before.
+    if (cursor > 0 && !wanted.empty() && latin1Names_[static_cast<std::size_t>(cursor - 1)] == wanted)
+        return props_.at(cursor - 1);
     for (qsizetype i = cursor; i < props_.size(); ++i)
         if (!wanted.empty() && latin1Names_[static_cast<std::size_t>(i)] == wanted) {
             cursor = i + 1;

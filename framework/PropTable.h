@@ -18,8 +18,9 @@ public:
     const QList<const TPropInfo*>& List() const { return props_; }
     // The property of that name, case ignored, or nullptr.
     const TPropInfo* Find(QLatin1String name) const;
-    // The same, trying first the properties from cursor on with the name exactly as registered:
-    // stored descriptions keep the registered order and spelling. cursor moves past a match.
+    // The same, trying first the property just before cursor and then those from cursor on with
+    // the name exactly as registered: stored descriptions keep the registered order and spelling,
+    // and name an owned object once per property of it. cursor moves past a match.
     const TPropInfo* Find(QLatin1String name, qsizetype& cursor) const;
     const TPropInfo* Find(QStringView name) const;
 

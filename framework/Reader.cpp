@@ -25,8 +25,22 @@ QList<TComponent*>& GlobalComponents()
     Fail(path.Text(), what);
 }
 
+bool SameSpelling(const QString& name, QLatin1String ident)
+{
+    if (name.size() != ident.size())
+        return false;
+    for (qsizetype i = 0; i < ident.size(); ++i)
+        if (name.at(i).unicode() != static_cast<unsigned char>(ident.at(i).toLatin1()))
+            return false;
+    return true;
+}
+
 qsizetype EnumIndex(const TPropInfo& info, QLatin1String ident)
 {
+    // Stored values nearly always have the registered spelling; case is ignored only after that.
+    for (qsizetype i = 0; i < info.EnumNames.size(); ++i)
+        if (SameSpelling(info.EnumNames.at(i), ident))
+            return i;
     for (qsizetype i = 0; i < info.EnumNames.size(); ++i) {
         const QString& name = info.EnumNames.at(i);
         if (name.size() == ident.size() && name.compare(ident, Qt::CaseInsensitive) == 0)
