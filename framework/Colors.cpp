@@ -133,11 +133,11 @@ bool ColorToIdent(TColor color, QString& ident)
     return false;
 }
 
-bool IdentToColor(const QString& ident, TColor& color)
+bool IdentToColor(QAnyStringView ident, TColor& color)
 {
     for (const NamedColor& named : kNamedColors)
         if (const QLatin1String name(named.name);
-            name.size() == ident.size() && ident.compare(name, Qt::CaseInsensitive) == 0) {
+            name.size() == ident.size() && QAnyStringView::compare(ident, name, Qt::CaseInsensitive) == 0) {
             color = named.color;
             return true;
         }

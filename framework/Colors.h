@@ -1,6 +1,7 @@
 #pragma once
 // Framework colours: 0x00BBGGRR values, system colours (0x80000000 + index) resolved through one
 // fixed classic palette, and the text forms that stored tables use.
+#include <QAnyStringView>
 #include <QColor>
 #include <QString>
 #include <cstdint>
@@ -85,4 +86,4 @@ QString ColorToString(TColor color);
 // EConvertError for anything else.
 TColor StringToColor(const QString& text);
 bool ColorToIdent(TColor color, QString& ident);
-bool IdentToColor(const QString& ident, TColor& color);
+bool IdentToColor(QAnyStringView ident, TColor& color);

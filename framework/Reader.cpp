@@ -303,7 +303,7 @@ void TReader::ReadValue(TPersistent& object, const TPropInfo& info, const TReadP
         return;
     case TPropKind::pkWString:
         if (type == TValueType::vaString)
-            Assign(object, info, path, QString::fromLatin1(in_.ReadString8Body()));
+            Assign(object, info, path, in_.ReadString8BodyAsText());
         else if (type == TValueType::vaWString)
             Assign(object, info, path, in_.ReadWStringBody());
         else
@@ -319,10 +319,10 @@ void TReader::ReadValue(TPersistent& object, const TPropInfo& info, const TReadP
         return;
     case TPropKind::pkColor:
         if (type == TValueType::vaIdent) {
-            const QString ident = in_.ReadIdentBody();
+            const QLatin1String ident = in_.ReadIdentView();
             TColor color = 0;
             if (!IdentToColor(ident, color))
-                Fail(path, QStringLiteral("Invalid property value: %1 is not a colour").arg(ident));
+                Fail(path, QStringLiteral("Invalid property value: %1 is not a colour").arg(QString(ident)));
             Assign(object, info, path, static_cast<std::int64_t>(color));
         } else if (integer) {
             Assign(object, info, path, in_.ReadIntegerBody(type));

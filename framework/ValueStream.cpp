@@ -147,7 +147,7 @@ void TValueReader::ReadRaw(void* data, std::int64_t count)
     left_ -= count;
 }
 
-std::uint8_t TValueReader::ReadByte()
+std::uint8_t TValueReader::ReadByteSlowly()
 {
     if (peeked_ >= 0) {
         const auto byte = static_cast<std::uint8_t>(peeked_);
@@ -195,6 +195,12 @@ QString TValueReader::ReadName()
 QLatin1String TValueReader::ReadNameView()
 {
     const std::uint8_t length = ReadByte();
+    if (memory_ != nullptr && length <= left_) {
+        const char* name = memory_ + position_;
+        position_ += length;
+        left_ -= length;
+        return QLatin1String(name, length);
+    }
     ReadRaw(name_, length);
     return QLatin1String(name_, length);
 }
@@ -250,6 +256,19 @@ QByteArray TValueReader::ReadString8Body()
     QByteArray bytes(length, Qt::Uninitialized);
     ReadRaw(bytes.data(), length);
     return bytes;
+}
+
+QString TValueReader::ReadString8BodyAsText()
+{
+    if (memory_ == nullptr)
+        return QString::fromLatin1(ReadString8Body());
+    const std::int32_t length = ReadLength();
+    if (length > left_)
+        Invalid(QStringLiteral("a length of %1 bytes exceeds the rest of the stream").arg(length));
+    const QString text = QString::fromLatin1(memory_ + position_, length);
+    position_ += length;
+    left_ -= length;
+    return text;
 }
 
 QString TValueReader::ReadWStringBody()

@@ -49,13 +49,24 @@ public:
     TValueType ReadType();
     TValueType PeekType();
     QString ReadName();
-    // The same without making a string: valid until the next read.
+    // The same without making a string: valid until the next read (read in place from a memory
+    // stream, else copied).
     QLatin1String ReadNameView();
-    std::uint8_t ReadByte();
+    // Inline: a component's every value starts with one.
+    std::uint8_t ReadByte()
+    {
+        if (peeked_ < 0 && memory_ != nullptr && left_ > 0) {
+            --left_;
+            return static_cast<std::uint8_t>(memory_[position_++]);
+        }
+        return ReadByteSlowly();
+    }
     // The value after an integer tag.
     std::int64_t ReadIntegerBody(TValueType type);
     double ReadDoubleBody();
     QByteArray ReadString8Body();
+    // The same as text, without the bytes in between when read in place.
+    QString ReadString8BodyAsText();
     QString ReadWStringBody();
     QString ReadIdentBody() { return ReadName(); }
     QLatin1String ReadIdentView() { return ReadNameView(); }
@@ -69,6 +80,7 @@ public:
     [[noreturn]] static void Invalid(const QString& what);
 
 private:
+    std::uint8_t ReadByteSlowly();
     void ReadRaw(void* data, std::int64_t count);
     std::int32_t ReadLength();
 
