@@ -8,14 +8,6 @@
 #include "graphics/RectUtils.h"
 #include "graphics/WideText.h"
 
-std::unique_ptr<TFont> MakeSkinFont()
-{
-    auto font = std::make_unique<TFont>();
-    font->SetName(QStringLiteral("Tahoma"));
-    font->SetSize(8);
-    return font;
-}
-
 const TteBitmapLink& ValidOr(const TteBitmapLink& preferred, const TteBitmapLink& fallback)
 {
     return preferred.Valid() ? preferred : fallback;
@@ -154,9 +146,9 @@ TSeActiveObject::TSeActiveObject(TComponent* owner) : TSeSkinObject(owner) {}
 void TSeActiveObject::Paint(TCanvas& canvas, const TRect& clip)
 {
     if (Active() || IsLively(State()))
-        PaintAs(canvas, clip, activeColor_, *activeFont_);
+        PaintAs(canvas, clip, activeColor_, activeFont_);
     else if (State() == SkinState::Disabled)
-        PaintAs(canvas, clip, Color(), *disabledFont_);
+        PaintAs(canvas, clip, Color(), disabledFont_);
     else
         TSeSkinObject::Paint(canvas, clip);
 }
@@ -164,25 +156,25 @@ void TSeActiveObject::Paint(TCanvas& canvas, const TRect& clip)
 const TFont& TSeActiveObject::StateFont(std::uint8_t state) const
 {
     if (state == SkinState::Hot || state == SkinState::Focused)
-        return *activeFont_;
+        return activeFont_;
     if (state == SkinState::Disabled)
-        return *disabledFont_;
+        return disabledFont_;
     return Font();
 }
 
 void TSeActiveObject::TintHue(int delta)
 {
     activeColor_ = TintColor(activeColor_, delta, true);
-    TintFont(*activeFont_, delta, true);
-    TintFont(*disabledFont_, delta, true);
+    TintFont(activeFont_, delta, true);
+    TintFont(disabledFont_, delta, true);
     TSeSkinObject::TintHue(delta);
 }
 
 void TSeActiveObject::TintBrightness(int delta)
 {
     activeColor_ = TintColor(activeColor_, delta, false);
-    TintFont(*activeFont_, delta, false);
-    TintFont(*disabledFont_, delta, false);
+    TintFont(activeFont_, delta, false);
+    TintFont(disabledFont_, delta, false);
     TSeSkinObject::TintBrightness(delta);
 }
 
@@ -191,7 +183,7 @@ TSeActiveSkinObject::TSeActiveSkinObject(TComponent* owner) : TSeSkinObject(owne
 void TSeActiveSkinObject::Paint(TCanvas& canvas, const TRect& clip)
 {
     if (State() == SkinState::Hot || State() == SkinState::Focused)
-        PaintAs(canvas, clip, activeColor_, *activeFont_);
+        PaintAs(canvas, clip, activeColor_, activeFont_);
     else
         TSeSkinObject::Paint(canvas, clip);
 }
@@ -199,14 +191,14 @@ void TSeActiveSkinObject::Paint(TCanvas& canvas, const TRect& clip)
 void TSeActiveSkinObject::TintHue(int delta)
 {
     activeColor_ = TintColor(activeColor_, delta, true);
-    TintFont(*activeFont_, delta, true);
+    TintFont(activeFont_, delta, true);
     TSeSkinObject::TintHue(delta);
 }
 
 void TSeActiveSkinObject::TintBrightness(int delta)
 {
     activeColor_ = TintColor(activeColor_, delta, false);
-    TintFont(*activeFont_, delta, false);
+    TintFont(activeFont_, delta, false);
     TSeSkinObject::TintBrightness(delta);
 }
 
@@ -216,7 +208,7 @@ TSeBitmapObject::TSeBitmapObject(TComponent* owner) : TSeSkinObject(owner) {}
 
 void TSeBitmapObject::BindOwnLinks()
 {
-    BindLink(*bitmap_);
+    BindLink(bitmap_);
 }
 
 void TSeBitmapObject::Paint(TCanvas& canvas, const TRect& clip)
@@ -247,7 +239,7 @@ void TSeBitmapObject::PaintLink(TCanvas& canvas, const TRect& clip, const TteBit
 
 std::optional<QRegion> TSeBitmapObject::OwnRegion()
 {
-    if (!bitmap_->Valid() || !Masked() || Kind() == TSeKind::skClient)
+    if (!bitmap_.Valid() || !Masked() || Kind() == TSeKind::skClient)
         return TSeSkinObject::OwnRegion();
     TteBitmap picture;
     picture.SetSize(Width(), Height());
@@ -262,30 +254,30 @@ TSeActiveBitmap::TSeActiveBitmap(TComponent* owner) : TSeBitmapObject(owner) {}
 void TSeActiveBitmap::BindOwnLinks()
 {
     TSeBitmapObject::BindOwnLinks();
-    BindLink(*activeBitmap_);
+    BindLink(activeBitmap_);
 }
 
 const TteBitmapLink& TSeActiveBitmap::CurrentLink() const
 {
     if (Active() || IsLively(State()))
-        return ValidOr(*activeBitmap_, Bitmap());
+        return ValidOr(activeBitmap_, Bitmap());
     return Bitmap();
 }
 
 const TFont& TSeActiveBitmap::StateFont(std::uint8_t state) const
 {
-    return state == SkinState::Hot || state == SkinState::Focused ? *activeFont_ : Font();
+    return state == SkinState::Hot || state == SkinState::Focused ? activeFont_ : Font();
 }
 
 void TSeActiveBitmap::TintHue(int delta)
 {
-    TintFont(*activeFont_, delta, true);
+    TintFont(activeFont_, delta, true);
     TSeBitmapObject::TintHue(delta);
 }
 
 void TSeActiveBitmap::TintBrightness(int delta)
 {
-    TintFont(*activeFont_, delta, false);
+    TintFont(activeFont_, delta, false);
     TSeBitmapObject::TintBrightness(delta);
 }
 
@@ -294,8 +286,8 @@ TSeSystemButton::TSeSystemButton(TComponent* owner) : TSeActiveBitmap(owner) { S
 void TSeSystemButton::BindOwnLinks()
 {
     TSeActiveBitmap::BindOwnLinks();
-    BindLink(*bitmapHot_);
-    BindLink(*bitmapPressed_);
+    BindLink(bitmapHot_);
+    BindLink(bitmapPressed_);
 }
 
 void TSeSystemButton::Paint(TCanvas& canvas, const TRect& clip)
@@ -312,10 +304,10 @@ void TSeSystemButton::Paint(TCanvas& canvas, const TRect& clip)
         PaintLink(canvas, clip, Bitmap());
     } else if (buttonState_ == TSeButtonState::Hot) {
         childrenIn(SkinState::Hot, true);
-        PaintLink(canvas, clip, ValidOr(*bitmapHot_, CurrentLink()));
+        PaintLink(canvas, clip, ValidOr(bitmapHot_, CurrentLink()));
     } else if (buttonState_ == TSeButtonState::Pressed) {
         childrenIn(SkinState::Pressed, false);
-        PaintLink(canvas, clip, ValidOr(*bitmapPressed_, CurrentLink()));
+        PaintLink(canvas, clip, ValidOr(bitmapPressed_, CurrentLink()));
         childrenIn(SkinState::Pressed, true);
     } else {
         PaintLink(canvas, clip, CurrentLink());
@@ -374,13 +366,13 @@ TSeButtonObject::TSeButtonObject(TComponent* owner) : TSeBitmapObject(owner) {}
 void TSeButtonObject::BindOwnLinks()
 {
     TSeBitmapObject::BindOwnLinks();
-    for (TteBitmapLink* link : {hot_.get(), focused_.get(), pressed_.get(), disabled_.get()})
+    for (TteBitmapLink* link : {&hot_, &focused_, &pressed_, &disabled_})
         BindLink(*link);
 }
 
 const TteBitmapLink& TSeButtonObject::CurrentLink() const
 {
-    return ButtonStateLink(State(), Bitmap(), *hot_, *focused_, *pressed_, *disabled_);
+    return ButtonStateLink(State(), Bitmap(), hot_, focused_, pressed_, disabled_);
 }
 
 // --- text and colour objects ---
@@ -392,24 +384,24 @@ void TSeTextObject::Paint(TCanvas& canvas, const TRect& clip) { PaintAs(canvas, 
 const TFont& TSeTextObject::StateFont(std::uint8_t state) const
 {
     switch (state) {
-    case SkinState::Hot: return *hot_;
-    case SkinState::Pressed: return *pressed_;
-    case SkinState::Focused: return *focused_;
-    case SkinState::Disabled: return *disabled_;
+    case SkinState::Hot: return hot_;
+    case SkinState::Pressed: return pressed_;
+    case SkinState::Focused: return focused_;
+    case SkinState::Disabled: return disabled_;
     default: return Font();
     }
 }
 
 void TSeTextObject::TintHue(int delta)
 {
-    for (TFont* font : {hot_.get(), focused_.get(), pressed_.get(), disabled_.get()})
+    for (TFont* font : {&hot_, &focused_, &pressed_, &disabled_})
         TintFont(*font, delta, true);
     TSeSkinObject::TintHue(delta);
 }
 
 void TSeTextObject::TintBrightness(int delta)
 {
-    for (TFont* font : {hot_.get(), focused_.get(), pressed_.get(), disabled_.get()})
+    for (TFont* font : {&hot_, &focused_, &pressed_, &disabled_})
         TintFont(*font, delta, false);
     TSeSkinObject::TintBrightness(delta);
 }
@@ -445,14 +437,14 @@ void TSeColorButtonObject::Paint(TCanvas& canvas, const TRect& clip)
     if (look < 0)
         TSeSkinObject::Paint(canvas, clip);
     else
-        PaintAs(canvas, clip, colors_[look], *fonts_[look]);
+        PaintAs(canvas, clip, colors_[look], fonts_[look]);
 }
 
 void TSeColorButtonObject::TintHue(int delta)
 {
     for (int i = 0; i < 4; ++i) {
         colors_[i] = TintColor(colors_[i], delta, true);
-        TintFont(*fonts_[i], delta, true);
+        TintFont(fonts_[i], delta, true);
     }
     TSeSkinObject::TintHue(delta);
 }
@@ -461,7 +453,7 @@ void TSeColorButtonObject::TintBrightness(int delta)
 {
     for (int i = 0; i < 4; ++i) {
         colors_[i] = TintColor(colors_[i], delta, false);
-        TintFont(*fonts_[i], delta, false);
+        TintFont(fonts_[i], delta, false);
     }
     TSeSkinObject::TintBrightness(delta);
 }
@@ -472,7 +464,7 @@ TSeBitmapSkinObject::TSeBitmapSkinObject(TComponent* owner) : TSeSkinObject(owne
 
 void TSeBitmapSkinObject::BindOwnLinks()
 {
-    BindLink(*bitmap_);
+    BindLink(bitmap_);
 }
 
 void TSeBitmapSkinObject::Paint(TCanvas& canvas, const TRect& clip)
@@ -492,12 +484,12 @@ TSeFormBitmapSkinObject::TSeFormBitmapSkinObject(TComponent* owner) : TSeBitmapS
 void TSeFormBitmapSkinObject::BindOwnLinks()
 {
     TSeBitmapSkinObject::BindOwnLinks();
-    BindLink(*inactive_);
+    BindLink(inactive_);
 }
 
 const TteBitmapLink& TSeFormBitmapSkinObject::CurrentLink() const
 {
-    return Active() ? Bitmap() : ValidOr(*inactive_, Bitmap());
+    return Active() ? Bitmap() : ValidOr(inactive_, Bitmap());
 }
 
 TSeSysButtonSkinObject::TSeSysButtonSkinObject(TComponent* owner) : TSeBitmapSkinObject(owner) {}
@@ -505,16 +497,16 @@ TSeSysButtonSkinObject::TSeSysButtonSkinObject(TComponent* owner) : TSeBitmapSki
 void TSeSysButtonSkinObject::BindOwnLinks()
 {
     TSeBitmapSkinObject::BindOwnLinks();
-    BindLink(*hover_);
-    BindLink(*down_);
+    BindLink(hover_);
+    BindLink(down_);
 }
 
 const TteBitmapLink& TSeSysButtonSkinObject::CurrentLink() const
 {
     if (buttonState_ == TSeButtonState::Hot)
-        return ValidOr(*hover_, Bitmap());
+        return ValidOr(hover_, Bitmap());
     if (buttonState_ == TSeButtonState::Pressed)
-        return ValidOr(*down_, Bitmap());
+        return ValidOr(down_, Bitmap());
     return Bitmap();
 }
 
@@ -536,12 +528,12 @@ TSeActiveBitmapBoxObject::TSeActiveBitmapBoxObject(TComponent* owner) : TSeBitma
 void TSeActiveBitmapBoxObject::BindOwnLinks()
 {
     TSeBitmapBoxObject::BindOwnLinks();
-    BindLink(*focused_);
+    BindLink(focused_);
 }
 
 const TteBitmapLink& TSeActiveBitmapBoxObject::CurrentLink() const
 {
-    return IsLively(State()) && State() != SkinState::Pressed ? ValidOr(*focused_, Bitmap()) : Bitmap();
+    return IsLively(State()) && State() != SkinState::Pressed ? ValidOr(focused_, Bitmap()) : Bitmap();
 }
 
 TSeButtonBitmapBoxObject::TSeButtonBitmapBoxObject(TComponent* owner) : TSeBitmapBoxObject(owner) {}
@@ -549,13 +541,13 @@ TSeButtonBitmapBoxObject::TSeButtonBitmapBoxObject(TComponent* owner) : TSeBitma
 void TSeButtonBitmapBoxObject::BindOwnLinks()
 {
     TSeBitmapBoxObject::BindOwnLinks();
-    for (TteBitmapLink* link : {hot_.get(), focused_.get(), pressed_.get(), disabled_.get()})
+    for (TteBitmapLink* link : {&hot_, &focused_, &pressed_, &disabled_})
         BindLink(*link);
 }
 
 const TteBitmapLink& TSeButtonBitmapBoxObject::CurrentLink() const
 {
-    return ButtonStateLink(State(), Bitmap(), *hot_, *focused_, *pressed_, *disabled_);
+    return ButtonStateLink(State(), Bitmap(), hot_, focused_, pressed_, disabled_);
 }
 
 TSeRollPanelObject::TSeRollPanelObject(TComponent* owner) : TSeSkinObject(owner) {}

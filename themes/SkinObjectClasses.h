@@ -3,17 +3,14 @@
 // painted in nine parts, caption buttons, text and colour buttons, bitmap boxes and roll panels.
 #include "themes/SkinObjects.h"
 
-// Owned fonts and links of the classes below are made by these.
-std::unique_ptr<TFont> MakeSkinFont();
-
 class TSeActiveObject : public TSeSkinObject {
 public:
     explicit TSeActiveObject(TComponent* owner);
     void CopyFrom(const TSeSkinObject& other) override;
     TColor ActiveColor() const { return activeColor_; }
     void SetActiveColor(TColor value) { activeColor_ = value; }
-    TFont& ActiveFont() const { return *activeFont_; }
-    TFont& DisabledFont() const { return *disabledFont_; }
+    TFont& ActiveFont() const { return activeFont_; }
+    TFont& DisabledFont() const { return disabledFont_; }
     void Paint(TCanvas& canvas, const TRect& clip) override;
     const TFont& StateFont(std::uint8_t state) const override;
     void TintHue(int delta) override;
@@ -21,8 +18,8 @@ public:
 
 private:
     TColor activeColor_ = clWhite;
-    std::unique_ptr<TFont> activeFont_ = MakeSkinFont();
-    std::unique_ptr<TFont> disabledFont_ = MakeSkinFont();
+    mutable TSkinFont activeFont_;
+    mutable TSkinFont disabledFont_;
 };
 
 class TSeActiveSkinObject : public TSeSkinObject {
@@ -31,21 +28,21 @@ public:
     void CopyFrom(const TSeSkinObject& other) override;
     TColor ActiveColor() const { return activeColor_; }
     void SetActiveColor(TColor value) { activeColor_ = value; }
-    TFont& ActiveFont() const { return *activeFont_; }
+    TFont& ActiveFont() const { return activeFont_; }
     void Paint(TCanvas& canvas, const TRect& clip) override;
     void TintHue(int delta) override;
     void TintBrightness(int delta) override;
 
 private:
     TColor activeColor_ = clWhite;
-    std::unique_ptr<TFont> activeFont_ = MakeSkinFont();
+    mutable TSkinFont activeFont_;
 };
 
 class TSeBitmapObject : public TSeSkinObject {
 public:
     explicit TSeBitmapObject(TComponent* owner);
     void CopyFrom(const TSeSkinObject& other) override;
-    TteBitmapLink& Bitmap() const { return *bitmap_; }
+    TteBitmapLink& Bitmap() const { return bitmap_; }
     TscTileStyle BorderTileStyle() const { return borderTileStyle_; }
     void SetBorderTileStyle(TscTileStyle value) { borderTileStyle_ = value; }
     TscTileStyle TileStyle() const { return tileStyle_; }
@@ -60,11 +57,11 @@ public:
 protected:
     std::optional<QRegion> OwnRegion() override;
     // The link this object paints with in its present state.
-    virtual const TteBitmapLink& CurrentLink() const { return *bitmap_; }
+    virtual const TteBitmapLink& CurrentLink() const { return bitmap_; }
     void PaintLink(TCanvas& canvas, const TRect& clip, const TteBitmapLink& link);
 
 private:
-    std::unique_ptr<TteBitmapLink> bitmap_ = std::make_unique<TteBitmapLink>();
+    mutable TteBitmapLink bitmap_;
     TscTileStyle borderTileStyle_ = TscTileStyle::tsTile;
     TscTileStyle tileStyle_ = TscTileStyle::tsTile;
     bool maskedBorder_ = true;
@@ -75,8 +72,8 @@ class TSeActiveBitmap : public TSeBitmapObject {
 public:
     explicit TSeActiveBitmap(TComponent* owner);
     void CopyFrom(const TSeSkinObject& other) override;
-    TteBitmapLink& ActiveBitmap() const { return *activeBitmap_; }
-    TFont& ActiveFont() const { return *activeFont_; }
+    TteBitmapLink& ActiveBitmap() const { return activeBitmap_; }
+    TFont& ActiveFont() const { return activeFont_; }
     void BindOwnLinks() override;
     const TFont& StateFont(std::uint8_t state) const override;
     void TintHue(int delta) override;
@@ -86,8 +83,8 @@ protected:
     const TteBitmapLink& CurrentLink() const override;
 
 private:
-    std::unique_ptr<TteBitmapLink> activeBitmap_ = std::make_unique<TteBitmapLink>();
-    std::unique_ptr<TFont> activeFont_ = MakeSkinFont();
+    mutable TteBitmapLink activeBitmap_;
+    mutable TSkinFont activeFont_;
 };
 
 // Caption button states, apart from State: window states take State's values, and they decide
@@ -103,8 +100,8 @@ public:
     void SetButtonState(TSeButtonState value) { buttonState_ = value; }
     TSeAction Action() const { return action_; }
     void SetAction(TSeAction value) { action_ = value; }
-    TteBitmapLink& BitmapHot() const { return *bitmapHot_; }
-    TteBitmapLink& BitmapPressed() const { return *bitmapPressed_; }
+    TteBitmapLink& BitmapHot() const { return bitmapHot_; }
+    TteBitmapLink& BitmapPressed() const { return bitmapPressed_; }
     void BindOwnLinks() override;
     void Paint(TCanvas& canvas, const TRect& clip) override;
     void SetState(std::uint8_t state) override;
@@ -113,48 +110,48 @@ public:
 private:
     TSeAction action_ = TSeAction::sbaNone;
     TSeButtonState buttonState_ = TSeButtonState::Normal;
-    std::unique_ptr<TteBitmapLink> bitmapHot_ = std::make_unique<TteBitmapLink>();
-    std::unique_ptr<TteBitmapLink> bitmapPressed_ = std::make_unique<TteBitmapLink>();
+    mutable TteBitmapLink bitmapHot_;
+    mutable TteBitmapLink bitmapPressed_;
 };
 
 class TSeButtonObject : public TSeBitmapObject {
 public:
     explicit TSeButtonObject(TComponent* owner);
     void CopyFrom(const TSeSkinObject& other) override;
-    TteBitmapLink& BitmapHot() const { return *hot_; }
-    TteBitmapLink& BitmapFocused() const { return *focused_; }
-    TteBitmapLink& BitmapPressed() const { return *pressed_; }
-    TteBitmapLink& BitmapDisabled() const { return *disabled_; }
+    TteBitmapLink& BitmapHot() const { return hot_; }
+    TteBitmapLink& BitmapFocused() const { return focused_; }
+    TteBitmapLink& BitmapPressed() const { return pressed_; }
+    TteBitmapLink& BitmapDisabled() const { return disabled_; }
     void BindOwnLinks() override;
 
 protected:
     const TteBitmapLink& CurrentLink() const override;
 
 private:
-    std::unique_ptr<TteBitmapLink> hot_ = std::make_unique<TteBitmapLink>();
-    std::unique_ptr<TteBitmapLink> focused_ = std::make_unique<TteBitmapLink>();
-    std::unique_ptr<TteBitmapLink> pressed_ = std::make_unique<TteBitmapLink>();
-    std::unique_ptr<TteBitmapLink> disabled_ = std::make_unique<TteBitmapLink>();
+    mutable TteBitmapLink hot_;
+    mutable TteBitmapLink focused_;
+    mutable TteBitmapLink pressed_;
+    mutable TteBitmapLink disabled_;
 };
 
 class TSeTextObject : public TSeSkinObject {
 public:
     explicit TSeTextObject(TComponent* owner);
     void CopyFrom(const TSeSkinObject& other) override;
-    TFont& FontHot() const { return *hot_; }
-    TFont& FontFocused() const { return *focused_; }
-    TFont& FontPressed() const { return *pressed_; }
-    TFont& FontDisabled() const { return *disabled_; }
+    TFont& FontHot() const { return hot_; }
+    TFont& FontFocused() const { return focused_; }
+    TFont& FontPressed() const { return pressed_; }
+    TFont& FontDisabled() const { return disabled_; }
     void Paint(TCanvas& canvas, const TRect& clip) override;
     const TFont& StateFont(std::uint8_t state) const override;
     void TintHue(int delta) override;
     void TintBrightness(int delta) override;
 
 private:
-    std::unique_ptr<TFont> hot_ = MakeSkinFont();
-    std::unique_ptr<TFont> focused_ = MakeSkinFont();
-    std::unique_ptr<TFont> pressed_ = MakeSkinFont();
-    std::unique_ptr<TFont> disabled_ = MakeSkinFont();
+    mutable TSkinFont hot_;
+    mutable TSkinFont focused_;
+    mutable TSkinFont pressed_;
+    mutable TSkinFont disabled_;
 };
 
 // Stands for a real control of the name; drawn only as a placeholder in state 1.
@@ -174,17 +171,17 @@ class TSeBitmapSkinObject : public TSeSkinObject {
 public:
     explicit TSeBitmapSkinObject(TComponent* owner);
     void CopyFrom(const TSeSkinObject& other) override;
-    TteBitmapLink& Bitmap() const { return *bitmap_; }
+    TteBitmapLink& Bitmap() const { return bitmap_; }
     TscTileStyle TileStyle() const { return tileStyle_; }
     void SetTileStyle(TscTileStyle value) { tileStyle_ = value; }
     void BindOwnLinks() override;
     void Paint(TCanvas& canvas, const TRect& clip) override;
 
 protected:
-    virtual const TteBitmapLink& CurrentLink() const { return *bitmap_; }
+    virtual const TteBitmapLink& CurrentLink() const { return bitmap_; }
 
 private:
-    std::unique_ptr<TteBitmapLink> bitmap_ = std::make_unique<TteBitmapLink>();
+    mutable TteBitmapLink bitmap_;
     TscTileStyle tileStyle_ = TscTileStyle::tsTile;
 };
 
@@ -192,14 +189,14 @@ class TSeFormBitmapSkinObject : public TSeBitmapSkinObject {
 public:
     explicit TSeFormBitmapSkinObject(TComponent* owner);
     void CopyFrom(const TSeSkinObject& other) override;
-    TteBitmapLink& InactiveBitmap() const { return *inactive_; }
+    TteBitmapLink& InactiveBitmap() const { return inactive_; }
     void BindOwnLinks() override;
 
 protected:
     const TteBitmapLink& CurrentLink() const override;
 
 private:
-    std::unique_ptr<TteBitmapLink> inactive_ = std::make_unique<TteBitmapLink>();
+    mutable TteBitmapLink inactive_;
 };
 
 class TSeSysButtonSkinObject : public TSeBitmapSkinObject {
@@ -210,8 +207,8 @@ public:
     void SetButtonState(TSeButtonState value) { buttonState_ = value; }
     TSeAction Action() const { return action_; }
     void SetAction(TSeAction value) { action_ = value; }
-    TteBitmapLink& BitmapHover() const { return *hover_; }
-    TteBitmapLink& BitmapDown() const { return *down_; }
+    TteBitmapLink& BitmapHover() const { return hover_; }
+    TteBitmapLink& BitmapDown() const { return down_; }
     const QString& RollPanel() const { return rollPanel_; }
     void SetRollPanel(const QString& value) { rollPanel_ = value; }
     void BindOwnLinks() override;
@@ -222,8 +219,8 @@ protected:
 private:
     TSeAction action_ = TSeAction::sbaNone;
     TSeButtonState buttonState_ = TSeButtonState::Normal;
-    std::unique_ptr<TteBitmapLink> hover_ = std::make_unique<TteBitmapLink>();
-    std::unique_ptr<TteBitmapLink> down_ = std::make_unique<TteBitmapLink>();
+    mutable TteBitmapLink hover_;
+    mutable TteBitmapLink down_;
     QString rollPanel_;
 };
 
@@ -239,10 +236,10 @@ public:
     void SetFocusedColor(TColor value) { colors_[2] = value; }
     TColor DisabledColor() const { return colors_[3]; }
     void SetDisabledColor(TColor value) { colors_[3] = value; }
-    TFont& HotFont() const { return *fonts_[0]; }
-    TFont& PressedFont() const { return *fonts_[1]; }
-    TFont& FocusedFont() const { return *fonts_[2]; }
-    TFont& DisabledFont() const { return *fonts_[3]; }
+    TFont& HotFont() const { return fonts_[0]; }
+    TFont& PressedFont() const { return fonts_[1]; }
+    TFont& FocusedFont() const { return fonts_[2]; }
+    TFont& DisabledFont() const { return fonts_[3]; }
     void Paint(TCanvas& canvas, const TRect& clip) override;
     void TintHue(int delta) override;
     void TintBrightness(int delta) override;
@@ -250,7 +247,7 @@ public:
 private:
     // Hot, pressed, focused, disabled.
     TColor colors_[4] = {clWhite, clWhite, clWhite, clWhite};
-    std::unique_ptr<TFont> fonts_[4] = {MakeSkinFont(), MakeSkinFont(), MakeSkinFont(), MakeSkinFont()};
+    mutable TSkinFont fonts_[4];
 };
 
 class TSeBitmapBoxObject : public TSeBitmapSkinObject {
@@ -269,34 +266,34 @@ class TSeActiveBitmapBoxObject : public TSeBitmapBoxObject {
 public:
     explicit TSeActiveBitmapBoxObject(TComponent* owner);
     void CopyFrom(const TSeSkinObject& other) override;
-    TteBitmapLink& FocusedBitmap() const { return *focused_; }
+    TteBitmapLink& FocusedBitmap() const { return focused_; }
     void BindOwnLinks() override;
 
 protected:
     const TteBitmapLink& CurrentLink() const override;
 
 private:
-    std::unique_ptr<TteBitmapLink> focused_ = std::make_unique<TteBitmapLink>();
+    mutable TteBitmapLink focused_;
 };
 
 class TSeButtonBitmapBoxObject : public TSeBitmapBoxObject {
 public:
     explicit TSeButtonBitmapBoxObject(TComponent* owner);
     void CopyFrom(const TSeSkinObject& other) override;
-    TteBitmapLink& HotBitmap() const { return *hot_; }
-    TteBitmapLink& FocusedBitmap() const { return *focused_; }
-    TteBitmapLink& PressedBitmap() const { return *pressed_; }
-    TteBitmapLink& DisabledBitmap() const { return *disabled_; }
+    TteBitmapLink& HotBitmap() const { return hot_; }
+    TteBitmapLink& FocusedBitmap() const { return focused_; }
+    TteBitmapLink& PressedBitmap() const { return pressed_; }
+    TteBitmapLink& DisabledBitmap() const { return disabled_; }
     void BindOwnLinks() override;
 
 protected:
     const TteBitmapLink& CurrentLink() const override;
 
 private:
-    std::unique_ptr<TteBitmapLink> hot_ = std::make_unique<TteBitmapLink>();
-    std::unique_ptr<TteBitmapLink> focused_ = std::make_unique<TteBitmapLink>();
-    std::unique_ptr<TteBitmapLink> pressed_ = std::make_unique<TteBitmapLink>();
-    std::unique_ptr<TteBitmapLink> disabled_ = std::make_unique<TteBitmapLink>();
+    mutable TteBitmapLink hot_;
+    mutable TteBitmapLink focused_;
+    mutable TteBitmapLink pressed_;
+    mutable TteBitmapLink disabled_;
 };
 
 class TSeRollPanelObject : public TSeSkinObject {

@@ -8,11 +8,13 @@
 #include "graphics/Pixel.h"
 #include "graphics/RectUtils.h"
 
-TSeSkinObject::TSeSkinObject(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>())
+TSkinFont::TSkinFont()
 {
-    font_->SetName(QStringLiteral("Tahoma"));
-    font_->SetSize(8);
+    SetName(QStringLiteral("Tahoma"));
+    SetSize(8);
 }
+
+TSeSkinObject::TSeSkinObject(TComponent* owner) : TComponent(owner) {}
 
 TSeSkinObject::~TSeSkinObject() = default;
 
@@ -86,7 +88,7 @@ void TSeSkinObject::CopyFrom(const TSeSkinObject& other)
     align_ = other.align_;
     color_ = other.color_;
     drawIfOwner_ = other.drawIfOwner_;
-    font_->Assign(other.font_.get());
+    font_.Assign(&other.font_);
     kind_ = other.kind_;
     masked_ = other.masked_;
     left_ = other.left_;
@@ -157,7 +159,7 @@ void TSeSkinObject::Realign()
             int textWidth = 0;
             if (!c.text_.isEmpty()) {
                 TCanvas measure;
-                measure.SetFont(c.font_.get());
+                measure.SetFont(&c.font_);
                 textWidth = measure.TextWidth(c.text_);
             }
             c.width_ = textWidth + c.textMarginLeft_ + c.textMarginRight_;
@@ -220,7 +222,7 @@ bool TSeSkinObject::IsClippedOut(const TRect& clip) const
     return b.Right <= clip.Left || clip.Right <= b.Left || b.Bottom <= clip.Top || clip.Bottom <= b.Top;
 }
 
-void TSeSkinObject::Paint(TCanvas& canvas, const TRect& clip) { PaintAs(canvas, clip, color_, *font_); }
+void TSeSkinObject::Paint(TCanvas& canvas, const TRect& clip) { PaintAs(canvas, clip, color_, font_); }
 
 void TSeSkinObject::PaintAs(TCanvas& canvas, const TRect& clip, TColor color, const TFont& font)
 {
@@ -324,7 +326,7 @@ void TSeSkinObject::TintFont(TFont& font, int delta, bool hue) { font.SetColor(T
 void TSeSkinObject::TintHue(int delta)
 {
     color_ = TintColor(color_, delta, true);
-    TintFont(*font_, delta, true);
+    TintFont(font_, delta, true);
     for (int i = 0; i < Count(); ++i)
         Child(i)->TintHue(delta);
 }
@@ -332,14 +334,14 @@ void TSeSkinObject::TintHue(int delta)
 void TSeSkinObject::TintBrightness(int delta)
 {
     color_ = TintColor(color_, delta, false);
-    TintFont(*font_, delta, false);
+    TintFont(font_, delta, false);
     for (int i = 0; i < Count(); ++i)
         Child(i)->TintBrightness(delta);
 }
 
 void TSeSkinObject::SetCharset(TFontCharset charset)
 {
-    font_->SetCharset(charset);
+    font_.SetCharset(charset);
     for (int i = 0; i < Count(); ++i)
         Child(i)->SetCharset(charset);
 }
@@ -355,7 +357,7 @@ TSeSkinObject* TSeSkinObject::HitTest(TPoint point)
     return hit;
 }
 
-const TFont& TSeSkinObject::StateFont(std::uint8_t) const { return *font_; }
+const TFont& TSeSkinObject::StateFont(std::uint8_t) const { return font_; }
 
 void TSeSkinObject::DefineProperties(TFiler& filer)
 {

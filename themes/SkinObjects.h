@@ -5,7 +5,6 @@
 #include <QRegion>
 #include <QString>
 #include <cstdint>
-#include <memory>
 #include <optional>
 
 #include "framework/Colors.h"
@@ -59,6 +58,13 @@ constexpr std::uint8_t Disabled = 8;
 // The "no colour" value: an object of this colour fills nothing.
 constexpr TColor kSkinNoColor = clNone;
 
+// The font a skin object has until its skin says otherwise. Objects own their fonts and links as
+// members: skins are read and copied object by object, and each separate allocation showed.
+class TSkinFont : public TFont {
+public:
+    TSkinFont();
+};
+
 class TSeSkinObject : public TComponent {
 public:
     explicit TSeSkinObject(TComponent* owner);
@@ -109,7 +115,7 @@ public:
     void SetColor(TColor value) { color_ = value; }
     bool DrawIfOwner() const { return drawIfOwner_; }
     void SetDrawIfOwner(bool value) { drawIfOwner_ = value; }
-    TFont& Font() const { return *font_; }
+    TFont& Font() const { return font_; }
     TSeKind Kind() const { return kind_; }
     void SetKind(TSeKind value) { kind_ = value; }
     bool Masked() const { return masked_; }
@@ -191,7 +197,7 @@ private:
     TSeAlign align_ = TSeAlign::saNone;
     TColor color_ = clWhite;
     bool drawIfOwner_ = false;
-    std::unique_ptr<TFont> font_;
+    mutable TSkinFont font_;
     TSeKind kind_ = TSeKind::skNone;
     bool masked_ = true;
     int left_ = 0;
