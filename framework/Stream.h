@@ -78,6 +78,8 @@ public:
     const char* Memory() const { return data_.constData(); }
     char* Memory() { return data_.data(); }
     const QByteArray& Bytes() const { return data_; }
+    // Room for capacity bytes, so writing up to there never moves the content.
+    void Reserve(std::int64_t capacity) { data_.reserve(capacity); }
     void Clear();
     // Replaces the content with the whole of stream (from its start) or file; position 0.
     void LoadFromStream(TStream& stream);

@@ -287,29 +287,28 @@ TSeSkinObject* ReadSkinObject(TStream& stream, TComponent* owner, bool binary)
     RegisterSkinObjectClasses();
     TNestingGuard guard;
     const QString className = ReadStoredString(stream);
+    // Both forms store a count and the bytes (the text form counts its Latin-1 characters).
+    const std::int32_t size = ReadInt32(stream);
+    if (size < 0 || size > stream.Size() - stream.Position())
+        throw EReadError(QStringLiteral("Damaged skin: the data of a %1 is cut short").arg(className));
     QByteArray bytes;
-    if (binary) {
-        const std::int32_t size = ReadInt32(stream);
-        if (size < 0 || size > stream.Size() - stream.Position())
-            throw EReadError(QStringLiteral("Damaged skin: the data of a %1 is cut short").arg(className));
-        // Objects nested in objects would be copied once per level: memory is read in place.
-        if (const auto* memory = dynamic_cast<const TMemoryStream*>(&stream)) {
-            bytes = QByteArray::fromRawData(memory->Memory() + stream.Position(), size);
-            stream.Seek(size, TSeekOrigin::soCurrent);
-        } else {
-            bytes = QByteArray(size, Qt::Uninitialized);
-            stream.ReadBuffer(bytes.data(), size);
-        }
+    // Objects nested in objects would be copied once per level: memory is read in place.
+    if (const auto* memory = dynamic_cast<const TMemoryStream*>(&stream)) {
+        bytes = QByteArray::fromRawData(memory->Memory() + stream.Position(), size);
+        stream.Seek(size, TSeekOrigin::soCurrent);
     } else {
-        bytes = ReadStoredLatin1(stream);
+        bytes = QByteArray(size, Qt::Uninitialized);
+        stream.ReadBuffer(bytes.data(), size);
     }
     TSeSkinObject* object = CreateSkinObject(className, owner);
     if (object == nullptr)
         throw EClassNotFound(QStringLiteral("Damaged skin: unknown skin object class \"%1\"").arg(className));
     try {
         if (!binary) {
-            // The text is parsed as the bytes it is stored in, without a copy in wide characters.
+            // The text is parsed as the bytes it is stored in, without a copy in wide characters,
+            // into about half its room (its binary data is in hexadecimal digits).
             TMemoryStream parsed;
+            parsed.Reserve(bytes.size() / 2 + 256);
             ObjectLatin1TextToBinary(bytes, parsed);
             bytes = parsed.Bytes();
         }
