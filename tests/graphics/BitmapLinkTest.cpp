@@ -4,6 +4,7 @@
 #include "graphics/Bitmap.h"
 #include "graphics/BitmapLink.h"
 #include "graphics/BitmapList.h"
+#include "graphics/Pixel.h"
 
 namespace {
 
@@ -49,6 +50,34 @@ TEST(BitmapLinkTest, TransparencyLandsInTheCellOfThePixel)
     for (const Case& c : cases)
         EXPECT_EQ(Scan(c.pixel, c.u, c.v, c.margins), c.expected)
             << std::hex << c.pixel << std::dec << " at " << c.u << "," << c.v;
+}
+
+// Rows are scanned several pixels at a time: a transparent pixel is found wherever it falls in a
+// group, after a fill pixel of the same group, and a second one in the same group is found too.
+TEST(BitmapLinkTest, EveryPixelOfARowIsLookedAt)
+{
+    for (int u = 0; u < 20; ++u) {
+        TteBitmap bitmap;
+        bitmap.SetSize(130, 20);
+        bitmap.Fill(0xFF808080u);
+        if (u > 0)
+            bitmap.SetPixel(100 + u - 1, 10, 0x33333333u);
+        bitmap.SetPixel(100 + u, 10, 0x00000000u);
+        auto link = bitmap.CreateLink({100, 0, 120, 20});
+        link->DetectTransparency({});
+        EXPECT_TRUE(link->CenterTransparent()) << u;
+    }
+    // A corner pixel and a border pixel side by side in the first row.
+    TteBitmap bitmap;
+    bitmap.SetSize(130, 20);
+    bitmap.Fill(0xFF808080u);
+    bitmap.SetPixel(101, 0, TransparentKey);
+    bitmap.SetPixel(102, 0, TransparentKey);
+    auto link = bitmap.CreateLink({100, 0, 120, 20});
+    link->DetectTransparency({2, 2, 2, 2});
+    EXPECT_TRUE(link->CornerTransparent());
+    EXPECT_TRUE(link->BorderTransparent());
+    EXPECT_FALSE(link->CenterTransparent());
 }
 
 TEST(BitmapLinkTest, PixelsOutsideTheBitmapCountAsTransparent)
