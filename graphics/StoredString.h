@@ -10,4 +10,6 @@ class TStream;
 QString ReadStoredString(TStream& stream);
 // The same string's characters as they are stored, Latin-1, one a byte.
 QByteArray ReadStoredLatin1(TStream& stream);
+// Passes over a stored string, raising as ReadStoredString does.
+void SkipStoredString(TStream& stream);
 void WriteStoredString(TStream& stream, const QString& text);

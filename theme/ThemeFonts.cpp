@@ -1,6 +1,7 @@
 #include "theme/ThemeFonts.h"
 
 #include <QStringList>
+#include <QVarLengthArray>
 #include <array>
 
 #include "framework/Stream.h"
@@ -143,7 +144,7 @@ QString TteThemeFonts::FontToText(const TFont& font)
 void TteThemeFonts::TextToFont(const QString& text, TFont& font)
 {
     // Fields end at a comma or a semicolon (a plain scan: skins carry dozens of these).
-    QList<QStringView> fields;
+    QVarLengthArray<QStringView, 12> fields;
     for (qsizetype start = 0, i = 0;; ++i)
         if (i == text.size() || text.at(i) == u',' || text.at(i) == u';') {
             fields.append(QStringView(text).sliced(start, i - start));

@@ -11,7 +11,7 @@ void WriteTableEntry(TStream& stream, const QString& name, const QString& value)
 
 QString ReadTableEntry(TStream& stream)
 {
-    ReadStoredString(stream);
-    ReadStoredString(stream);
+    SkipStoredString(stream);
+    SkipStoredString(stream);
     return ReadStoredString(stream);
 }
