@@ -25,6 +25,17 @@ bool Fold(const Chars& name, char* out)
     return true;
 }
 
+// Property names are short: compared in place rather than through a library call.
+bool SameName(const std::string& name, std::string_view wanted)
+{
+    if (name.size() != wanted.size())
+        return false;
+    for (std::size_t i = 0; i < wanted.size(); ++i)
+        if (name[i] != wanted[i])
+            return false;
+    return true;
+}
+
 }  // namespace
 
 TPropTable::TPropTable(QList<const TPropInfo*> props) : props_(std::move(props))
@@ -45,7 +56,7 @@ const TPropInfo* TPropTable::Find(QLatin1String name) const
     // Tables are short and stored names nearly always have the registered spelling.
     const std::string_view wanted(name.data(), static_cast<std::size_t>(name.size()));
     for (std::size_t i = 0; i < latin1Names_.size(); ++i)
-        if (latin1Names_[i].size() == wanted.size() && !wanted.empty() && latin1Names_[i] == wanted)
+        if (!wanted.empty() && SameName(latin1Names_[i], wanted))
             return props_.at(static_cast<qsizetype>(i));
     char folded[kMaxFoldedName];
     if (!Fold(name, folded))
@@ -60,10 +71,10 @@ const TPropInfo* TPropTable::Find(QLatin1String name, qsizetype& cursor) const
 {
     const std::string_view wanted(name.data(), static_cast<std::size_t>(name.size()));
     // "Font.Name" after "Font.Color": the same leading part as the property before.
-    if (cursor > 0 && !wanted.empty() && latin1Names_[static_cast<std::size_t>(cursor - 1)] == wanted)
+    if (cursor > 0 && !wanted.empty() && SameName(latin1Names_[static_cast<std::size_t>(cursor - 1)], wanted))
         return props_.at(cursor - 1);
     for (qsizetype i = cursor; i < props_.size(); ++i)
-        if (!wanted.empty() && latin1Names_[static_cast<std::size_t>(i)] == wanted) {
+        if (!wanted.empty() && SameName(latin1Names_[static_cast<std::size_t>(i)], wanted)) {
             cursor = i + 1;
             return props_.at(i);
         }

@@ -1,5 +1,6 @@
 #include "framework/Reader.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "framework/Collection.h"
@@ -185,9 +186,9 @@ void TReader::ReadProperty(TPersistent& object, const TPropTable& table, qsizety
     TPersistent* target = &object;
     const TPropTable* targetTable = &table;
     for (qsizetype start = 0;;) {
-        const auto* found = static_cast<const char*>(
-            std::memchr(copy + start, '.', static_cast<std::size_t>(name.size() - start)));
-        const qsizetype dot = found != nullptr ? found - copy : -1;
+        // Names are short: a plain loop beats a call into the library.
+        const char* found = std::find(copy + start, copy + name.size(), '.');
+        const qsizetype dot = found != copy + name.size() ? found - copy : -1;
         const bool last = dot < 0;
         const QLatin1String part = name.sliced(start, (last ? name.size() : dot) - start);
         const TPropInfo* info = start == 0 ? targetTable->Find(part, cursor) : targetTable->Find(part);
