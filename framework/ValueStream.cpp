@@ -260,15 +260,8 @@ QByteArray TValueReader::ReadString8Body()
 
 QString TValueReader::ReadString8BodyAsText()
 {
-    if (memory_ == nullptr)
-        return QString::fromLatin1(ReadString8Body());
-    const std::int32_t length = ReadLength();
-    if (length > left_)
-        Invalid(QStringLiteral("a length of %1 bytes exceeds the rest of the stream").arg(length));
-    const QString text = QString::fromLatin1(memory_ + position_, length);
-    position_ += length;
-    left_ -= length;
-    return text;
+    // A string body is stored as binary data is.
+    return QString::fromLatin1(ReadBinaryBodyInPlace());
 }
 
 QString TValueReader::ReadWStringBody()
