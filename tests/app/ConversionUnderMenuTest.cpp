@@ -4,13 +4,11 @@
 #include <QTimer>
 #include <vector>
 
-#include "app/AboutWindow.h"
 #include "coder/LameCoder.h"
 #include "controls/TeProgressBar.h"
 #include "framework/OpenDialog.h"
 #include "tests/app/JobUnderMenuFixture.h"
 #include "tests/support/AudioFiles.h"
-#include "theme/ThemeLink.h"
 
 namespace {
 
@@ -111,18 +109,12 @@ TEST_F(ConversionUnderMenu, BothFilesAreEncodedAndFinishedWhileTheOperationMenuI
 TEST_F(ConversionUnderMenu, TheAboutWindowChosenInTheHelpMenuDoesNotStopTheConversion)
 {
     ChooseTwoFiles();
-    TOwned<TForm> about(CreateAboutWindow(nullptr, static_cast<TteCustomThemeLink*>(form->TeThemeLink1)));
-    form->SetAboutWindow(about.get());
-    bool aboutChosen = false;
+    TOwned<TForm> about = GiveAboutWindow();
     Watch(
         [&](const TSeen&) {
             if (progress.size() == 1)
                 QTimer::singleShot(0, [&] { ClickBarItem("CustomItem10"); });
-            // The click on "About..." lands once the menu has closed, and opens the window modally.
-            if (!aboutChosen && RunningLevel() != nullptr && !RunningLevel()->Horizontal()) {
-                aboutChosen = true;
-                QTimer::singleShot(0, [&] { QTest::mouseClick(RunningLevel()->Window(), Qt::LeftButton, {}, CenterOf(Item("CustomItem14"))); });
-            }
+            ChooseAboutOnceTheHelpMenuRuns();
         },
         [&](const TSeen& seen) {
             if (seen.File == 1)

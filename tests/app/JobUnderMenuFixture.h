@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QTimer>
 
+#include "app/AboutWindow.h"
 #include "controls/TeItem.h"
 #include "controls/TeItemView.h"
 #include "controls/TeMenuBar.h"
 #include "framework/ComponentStream.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/controls/MenuFixtures.h"
+#include "theme/ThemeLink.h"
 
 class JobUnderMenu : public MainWindow {
 protected:
@@ -45,5 +47,28 @@ protected:
         }
     }
 
+    // The about window the Help menu opens, drawn through the main window's theme.
+    TOwned<TForm> GiveAboutWindow()
+    {
+        TOwned<TForm> about(CreateAboutWindow(nullptr, static_cast<TteCustomThemeLink*>(form->TeThemeLink1)));
+        form->SetAboutWindow(about.get());
+        return about;
+    }
+
+    // Once the Help menu's level runs, "About..." is clicked, once: the click lands after the menu
+    // has closed and opens the window modally.
+    void ChooseAboutOnceTheHelpMenuRuns()
+    {
+        if (aboutChosen_ || RunningLevel() == nullptr || RunningLevel()->Horizontal())
+            return;
+        aboutChosen_ = true;
+        QTimer::singleShot(0, [this] {
+            QTest::mouseClick(RunningLevel()->Window(), Qt::LeftButton, {}, CenterOf(Item("CustomItem14")));
+        });
+    }
+
     QTimer guard;
+
+private:
+    bool aboutChosen_ = false;
 };

@@ -4,13 +4,11 @@
 #include <QTimer>
 #include <vector>
 
-#include "app/AboutWindow.h"
 #include "controls/TeButton.h"
 #include "controls/TeProgressBar.h"
 #include "controls/TeSComboBox.h"
 #include "controls/TeStringGrid.h"
 #include "tests/app/JobUnderMenuFixture.h"
-#include "theme/ThemeLink.h"
 
 namespace {
 
@@ -101,18 +99,12 @@ TEST_F(RipUnderMenu, TheTrackIsReadAndWrittenWhileTheOperationMenuIsOpen)
 TEST_F(RipUnderMenu, TheAboutWindowChosenInTheHelpMenuDoesNotStopTheRip)
 {
     OpenSelectedRow();
-    TOwned<TForm> about(CreateAboutWindow(nullptr, static_cast<TteCustomThemeLink*>(form->TeThemeLink1)));
-    form->SetAboutWindow(about.get());
-    bool aboutChosen = false;
+    TOwned<TForm> about = GiveAboutWindow();
     bool aboutOpenAtTheEnd = false;
     OnProgress([&](int percent) {
         if (percent == 5)
             QTimer::singleShot(0, [&] { ClickBarItem("CustomItem10"); });
-        // The click on "About..." lands once the menu has closed, and opens the window modally.
-        if (!aboutChosen && RunningLevel() != nullptr && !RunningLevel()->Horizontal()) {
-            aboutChosen = true;
-            QTimer::singleShot(0, [&] { QTest::mouseClick(RunningLevel()->Window(), Qt::LeftButton, {}, CenterOf(Item("CustomItem14"))); });
-        }
+        ChooseAboutOnceTheHelpMenuRuns();
         if (percent == 100)
             QTimer::singleShot(0, [&] {
                 aboutOpenAtTheEnd = about->Visible();
