@@ -7,8 +7,8 @@
 
 #include "app/Logo.h"
 #include "app/WebAddresses.h"
-#include "controls/TeForm.h"
-#include "controls/TeLabel.h"
+#include "controls/frame/TeForm.h"
+#include "controls/widgets/TeLabel.h"
 #include "framework/Application.h"
 #include "framework/ComponentStream.h"
 #include "framework/Exception.h"

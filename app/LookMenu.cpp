@@ -3,8 +3,8 @@
 #include <iterator>
 
 #include "app/StartTheme.h"
-#include "controls/TeForm.h"
-#include "controls/TeItem.h"
+#include "controls/frame/TeForm.h"
+#include "controls/menus/TeItem.h"
 #include "theme/ThemeEngine.h"
 #include "theme/ThemeLink.h"
 

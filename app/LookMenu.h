@@ -4,7 +4,7 @@
 // is checked.
 #include <QString>
 
-#include "controls/TePopupMenu.h"
+#include "controls/menus/TePopupMenu.h"
 #include "framework/ComponentRef.h"
 
 class TTeForm;

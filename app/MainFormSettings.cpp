@@ -2,9 +2,9 @@
 #include "app/MainForm.h"
 
 #include "coder/LameCoder.h"
-#include "controls/TeCheckBox.h"
-#include "controls/TeSComboBox.h"
-#include "controls/TeTrackBar.h"
+#include "controls/widgets/TeCheckBox.h"
+#include "controls/widgets/TeSComboBox.h"
+#include "controls/widgets/TeTrackBar.h"
 #include "framework/Label.h"
 
 namespace {

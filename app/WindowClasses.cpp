@@ -3,7 +3,7 @@
 
 #include "cdrip/CDRIP.h"
 #include "coder/LameCoder.h"
-#include "controls/ControlComponents.h"
+#include "controls/window/ControlComponents.h"
 #include "framework/ClassRegistry.h"
 #include "framework/StandardComponents.h"
 #include "theme/ThemeList.h"

@@ -11,7 +11,7 @@
 #include "app/ProgramStart.h"
 #include "app/Version.h"
 #include "app/WindowOptions.h"
-#include "controls/TeMessageBox.h"
+#include "controls/window/TeMessageBox.h"
 #include "framework/Application.h"
 #include "framework/FirstFrameExit.h"
 #include "framework/QtApplication.h"

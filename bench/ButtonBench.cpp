@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "bench/BenchWindows.h"
-#include "controls/TeButton.h"
+#include "controls/widgets/TeButton.h"
 #include "framework/Form.h"
 #include "framework/HeadlessGui.h"
 #include "theme/ThemeManager.h"

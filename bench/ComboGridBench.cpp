@@ -13,8 +13,8 @@
 #include <memory>
 
 #include "bench/BenchWindows.h"
-#include "controls/TeSComboBox.h"
-#include "controls/TeStringGrid.h"
+#include "controls/widgets/TeSComboBox.h"
+#include "controls/widgets/TeStringGrid.h"
 #include "framework/Form.h"
 #include "framework/HeadlessGui.h"
 #include "theme/ThemeManager.h"

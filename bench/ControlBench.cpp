@@ -9,9 +9,9 @@
 #include <memory>
 
 #include "bench/BenchWindows.h"
-#include "controls/ParentBackground.h"
-#include "controls/TeControl.h"
-#include "controls/TeGraphicControl.h"
+#include "controls/core/ParentBackground.h"
+#include "controls/core/TeControl.h"
+#include "controls/core/TeGraphicControl.h"
 #include "framework/Brush.h"
 #include "framework/Form.h"
 #include "framework/HeadlessGui.h"

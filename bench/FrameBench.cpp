@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "bench/BenchWindows.h"
-#include "controls/TeForm.h"
+#include "controls/frame/TeForm.h"
 #include "framework/Form.h"
 #include "framework/HeadlessGui.h"
 #include "framework/WindowHook.h"

@@ -16,7 +16,7 @@
 #include "app/MainForm.h"
 #include "bench/BenchWindows.h"
 #include "bench/peer/FusionPeerWindow.h"
-#include "controls/TeStringGrid.h"
+#include "controls/widgets/TeStringGrid.h"
 #include "framework/Application.h"
 #include "framework/HeadlessGui.h"
 #include "themes/ThemeKinds.h"

@@ -10,8 +10,8 @@
 #include <memory>
 
 #include "bench/BenchWindows.h"
-#include "controls/TeItemView.h"
-#include "controls/TeMenuBar.h"
+#include "controls/menus/TeItemView.h"
+#include "controls/menus/TeMenuBar.h"
 #include "framework/Form.h"
 #include "framework/HeadlessGui.h"
 

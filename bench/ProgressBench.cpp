@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "bench/BenchWindows.h"
-#include "controls/TeProgressBar.h"
+#include "controls/widgets/TeProgressBar.h"
 #include "framework/Form.h"
 #include "framework/HeadlessGui.h"
 #include "theme/ThemeManager.h"

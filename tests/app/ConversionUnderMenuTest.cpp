@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "coder/LameCoder.h"
-#include "controls/TeProgressBar.h"
+#include "controls/widgets/TeProgressBar.h"
 #include "framework/OpenDialog.h"
 #include "tests/app/JobUnderMenuFixture.h"
 #include "tests/support/AudioFiles.h"

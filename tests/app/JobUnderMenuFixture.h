@@ -4,9 +4,9 @@
 #include <QTimer>
 
 #include "app/AboutWindow.h"
-#include "controls/TeItem.h"
-#include "controls/TeItemView.h"
-#include "controls/TeMenuBar.h"
+#include "controls/menus/TeItem.h"
+#include "controls/menus/TeItemView.h"
+#include "controls/menus/TeMenuBar.h"
 #include "framework/ComponentStream.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/controls/MenuFixtures.h"

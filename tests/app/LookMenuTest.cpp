@@ -5,11 +5,11 @@
 #include <typeinfo>
 
 #include "app/LookMenu.h"
-#include "controls/TeButton.h"
-#include "controls/TeControl.h"
-#include "controls/TeForm.h"
-#include "controls/TeGraphicControl.h"
-#include "controls/TeItem.h"
+#include "controls/widgets/TeButton.h"
+#include "controls/core/TeControl.h"
+#include "controls/frame/TeForm.h"
+#include "controls/core/TeGraphicControl.h"
+#include "controls/menus/TeItem.h"
 #include "framework/ComponentStream.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/controls/MenuFixtures.h"

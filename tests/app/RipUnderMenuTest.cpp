@@ -4,10 +4,10 @@
 #include <QTimer>
 #include <vector>
 
-#include "controls/TeButton.h"
-#include "controls/TeProgressBar.h"
-#include "controls/TeSComboBox.h"
-#include "controls/TeStringGrid.h"
+#include "controls/widgets/TeButton.h"
+#include "controls/widgets/TeProgressBar.h"
+#include "controls/widgets/TeSComboBox.h"
+#include "controls/widgets/TeStringGrid.h"
 #include "tests/app/JobUnderMenuFixture.h"
 
 namespace {

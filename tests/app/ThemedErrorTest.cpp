@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "controls/TeButton.h"
-#include "controls/TeForm.h"
-#include "controls/TeLabel.h"
-#include "controls/TeMessageBox.h"
+#include "controls/widgets/TeButton.h"
+#include "controls/frame/TeForm.h"
+#include "controls/widgets/TeLabel.h"
+#include "controls/window/TeMessageBox.h"
 #include "framework/ComponentStream.h"
 #include "tests/app/MainWindowFixture.h"
 #include "theme/ThemeLink.h"

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
-#include "controls/BackgroundCapture.h"
+#include "controls/frame/BackgroundCapture.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-#include "controls/TeProgressBar.h"
-#include "controls/TeTrackBar.h"
+#include "controls/widgets/TeProgressBar.h"
+#include "controls/widgets/TeTrackBar.h"
 #include "framework/WinControl.h"
 #include "theme/Theme.h"
 #include "theme/ThemeManager.h"

@@ -4,7 +4,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "controls/WindowOpacity.h"
+#include "controls/frame/WindowOpacity.h"
 #include "graphics/Pixel.h"
 #include "tests/controls/FrameFixtures.h"
 

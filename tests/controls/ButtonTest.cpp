@@ -3,8 +3,8 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
-#include "controls/TeButton.h"
-#include "controls/TeCheckBox.h"
+#include "controls/widgets/TeButton.h"
+#include "controls/widgets/TeCheckBox.h"
 #include "tests/controls/ControlFixtures.h"
 
 namespace {

@@ -7,10 +7,10 @@
 #include <memory>
 #include <vector>
 
-#include "controls/TeButton.h"
-#include "controls/TeCheckBox.h"
-#include "controls/TeGroupBox.h"
-#include "controls/TeLabel.h"
+#include "controls/widgets/TeButton.h"
+#include "controls/widgets/TeCheckBox.h"
+#include "controls/widgets/TeGroupBox.h"
+#include "controls/widgets/TeLabel.h"
 #include "tests/controls/ControlFixtures.h"
 #include "tests/support/GoldenImage.h"
 #include "theme/ThemeManager.h"

@@ -2,7 +2,7 @@
 // release still counts on, the keys, and one OnClick per change.
 #include <gtest/gtest.h>
 
-#include "controls/TeCheckBox.h"
+#include "controls/widgets/TeCheckBox.h"
 #include "tests/controls/ControlFixtures.h"
 
 namespace {

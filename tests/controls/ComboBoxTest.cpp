@@ -10,7 +10,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "controls/TeSComboBox.h"
+#include "controls/widgets/TeSComboBox.h"
 #include "framework/Colors.h"
 #include "tests/controls/ControlFixtures.h"
 #include "theme/ThemeManager.h"

@@ -9,8 +9,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-#include "controls/TeSComboBox.h"
-#include "controls/TeStringGrid.h"
+#include "controls/widgets/TeSComboBox.h"
+#include "controls/widgets/TeStringGrid.h"
 #include "tests/controls/ControlFixtures.h"
 #include "tests/support/GoldenImage.h"
 #include "theme/ThemeManager.h"

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 
-#include "controls/SnapBounds.h"
+#include "controls/frame/SnapBounds.h"
 #include "graphics/RectUtils.h"
 #include "tests/controls/FrameFixtures.h"
 

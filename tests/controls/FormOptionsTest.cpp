@@ -2,7 +2,7 @@
 // of the frame (defaults are not stored).
 #include <gtest/gtest.h>
 
-#include "controls/TeForm.h"
+#include "controls/frame/TeForm.h"
 #include "framework/ComponentStream.h"
 #include "framework/Exception.h"
 #include "framework/Form.h"

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "controls/TeForm.h"
+#include "controls/frame/TeForm.h"
 #include "framework/Form.h"
 #include "tests/controls/ControlFixtures.h"
 #include "themes/MsStylesTheme.h"

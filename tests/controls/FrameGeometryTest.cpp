@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include "controls/FrameGeometry.h"
+#include "controls/frame/FrameGeometry.h"
 #include "framework/Canvas.h"
 #include "graphics/Bitmap.h"
 #include "graphics/WideText.h"

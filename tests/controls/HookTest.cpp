@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "controls/ControlHook.h"
-#include "controls/HookList.h"
-#include "controls/TeHook.h"
+#include "controls/core/ControlHook.h"
+#include "controls/core/HookList.h"
+#include "controls/core/TeHook.h"
 #include "framework/Exception.h"
 #include "framework/Messages.h"
 #include "framework/Messaging.h"

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "controls/TeCheckBox.h"
-#include "controls/TeGroupBox.h"
-#include "controls/TeLabel.h"
+#include "controls/widgets/TeCheckBox.h"
+#include "controls/widgets/TeGroupBox.h"
+#include "controls/widgets/TeLabel.h"
 #include "framework/TextSize.h"
 #include "framework/TextLayout.h"
 #include "tests/controls/ControlFixtures.h"

@@ -11,10 +11,10 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "controls/MenuClicks.h"
-#include "controls/TeItemView.h"
-#include "controls/TeDefaultForm.h"
-#include "controls/TeMenuBar.h"
+#include "controls/menus/MenuClicks.h"
+#include "controls/menus/TeItemView.h"
+#include "controls/frame/TeDefaultForm.h"
+#include "controls/menus/TeMenuBar.h"
 #include "tests/controls/ControlFixtures.h"
 
 // One step of a drive: after Delay milliseconds in the running loop, Act.

@@ -3,7 +3,7 @@
 // the action run by a click, and the window commands' pictures.
 #include <QImage>
 
-#include "controls/CaptionImages.h"
+#include "controls/window/CaptionImages.h"
 #include "tests/controls/MenuFixtures.h"
 #include "theme/ThemeManager.h"
 #include "framework/SystemMetrics.h"

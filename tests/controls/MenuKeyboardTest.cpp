@@ -1,7 +1,7 @@
 // The menu bar and its popups through the keyboard: the keys of every level in one table, Alt with
 // an accelerator, Alt alone and F10, shortcuts through the window's frame, and the separators a
 // level shows.
-#include "controls/ControlComponents.h"
+#include "controls/window/ControlComponents.h"
 #include "tests/controls/MenuFixtures.h"
 
 TEST(MenuKeyboard, KeysMoveOpenAndCloseAcrossLevels)

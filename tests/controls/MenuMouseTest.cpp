@@ -2,7 +2,7 @@
 // the loop's place in the program: other work goes on, and closing the window closes the menu.
 #include <QScreen>
 
-#include "controls/TePopupMenu.h"
+#include "controls/menus/TePopupMenu.h"
 #include "tests/controls/MenuFixtures.h"
 
 namespace {

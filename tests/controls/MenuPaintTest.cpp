@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QScreen>
 
-#include "controls/TePopupMenu.h"
+#include "controls/menus/TePopupMenu.h"
 #include "framework/Colors.h"
 #include "framework/SystemMetrics.h"
 #include "tests/controls/MenuFixtures.h"

@@ -8,10 +8,10 @@
 #include <optional>
 #include <gtest/gtest.h>
 
-#include "controls/TeButton.h"
-#include "controls/TeForm.h"
-#include "controls/TeLabel.h"
-#include "controls/TeMessageBox.h"
+#include "controls/widgets/TeButton.h"
+#include "controls/frame/TeForm.h"
+#include "controls/widgets/TeLabel.h"
+#include "controls/window/TeMessageBox.h"
 #include "framework/Application.h"
 #include "framework/Exception.h"
 #include "tests/controls/FrameFixtures.h"

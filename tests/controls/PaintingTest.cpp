@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
-#include "controls/SharedBuffer.h"
+#include "controls/core/SharedBuffer.h"
 #include "framework/Colors.h"
 #include "framework/DeviceContext.h"
 #include "tests/controls/ControlFixtures.h"

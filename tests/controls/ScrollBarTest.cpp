@@ -4,8 +4,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "controls/ScrollBarGeometry.h"
-#include "controls/TeScrollBar.h"
+#include "controls/core/ScrollBarGeometry.h"
+#include "controls/core/TeScrollBar.h"
 #include "framework/SystemMetrics.h"
 #include "tests/controls/ControlFixtures.h"
 

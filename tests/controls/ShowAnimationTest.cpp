@@ -5,8 +5,8 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include "controls/FormOptions.h"
-#include "controls/ShowAnimation.h"
+#include "controls/frame/FormOptions.h"
+#include "controls/frame/ShowAnimation.h"
 #include "graphics/Animation.h"
 #include "tests/controls/FrameFixtures.h"
 

@@ -2,7 +2,7 @@
 // by the visible rectangle of a window with a shadow, and to other framed windows.
 #include <gtest/gtest.h>
 
-#include "controls/SnapBounds.h"
+#include "controls/frame/SnapBounds.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "controls/TeScrollBar.h"
+#include "controls/core/TeScrollBar.h"
 #include "framework/Messages.h"
 #include "tests/controls/ControlFixtures.h"
 

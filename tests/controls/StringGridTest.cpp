@@ -7,7 +7,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "controls/TeStringGrid.h"
+#include "controls/widgets/TeStringGrid.h"
 #include "framework/Canvas.h"
 #include "framework/DeviceContext.h"
 #include "framework/VirtualKeys.h"

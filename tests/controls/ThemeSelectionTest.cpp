@@ -2,7 +2,7 @@
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
-#include "controls/ThemeSelection.h"
+#include "controls/core/ThemeSelection.h"
 #include "framework/Messaging.h"
 #include "tests/controls/ControlFixtures.h"
 #include "theme/ThemeManager.h"

@@ -22,8 +22,16 @@ const std::map<std::string, std::set<std::string>> kAllowed = {
     {"graphics", {"framework"}},
     {"theme", {"framework", "graphics"}},
     {"themes", {"framework", "graphics", "theme"}},
-    {"controls", {"framework", "graphics", "theme", "themes"}},
-    {"app", {"framework", "graphics", "theme", "themes", "controls", "cdrip", "coder"}},
+    // The controls' sub-layers: core <- frame <- menus <- window, core <- widgets <- window.
+    {"controls/core", {"framework", "graphics", "theme", "themes"}},
+    {"controls/frame", {"framework", "graphics", "theme", "themes", "controls/core"}},
+    {"controls/menus", {"framework", "graphics", "theme", "themes", "controls/core", "controls/frame"}},
+    {"controls/widgets", {"framework", "graphics", "theme", "themes", "controls/core"}},
+    {"controls/window",
+     {"framework", "graphics", "theme", "themes", "controls/core", "controls/frame", "controls/menus", "controls/widgets"}},
+    {"app",
+     {"framework", "graphics", "theme", "themes", "controls/core", "controls/frame", "controls/menus", "controls/widgets",
+      "controls/window", "cdrip", "coder"}},
     // The loaders see only the contract header of the library they load.
     {"coder", {"framework", "libs/lame_enc/LameEnc.h"}},
     {"cdrip", {"framework", "coder", "libs/cdrip/CDRip.h"}},
@@ -36,15 +44,18 @@ fs::path SourceRoot()
     return fs::path(TRACKWELL_TEST_SOURCE_DIR).parent_path();
 }
 
-// The folder a quoted include names: "libs/x" for the run-time libraries, else its first part.
-// An include without a folder is a neighbour in the including file's folder.
+// The folders whose sub-folders are layers of their own.
+const std::set<std::string> kLayeredFolders = {"libs", "controls"};
+
+// The folder a quoted include names: "libs/x" or "controls/x" for the layered folders, else its first
+// part. An include without a folder is a neighbour in the including file's folder.
 std::string FolderOf(const std::string& include, const std::string& ownFolder)
 {
     const auto slash = include.find('/');
     if (slash == std::string::npos)
         return ownFolder;
     const std::string first = include.substr(0, slash);
-    if (first != "libs")
+    if (!kLayeredFolders.contains(first))
         return first;
     const auto second = include.find('/', slash + 1);
     return second == std::string::npos ? include : include.substr(0, second);
@@ -99,6 +110,22 @@ TEST(Layering, NoFolderIncludesOneAboveIt)
             ADD_FAILURE() << v.Where << ": " << folder << " includes \"" << v.Include << "\"";
 }
 
+// A source file directly in a layered folder, or a sub-folder without rules, belongs to no layer, so
+// nothing would check it.
+TEST(Layering, LayeredFoldersHoldSourcesOnlyInTheirLayers)
+{
+    const fs::path root = SourceRoot();
+    for (const std::string& folder : kLayeredFolders)
+        for (const fs::directory_entry& entry : fs::directory_iterator(root / folder)) {
+            const std::string name = fs::relative(entry.path(), root).string();
+            const std::string ext = entry.path().extension().string();
+            if (entry.is_directory())
+                EXPECT_TRUE(kAllowed.contains(name)) << name << " is a layer without rules";
+            else
+                EXPECT_FALSE(ext == ".cpp" || ext == ".h" || ext == ".c") << name << " lies outside the layers of " << folder;
+        }
+}
+
 // The check itself: a planted include of each kind is caught, allowed ones are not.
 TEST(Layering, TheRulesCatchIncludesFromAbove)
 {
@@ -111,9 +138,18 @@ TEST(Layering, TheRulesCatchIncludesFromAbove)
         {"framework", "graphics/Bitmap.h", false},
         {"graphics", "theme/Theme.h", false},
         {"theme", "graphics/Bitmap.h", true},
-        {"themes", "controls/Control.h", false},
-        {"controls", "themes/FlatTheme.h", true},
-        {"controls", "app/OutputFolder.h", false},
+        {"themes", "controls/core/TeControl.h", false},
+        {"controls/core", "themes/FlatTheme.h", true},
+        {"controls/core", "controls/frame/TeForm.h", false},
+        {"controls/core", "controls/widgets/TeButton.h", false},
+        {"controls/frame", "controls/core/TeControl.h", true},
+        {"controls/frame", "controls/menus/TeMenuBar.h", false},
+        {"controls/frame", "controls/window/SystemMenu.h", false},
+        {"controls/menus", "controls/frame/TeForm.h", true},
+        {"controls/widgets", "controls/frame/TeForm.h", false},
+        {"controls/window", "controls/widgets/TeButton.h", true},
+        {"controls/window", "app/OutputFolder.h", false},
+        {"app", "controls/window/TeMessageBox.h", true},
         {"coder", "cdrip/CDRIP.h", false},
         {"coder", "libs/lame_enc/LameEnc.h", true},
         {"coder", "libs/lame_enc/EncoderStream.h", false},

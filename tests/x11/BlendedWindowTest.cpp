@@ -5,7 +5,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "controls/TeForm.h"
+#include "controls/frame/TeForm.h"
 #include "framework/Form.h"
 
 namespace {

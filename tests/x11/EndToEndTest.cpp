@@ -13,7 +13,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "controls/TeForm.h"
+#include "controls/frame/TeForm.h"
 #include "framework/Form.h"
 #include "theme/ThemeManager.h"
 #include "themes/MsStylesTheme.h"

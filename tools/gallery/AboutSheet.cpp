@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "app/AboutWindow.h"
-#include "controls/ControlComponents.h"
+#include "controls/window/ControlComponents.h"
 #include "framework/Form.h"
 #include "tools/gallery/WindowPicture.h"
 

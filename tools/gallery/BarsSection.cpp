@@ -1,8 +1,8 @@
 // The band of the progress and track bars on the controls sheet: progress at 0, 37 and 100 % in
 // blocks and smooth, across and upwards; track bars across and upright with ticks on either side,
 // both or none, focused, disabled and with a highlighted interval.
-#include "controls/TeProgressBar.h"
-#include "controls/TeTrackBar.h"
+#include "controls/widgets/TeProgressBar.h"
+#include "controls/widgets/TeTrackBar.h"
 #include "tools/gallery/ControlSections.h"
 
 namespace {

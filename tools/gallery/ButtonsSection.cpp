@@ -1,10 +1,10 @@
 // The band of push buttons, check boxes, labels and group boxes in each of their states. Hot,
 // pressed and focused states come from the controls' own input handlers, not from a real pointer
 // or focus, so that several can show at once.
-#include "controls/TeButton.h"
-#include "controls/TeCheckBox.h"
-#include "controls/TeGroupBox.h"
-#include "controls/TeLabel.h"
+#include "controls/widgets/TeButton.h"
+#include "controls/widgets/TeCheckBox.h"
+#include "controls/widgets/TeGroupBox.h"
+#include "controls/widgets/TeLabel.h"
 #include "tools/gallery/ControlSections.h"
 
 namespace {

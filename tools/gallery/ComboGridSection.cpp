@@ -12,8 +12,8 @@
 #include <QPainter>
 #include <QWidget>
 
-#include "controls/TeSComboBox.h"
-#include "controls/TeStringGrid.h"
+#include "controls/widgets/TeSComboBox.h"
+#include "controls/widgets/TeStringGrid.h"
 #include "framework/Canvas.h"
 #include "framework/GraphicControl.h"
 #include "framework/WinControl.h"

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "controls/TeControl.h"
-#include "controls/TeLabel.h"
+#include "controls/core/TeControl.h"
+#include "controls/widgets/TeLabel.h"
 #include "framework/Form.h"
 #include "theme/Theme.h"
 #include "theme/ThemeManager.h"

@@ -7,8 +7,8 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "controls/TeItemView.h"
-#include "controls/TeMenuBar.h"
+#include "controls/menus/TeItemView.h"
+#include "controls/menus/TeMenuBar.h"
 #include "framework/Colors.h"
 #include "framework/Form.h"
 #include "tools/gallery/SystemMenuPanel.h"

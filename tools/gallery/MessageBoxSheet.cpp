@@ -4,8 +4,8 @@
 #include <QWidget>
 #include <cstdio>
 
-#include "controls/ControlComponents.h"
-#include "controls/TeMessageBox.h"
+#include "controls/window/ControlComponents.h"
+#include "controls/window/TeMessageBox.h"
 #include "framework/Form.h"
 #include "tools/gallery/WindowPicture.h"
 

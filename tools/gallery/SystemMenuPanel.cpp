@@ -3,9 +3,9 @@
 #include <QPainter>
 #include <QTimer>
 
-#include "controls/TeForm.h"
-#include "controls/TeItem.h"
-#include "controls/TeItemView.h"
+#include "controls/frame/TeForm.h"
+#include "controls/menus/TeItem.h"
+#include "controls/menus/TeItemView.h"
 #include "framework/Colors.h"
 #include "framework/Form.h"
 

@@ -7,14 +7,14 @@
 #include <QWidget>
 #include <cstdio>
 
-#include "controls/TeButton.h"
-#include "controls/TeCheckBox.h"
-#include "controls/TeForm.h"
-#include "controls/TeGroupBox.h"
-#include "controls/TeProgressBar.h"
-#include "controls/TeSComboBox.h"
-#include "controls/TeStringGrid.h"
-#include "controls/TeTrackBar.h"
+#include "controls/widgets/TeButton.h"
+#include "controls/widgets/TeCheckBox.h"
+#include "controls/frame/TeForm.h"
+#include "controls/widgets/TeGroupBox.h"
+#include "controls/widgets/TeProgressBar.h"
+#include "controls/widgets/TeSComboBox.h"
+#include "controls/widgets/TeStringGrid.h"
+#include "controls/widgets/TeTrackBar.h"
 #include "framework/Form.h"
 
 namespace {
