@@ -3,8 +3,8 @@
 #include <QResizeEvent>
 
 #include "controls/core/PaintSurface.h"
-#include "controls/core/TeScrollBar.h"
 #include "controls/core/ParentBackground.h"
+#include "controls/core/TeScrollBar.h"
 #include "framework/CanvasBinding.h"
 #include "framework/Messages.h"
 #include "framework/Messaging.h"
@@ -200,14 +200,6 @@ void TTeControl::SetBevelWidth(int width)
     if (width == border_.BevelWidth)
         return;
     border_.BevelWidth = width;
-    BorderPropertyChanged();
-}
-
-void TTeControl::SetPlatformStyleBorder(bool value)
-{
-    if (value == platformStyleBorder_)
-        return;
-    platformStyleBorder_ = value;
     BorderPropertyChanged();
 }
 

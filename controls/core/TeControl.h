@@ -14,8 +14,8 @@
 #include "controls/core/ControlTheme.h"
 #include "controls/core/Performance.h"
 #include "controls/core/TeScrollBar.h"
-#include "framework/ComponentRef.h"
 #include "controls/core/ThemeSelection.h"
+#include "framework/ComponentRef.h"
 #include "framework/CustomControl.h"
 #include "framework/PropInfo.h"
 
@@ -57,10 +57,6 @@ public:
     void SetBevelKind(TTeBevelKind kind);
     int BevelWidth() const { return border_.BevelWidth; }
     void SetBevelWidth(int width);
-    // With the platform's visual styles active, a border would be drawn in the platform's edit
-    // style; they never are here (graphics/Platform.h), so the flag is kept for stored windows only.
-    bool PlatformStyleBorder() const { return platformStyleBorder_; }
-    void SetPlatformStyleBorder(bool value);
 
     TTeScrollBarMode ScrollBarMode() const { return scrollBarMode_; }
     void SetScrollBarMode(TTeScrollBarMode mode);
@@ -136,7 +132,6 @@ private:
     TFont paintFont_;
     TTeBorder border_;
     TTeBevelKind bevelKind_ = TTeBevelKind::kbkNone;
-    bool platformStyleBorder_ = true;
     int paintWidth_ = 0;
     int paintHeight_ = 0;
     TControlTheme theme_{*this};

@@ -5,8 +5,8 @@
 
 #include "controls/core/ParentBackground.h"
 #include "controls/core/Performance.h"
-#include "framework/Canvas.h"
 #include "controls/core/TeControl.h"
+#include "framework/Canvas.h"
 #include "framework/PropInfo.h"
 #include "framework/SystemMetrics.h"
 #include "framework/Timer.h"

@@ -9,8 +9,8 @@
 
 #include "framework/Component.h"
 #include "framework/Persistent.h"
-#include "graphics/AnimationRec.h"
 #include "framework/Set.h"
+#include "graphics/AnimationRec.h"
 
 enum class TTeBorderIcon : std::uint8_t {
     kbiClose,

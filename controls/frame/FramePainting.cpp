@@ -70,23 +70,17 @@ void TTeDefaultForm::DrawSmallWindowIcon(TCanvas& canvas, const TRect& rect)
     }
     // Rendered once per icon, and blended by its own alpha so that the frame shows through its
     // transparent pixels on every surface.
-    if (icon.cacheKey() != iconKey_) {
-        iconKey_ = icon.cacheKey();
-        const int size = GetSystemMetrics(SM_CXSMICON);
-        iconBitmap_.Assign(icon.pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32));
-        iconBitmap_.SetAlphaBlend(true);
-    }
-    if (iconBitmap_.Empty())
+    const TteBitmap& bitmap = paintCache_.SmallIcon(icon, GetSystemMetrics(SM_CXSMICON));
+    if (bitmap.Empty())
         return;
-    iconBitmap_.Draw(canvas, rect.Left + (rect.Width() - iconBitmap_.Width()) / 2,
-                     rect.Top + (rect.Height() - iconBitmap_.Height()) / 2);
+    bitmap.Draw(canvas, rect.Left + (rect.Width() - bitmap.Width()) / 2, rect.Top + (rect.Height() - bitmap.Height()) / 2);
 }
 
 TFrameKey TTeDefaultForm::FrameKey() const
 {
     const TForm* form = Form();
-    return {form->Width(), form->Height(), active_, hot_, pressed_, LeftDownOnFrame(), moving_, windowState_,
-            borderIcons_, borderStyle_, form->Caption(), form->Handle()->windowIcon().cacheKey(), generation_};
+    return {form->Width(), form->Height(), active_, drag_.Hot(), drag_.Pressed(), LeftDownOnFrame(), drag_.Moving(), WindowState(),
+            borderIcons_, borderStyle_, form->Caption(), form->Handle()->windowIcon().cacheKey(), paintCache_.Generation()};
 }
 
 void TTeDefaultForm::PaintFrame(TCanvas& canvas)
@@ -119,7 +113,7 @@ void TTeDefaultForm::PaintBuiltInCaption(TCanvas& canvas)
     DrawWideText(canvas, text, textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 
     const auto pushed = [this](TteFormHit part) {
-        return pressButtons_.Contains(TShiftStateFlag::ssLeft) && pressed_ == part && hot_ == part;
+        return drag_.LeftDown() && drag_.Pressed() == part && drag_.Hot() == part;
     };
     const TTeBorderIcon order[] = {TTeBorderIcon::kbiClose,  TTeBorderIcon::kbiSystemMenu, TTeBorderIcon::kbiMinimize,
                                    TTeBorderIcon::kbiMaximize, TTeBorderIcon::kbiRollup,   TTeBorderIcon::kbiTray,
@@ -141,7 +135,7 @@ void TTeDefaultForm::PaintBuiltInCaption(TCanvas& canvas)
             if (!down)
                 t = OffsetRectBy(t, -1, -1);
             const int mid = (t.Left + t.Right) / 2;
-            const bool up = windowState_ != TTeWindowState::kwsRollup;
+            const bool up = WindowState() != TTeWindowState::kwsRollup;
             const QList<TPoint> triangle = up ? QList<TPoint>{{t.Left, t.Bottom}, {mid, t.Top}, {t.Right, t.Bottom}}
                                               : QList<TPoint>{{t.Left, t.Top}, {mid, t.Bottom}, {t.Right, t.Top}};
             FillPolygon(canvas, triangle, clBlack);
@@ -164,9 +158,9 @@ void TTeDefaultForm::PaintBuiltInCaption(TCanvas& canvas)
         DrawButtonFace(canvas, r, down);
         unsigned symbol = DFCS_CAPTIONCLOSE;
         if (icon == TTeBorderIcon::kbiMinimize)
-            symbol = windowState_ == TTeWindowState::kwsMinimized ? DFCS_CAPTIONRESTORE : DFCS_CAPTIONMIN;
+            symbol = WindowState() == TTeWindowState::kwsMinimized ? DFCS_CAPTIONRESTORE : DFCS_CAPTIONMIN;
         else if (icon == TTeBorderIcon::kbiMaximize)
-            symbol = windowState_ == TTeWindowState::kwsMaximized ? DFCS_CAPTIONRESTORE : DFCS_CAPTIONMAX;
+            symbol = WindowState() == TTeWindowState::kwsMaximized ? DFCS_CAPTIONRESTORE : DFCS_CAPTIONMAX;
         else if (icon == TTeBorderIcon::kbiHelp)
             symbol = DFCS_CAPTIONHELP;
         DrawCaptionSymbol(canvas, down ? OffsetRectBy(r, 1, 1) : r, symbol, down);
@@ -233,7 +227,7 @@ void TTeDefaultForm::PaintOnBuffer(TteBitmap& buffer)
     context.RemoveClip();
     buffer.SetAlphaBlend(false);
     try {
-        if (Shadow().Shows() && windowState_ != TTeWindowState::kwsMaximized)
+        if (Shadow().Shows() && WindowState() != TTeWindowState::kwsMaximized)
             PaintShadow(buffer);
         context.ExcludeClipRect(Form()->ClientBounds());
         PaintFrame(canvas);
@@ -245,7 +239,7 @@ void TTeDefaultForm::PaintOnBuffer(TteBitmap& buffer)
     context.RestoreDC(level);
     context.EndPainting();
     const TRect whole = Rect(0, 0, Form()->Width(), Form()->Height());
-    if (Shadow().Shows() && windowState_ != TTeWindowState::kwsMaximized) {
+    if (Shadow().Shows() && WindowState() != TTeWindowState::kwsMaximized) {
         const TRect v = VisibleRect();
         PutBackgroundUnder(buffer, {v.Right, v.Top, whole.Right, whole.Bottom});
         PutBackgroundUnder(buffer, {v.Left, v.Bottom, v.Right, whole.Bottom});
@@ -323,18 +317,13 @@ void TTeDefaultForm::PaintNonClient(QWidget& window, const QRegion& dirty)
         if (lease->Buffer() != nullptr)
             buffer = lease->Buffer();
     } else if (performance_ == TTeFormPerformance::ksfpPersistentBuffer) {
-        buffer = &persistentBuffer_;
+        buffer = &paintCache_.Persistent();
     }
     if (buffer->Width() < width || buffer->Height() < height)
         buffer->SetSize(width, height);
     // The persistent buffer is painted once per change of the frame's look and copied otherwise.
-    if (buffer == &persistentBuffer_) {
-        const TFrameKey key = FrameKey();
-        if (key != persistentKey_) {
-            persistentKey_.reset();
-            PaintOnBuffer(*buffer);
-            persistentKey_ = key;
-        }
+    if (buffer == &paintCache_.Persistent()) {
+        paintCache_.PaintPersistent(FrameKey(), [this](TteBitmap& persistent) { PaintOnBuffer(persistent); });
     } else {
         PaintOnBuffer(*buffer);
     }

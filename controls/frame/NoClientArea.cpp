@@ -44,7 +44,7 @@ bool TTeDefaultForm::ClientMouse(QEvent* event, QWidget& widget, const TWinContr
 {
     const QEvent::Type type = event->type();
     if (type == QEvent::Leave) {
-        if (pressed_ == TteFormHit::kfhNothing)
+        if (drag_.Pressed() == TteFormHit::kfhNothing)
             SetHot(TteFormHit::kfhNothing);
         return false;
     }
@@ -55,7 +55,7 @@ bool TTeDefaultForm::ClientMouse(QEvent* event, QWidget& widget, const TWinContr
     const QPoint inWindow = widget.mapTo(Form()->Handle(), local);
     const TPoint point{inWindow.x(), inWindow.y()};
     // A press held on the frame keeps the mouse until it is released, wherever it goes.
-    if (!pressButtons_.Empty()) {
+    if (drag_.ButtonDown()) {
         FrameMouseEvent(event, point);
         return true;
     }

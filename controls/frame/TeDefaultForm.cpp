@@ -3,13 +3,13 @@
 #include <QCursor>
 #include <QMouseEvent>
 #include <QPaintEvent>
-#include <QRubberBand>
 #include <QTimer>
 #include <QWhatsThis>
 #include <QWidget>
 #include <QWindow>
 
 #include "controls/frame/FormBackground.h"
+#include "controls/frame/FrameMenus.h"
 #include "controls/frame/SnapBounds.h"
 #include "controls/frame/WindowStates.h"
 #include "framework/Application.h"
@@ -45,7 +45,11 @@ private:
     TTeDefaultForm& frame_;
 };
 
-TTeDefaultForm::TTeDefaultForm(TComponent* owner) : TTeHook(owner), states_(std::make_unique<TTeWindowStates>(*this))
+TTeDefaultForm::TTeDefaultForm(TComponent* owner)
+    : TTeHook(owner),
+      menus_(MakeFrameMenus(*this)),
+      menuKeys_(*menus_),
+      states_(std::make_unique<TTeWindowStates>(*this, *menus_))
 {
     const auto changed = [this] { OptionChanged(); };
     options_.Shadow().Changed = changed;
@@ -63,7 +67,7 @@ void TTeDefaultForm::Destroying()
         clientHook_->HookWindow(nullptr);
     clientAreaMouse_.reset();
     hoverTimer_.reset();
-    UnchainShortCuts();
+    menuKeys_.Unchain(Form());
 }
 
 TForm* TTeDefaultForm::Form() const
@@ -114,7 +118,7 @@ void TTeDefaultForm::SetCaption(const QString& caption)
 void TTeDefaultForm::SetPerformance(TTeFormPerformance performance)
 {
     performance_ = performance;
-    persistentKey_.reset();
+    paintCache_.ForgetPersistent();
     InvalidateFrame();
 }
 
@@ -138,6 +142,11 @@ void TTeDefaultForm::SetDisabledNCArea(bool value)
         return;
     disabledNCArea_ = value;
     OptionChanged();
+}
+
+TTeWindowState TTeDefaultForm::WindowState() const
+{
+    return states_->Current();
 }
 
 void TTeDefaultForm::SetWindowState(TTeWindowState state)
@@ -167,7 +176,7 @@ void TTeDefaultForm::TakeOver()
     clientHook_ = std::make_unique<TClientHook>(*this);
     clientHook_->HookWindow(form->ClientWidget());
     dragging_.ResolveSystemSettings();
-    ChainShortCuts();
+    menuKeys_.Chain(*form);
     if (stayOnTop_)
         window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     UpdateFrame();
@@ -186,12 +195,12 @@ void TTeDefaultForm::Unhooked()
     clientHook_.reset();
     clientAreaMouse_.reset();
     hoverTimer_.reset();
-    UnchainShortCuts();
+    menuKeys_.Unchain(Form());
 }
 
 TFrameLook TTeDefaultForm::Look() const
 {
-    return {borderStyle_, borderIcons_, windowState_, VisibleRect()};
+    return {borderStyle_, borderIcons_, WindowState(), VisibleRect()};
 }
 
 TRect TTeDefaultForm::VisibleRect() const
@@ -200,7 +209,7 @@ TRect TTeDefaultForm::VisibleRect() const
     if (form == nullptr)
         return {};
     TRect r = Rect(0, 0, form->Width(), form->Height());
-    if (Shadow().Shows() && windowState_ != TTeWindowState::kwsMaximized) {
+    if (Shadow().Shows() && WindowState() != TTeWindowState::kwsMaximized) {
         r.Right -= Shadow().Size();
         r.Bottom -= Shadow().Size();
     }
@@ -212,7 +221,7 @@ TteWindowInfo TTeDefaultForm::WindowInfo() const
     TteWindowInfo info;
     info.Rect = VisibleRect();
     info.Active = active_;
-    info.Buttons = ThemeButtonMask(borderStyle_, borderIcons_, windowState_);
+    info.Buttons = ThemeButtonMask(borderStyle_, borderIcons_, WindowState());
     info.Caption = Caption();
     info.NoClientArea = disabledNCArea_;
     return info;
@@ -232,12 +241,11 @@ void TTeDefaultForm::UpdateRegion()
     if (form == nullptr)
         return;
     if (performance_ == TTeFormPerformance::ksfpPersistentBuffer) {
-        persistentBuffer_.SetSize(form->Width(), form->Height());
-        persistentKey_.reset();
+        paintCache_.SizePersistent(form->Width(), form->Height());
     }
     ++suspended_;
     std::optional<QRegion> region = CreateWindowRegion();
-    if (region && Shadow().Shows() && windowState_ != TTeWindowState::kwsMaximized)
+    if (region && Shadow().Shows() && WindowState() != TTeWindowState::kwsMaximized)
         *region += region->translated(Shadow().Size(), Shadow().Size());
     if (region)
         form->Handle()->setMask(*region);
@@ -331,7 +339,7 @@ void TTeDefaultForm::ApplyTrackSizes()
     const TSize minimum = GetMinTrackSize();
     const TSize maximum = GetMaxTrackSize();
     // A window rolled up to its caption or minimized is smaller than any window the user sizes.
-    const bool small = windowState_ == TTeWindowState::kwsRollup || windowState_ == TTeWindowState::kwsMinimized;
+    const bool small = WindowState() == TTeWindowState::kwsRollup || WindowState() == TTeWindowState::kwsMinimized;
     window->setMinimumSize(small ? 0 : std::max(0, minimum.cx), small ? 0 : std::max(0, minimum.cy));
     window->setMaximumSize(maximum.cx > 0 ? maximum.cx : QWIDGETSIZE_MAX, maximum.cy > 0 ? maximum.cy : QWIDGETSIZE_MAX);
 }
@@ -366,7 +374,7 @@ void TTeDefaultForm::SetFormBounds(const TRect& bounds)
     const TSize size = ClampToTrackSize({bounds.Width(), bounds.Height()}, GetMinTrackSize(), GetMaxTrackSize());
     form->SetBounds(bounds.Left, bounds.Top, size.cx, size.cy);
     // The window keeps up with the mouse during a live drag.
-    if (dragging_.DragMode() == TTeFormDragMode::kfdmFullDrag && moving_)
+    if (dragging_.DragMode() == TTeFormDragMode::kfdmFullDrag && drag_.Moving())
         form->Handle()->repaint();
 }
 
@@ -389,10 +397,8 @@ void TTeDefaultForm::InvalidateFrame()
 
 void TTeDefaultForm::SetHot(TteFormHit part)
 {
-    if (part == hot_)
-        return;
-    hot_ = part;
-    InvalidateFrame();
+    if (drag_.SetHot(part))
+        InvalidateFrame();
 }
 
 void TTeDefaultForm::TrackHover()
@@ -400,7 +406,7 @@ void TTeDefaultForm::TrackHover()
     if (!Hooked() || ComponentState().Contains(TComponentStateFlag::csLoading) ||
         ComponentState().Contains(TComponentStateFlag::csDestroying))
         return;
-    const int hot = static_cast<int>(hot_);
+    const int hot = static_cast<int>(drag_.Hot());
     if (hot < static_cast<int>(TteFormHit::kfhClose) || hot > static_cast<int>(TteFormHit::kfhSysMenu))
         return;
     const QPoint local = Form()->Handle()->mapFromGlobal(QCursor::pos());
@@ -434,7 +440,7 @@ void TTeDefaultForm::HookEvent(QEvent* event)
         break;
     }
     case QEvent::Leave:
-        if (pressed_ == TteFormHit::kfhNothing)
+        if (drag_.Pressed() == TteFormHit::kfhNothing)
             SetHot(TteFormHit::kfhNothing);
         break;
     case QEvent::ActivationChange:
@@ -507,45 +513,39 @@ bool TTeDefaultForm::StartSystemDrag(TteFormHit part)
     if (handle == nullptr)
         return false;
     const TPlatformHit hit = PlatformHitOf(static_cast<std::uint8_t>(part), dragging_.Moveable(), dragging_.Sizeable(),
-                                           windowState_ == TTeWindowState::kwsMaximized);
+                                           WindowState() == TTeWindowState::kwsMaximized);
     if (hit == TPlatformHit::kphCaption)
-        return windowState_ != TTeWindowState::kwsMaximized && handle->startSystemMove();
+        return WindowState() != TTeWindowState::kwsMaximized && handle->startSystemMove();
     const int edges = SizeEdgesOf(hit);
-    return edges != 0 && windowState_ == TTeWindowState::kwsNormal &&
+    return edges != 0 && WindowState() == TTeWindowState::kwsNormal &&
            handle->startSystemResize(Qt::Edges::fromInt(edges));
 }
 
 void TTeDefaultForm::NCMouseDown(TMouseButton button, TShiftState shift, TPoint point, TPoint screenPoint)
 {
     if (button != TMouseButton::mbLeft) {
-        pressButtons_ = {TShiftStateFlag::ssRight};
+        drag_.PressRight();
         return;
     }
     if (!active_)
         Form()->Handle()->activateWindow();
-    pressButtons_ = shift * TShiftState{TShiftStateFlag::ssDouble} + TShiftState{TShiftStateFlag::ssLeft};
-    hot_ = pressed_ = FramePartAt(point);
-    pressScreen_ = screenPoint;
-    pressBounds_ = Form()->BoundsRect();
+    const bool doubleClick = shift.Contains(TShiftStateFlag::ssDouble);
+    const bool drags = drag_.PressLeft(FramePartAt(point), doubleClick, screenPoint, Form()->BoundsRect());
     InvalidateFrame();
-    const int part = static_cast<int>(pressed_);
-    if (part < static_cast<int>(TteFormHit::kfhCaption) || part > static_cast<int>(TteFormHit::kfhBottomRight) ||
-        part == static_cast<int>(TteFormHit::kfhFrame))
+    if (!drags)
         return;
     // The platform moves and sizes the window itself where it can (a window manager); else the
     // form follows the mouse here.
-    if (!shift.Contains(TShiftStateFlag::ssDouble) && StartSystemDrag(pressed_)) {
-        pressed_ = TteFormHit::kfhNothing;
-        pressButtons_ = {};
+    if (!doubleClick && StartSystemDrag(drag_.Pressed())) {
+        drag_.HandOver();
         return;
     }
-    moving_ = true;
-    outline_.reset();
+    drag_.Follow();
 }
 
 void TTeDefaultForm::NCMouseMove(TShiftState, TPoint point, TPoint screenPoint)
 {
-    if (!moving_ || !pressButtons_.Contains(TShiftStateFlag::ssLeft)) {
+    if (!drag_.Moving() || !drag_.LeftDown()) {
         SetHot(HitTest(point));
         return;
     }
@@ -554,50 +554,29 @@ void TTeDefaultForm::NCMouseMove(TShiftState, TPoint point, TPoint screenPoint)
 
 void TTeDefaultForm::MoveOrSize(TPoint screenPoint)
 {
-    const int dx = screenPoint.X - pressScreen_.X;
-    const int dy = screenPoint.Y - pressScreen_.Y;
-    TRect r = pressBounds_;
-    if (pressed_ == TteFormHit::kfhCaption) {
-        if (!dragging_.Moveable() || windowState_ == TTeWindowState::kwsMaximized)
+    const int dx = screenPoint.X - drag_.PressPoint().X;
+    const int dy = screenPoint.Y - drag_.PressPoint().Y;
+    TRect r;
+    if (drag_.Pressed() == TteFormHit::kfhCaption) {
+        if (!dragging_.Moveable() || WindowState() == TTeWindowState::kwsMaximized)
             return;
-        r = OffsetRectBy(r, dx, dy);
-        TSnapContext context{SnapArea(), outline_.value_or(Form()->BoundsRect()), OtherFrames(),
+        r = OffsetRectBy(drag_.PressBounds(), dx, dy);
+        TSnapContext context{SnapArea(), drag_.Outline().value_or(Form()->BoundsRect()), OtherFrames(),
                              Shadow().Shows() ? Shadow().Size() : 0};
         r = SnapBounds(r, gravitation_, context);
     } else {
-        if (!dragging_.Sizeable() || windowState_ != TTeWindowState::kwsNormal)
+        if (!dragging_.Sizeable() || WindowState() != TTeWindowState::kwsNormal)
             return;
-        const TSize minimum = GetMinTrackSize();
-        const TteFormHit part = pressed_;
-        const bool left = part == TteFormHit::kfhLeft || part == TteFormHit::kfhTopLeft || part == TteFormHit::kfhBottomLeft;
-        const bool top = part == TteFormHit::kfhTop || part == TteFormHit::kfhTopLeft || part == TteFormHit::kfhTopRight;
-        const bool right =
-            part == TteFormHit::kfhRight || part == TteFormHit::kfhTopRight || part == TteFormHit::kfhBottomRight;
-        const bool bottom =
-            part == TteFormHit::kfhBottom || part == TteFormHit::kfhBottomLeft || part == TteFormHit::kfhBottomRight;
-        // The left and top edges stop where the window would get smaller than its minimum.
-        if (top)
-            r.Top = std::min(r.Top + dy, r.Bottom - minimum.cy);
-        if (left)
-            r.Left = std::min(r.Left + dx, r.Right - minimum.cx);
-        if (right)
-            r.Right += dx;
-        if (bottom)
-            r.Bottom += dy;
+        r = SizedBounds(drag_.Pressed(), drag_.PressBounds(), dx, dy, GetMinTrackSize());
     }
     if (dragging_.DragMode() == TTeFormDragMode::kfdmBorder) {
-        // Qt cannot draw on the screen itself: the outline is a frameless rubber band window.
-        outline_ = r;
-        if (!outlineBand_)
-            outlineBand_ = std::make_unique<QRubberBand>(QRubberBand::Rectangle);
-        outlineBand_->setGeometry(r.ToQRect());
-        outlineBand_->show();
+        drag_.ShowOutline(r);
         return;
     }
     const TRect before = Form()->BoundsRect();
     SetFormBounds(r);
     // Only a move drags docked windows along; sizing leaves them where they are.
-    if (pressed_ == TteFormHit::kfhCaption)
+    if (drag_.Pressed() == TteFormHit::kfhCaption)
         MoveDockedFrames(before, Form()->BoundsRect());
 }
 
@@ -607,30 +586,22 @@ void TTeDefaultForm::NCMouseUp(TMouseButton button, TShiftState shift, TPoint po
     // window.
     const TteFormHit part = button == TMouseButton::mbRight ? HitTest(point) : FramePartAt(point);
     if (button == TMouseButton::mbRight) {
-        pressButtons_ = {};
+        drag_.ReleaseRight();
         if (part == TteFormHit::kfhCaption)
             ShowSystemMenu(screenPoint);
         return;
     }
     const bool doubleClick = shift.Contains(TShiftStateFlag::ssDouble);
-    const TteFormHit pressed = pressed_;
-    pressed_ = TteFormHit::kfhNothing;
-    pressButtons_ = {};
-    const bool wasMoving = moving_;
-    moving_ = false;
-    if (outline_) {
-        const TRect bounds = *outline_;
-        outline_.reset();
-        if (outlineBand_)
-            outlineBand_->hide();
-        SetFormBounds(bounds);
-    }
+    const TFrameDrag::TRelease release = drag_.ReleaseLeft();
+    const TteFormHit pressed = release.Pressed;
+    if (release.Outline)
+        SetFormBounds(*release.Outline);
     InvalidateFrame();
-    if (wasMoving && !doubleClick)
+    if (release.WasMoving && !doubleClick)
         return;
     if (doubleClick) {
         if (part == TteFormHit::kfhCaption && borderIcons_.Contains(TTeBorderIcon::kbiMaximize)) {
-            if (windowState_ == TTeWindowState::kwsMinimized)
+            if (WindowState() == TTeWindowState::kwsMinimized)
                 DoRestore();
             else
                 DoMaximize();
@@ -679,7 +650,7 @@ bool TTeDefaultForm::Ask(const TTeFormActionEvent& event)
     if (event)
         event(this, callDefault);
     if (callDefault)
-        hot_ = TteFormHit::kfhNone;
+        drag_.SetHot(TteFormHit::kfhNone);
     return callDefault;
 }
 
@@ -716,7 +687,7 @@ void TTeDefaultForm::DoMinimizeToTray()
 
 void TTeDefaultForm::DoHelp()
 {
-    hot_ = TteFormHit::kfhNone;
+    drag_.SetHot(TteFormHit::kfhNone);
     QWhatsThis::enterWhatsThisMode();
 }
 
@@ -732,7 +703,7 @@ void TTeDefaultForm::Dispatch(TMessage& message)
     const bool barKey = message.Msg == WM_SYSCOMMAND && message.WParam == SC_KEYMENU && message.LParam != ' ' &&
                         message.LParam != '-';
     if (barKey && Hooked()) {
-        if (KeyMenu(QChar(static_cast<char16_t>(message.LParam)))) {
+        if (menuKeys_.KeyMenu(QChar(static_cast<char16_t>(message.LParam)))) {
             message.Result = 1;
             MarkHandled();
         }

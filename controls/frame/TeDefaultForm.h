@@ -14,14 +14,16 @@
 #include <memory>
 #include <optional>
 
+#include "controls/core/TeHook.h"
 #include "controls/frame/BackgroundCapture.h"
 #include "controls/frame/FormOptions.h"
+#include "controls/frame/FrameDrag.h"
 #include "controls/frame/FrameGeometry.h"
-#include "controls/menus/TeMenuBar.h"
-#include "controls/core/TeHook.h"
+#include "controls/frame/FrameMenuKeys.h"
+#include "controls/frame/FramePaintCache.h"
 #include "framework/Canvas.h"
-#include "framework/Form.h"
 #include "framework/Control.h"
+#include "framework/Form.h"
 #include "framework/Method.h"
 #include "framework/WindowHook.h"
 #include "graphics/Bitmap.h"
@@ -31,26 +33,8 @@ class QRubberBand;
 class QTimer;
 class QWidget;
 class TForm;
+class TFrameMenus;
 class TTeWindowStates;
-
-// Everything a painted frame depends on: a frame painted for an equal key need not be painted again.
-struct TFrameKey {
-    int Width = 0;
-    int Height = 0;
-    bool Active = false;
-    TteFormHit Hot = TteFormHit::kfhNothing;
-    TteFormHit Pressed = TteFormHit::kfhNothing;
-    bool LeftDown = false;
-    bool Moving = false;
-    TTeWindowState State = TTeWindowState::kwsNormal;
-    TTeBorderIcons Icons;
-    TTeBorderStyle Style = TTeBorderStyle::kbsStandard;
-    QString Caption;
-    qint64 Icon = 0;
-    // Bumped by every change of the theme or of how the frame finds it.
-    int Generation = 0;
-    bool operator==(const TFrameKey&) const = default;
-};
 
 // Asked before a window action; setting callDefault to false cancels it.
 using TTeFormActionEvent = TMethod<void(TObject* sender, bool& callDefault)>;
@@ -104,11 +88,11 @@ public:
     void SetSystemMenuLinkMergeAtFirst(bool value) { systemMenuLinkMergeAtFirst_ = value; }
     bool DisabledNCArea() const { return disabledNCArea_; }
     void SetDisabledNCArea(bool value);
-    TTeWindowState WindowState() const { return windowState_; }
+    TTeWindowState WindowState() const;
     void SetWindowState(TTeWindowState state);
     // Gets the window's shortcuts and the keyboard's way into the menu first.
-    TTeMenuBar* MenuBar() const { return menuBar_; }
-    void SetMenuBar(TTeMenuBar* value) { menuBar_ = value; }
+    TComponent* MenuBar() const { return menuKeys_.MenuBar(); }
+    void SetMenuBar(TComponent* value) { menuKeys_.SetMenuBar(value); }
     // The menu components the frame works with (MDI window list, system and tray menus); kept as
     // plain component references.
     TComponent* WindowMenu() const { return windowMenu_; }
@@ -129,13 +113,13 @@ public:
 
     // The active look (from the window's activation).
     bool ActiveLook() const { return active_; }
-    TteFormHit HotPart() const { return hot_; }
-    TteFormHit PressedPart() const { return pressed_; }
-    bool Moving() const { return moving_; }
+    TteFormHit HotPart() const { return drag_.Hot(); }
+    TteFormHit PressedPart() const { return drag_.Pressed(); }
+    bool Moving() const { return drag_.Moving(); }
     // The outline shown during a border-mode drag (nullptr before the first one).
-    QRubberBand* Outline() const { return outlineBand_.get(); }
+    QRubberBand* Outline() const { return drag_.OutlineBand(); }
     // The left button went down on the frame and is held.
-    bool LeftDownOnFrame() const { return pressButtons_.Contains(TShiftStateFlag::ssLeft); }
+    bool LeftDownOnFrame() const { return drag_.LeftDown(); }
     // (0, 0, width, height) of the window less the shadow band when there is one.
     TRect VisibleRect() const;
     // What the theme is handed about the window.
@@ -198,6 +182,13 @@ public:
     void DoHelp();
     void ShowSystemMenu(TPoint screenPoint);
 
+    // Asks event whether the window action may go on.
+    bool Ask(const TTeFormActionEvent& event);
+    // The frame part under the mouse, repainted when it changes.
+    void SetHot(TteFormHit part);
+    // The window's size limits from the constraints and the frame's margins.
+    void ApplyTrackSizes();
+
     TNotifyEvent OnFormShown;
     TNotifyEvent OnCreate;
     TNotifyEvent OnPaint;
@@ -223,7 +214,7 @@ protected:
     // The frame as it would be painted now.
     TFrameKey FrameKey() const;
     // The theme, or the way it is found, changed: frames painted before are out of date.
-    void FrameChanged() { ++generation_; }
+    void FrameChanged() { paintCache_.FrameChanged(); }
     // The classic caption band with its text and buttons.
     void PaintBuiltInCaption(TCanvas& canvas);
     TFrameLook Look() const;
@@ -234,17 +225,8 @@ protected:
 private:
     class TClientHook;
     class TClientAreaMouse;
-    friend class TClientHook;
-    friend class TClientAreaMouse;
-    friend class TTeWindowStates;
 
     void TakeOver();
-    // The form's shortcut handling asks the menu bar first, then whoever handled it before.
-    void ChainShortCuts();
-    void UnchainShortCuts();
-    void ShortCut(const QKeyEvent& key, bool& handled);
-    // Alt alone, F10 or Alt and a character: into the menu bar; true when it was entered.
-    bool KeyMenu(QChar character);
     void PaintNonClient(QWidget& window, const QRegion& dirty);
     void PaintClientArea(TCanvas& canvas, const TRect& rect);
     // Everything the client widget shows beneath its controls, rect in client coordinates: the
@@ -277,9 +259,6 @@ private:
     // The captured background beneath the not opaque pixels of rect (window coordinates).
     void PutBackgroundUnder(TteBitmap& buffer, const TRect& rect);
     void FrameMargins();
-    void ApplyTrackSizes();
-    bool Ask(const TTeFormActionEvent& event);
-    void SetHot(TteFormHit part);
     void TrackHover();
     void MoveOrSize(TPoint screenPoint);
     TRect SnapArea() const;
@@ -287,6 +266,10 @@ private:
     // The bounds of the other shown forms with an active frame.
     QList<TRect> OtherFrames() const;
 
+    // Made first and freed last: the keys and the states go through it.
+    std::unique_ptr<TFrameMenus> menus_;
+    TFrameMenuKeys menuKeys_;
+    std::unique_ptr<TTeWindowStates> states_;
     TTeFormOptions options_;
     TTeDragging dragging_;
     TTeGravitation gravitation_;
@@ -296,51 +279,29 @@ private:
     TTeBorderIcons borderIcons_ = kDefaultBorderIcons;
     TTeBorderStyle borderStyle_ = TTeBorderStyle::kbsStandard;
     TTeFormPerformance performance_ = TTeFormPerformance::ksfpNoBuffer;
-    TTeWindowState windowState_ = TTeWindowState::kwsNormal;
     bool stayOnTop_ = false;
     bool stretchBackground_ = false;
     bool minimizeApplication_ = true;
     bool systemMenuLinkMerge_ = false;
     bool systemMenuLinkMergeAtFirst_ = false;
     bool disabledNCArea_ = false;
-    TComponentRef<TTeMenuBar> menuBar_;
     TComponentRef<TComponent> windowMenu_;
     TComponentRef<TComponent> systemMenuLink_;
     TComponentRef<TComponent> trayMenuLink_;
-    std::unique_ptr<TTeWindowStates> states_;
 
     bool takenOver_ = false;
     bool active_ = false;
     bool shown_ = false;
-    TteFormHit hot_ = TteFormHit::kfhNothing;
-    TteFormHit pressed_ = TteFormHit::kfhNothing;
-    TShiftState pressButtons_;
-    bool moving_ = false;
-    TPoint pressScreen_;
-    TRect pressBounds_;
-    // The pending bounds of an outline drag, applied on release.
-    std::optional<TRect> outline_;
-    TteBitmap persistentBuffer_;
+    TFrameDrag drag_;
     // The screen behind the window, for the shadow and blending.
     TBackgroundCapture capture_;
-    // What the persistent buffer shows.
-    std::optional<TFrameKey> persistentKey_;
-    int generation_ = 0;
-    TteBitmap iconBitmap_;
-    qint64 iconKey_ = 0;
+    TFramePaintCache paintCache_;
     std::unique_ptr<QTimer> hoverTimer_;
-    std::unique_ptr<QRubberBand> outlineBand_;
     std::unique_ptr<TClientHook> clientHook_;
     // Defined where it is used; known here as the hook it is.
     std::unique_ptr<TWindowHook> clientAreaMouse_;
     TRect sizeGripRect_;
-    // The form's shortcut handler before this frame chained itself in front of it.
-    TShortCutEvent previousShortCut_;
-    bool shortCutsChained_ = false;
-    // The last key went to an open menu (whose loop closes on Alt; its release must not reopen it).
-    bool lastKeyInMenu_ = false;
     // Frame painting is held back while the region changes.
     int suspended_ = 0;
 };
 
-void RegisterTeFormProperties();

@@ -6,11 +6,8 @@
 
 #include "controls/frame/ApplicationChain.h"
 #include "controls/frame/FormTray.h"
-#include "controls/window/SystemMenu.h"
+#include "controls/frame/FrameMenus.h"
 #include "controls/frame/TeDefaultForm.h"
-#include "controls/frame/TeForm.h"
-#include "controls/menus/TeMenuBar.h"
-#include "controls/menus/TePopupMenu.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "framework/Messages.h"
@@ -19,7 +16,7 @@
 
 using TState = TTeWindowState;
 
-TTeWindowStates::TTeWindowStates(TTeDefaultForm& frame) : frame_(frame) {}
+TTeWindowStates::TTeWindowStates(TTeDefaultForm& frame, TFrameMenus& menus) : frame_(frame), menus_(menus) {}
 
 TTeWindowStates::~TTeWindowStates() = default;
 
@@ -35,7 +32,7 @@ bool TTeWindowStates::Usable() const
 
 void TTeWindowStates::SetCurrent(TState state)
 {
-    frame_.windowState_ = state;
+    current_ = state;
 }
 
 void TTeWindowStates::SetBounds(const TRect& bounds)
@@ -57,7 +54,7 @@ void TTeWindowStates::ToSavedBounds()
 
 void TTeWindowStates::SetState(TState state)
 {
-    if (state == frame_.windowState_)
+    if (state == current_)
         return;
     if (Designing()) {
         SetCurrent(state);
@@ -98,7 +95,7 @@ bool TTeWindowStates::Begin(TOperation operation, TState target)
         &TTeDefaultForm::OnMaximize, &TTeDefaultForm::OnMinimize, &TTeDefaultForm::OnRollup, &TTeDefaultForm::OnMinToTray};
     if (!frame_.Ask(frame_.*events[static_cast<int>(operation)]))
         return false;
-    const TState current = frame_.windowState_;
+    const TState current = current_;
     if (current == target) {
         Restore();
         Finish();
@@ -138,7 +135,7 @@ void TTeWindowStates::Maximize()
 {
     if (!Usable())
         return;
-    const TState from = frame_.windowState_;
+    const TState from = current_;
     if (!Begin(TOperation::kMaximize, TState::kwsMaximized))
         return;
     SetCurrent(TState::kwsMaximized);
@@ -165,7 +162,7 @@ void TTeWindowStates::Minimize()
     TForm* form = frame_.Form();
     if (form->Modal() && !frame_.MinimizeApplication())
         return;
-    const TState from = frame_.windowState_;
+    const TState from = current_;
     if (!Begin(TOperation::kMinimize, TState::kwsMinimized))
         return;
     if (from == TState::kwsTray)
@@ -178,7 +175,7 @@ void TTeWindowStates::Rollup()
 {
     if (!Usable() || Designing())
         return;
-    const TState from = frame_.windowState_;
+    const TState from = current_;
     if (!Begin(TOperation::kRollup, TState::kwsRollup))
         return;
     SetCurrent(TState::kwsRollup);
@@ -200,10 +197,10 @@ void TTeWindowStates::MinimizeToTray()
         return;
     }
     QWidget* window = form->Handle();
-    if (frame_.windowState_ != TState::kwsTray &&
+    if (current_ != TState::kwsTray &&
         SendMessage(window, kQueryTray, reinterpret_cast<std::intptr_t>(window)) == 1)
         return;
-    const TState from = frame_.windowState_;
+    const TState from = current_;
     if (!Begin(TOperation::kTray, TState::kwsTray))
         return;
     SetCurrent(TState::kwsTray);
@@ -229,7 +226,7 @@ void TTeWindowStates::Restore()
     if (!Usable())
         return;
     frame_.SetHot(TteFormHit::kfhNone);
-    const TState current = frame_.windowState_;
+    const TState current = current_;
     const TState previous = previous_;
     const auto then = [this](void (TTeWindowStates::*operation)()) {
         (this->*operation)();
@@ -285,7 +282,7 @@ void TTeWindowStates::Restore()
             Rollup();
         // The window shows again whatever the operation decided: a handler that refused it must
         // not leave a shown window that believes it is in the tray.
-        if (frame_.windowState_ == TState::kwsTray) {
+        if (current_ == TState::kwsTray) {
             SetCurrent(TState::kwsNormal);
             ToSavedBounds();
         }
@@ -299,34 +296,7 @@ void TTeWindowStates::ShowSystemMenu(TPoint screenPoint)
     if (!Usable() || Designing())
         return;
     frame_.SetHot(TteFormHit::kfhNone);
-    const bool inTray = frame_.windowState_ == TState::kwsTray;
-    auto* trayLink = dynamic_cast<TTePopupMenu*>(frame_.TrayMenuLink());
-    auto* systemLink = dynamic_cast<TTePopupMenu*>(frame_.SystemMenuLink());
-    const auto popup = [&](TTePopupMenu& menu, const TTePopupMenuOptions& options) {
-        menu.PopupMenuOptions().Assign(&options);
-        menu.Items()->TrayMenu = inTray;
-        menu.Popup(screenPoint.X, screenPoint.Y);
-        menu.Items()->TrayMenu = false;
-    };
-    if (inTray && trayLink != nullptr) {
-        popup(*trayLink, frame_.TrayMenuOptions());
-        return;
-    }
-    if (!inTray && systemLink != nullptr && !frame_.SystemMenuLinkMerge()) {
-        popup(*systemLink, frame_.SystemMenuOptions());
-        return;
-    }
-    if (!systemMenu_)
-        systemMenu_ = MakeOwned<TTePopupMenu>(nullptr);
-    TSystemMenuRequest request;
-    request.State = frame_.windowState_;
-    request.Icons = frame_.BorderIcons();
-    request.Merged = frame_.SystemMenuLinkMerge() ? systemLink : nullptr;
-    request.MergeAtFirst = frame_.SystemMenuLinkMergeAtFirst();
-    BuildSystemMenu(*systemMenu_, frame_, request);
-    if (auto* themed = dynamic_cast<TTeForm*>(&frame_))
-        systemMenu_->SetThemeLink(themed->ThemeLink());
-    popup(*systemMenu_, frame_.SystemMenuOptions());
+    menus_.ShowSystemMenu(screenPoint);
 }
 
 void TTeWindowStates::Loaded()
@@ -361,7 +331,7 @@ TFormTray& TTeWindowStates::Tray()
     // Trays that hand out only single clicks (the desktop's status notifier) would otherwise leave
     // the menu as the only way back.
     icon.OnClick = [this](TObject*) {
-        if (frame_.windowState_ == TState::kwsTray)
+        if (current_ == TState::kwsTray)
             Restore();
     };
     icon.OnContextMenu = [this](TObject*, TPoint cursor) { ShowSystemMenu(cursor); };
@@ -389,10 +359,10 @@ void TTeWindowStates::HookEvent(QEvent* event)
         break;
     case QEvent::WindowStateChange:
         // The platform minimized or restored the window (its task bar, a close action).
-        if (form->Handle()->isMinimized() && frame_.windowState_ != TState::kwsMinimized &&
-            frame_.windowState_ != TState::kwsTray)
+        if (form->Handle()->isMinimized() && current_ != TState::kwsMinimized &&
+            current_ != TState::kwsTray)
             SystemCommand(SC_MINIMIZE, 0);
-        else if (!form->Handle()->isMinimized() && frame_.windowState_ == TState::kwsMinimized)
+        else if (!form->Handle()->isMinimized() && current_ == TState::kwsMinimized)
             SystemCommand(SC_RESTORE, 0);
         break;
     default:
@@ -404,11 +374,11 @@ void TTeWindowStates::ChainApplication()
 {
     chain_ = std::make_unique<TApplicationChain>(
         [this] {
-            if (frame_.windowState_ != TState::kwsMinimized && frame_.windowState_ != TState::kwsTray)
+            if (current_ != TState::kwsMinimized && current_ != TState::kwsTray)
                 Minimize();
         },
         [this] {
-            if (frame_.windowState_ == TState::kwsMinimized) {
+            if (current_ == TState::kwsMinimized) {
                 Restore();
                 frame_.InvalidateFrame();
             }
@@ -435,11 +405,10 @@ void TTeWindowStates::SystemCommand(std::intptr_t command, std::intptr_t key)
     switch (command) {
     case SC_KEYMENU:
         if (key != ' ' && key != '-' && key != 0) {
-            if (auto* bar = dynamic_cast<TTeMenuBar*>(frame_.MenuBar())) {
-                // An Alt+letter belongs to the menu bar; the system menu does not follow it.
-                bar->EnterByAccelerator(QChar(static_cast<char16_t>(key)));
+            // An Alt+letter belongs to the menu bar; the system menu does not follow it.
+            TComponent* bar = frame_.MenuBar();
+            if (bar != nullptr && menus_.EnterMenuBarByAccelerator(*bar, QChar(static_cast<char16_t>(key))))
                 return;
-            }
         }
         [[fallthrough]];
     case SC_MOUSEMENU: {

@@ -15,7 +15,7 @@
 #include "framework/Types.h"
 
 class TTeDefaultForm;
-class TTePopupMenu;
+class TFrameMenus;
 class TFormTray;
 class TApplicationChain;
 
@@ -28,17 +28,18 @@ constexpr std::uint32_t kQueryTray = 0x4514;
 
 class TTeWindowStates {
 public:
-    explicit TTeWindowStates(TTeDefaultForm& frame);
+    // The system menu and the menu bar's accelerators go through menus.
+    TTeWindowStates(TTeDefaultForm& frame, TFrameMenus& menus);
     ~TTeWindowStates();
 
+    // The state the window is in.
+    TTeWindowState Current() const { return current_; }
     // The state before the last state operation; kwsNormal when cleared.
     TTeWindowState Previous() const { return previous_; }
     // The window rectangle (screen coordinates) a restore returns to.
     std::optional<TRect> NormalBounds() const { return normal_; }
     // The stored state waiting for the first show; kwsNormal for none.
     TTeWindowState Pending() const { return pending_; }
-    // The built-in system menu as it was last built.
-    TTePopupMenu* SystemMenu() const { return systemMenu_.get(); }
 
     // The WindowState setter: at design time only stored, while loading remembered as the pending
     // state, else the operation of the new state.
@@ -87,6 +88,8 @@ private:
     void ChainApplication();
 
     TTeDefaultForm& frame_;
+    TFrameMenus& menus_;
+    TTeWindowState current_ = TTeWindowState::kwsNormal;
     TTeWindowState previous_ = TTeWindowState::kwsNormal;
     std::optional<TRect> normal_;
     TTeWindowState pending_ = TTeWindowState::kwsNormal;
@@ -94,5 +97,4 @@ private:
     bool applyingPending_ = false;
     std::unique_ptr<TFormTray> tray_;
     std::unique_ptr<TApplicationChain> chain_;
-    TOwned<TTePopupMenu> systemMenu_;
 };

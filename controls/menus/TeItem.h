@@ -11,8 +11,8 @@
 #include "framework/ChangeLink.h"
 #include "framework/Component.h"
 #include "framework/ComponentRef.h"
-#include "framework/ImageList.h"
 #include "framework/Exception.h"
+#include "framework/ImageList.h"
 #include "framework/Types.h"
 #include "theme/CustomThemeLink.h"
 

@@ -8,8 +8,8 @@
 
 #include "controls/menus/MenuClicks.h"
 #include "controls/menus/MenuGrab.h"
-#include "controls/menus/TePopupForm.h"
 #include "controls/menus/TeItem.h"
+#include "controls/menus/TePopupForm.h"
 #include "framework/Application.h"
 #include "framework/Canvas.h"
 #include "framework/CanvasBinding.h"

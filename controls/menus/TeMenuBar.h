@@ -6,8 +6,8 @@
 #include <QObject>
 #include <memory>
 
-#include "controls/frame/FormOptions.h"
 #include "controls/core/TeControl.h"
+#include "controls/frame/FormOptions.h"
 #include "controls/menus/TeItem.h"
 #include "controls/menus/TeItemView.h"
 #include "framework/Alignment.h"

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <cmath>
 
-#include "controls/widgets/ClassicLook.h"
 #include "controls/core/ParentBackground.h"
+#include "controls/widgets/ClassicLook.h"
 #include "framework/Canvas.h"
 #include "framework/Messages.h"
 #include "framework/Stream.h"

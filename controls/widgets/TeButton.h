@@ -5,11 +5,11 @@
 // click hands ModalResult to the form (a bkClose button closes it) and fires OnClick.
 #include <QString>
 
+#include "controls/core/TeControl.h"
 #include "controls/widgets/ButtonKinds.h"
 #include "controls/widgets/FaceCache.h"
 #include "controls/widgets/FontOptions.h"
 #include "controls/widgets/PushState.h"
-#include "controls/core/TeControl.h"
 #include "framework/Action.h"
 #include "framework/Alignment.h"
 #include "framework/ChangeLink.h"

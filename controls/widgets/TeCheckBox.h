@@ -4,9 +4,9 @@
 // AllowGrayed); every change of State fires OnClick.
 #include <QString>
 
+#include "controls/core/TeControl.h"
 #include "controls/widgets/CheckBoxState.h"
 #include "controls/widgets/PushState.h"
-#include "controls/core/TeControl.h"
 
 class TTeCheckBox : public TTeControl {
 public:

@@ -5,8 +5,8 @@
 #include <QList>
 #include <QString>
 
-#include "controls/widgets/CheckBoxState.h"
 #include "controls/core/TeControl.h"
+#include "controls/widgets/CheckBoxState.h"
 #include "framework/ComponentRef.h"
 
 class TTeCheckBox;

@@ -1,11 +1,11 @@
 #include "controls/widgets/TeLabel.h"
 
-#include "controls/widgets/ClassicLook.h"
 #include "controls/core/ParentBackground.h"
-#include "framework/TextSize.h"
+#include "controls/widgets/ClassicLook.h"
 #include "framework/Canvas.h"
 #include "framework/Messages.h"
 #include "framework/TextLayout.h"
+#include "framework/TextSize.h"
 #include "graphics/CanvasDraw.h"
 #include "graphics/RectUtils.h"
 #include "theme/Theme.h"

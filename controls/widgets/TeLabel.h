@@ -4,8 +4,8 @@
 // Underlined through FontOptions and with the hand cursor it is the look of a web link.
 #include <QString>
 
-#include "controls/widgets/FontOptions.h"
 #include "controls/core/TeGraphicControl.h"
+#include "controls/widgets/FontOptions.h"
 #include "framework/Alignment.h"
 #include "framework/ComponentRef.h"
 #include "framework/WinControl.h"

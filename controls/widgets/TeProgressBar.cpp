@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "controls/core/ParentBackground.h"
-#include "controls/widgets/RoundEven.h"
 #include "controls/core/ThemeSelection.h"
+#include "controls/widgets/RoundEven.h"
 #include "graphics/CanvasDraw.h"
 #include "graphics/RectUtils.h"
 #include "theme/Theme.h"

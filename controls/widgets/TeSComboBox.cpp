@@ -6,10 +6,10 @@
 #include <QPaintEvent>
 
 #include "controls/core/ClassicFrameControl.h"
-#include "controls/widgets/ListScrollBar.h"
 #include "controls/core/ParentBackground.h"
 #include "controls/core/TeControl.h"
 #include "controls/core/ThemeSelection.h"
+#include "controls/widgets/ListScrollBar.h"
 #include "framework/Brush.h"
 #include "framework/CanvasBinding.h"
 #include "framework/DeviceContext.h"

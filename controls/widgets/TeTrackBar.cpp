@@ -3,8 +3,8 @@
 #include <QWheelEvent>
 #include <algorithm>
 
-#include "controls/widgets/ClassicTrackThumb.h"
 #include "controls/core/ParentBackground.h"
+#include "controls/widgets/ClassicTrackThumb.h"
 #include "framework/VirtualKeys.h"
 #include "graphics/CanvasDraw.h"
 #include "graphics/RectUtils.h"

@@ -1,5 +1,7 @@
-// The stored properties of the window frame components.
+#include "controls/window/FormProperties.h"
+
 #include "controls/frame/TeForm.h"
+#include "controls/menus/TeMenuBar.h"
 #include "framework/PropInfo.h"
 
 void RegisterTeFormProperties()
@@ -16,7 +18,9 @@ void RegisterTeFormProperties()
         .Object("Dragging", [](const TTeDefaultForm& f) { return &f.Dragging(); })
         .Object("Gravitation", [](const TTeDefaultForm& f) { return &f.Gravitation(); })
         .Object("Constraints", [](const TTeDefaultForm& f) { return &f.Constraints(); })
-        .Reference("MenuBar", &TTeDefaultForm::MenuBar, &TTeDefaultForm::SetMenuBar)
+        .Reference(
+            "MenuBar", [](const TTeDefaultForm& f) { return dynamic_cast<TTeMenuBar*>(f.MenuBar()); },
+            [](TTeDefaultForm& f, TTeMenuBar* bar) { f.SetMenuBar(bar); })
         .Reference("WindowMenu", &TTeDefaultForm::WindowMenu, &TTeDefaultForm::SetWindowMenu)
         .Object("SystemMenuOptions", [](const TTeDefaultForm& f) { return &f.SystemMenuOptions(); })
         .Object("TrayMenuOptions", [](const TTeDefaultForm& f) { return &f.TrayMenuOptions(); })

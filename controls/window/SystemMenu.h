@@ -3,8 +3,8 @@
 // image from the caption image list, and a program's popup menu merged before or after them.
 #include <QString>
 
-#include "controls/window/CaptionImages.h"
 #include "controls/frame/FormOptions.h"
+#include "controls/window/CaptionImages.h"
 
 class TTeDefaultForm;
 class TTeItem;

@@ -6,8 +6,8 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "controls/widgets/TeButton.h"
 #include "controls/frame/TeForm.h"
+#include "controls/widgets/TeButton.h"
 #include "controls/widgets/TeLabel.h"
 #include "theme/CustomThemeLink.h"
 

@@ -7,18 +7,18 @@
 
 #include "app/AboutWindow.h"
 #include "app/WebAddresses.h"
-#include "controls/window/ControlComponents.h"
-#include "controls/widgets/TeButton.h"
 #include "controls/frame/TeForm.h"
+#include "controls/widgets/TeButton.h"
 #include "controls/widgets/TeLabel.h"
+#include "controls/window/ControlComponents.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "framework/Image.h"
 #include "framework/Memo.h"
 #include "framework/Panel.h"
 #include "framework/Shape.h"
-#include "theme/ThemeLink.h"
 #include "tests/support/PlatformFakes.h"
+#include "theme/ThemeLink.h"
 
 namespace {
 

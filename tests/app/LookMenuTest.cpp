@@ -5,11 +5,11 @@
 #include <typeinfo>
 
 #include "app/LookMenu.h"
-#include "controls/widgets/TeButton.h"
 #include "controls/core/TeControl.h"
-#include "controls/frame/TeForm.h"
 #include "controls/core/TeGraphicControl.h"
+#include "controls/frame/TeForm.h"
 #include "controls/menus/TeItem.h"
+#include "controls/widgets/TeButton.h"
 #include "framework/ComponentStream.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/controls/MenuFixtures.h"

@@ -3,11 +3,11 @@
 #include <QEvent>
 #include <QObject>
 
-#include "coder/LameCoder.h"
-#include "controls/widgets/TeButton.h"
 #include "app/WebAddresses.h"
-#include "controls/widgets/TeCheckBox.h"
+#include "coder/LameCoder.h"
 #include "controls/menus/TeItem.h"
+#include "controls/widgets/TeButton.h"
+#include "controls/widgets/TeCheckBox.h"
 #include "controls/widgets/TeProgressBar.h"
 #include "controls/widgets/TeSComboBox.h"
 #include "controls/widgets/TeStringGrid.h"

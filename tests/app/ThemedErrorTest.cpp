@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "controls/widgets/TeButton.h"
 #include "controls/frame/TeForm.h"
+#include "controls/widgets/TeButton.h"
 #include "controls/widgets/TeLabel.h"
 #include "controls/window/TeMessageBox.h"
 #include "framework/ComponentStream.h"

@@ -3,8 +3,8 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
-#include "controls/window/ControlComponents.h"
 #include "controls/widgets/TeButton.h"
+#include "controls/window/ControlComponents.h"
 #include "framework/ComponentStream.h"
 #include "tests/controls/ControlFixtures.h"
 #include "theme/ThemeManager.h"

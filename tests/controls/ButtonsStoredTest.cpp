@@ -2,12 +2,12 @@
 // written without their defaults, read back whole.
 #include <gtest/gtest.h>
 
-#include "controls/window/ControlComponents.h"
 #include "controls/widgets/FontOptions.h"
 #include "controls/widgets/TeButton.h"
 #include "controls/widgets/TeCheckBox.h"
 #include "controls/widgets/TeGroupBox.h"
 #include "controls/widgets/TeLabel.h"
+#include "controls/window/ControlComponents.h"
 #include "framework/ComponentStream.h"
 #include "framework/Font.h"
 #include "tests/controls/ControlFixtures.h"

@@ -13,8 +13,8 @@
 #include "controls/widgets/TeSComboBox.h"
 #include "framework/Colors.h"
 #include "tests/controls/ControlFixtures.h"
-#include "theme/ThemeManager.h"
 #include "theme/ThemeColors.h"
+#include "theme/ThemeManager.h"
 #include "theme/ThemeParts.h"
 #include "themes/FlatTheme.h"
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/frame/TeForm.h"
+#include "controls/window/FormProperties.h"
 #include "framework/ComponentStream.h"
 #include "framework/Exception.h"
 #include "framework/Form.h"

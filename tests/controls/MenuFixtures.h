@@ -11,9 +11,9 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "controls/frame/TeDefaultForm.h"
 #include "controls/menus/MenuClicks.h"
 #include "controls/menus/TeItemView.h"
-#include "controls/frame/TeDefaultForm.h"
 #include "controls/menus/TeMenuBar.h"
 #include "tests/controls/ControlFixtures.h"
 

@@ -4,9 +4,9 @@
 #include <QImage>
 
 #include "controls/window/CaptionImages.h"
+#include "framework/SystemMetrics.h"
 #include "tests/controls/MenuFixtures.h"
 #include "theme/ThemeManager.h"
-#include "framework/SystemMetrics.h"
 #include "themes/MsStylesTheme.h"
 #include "themes/StoredThemes.h"
 

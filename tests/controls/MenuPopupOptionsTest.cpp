@@ -4,8 +4,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "controls/window/ControlComponents.h"
 #include "controls/menus/TePopupMenu.h"
+#include "controls/window/ControlComponents.h"
 #include "framework/ComponentStream.h"
 #include "tests/controls/MenuFixtures.h"
 

@@ -8,8 +8,8 @@
 #include <optional>
 #include <gtest/gtest.h>
 
-#include "controls/widgets/TeButton.h"
 #include "controls/frame/TeForm.h"
+#include "controls/widgets/TeButton.h"
 #include "controls/widgets/TeLabel.h"
 #include "controls/window/TeMessageBox.h"
 #include "framework/Application.h"

@@ -3,12 +3,12 @@
 
 #include <algorithm>
 
-#include "controls/window/ControlComponents.h"
-#include "controls/widgets/TeProgressBar.h"
-#include "controls/widgets/TeTrackBar.h"
-#include "controls/widgets/TeSComboBox.h"
 #include "controls/core/TeScrollBar.h"
+#include "controls/widgets/TeProgressBar.h"
+#include "controls/widgets/TeSComboBox.h"
 #include "controls/widgets/TeStringGrid.h"
+#include "controls/widgets/TeTrackBar.h"
+#include "controls/window/ControlComponents.h"
 #include "tests/controls/ControlFixtures.h"
 
 TEST(ControlStoredProperties, DefaultsAreNotStoredAndChangedValuesAre)

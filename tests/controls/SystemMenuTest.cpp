@@ -4,9 +4,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "controls/window/SystemMenu.h"
-#include "controls/menus/TePopupMenu.h"
 #include "controls/frame/WindowStates.h"
+#include "controls/menus/TePopupMenu.h"
+#include "controls/window/SystemMenu.h"
 #include "framework/Application.h"
 #include "framework/VirtualKeys.h"
 #include "tests/controls/FrameFixtures.h"

@@ -5,9 +5,9 @@
 #include <optional>
 #include <gtest/gtest.h>
 
-#include "controls/window/ControlComponents.h"
 #include "controls/core/TeHook.h"
 #include "controls/frame/WindowStates.h"
+#include "controls/window/ControlComponents.h"
 #include "framework/Application.h"
 #include "framework/ComponentStream.h"
 #include "framework/Messages.h"

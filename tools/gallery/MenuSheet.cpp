@@ -11,8 +11,8 @@
 #include "controls/menus/TeMenuBar.h"
 #include "framework/Colors.h"
 #include "framework/Form.h"
-#include "tools/gallery/SystemMenuPanel.h"
 #include "tools/gallery/GalleryPictures.h"
+#include "tools/gallery/SystemMenuPanel.h"
 
 namespace {
 

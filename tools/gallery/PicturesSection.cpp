@@ -1,7 +1,7 @@
 // The band of push buttons with pictures: from an image list in each state and layout, from an
 // action, from a two-cell Glyph, and the window commands' pictures that the system menu shows.
-#include "controls/window/CaptionImages.h"
 #include "controls/widgets/TeButton.h"
+#include "controls/window/CaptionImages.h"
 #include "framework/Action.h"
 #include "tools/gallery/ControlSections.h"
 #include "tools/gallery/GalleryPictures.h"

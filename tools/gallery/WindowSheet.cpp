@@ -7,9 +7,9 @@
 #include <QWidget>
 #include <cstdio>
 
+#include "controls/frame/TeForm.h"
 #include "controls/widgets/TeButton.h"
 #include "controls/widgets/TeCheckBox.h"
-#include "controls/frame/TeForm.h"
 #include "controls/widgets/TeGroupBox.h"
 #include "controls/widgets/TeProgressBar.h"
 #include "controls/widgets/TeSComboBox.h"
