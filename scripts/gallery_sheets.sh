@@ -12,10 +12,18 @@ out=${2:?usage: gallery_sheets.sh BUILD_DIR OUT_DIR [--against BEFORE_DIR]}
 against=""
 if [[ ${3:-} == --against ]]; then against=${4:?--against needs a folder}; fi
 
-gallery="$build/bin/trackwell-gallery"
-skin="$build/bin/skins/TrackwellSlate"
-[[ -x $gallery ]] || { echo "no $gallery: build the tree first" >&2; exit 2; }
+[[ -x $build/bin/trackwell-gallery ]] || { echo "no $build/bin/trackwell-gallery: build the tree first" >&2; exit 2; }
 mkdir -p "$out"
+out=$(cd "$out" && pwd)
+# The main window shows its output folder beside the executable: the gallery runs from one fixed place,
+# so that sheets of different checkouts compare.
+stage=${TMPDIR:-/tmp}/trackwell-gallery-sheets/bin
+rm -rf "$stage"
+mkdir -p "$stage/Output"
+cp -r "$build/bin/trackwell-gallery" "$build/bin/libcdrip.so" "$build/bin/liblame_enc.so" "$build/bin/demo" \
+    "$build/bin/skins" "$build/bin/web" "$stage/"
+gallery="$stage/trackwell-gallery"
+skin="$stage/skins/TrackwellSlate"
 export QT_QPA_PLATFORM=offscreen
 
 looks=(Default Flat OfficeXP OSXTiger "$skin.uskn" "$skin.zvkn" "$skin.xskn" "$skin.mskn")
