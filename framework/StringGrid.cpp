@@ -37,6 +37,18 @@ void Frame3D(TCanvas& canvas, const TRect& r, TColor first, TColor second)
     Fill(canvas, Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom), second);
 }
 
+// A stored window that asks for an option the grid does not do is refused, naming the option, rather
+// than shown with a behaviour missing.
+void SetStoredOptions(TStringGrid& grid, TGridOptions options)
+{
+    for (int i = 0; i < GridOptionNames().size(); ++i) {
+        const auto option = static_cast<TGridOption>(i);
+        if (options.Contains(option) && !GridOptionsDone().Contains(option))
+            InvalidPropertyValue(QStringLiteral("the grid has no %1").arg(GridOptionNames()[i]));
+    }
+    grid.SetOptions(options);
+}
+
 bool Meets(const TRect& a, const TRect& b)
 {
     return std::max(a.Left, b.Left) < std::min(a.Right, b.Right) && std::max(a.Top, b.Top) < std::min(a.Bottom, b.Bottom);
@@ -51,6 +63,13 @@ const QStringList& GridOptionNames()
                                    "goRowMoving",     "goColMoving",     "goEditing",   "goTabs",
                                    "goRowSelect",     "goAlwaysShowEditor", "goThumbTracking"};
     return names;
+}
+
+TGridOptions GridOptionsDone()
+{
+    using O = TGridOption;
+    return {O::goFixedVertLine, O::goFixedHorzLine, O::goVertLine, O::goHorzLine, O::goRangeSelect,
+            O::goDrawFocusSelected, O::goColSizing, O::goTabs, O::goRowSelect, O::goThumbTracking};
 }
 
 const QStringList& ScrollStyleNames()
@@ -199,9 +218,6 @@ void TStringGrid::SetColCount(int count)
     for (auto& row : cells_)
         if (static_cast<int>(row.size()) > count)
             row.resize(count);
-    for (auto& row : objects_)
-        if (static_cast<int>(row.size()) > count)
-            row.resize(count);
     CellsChanged();
 }
 
@@ -213,8 +229,6 @@ void TStringGrid::SetRowCount(int count)
     rowHeights_.resize(count, defaultRowHeight_);
     if (static_cast<int>(cells_.size()) > count)
         cells_.resize(count);
-    if (static_cast<int>(objects_.size()) > count)
-        objects_.resize(count);
     CellsChanged();
 }
 
@@ -262,12 +276,6 @@ void TStringGrid::SetColWidths(int col, int width)
     CellsChanged();
 }
 
-void TStringGrid::SetRowHeights(int row, int height)
-{
-    rowHeights_.at(row) = std::max(0, height);
-    CellsChanged();
-}
-
 int TStringGrid::GridLineWidth() const
 {
     const bool lines = options_.Contains(TGridOption::goFixedVertLine) ||
@@ -300,43 +308,12 @@ void TStringGrid::SetCells(int col, int row, const QString& text)
     }
 }
 
-TObject* TStringGrid::Objects(int col, int row) const
-{
-    if (row < 0 || row >= static_cast<int>(objects_.size()) || col < 0 ||
-        col >= static_cast<int>(objects_[row].size()))
-        return nullptr;
-    return objects_[row][col];
-}
-
-void TStringGrid::SetObjects(int col, int row, TObject* object)
-{
-    if (col < 0 || col >= ColCount() || row < 0 || row >= RowCount())
-        return;
-    if (static_cast<int>(objects_.size()) <= row)
-        objects_.resize(row + 1);
-    auto& objects = objects_[row];
-    if (static_cast<int>(objects.size()) <= col)
-        objects.resize(col + 1, nullptr);
-    objects[col] = object;
-}
-
 TGridRect TStringGrid::Selection() const
 {
     if (options_.Contains(TGridOption::goRowSelect))
         return TGridRect{fixedCols_, std::min(anchorRow_, row_), ColCount() - 1, std::max(anchorRow_, row_)};
     return TGridRect{std::min(anchorCol_, col_), std::min(anchorRow_, row_), std::max(anchorCol_, col_),
                      std::max(anchorRow_, row_)};
-}
-
-void TStringGrid::SetSelection(const TGridRect& selection)
-{
-    anchorCol_ = selection.Left;
-    anchorRow_ = selection.Top;
-    col_ = selection.Right;
-    row_ = selection.Bottom;
-    ClampCounts();
-    ScrollToCurrent();
-    area_->viewport()->update();
 }
 
 void TStringGrid::SetOptions(TGridOptions options)
@@ -564,11 +541,6 @@ void TStringGrid::ScrollBarMoved()
 void TStringGrid::SetTopRow(int row)
 {
     ScrollCellsTo(row, leftCol_);
-}
-
-void TStringGrid::SetLeftCol(int col)
-{
-    ScrollCellsTo(topRow_, col);
 }
 
 void TStringGrid::ScrollCellsTo(int topRow, int leftCol)
@@ -995,7 +967,7 @@ void RegisterStringGridProperties()
         .Integer("FixedCols", &TStringGrid::FixedCols, &TStringGrid::SetFixedCols, 1)
         .Integer("FixedRows", &TStringGrid::FixedRows, &TStringGrid::SetFixedRows, 1)
         .Color("FixedColor", &TStringGrid::FixedColor, &TStringGrid::SetFixedColor, clBtnFace)
-        .SetOf("Options", &TStringGrid::Options, &TStringGrid::SetOptions, GridOptionNames(),
+        .SetOf("Options", &TStringGrid::Options, SetStoredOptions, GridOptionNames(),
                TGridOptions{TGridOption::goFixedVertLine, TGridOption::goFixedHorzLine, TGridOption::goVertLine,
                             TGridOption::goHorzLine, TGridOption::goRangeSelect})
         .Boolean("DefaultDrawing", &TStringGrid::DefaultDrawing, &TStringGrid::SetDefaultDrawing, true)

@@ -1,8 +1,9 @@
 #pragma once
 // The framework's cell grid: rows and columns of strings (and objects) with fixed rows and columns
 // at the top and left, a current cell and a selection, scrolling by whole rows and columns through
-// the platform scroll bars of a QAbstractScrollArea, keyboard and wheel navigation, and column and
-// row sizing with the mouse on the fixed cells. Subclasses draw cells, background and frame in
+// the platform scroll bars of a QAbstractScrollArea, keyboard and wheel navigation, and column sizing
+// with the mouse on the fixed rows. Cells are not edited in place, rows not sized, and neither rows
+// nor columns moved. Subclasses draw cells, background and frame in
 // their own style by overriding DrawCell, PaintBackground and PaintFrame.
 #include <QStringList>
 #include <memory>
@@ -15,6 +16,9 @@
 class QAbstractScrollArea;
 class QScrollBar;
 
+// The grid's options. Kept with every name a stored window may carry, but goRowSizing, goRowMoving,
+// goColMoving, goEditing and goAlwaysShowEditor are refused by the stored Options property
+// (GridOptionsDone): the grid has none of these behaviours.
 enum class TGridOption : std::uint8_t {
     goFixedVertLine,
     goFixedHorzLine,
@@ -34,6 +38,8 @@ enum class TGridOption : std::uint8_t {
 };
 using TGridOptions = TSet<TGridOption>;
 const QStringList& GridOptionNames();
+// The options the grid acts on.
+TGridOptions GridOptionsDone();
 
 enum class TGridDrawStateFlag : std::uint8_t { gdSelected, gdFocused, gdFixed };
 using TGridDrawState = TSet<TGridDrawStateFlag>;
@@ -75,14 +81,11 @@ public:
     int ColWidths(int col) const { return colWidths_.at(col); }
     void SetColWidths(int col, int width);
     int RowHeights(int row) const { return rowHeights_.at(row); }
-    void SetRowHeights(int row, int height);
     // 1 when any grid line is drawn, else 0.
     int GridLineWidth() const;
 
     QString Cells(int col, int row) const;
     void SetCells(int col, int row, const QString& text);
-    TObject* Objects(int col, int row) const;
-    void SetObjects(int col, int row, TObject* object);
 
     // The current cell; setting either asks OnSelectCell, selects the cell and scrolls it into view.
     int Col() const { return col_; }
@@ -90,12 +93,10 @@ public:
     int Row() const { return row_; }
     void SetRow(int row) { FocusCell(col_, row, true); }
     TGridRect Selection() const;
-    void SetSelection(const TGridRect& selection);
     // The first scrollable row / column shown.
     int TopRow() const { return topRow_; }
     void SetTopRow(int row);
     int LeftCol() const { return leftCol_; }
-    void SetLeftCol(int col);
     // Scrollable rows that fit wholly below the fixed rows (at least 1).
     int VisibleRowCount() const;
     int VisibleColCount() const;
@@ -180,7 +181,6 @@ private:
     std::vector<int> rowHeights_;
     // Row-major; grown to the counts on first write.
     std::vector<std::vector<QString>> cells_;
-    std::vector<std::vector<TObject*>> objects_;
     int fixedCols_ = 1;
     int fixedRows_ = 1;
     int defaultColWidth_ = 64;

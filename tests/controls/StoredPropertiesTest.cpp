@@ -9,6 +9,8 @@
 #include "controls/widgets/TeStringGrid.h"
 #include "controls/widgets/TeTrackBar.h"
 #include "controls/window/ControlComponents.h"
+#include "framework/Exception.h"
+#include "framework/PropInfo.h"
 #include "tests/controls/ControlFixtures.h"
 
 TEST(ControlStoredProperties, DefaultsAreNotStoredAndChangedValuesAre)
@@ -103,4 +105,27 @@ TEST(ControlStoredProperties, ScrollBarGridAndComboBoxStoreOnlyWhatDiffersFromTh
         EXPECT_TRUE(stored(grid, name)) << name;
     for (const char* name : {"Style", "Items", "TextAlign"})
         EXPECT_TRUE(stored(combo, name)) << name;
+}
+
+// A stored grid asking for a behaviour the grid lacks is refused by name; the options it has are read.
+TEST(ControlStoredProperties, GridOptionsWithoutABehaviourAreRefused)
+{
+    RegisterControlComponents();
+    TTeStringGrid grid(nullptr);
+    const TPropInfo* options = GetPropInfo(grid, QStringLiteral("Options"));
+    ASSERT_NE(options, nullptr);
+    const auto bits = [](TGridOptions set) { return TPropValue(static_cast<std::int64_t>(set.Bits())); };
+    for (const TGridOption refused : {TGridOption::goRowSizing, TGridOption::goRowMoving, TGridOption::goColMoving,
+                                      TGridOption::goEditing, TGridOption::goAlwaysShowEditor}) {
+        const QString name = GridOptionNames()[static_cast<int>(refused)];
+        try {
+            options->Set(grid, bits(TGridOptions{TGridOption::goRowSelect, refused}));
+            ADD_FAILURE() << name.toStdString() << " was taken";
+        } catch (const Exception& error) {
+            EXPECT_TRUE(error.Message().contains(QStringLiteral("the grid has no ") + name)) << error.Message().toStdString();
+        }
+        EXPECT_FALSE(grid.Options().Contains(refused));
+    }
+    options->Set(grid, bits(GridOptionsDone()));
+    EXPECT_EQ(grid.Options(), GridOptionsDone());
 }
