@@ -5,6 +5,7 @@
 #include "framework/Messages.h"
 #include "framework/Messaging.h"
 #include "framework/WinControl.h"
+#include "graphics/CanvasDraw.h"
 #include "theme/BackgroundPainters.h"
 
 namespace {
@@ -60,6 +61,14 @@ void DrawParentBackground(TControl* control, TDeviceContext& surface)
     // No painter: the parent's own drawing, its windowless children left out.
     if (auto* windowed = dynamic_cast<TWinControl*>(parent))
         windowed->PaintOn(surface);
+}
+
+void PaintControlBackground(TControl& control, TCanvas& canvas, bool transparent, const TRect& rect)
+{
+    if (transparent)
+        DrawParentBackground(&control, *canvas.Handle());
+    else
+        FillRectColor(canvas, rect, control.Color());
 }
 
 void RegisterControlBackgroundPainters()

@@ -384,10 +384,9 @@ void TTeButton::PaintControl()
     themed_ = IsButtonThemed(kPushButton, ThemeObject(), ThemeLink());
     TCanvas& canvas = Canvas();
     const bool transparent = themed_ ? Theme()->IsButtonTransparent(kPushButton, ThemeObject()) : transparent_;
-    if (transparent)
-        DrawParentBackground(this, *canvas.Handle());
-    else if (!themed_)
-        FillRectColor(canvas, Rect(0, 0, Width(), Height()), Color());
+    // A themed face that is not see-through covers the whole button.
+    if (transparent || !themed_)
+        PaintControlBackground(*this, canvas, transparent, Rect(0, 0, Width(), Height()));
     UseCaptionFont();
     captionSize_ = CaptionSize();
     PaintFace();

@@ -263,10 +263,7 @@ void TTeCheckBox::PaintControl()
     TCanvas& canvas = Canvas();
     const bool themed = Themed();
     const bool transparent = themed ? Theme()->IsCheckBoxTransparent(kCheckBox, ThemeObject()) : transparent_;
-    if (transparent)
-        DrawParentBackground(this, *canvas.Handle());
-    else
-        FillRectColor(canvas, Rect(0, 0, Width(), Height()), Color());
+    PaintControlBackground(*this, canvas, transparent, Rect(0, 0, Width(), Height()));
     PaintCheck();
     PaintCaption();
 }

@@ -244,10 +244,7 @@ void TTeGroupBox::PaintControl()
     TCanvas& canvas = Canvas();
     const bool themed = Themed();
     const bool transparent = themed ? Theme()->IsGroupBoxTransparent(kGroupBox, DefaultThemeObject()) : transparent_;
-    if (transparent)
-        DrawParentBackground(this, *canvas.Handle());
-    else
-        FillRectColor(canvas, Rect(0, 0, Width(), Height()), Color());
+    PaintControlBackground(*this, canvas, transparent, Rect(0, 0, Width(), Height()));
 
     const TRect frame = GetFrameRect();
     const TRect caption = caption_.isEmpty() && checkBox_ == nullptr ? TRect{} : CaptionRect();

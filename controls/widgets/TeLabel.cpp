@@ -287,10 +287,7 @@ void TTeLabel::PaintControl()
     TCanvas& canvas = Canvas();
     const bool themed = Themed();
     const bool transparent = themed ? Theme()->IsLabelTransparent(kLabel, ThemeObject()) : transparent_;
-    if (transparent)
-        DrawParentBackground(this, *canvas.Handle());
-    else
-        FillRectColor(canvas, ClientRect(), Color());
+    PaintControlBackground(*this, canvas, transparent, ClientRect());
 
     TRect textRect = ClientRect();
     if (GlyphShown()) {

@@ -271,10 +271,7 @@ void TTeTrackBar::PaintControl()
     const bool themed = Themed();
     TCanvas& canvas = Canvas();
     const bool transparent = themed ? Theme()->IsTrackBarTransparent(0, ThemeObject()) : transparent_;
-    if (transparent)
-        DrawParentBackground(this, *canvas.Handle());
-    else
-        FillRectColor(canvas, Rect(0, 0, PaintWidth(), PaintHeight()), Color());
+    PaintControlBackground(*this, canvas, transparent, Rect(0, 0, PaintWidth(), PaintHeight()));
 
     const TTrackBarLayout layout = Layout();
     PaintTrack(layout, themed);
