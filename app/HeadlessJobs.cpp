@@ -5,16 +5,20 @@
 #include <QFile>
 #include <QFileInfo>
 #include <atomic>
+#include <functional>
 #include <memory>
 
 #include "app/ConsoleProgress.h"
 #include "app/OutputFolder.h"
 #include "app/RipProof.h"
 #include "app/TrackFiles.h"
+#include "app/TrackStep.h"
 #include "cdrip/RipSession.h"
 #include "cdrip/CDRIP.h"
 #include "cdrip/CDRipLibrary.h"
 #include "cdrip/DiscMetadata.h"
+#include "cdrip/StoredRipSettings.h"
+#include "coder/AudioFileFormat.h"
 #include "coder/ChangeFileExt.h"
 #include "coder/FlacConversion.h"
 #include "coder/LameCoder.h"
@@ -30,19 +34,6 @@ struct TWindowComponents {
     TLameCoder* coder = nullptr;
     TCDRIP* cdrip = nullptr;
 };
-
-void ApplyCoderDefaults(TLameCoder& coder)
-{
-    // The settings controls' initial selections: 44100 Hz, 256 kbit/s, stereo, CRC on, VBR off at quality 3.
-    coder.SetSampleRate(44100);
-    coder.SetBitrate(256);
-    coder.SetEnableVBR(false);
-    coder.SetCopyright(false);
-    coder.SetCRC(true);
-    coder.SetMode(TLameMode::STEREO);
-    coder.SetOriginal(false);
-    coder.SetVBRQuality(3);
-}
 
 void ApplyEncoderOptions(TLameCoder& coder, const TEncoderOptions& options)
 {
@@ -85,19 +76,10 @@ std::unique_ptr<TWindowComponents> CreateRipComponents(const TJobOptions& option
 
     auto window = std::make_unique<TWindowComponents>();
     window->coder = new TLameCoder(&window->form);
-    window->coder->SetDefaultExt(QStringLiteral(".mp3"));
     window->cdrip = new TCDRIP(&window->form);
     TCDRIP& cdrip = *window->cdrip;
-    // The stored values of the window's ripping component.
     cdrip.SetCoder(window->coder);
-    cdrip.SetCDRomNum(0);
-    TDriveTableClass driveTable;
-    driveTable.Density = 16777216;
-    driveTable.Atapi = true;
-    cdrip.SetDriveTable(driveTable);
-    cdrip.SetWriteWAV(true);
-    cdrip.SetVersion(QStringLiteral("111"));
-    cdrip.SetSpeed(32);
+    ApplyStoredRipValues(cdrip);
 
     if (cdrip.TrackCount() == 0) {
         const QString device = options.Device.isEmpty() ? qEnvironmentVariable("TRACKWELL_DEVICE") : options.Device;
@@ -111,7 +93,7 @@ std::unique_ptr<TWindowComponents> CreateRipComponents(const TJobOptions& option
                                   .arg(device));
     }
     // The window's creation handler: MP3 selected, the encoder settings pushed into the coder.
-    ApplyCoderDefaults(*window->coder);
+    ApplyFirstEncoderSettings(*window->coder);
     cdrip.SetWriteWAV(false);
     cdrip.SetEncode(true);
     return window;
@@ -163,11 +145,11 @@ int RipTracks(const TJobOptions& options, QTextStream& out, bool terminal)
     TLameCoder& coder = *window->coder;
 
     // The "Format" box: MP3 encodes, WAV writes a header; raw PCM is the ripper's third way.
-    cdrip.SetWriteWAV(options.Format == TRipFormat::rfWav);
-    cdrip.SetEncode(options.Format == TRipFormat::rfMp3);
-    cdrip.SetFlac(options.Format == TRipFormat::rfFlac);
+    cdrip.SetWriteWAV(options.Format == TAudioFileFormat::afWav);
+    cdrip.SetEncode(options.Format == TAudioFileFormat::afMp3);
+    cdrip.SetFlac(options.Format == TAudioFileFormat::afFlac);
     cdrip.SetFlacLevel(options.FlacLevel);
-    if (options.Format == TRipFormat::rfMp3)
+    if (options.Format == TAudioFileFormat::afMp3)
         RequireEncoder();
     if (options.OutputFormat)
         cdrip.SetOutputFormat(*options.OutputFormat);  // also sets the coder's rate and mode to match
@@ -192,10 +174,15 @@ int RipTracks(const TJobOptions& options, QTextStream& out, bool terminal)
     TRipProof proof(cdrip, options.VerifyWith, options.Offline, &out);
     TTrackFiles files(cdrip, options, coder);
 
+    TTrackStep step(cdrip, proof, files, folder);
+
     TConsoleProgress progress(out, terminal);
+    QString current;
     bool opened = false;
     cdrip.SetOnBeginTrack([&](TObject*, std::uint16_t trackNum) {
-        progress.Begin(QStringLiteral("Ripping %1").arg(cdrip.TrackList().at(trackNum - 1)));
+        const QString name = cdrip.TrackList().at(trackNum - 1);
+        current = QStringLiteral(" (ripping %1 into %2)").arg(name, step.File());
+        progress.Begin(QStringLiteral("Ripping %1").arg(name));
     });
     cdrip.SetOnProgress([&](TObject*, std::uint16_t percent) {
         opened = true;
@@ -209,47 +196,33 @@ int RipTracks(const TJobOptions& options, QTextStream& out, bool terminal)
     qint64 totalBytes = 0;
     int jitterErrors = 0;
     int done = 0;
-    QString current;
-    // The track whose file is being written, kept in the proof as far as it got when the rip ends early.
-    int ripping = 0;
-    QString written;
     try {
         for (int t : tracks) {
-            const QString name = cdrip.TrackList().at(t - 1);
-            const QString extension = cdrip.Encode() ? QStringLiteral(".mp3")
-                                      : cdrip.Flac()   ? QStringLiteral(".flac")
-                                      : cdrip.WriteWAV() ? QStringLiteral(".wav")
-                                                         : QStringLiteral(".pcm");
-            written = files.Path(folder, t, extension);
-            current = QStringLiteral(" (ripping %1 into %2)").arg(name, written);
             opened = false;
-            ripping = t;
-            cdrip.RipTrack(static_cast<std::uint16_t>(t), written);
+            step.Rip(t);
             if (!opened)
-                throw Exception(QStringLiteral("Cannot read %1 from the disc").arg(name));
+                throw Exception(QStringLiteral("Cannot read %1 from the disc").arg(cdrip.TrackList().at(t - 1)));
             jitterErrors += cdrip.JitterErrorCount();
-            if (!cdrip.LastRipWhole()) {
-                progress.End(QStringLiteral("stopped: %1 keeps what was ripped").arg(written));
+            const TTrackEnd end = step.End(t);
+            if (!end.Whole) {
+                progress.End(QStringLiteral("stopped: %1 keeps what was ripped").arg(step.File()));
                 current.clear();
                 throw Exception(QStringLiteral("Stopped by the user after %1 of %2 tracks").arg(done).arg(tracks.size()));
             }
-            ripping = 0;
-            proof.AddTrack(cdrip, t, written);
             ++done;
-            // A stopped track is incomplete and stays untagged.
-            const QString tagFailure = files.Tag(written, t);
-            const qint64 bytes = QFileInfo(written).size();
+            const qint64 bytes = QFileInfo(step.File()).size();
             totalBytes += bytes;
             progress.End(QStringLiteral("-> %1 (%2)%3")
-                             .arg(written, Size(bytes), tagFailure.isEmpty() ? QString() : QStringLiteral("; ") + tagFailure));
-            if (stopRequested && done < static_cast<int>(tracks.size()))
+                             .arg(step.File(), Size(bytes),
+                                  end.TagFailure.isEmpty() ? QString() : QStringLiteral("; ") + end.TagFailure));
+            if (TTrackStep::StopEndsRun(stopRequested, done < static_cast<int>(tracks.size())))
                 throw Exception(QStringLiteral("Stopped by the user after %1 of %2 tracks").arg(done).arg(tracks.size()));
         }
     } catch (const Exception& error) {
         progress.Abandon();
         const Exception failure(error.Message() + current);
         // What was ripped before a stop or a failure still gets its log and cue sheet, marked incomplete.
-        const QString unwritten = proof.FinishIncomplete(cdrip, opened ? ripping : 0, written, failure.Message(), folder, !options.NoLog);
+        const QString unwritten = step.Fail(failure.Message(), opened, !options.NoLog);
         if (!unwritten.isEmpty())
             out << "The rip log and cue sheet of the incomplete rip were not written: " << unwritten << Qt::endl;
         throw failure;
@@ -326,28 +299,86 @@ int CheckLog(const TJobOptions& options, QTextStream& out)
     return 0;
 }
 
-// Each file converted into a FLAC file beside it, losslessly.
-int ConvertFilesToFlac(const TJobOptions& options, QTextStream& out, bool terminal)
+// Converts one file: begun is called once the conversion has taken the input on (a failure before that is told
+// without the file's name), progress after each piece, answering whether to go on.
+struct TConversionCalls {
+    std::function<void()> Begun;
+    std::function<bool(std::uint16_t percent)> Progress;
+};
+using TConvertFile = std::function<TFileConversion(const QString& input, const QString& output, const TConversionCalls& calls)>;
+
+TConvertFile FlacConverter(int level)
 {
+    return [level](const QString& input, const QString& output, const TConversionCalls& calls) {
+        calls.Begun();
+        return ConvertToFlac(input, output, level, calls.Progress);
+    };
+}
+
+// The coder converts one file at a time; every output that is one of the inputs is refused before any file is
+// opened, as the coder refuses them when given them all, and no file is checked again on its own.
+TConvertFile Mp3Converter(TLameCoder& coder, const QStringList& files)
+{
+    coder.SetInputFiles(files);
+    coder.RefuseOverwritingInputs();
+    return [&coder](const QString& input, const QString& output, const TConversionCalls& calls) {
+        coder.SetInputFiles({input});
+        coder.SetOutputFiles({output});
+        coder.SetOnBeginFile([&](TObject*, std::uint16_t, const QString&) { calls.Begun(); });
+        coder.SetOnProgress([&](TObject*, std::uint16_t percent) {
+            if (!calls.Progress(percent))
+                coder.Cancel();
+        });
+        TFileConversion result;
+        coder.SetOnEndProcess([&](TObject*) { result.Finished = true; });
+        coder.ProcessRefused();
+        result.ShortInput = coder.ShortInputs().contains(input);
+        return result;
+    };
+}
+
+// Each file converted into an MP3 or FLAC file beside it.
+int ConvertFiles(const TJobOptions& options, QTextStream& out, bool terminal)
+{
+    QStringList files;
+    for (const QString& file : options.Files)
+        files.append(QDir::current().absoluteFilePath(file));
+    TComponent form(nullptr);
+    TConvertFile convert;
+    if (options.Format == TAudioFileFormat::afFlac) {
+        convert = FlacConverter(options.FlacLevel);
+    } else {
+        RequireEncoder();
+        auto* coder = new TLameCoder(&form);
+        ApplyFirstEncoderSettings(*coder);
+        ApplyEncoderOptions(*coder, options.Encoder);
+        convert = Mp3Converter(*coder, files);
+    }
+
     TConsoleProgress progress(out, terminal);
+    // Named by the file whose conversion was taken on last.
+    QString current;
     int done = 0;
-    for (const QString& file : options.Files) {
-        const QString input = QDir::current().absoluteFilePath(file);
-        const QString output = ChangeFileExt(input, QStringLiteral(".flac"));
-        progress.Begin(QStringLiteral("Process file %1").arg(input));
-        TFlacConversion result;
+    for (const QString& input : files) {
+        const QString output = ChangeFileExt(input, AudioFileExtension(options.Format));
+        const TConversionCalls calls{[&] {
+                                         current = QStringLiteral(" (converting %1)").arg(input);
+                                         progress.Begin(QStringLiteral("Process file %1").arg(input));
+                                     },
+                                     [&](std::uint16_t percent) {
+                                         progress.Progress(percent);
+                                         return !stopRequested;
+                                     }};
+        TFileConversion result;
         try {
-            result = ConvertToFlac(input, output, options.FlacLevel, [&](std::uint16_t percent) {
-                progress.Progress(percent);
-                return !stopRequested;
-            });
+            result = convert(input, output, calls);
         } catch (const Exception& error) {
             progress.Abandon();
-            throw Exception(error.Message() + QStringLiteral(" (converting %1)").arg(input));
+            throw Exception(error.Message() + current);
         }
         if (!result.Finished) {
             progress.Abandon();
-            throw Exception(QStringLiteral("Stopped by the user after %1 of %2 files").arg(done).arg(options.Files.size()));
+            throw Exception(QStringLiteral("Stopped by the user after %1 of %2 files").arg(done).arg(files.size()));
         }
         progress.End(QStringLiteral("-> %1 (%2)%3")
                          .arg(output, Size(QFileInfo(output).size()),
@@ -355,58 +386,6 @@ int ConvertFilesToFlac(const TJobOptions& options, QTextStream& out, bool termin
                                                                  "the audio it holds")
                                                 : QString()));
         ++done;
-    }
-    out << QStringLiteral("Converted %1 file%2").arg(done).arg(done == 1 ? "" : "s") << Qt::endl;
-    return 0;
-}
-
-int ConvertFiles(const TJobOptions& options, QTextStream& out, bool terminal)
-{
-    if (options.Format == TRipFormat::rfFlac)
-        return ConvertFilesToFlac(options, out, terminal);
-    RequireEncoder();
-    TComponent form(nullptr);
-    auto* coder = new TLameCoder(&form);
-    coder->SetDefaultExt(QStringLiteral(".mp3"));
-    ApplyCoderDefaults(*coder);
-    ApplyEncoderOptions(*coder, options.Encoder);
-    QStringList files;
-    for (const QString& file : options.Files)
-        files.append(QDir::current().absoluteFilePath(file));
-    coder->SetInputFiles(files);
-
-    TConsoleProgress progress(out, terminal);
-    QString current;
-    coder->SetOnBeginFile([&](TObject*, std::uint16_t, const QString& fileName) {
-        current = QStringLiteral(" (converting %1)").arg(fileName);
-        progress.Begin(QStringLiteral("Process file %1").arg(fileName));
-    });
-    coder->SetOnProgress([&](TObject*, std::uint16_t percent) {
-        progress.Progress(percent);
-        if (stopRequested)
-            coder->Cancel();
-    });
-    int done = 0;
-    coder->SetOnEndFile([&](TObject*, std::uint16_t index, const QString& fileName) {
-        const bool shortInput = coder->ShortInputs().contains(files.at(index));
-        progress.End(QStringLiteral("-> %1 (%2)%3")
-                         .arg(fileName, Size(QFileInfo(fileName).size()),
-                              shortInput ? QStringLiteral("; the WAV file ends before its header says: converted the "
-                                                          "audio it holds")
-                                         : QString()));
-        ++done;
-    });
-    bool finished = false;
-    coder->SetOnEndProcess([&](TObject*) { finished = true; });
-    try {
-        coder->Process();
-    } catch (const Exception& error) {
-        progress.Abandon();
-        throw Exception(error.Message() + current);
-    }
-    if (!finished) {
-        progress.Abandon();
-        throw Exception(QStringLiteral("Stopped by the user after %1 of %2 files").arg(done).arg(files.size()));
     }
     out << QStringLiteral("Converted %1 file%2").arg(done).arg(done == 1 ? "" : "s") << Qt::endl;
     return 0;

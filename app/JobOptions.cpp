@@ -100,8 +100,9 @@ TJobOptions ParseJobOptions(const QStringList& arguments)
         else if (option == QLatin1String("--device"))
             options.Device = value();
         else if (option == QLatin1String("--format"))
-            options.Format = Choice<TRipFormat>(option, value(), {"mp3", "wav", "pcm", "flac"},
-                                                {TRipFormat::rfMp3, TRipFormat::rfWav, TRipFormat::rfPcm, TRipFormat::rfFlac});
+            options.Format = Choice<TAudioFileFormat>(option, value(), {"mp3", "wav", "pcm", "flac"},
+                                                      {TAudioFileFormat::afMp3, TAudioFileFormat::afWav,
+                                                       TAudioFileFormat::afPcm, TAudioFileFormat::afFlac});
         else if (option == QLatin1String("--flac-level"))
             options.FlacLevel = static_cast<int>(Number(option, value(), 0, 8));
         else if (option == QLatin1String("--output"))
@@ -147,7 +148,7 @@ TJobOptions ParseJobOptions(const QStringList& arguments)
     }
     if (options.Kind == TJobKind::jkConvert && options.Files.isEmpty())
         throw EUsageError(QStringLiteral("--convert needs at least one file"));
-    if (options.Kind == TJobKind::jkConvert && options.Format != TRipFormat::rfMp3 && options.Format != TRipFormat::rfFlac)
+    if (options.Kind == TJobKind::jkConvert && options.Format != TAudioFileFormat::afMp3 && options.Format != TAudioFileFormat::afFlac)
         throw EUsageError(QStringLiteral("--convert writes MP3 or FLAC files: --format mp3 or --format flac"));
     if (options.Kind != TJobKind::jkRip && (!options.NameTemplate.isEmpty() || options.Overwrite))
         throw EUsageError(QStringLiteral("--name and --overwrite apply to --rip, which names the files it writes"));

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cdrip/OutputFormat.h"
+#include "coder/AudioFileFormat.h"
 #include "coder/LameCoder.h"
 #include "framework/Exception.h"
 
@@ -18,7 +19,6 @@ public:
 };
 
 enum class TJobKind { jkNone, jkList, jkRip, jkConvert, jkChecksums, jkCheckLog };
-enum class TRipFormat { rfMp3, rfWav, rfPcm, rfFlac };
 
 struct TEncoderOptions {
     std::optional<std::uint32_t> SampleRate;
@@ -39,7 +39,7 @@ struct TJobOptions {
     QString Device;
     bool AllTracks = false;
     std::vector<int> Tracks;  // 1-based, as given
-    TRipFormat Format = TRipFormat::rfMp3;
+    TAudioFileFormat Format = TAudioFileFormat::afMp3;
     int FlacLevel = 5;            // --flac-level, 0 (fastest) to 8 (smallest)
     QString OutputFolder;
     std::optional<TOutputFormat> OutputFormat;

@@ -9,8 +9,9 @@
 #include "app/OutputFolder.h"
 #include "app/WebAddresses.h"
 #include "app/WindowOptions.h"
-#include "app/WindowRipProof.h"
+#include "app/WindowRip.h"
 #include "cdrip/CDRIP.h"
+#include "cdrip/StoredRipSettings.h"
 #include "coder/LameCoder.h"
 #include "controls/frame/TeForm.h"
 #include "controls/menus/TeMenuBar.h"
@@ -53,6 +54,8 @@ TForm1::TForm1(TComponent* owner) : TForm(owner)
     AddHandlers();
     ReadComponentResource(*this, kMainWindowDescription);
     FindComponents();
+    // The ripping component starts from the values a command-line rip starts from.
+    ApplyStoredRipValues(*CDRIP1);
     LookMenu = new TLookMenu(this, *TeForm1, *TeThemeEngine1, *TeThemeLink1, WindowOptions().Theme);
     KeepClientSize();
     outputFolder_ = QDir::fromNativeSeparators(::OutputFolder(WindowOptions().OutputFolder));
@@ -142,12 +145,6 @@ void TForm1::KeepClientSize()
     SetClientSize(clientWidth_, clientHeight_);
 }
 
-QString TForm1::RipFileName(int row) const
-{
-    const QString name = CDRIP1->TrackList().at(row - 1);
-    return outputFolder_ + u'/' + name + (CDRIP1->WriteWAV() ? QStringLiteral(".wav") : QStringLiteral(".pcm"));
-}
-
 void TForm1::FormCreate(TObject*)
 {
     // The value label follows the track bar from the start, not only from its first move.
@@ -205,26 +202,21 @@ void TForm1::TeButton2Click(TObject*)
     ripping_ = true;
     struct TRipDone {
         bool& ripping;
-        std::unique_ptr<TWindowRipProof>& proof;
+        std::unique_ptr<TWindowRip>& rip;
         ~TRipDone()
         {
             ripping = false;
-            proof.reset();
+            rip.reset();
         }
-    } done{ripping_, proof_};
+    } done{ripping_, rip_};
     // The rip log and cue sheet go beside the files, as a command-line rip writes them.
-    proof_ = std::make_unique<TWindowRipProof>(*CDRIP1, outputFolder_);
+    rip_ = std::make_unique<TWindowRip>(*CDRIP1, outputFolder_);
     try {
-        RipRow(StringGrid1->Row());
+        rip_->Rip(StringGrid1->Row());
     } catch (const Exception& error) {
-        proof_->Fail(*CDRIP1, StringGrid1->Row(), RipFileName(StringGrid1->Row()), error);
+        rip_->Fail(error);
     }
-    proof_->Finish();
-}
-
-void TForm1::RipRow(int row)
-{
-    CDRIP1->RipTrack(static_cast<std::uint16_t>(row), RipFileName(row));
+    rip_->Finish();
 }
 
 void TForm1::TeButton4Click(TObject*)
@@ -254,12 +246,12 @@ void TForm1::CDRIP1EndTrack(TObject*, std::uint16_t trackNum)
 {
     SetCaption(Application->Title() + QStringLiteral(" - End ripping Track") + QString::number(trackNum));
     const bool moreRows = TeSComboBox2->ItemIndex() == 0 && StringGrid1->Row() + 1 < StringGrid1->RowCount();
-    if (proof_)
-        proof_->TrackEnded(*CDRIP1, trackNum, RipFileName(trackNum), stopRequested_, moreRows);
+    if (rip_)
+        rip_->TrackEnded(trackNum, stopRequested_, moreRows);
     if (!CDRIP1->TrackList().isEmpty()) {
-        if (!stopRequested_ && moreRows) {
+        if (rip_ && !stopRequested_ && moreRows) {
             StringGrid1->SetRow(StringGrid1->Row() + 1);
-            RipRow(StringGrid1->Row());
+            rip_->Rip(StringGrid1->Row());
             stopRequested_ = false;
             return;
         }

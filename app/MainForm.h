@@ -26,7 +26,7 @@ class TTeStringGrid;
 class TTeThemeEngine;
 class TTeThemeLink;
 class TTeTrackBar;
-class TWindowRipProof;
+class TWindowRip;
 
 class TForm1 : public TForm {
 public:
@@ -39,8 +39,6 @@ public:
 
     // The folder the rips go to (shown with '/').
     const QString& OutputFolder() const { return outputFolder_; }
-    // The file a rip of grid row (1-based) writes before the ripping component picks the extension.
-    QString RipFileName(int row) const;
     bool StopRequested() const { return stopRequested_; }
     // A rip started by this window is running.
     bool Ripping() const { return ripping_; }
@@ -131,9 +129,8 @@ private:
     void FindComponents();
     // Grid rows 1.. with the tracks and the files they go to (the format's name as extension).
     void FillGrid();
-    // The settings controls' first selections, handed to the coder.
+    // The settings controls' first selections, and the coder given the same settings.
     void InitialiseSettings();
-    void RipRow(int row);
     // Restores the client size the description gives after the frame took its margins.
     void KeepClientSize();
 
@@ -145,7 +142,7 @@ private:
     bool stopRequested_ = false;
     bool restarting_ = false;
     bool ripping_ = false;
-    std::unique_ptr<TWindowRipProof> proof_;  // of the running rip
+    std::unique_ptr<TWindowRip> rip_;  // the running rip
 };
 
 // Registers every class the program's stored windows name.

@@ -1,6 +1,7 @@
 // The encoder settings of the main window: each control hands its value to the coder as it changes.
 #include "app/MainForm.h"
 
+#include "cdrip/StoredRipSettings.h"
 #include "coder/LameCoder.h"
 #include "controls/widgets/TeCheckBox.h"
 #include "controls/widgets/TeSComboBox.h"
@@ -18,27 +19,15 @@ std::uint32_t SelectedNumber(const TTeSComboBox* box)
 
 void TForm1::InitialiseSettings()
 {
-    ComboBox1->SetItemIndex(0);
-    ComboBox2->SetItemIndex(1);
+    // The boxes show the settings every rip starts from; the check boxes and the track bar are stored showing them.
+    const TFirstEncoderSettings& first = kFirstEncoderSettings;
+    ComboBox1->SetItemIndex(ComboBox1->Items()->IndexOf(QString::number(first.SampleRate)));
+    ComboBox2->SetItemIndex(ComboBox2->Items()->IndexOf(QString::number(first.Bitrate)));
     ComboBox3->SetItemIndex(0);
-    ComboBox4->SetItemIndex(0);
+    ComboBox4->SetItemIndex(static_cast<int>(first.Mode));
     ComboBox5->SetItemIndex(0);
     TeSComboBox2->SetItemIndex(0);
-    // The order the coder has always been given them in; MaxBitrate, Quality and Private keep the
-    // coder's own first values, which the controls show.
-    LameCoder1->SetSampleRate(SelectedNumber(ComboBox1));
-    LameCoder1->SetBitrate(SelectedNumber(ComboBox2));
-    LameCoder1->SetEnableVBR(CheckBox6->Checked());
-    LameCoder1->SetCopyright(CheckBox3->Checked());
-    LameCoder1->SetCRC(CheckBox5->Checked());
-    LameCoder1->SetMode(static_cast<TLameMode>(ComboBox4->ItemIndex()));
-    LameCoder1->SetOriginal(CheckBox4->Checked());
-    LameCoder1->SetSampleRate(SelectedNumber(ComboBox1));
-    LameCoder1->SetBitrate(SelectedNumber(ComboBox2));
-    LameCoder1->SetEnableVBR(CheckBox6->Checked());
-    LameCoder1->SetCopyright(CheckBox3->Checked());
-    LameCoder1->SetCRC(CheckBox5->Checked());
-    LameCoder1->SetVBRQuality(TrackBar1->Position());
+    ApplyFirstEncoderSettings(*LameCoder1);
 }
 
 void TForm1::ComboBox1Change(TObject*)

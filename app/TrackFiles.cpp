@@ -6,11 +6,13 @@
 #include "coder/FlacEncoder.h"
 #include "coder/LameCoder.h"
 
+TTrackFiles::TTrackFiles() : template_(TFileNameTemplate::TrackNumbers()), numbered_(false) {}
+
 TTrackFiles::TTrackFiles(const TCDRIP& cdrip, const TJobOptions& options, const TLameCoder& coder)
     : disc_(ReadDiscMetadata(cdrip.TrackCount())),
       template_(options.NameTemplate.isEmpty() ? TFileNameTemplate::TrackNumbers() : TFileNameTemplate(options.NameTemplate)),
       numbered_(!options.NameTemplate.isEmpty() && !options.Overwrite),
-      encoder_(options.Format == TRipFormat::rfFlac ? FlacSettingsText(options.FlacLevel) : EncoderSettingsText(coder))
+      encoder_(options.Format == TAudioFileFormat::afFlac ? FlacSettingsText(options.FlacLevel) : EncoderSettingsText(coder))
 {
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// How a command-line rip names and tags its files: the disc's metadata read once, each file named by --name (or
-// TrackNN), and tagged once it is complete.
+// How a rip names and tags its files. The command line's: the disc's metadata read once, each file named by --name
+// (or TrackNN), and tagged once it is complete. The window's: TrackNN, written over an older file of that name, and
+// untagged.
 #include <QString>
 #include <QStringList>
 
@@ -12,8 +13,10 @@ class TCDRIP;
 
 class TTrackFiles {
 public:
-    // Reads the metadata of the disc whose table of contents cdrip read; coder gives the settings the encoder tag
-    // names.
+    // The window's files: it reads no disc text, so it tags nothing.
+    TTrackFiles();
+    // The command line's: reads the metadata of the disc whose table of contents cdrip read; coder gives the settings
+    // the encoder tag names.
     TTrackFiles(const TCDRIP& cdrip, const TJobOptions& options, const TLameCoder& coder);
 
     // The path track (1-based) is written to, with extension (".mp3" ...).

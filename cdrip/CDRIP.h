@@ -13,6 +13,7 @@
 #include "cdrip/Track.h"
 #include "cdrip/TrackChecksums.h"
 #include "cdrip/TrackEdges.h"
+#include "coder/AudioFileFormat.h"
 #include "coder/ProgressEvent.h"
 #include "framework/ComponentRef.h"
 #include "libs/cdrip/CDRip.h"
@@ -66,6 +67,8 @@ public:
     void SetFlac(bool value) { flac_ = value; }
     int FlacLevel() const { return flacLevel_; }
     void SetFlacLevel(int level) { flacLevel_ = level; }
+    // The kind of file a rip writes: MP3 when encoding, else FLAC, else WAV or raw PCM.
+    TAudioFileFormat FileFormat() const;
     bool AbortRequested() const { return abortRequested_; }
     std::int32_t Speed() const { return speed_; }
     void SetSpeed(std::int32_t value) { speed_ = value; }
@@ -93,7 +96,7 @@ public:
     // posted step while this waits handling events, so that a menu or a modal window opened meanwhile
     // runs the steps in its own loop and the rip goes on under it.
     void RipSectors(std::uint32_t first, std::uint32_t last, const QString& fileName);
-    // The file a rip into fileName writes: its extension made ".mp3" when encoding, ".flac" for FLAC.
+    // The file a rip into fileName writes: an MP3 or FLAC file takes its format's extension, a WAV or raw one the name given.
     QString OutputFileName(const QString& fileName) const;
     // Whether the last RipSectors read its range to the end (not stopped, not failed).
     bool LastRipWhole() const { return lastRipWhole_; }

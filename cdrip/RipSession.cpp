@@ -11,6 +11,7 @@
 #include "cdrip/CDRIP.h"
 #include "cdrip/CDRipLibrary.h"
 #include "cdrip/PressingOffsets.h"
+#include "coder/AudioFileFormat.h"
 #include "framework/Exception.h"
 
 namespace {
@@ -41,21 +42,23 @@ QString FormatName(const TCDRIP& cdrip)
     static const char* const names[] = {"44100 Hz stereo", "44100 Hz mono", "22050 Hz stereo", "22050 Hz mono",
                                         "11025 Hz stereo", "11025 Hz mono"};
     const QString audio = QString::fromLatin1(names[static_cast<int>(cdrip.OutputFormat())]);
-    if (cdrip.Encode())
-        return QStringLiteral("MP3 from %1").arg(audio);
-    if (cdrip.Flac())
-        return QStringLiteral("FLAC at level %1, %2").arg(cdrip.FlacLevel()).arg(audio);
-    return (cdrip.WriteWAV() ? QStringLiteral("WAV, ") : QStringLiteral("raw PCM, ")) + audio;
+    switch (cdrip.FileFormat()) {
+    case TAudioFileFormat::afMp3: return QStringLiteral("MP3 from %1").arg(audio);
+    case TAudioFileFormat::afFlac: return QStringLiteral("FLAC at level %1, %2").arg(cdrip.FlacLevel()).arg(audio);
+    case TAudioFileFormat::afWav: return QStringLiteral("WAV, ") + audio;
+    case TAudioFileFormat::afPcm: break;
+    }
+    return QStringLiteral("raw PCM, ") + audio;
 }
 
 QString CueFileType(const QString& fileName)
 {
-    const QString suffix = QFileInfo(fileName).suffix().toLower();
-    // The sheet's types know no FLAC: players take such a file as WAVE, the audio type.
-    if (suffix == QLatin1String("wav") || suffix == QLatin1String("flac"))
-        return QStringLiteral("WAVE");
-    if (suffix == QLatin1String("mp3"))
+    const std::optional<TAudioFileFormat> format = AudioFileFormatOf(fileName);
+    if (format == TAudioFileFormat::afMp3)
         return QStringLiteral("MP3");
+    // The sheet's types know no FLAC: players take such a file as WAVE, the audio type.
+    if (format == TAudioFileFormat::afWav || format == TAudioFileFormat::afFlac)
+        return QStringLiteral("WAVE");
     return QStringLiteral("BINARY");
 }
 

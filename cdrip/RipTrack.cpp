@@ -54,11 +54,21 @@ void EncodeFlac(Step step)
 
 }  // namespace
 
-QString TCDRIP::OutputFileName(const QString& fileName) const
+TAudioFileFormat TCDRIP::FileFormat() const
 {
     if (encode_)
-        return ChangeFileExt(fileName, QStringLiteral(".mp3"));
-    return flac_ ? ChangeFileExt(fileName, QStringLiteral(".flac")) : fileName;
+        return TAudioFileFormat::afMp3;
+    if (flac_)
+        return TAudioFileFormat::afFlac;
+    return writeWAV_ ? TAudioFileFormat::afWav : TAudioFileFormat::afPcm;
+}
+
+QString TCDRIP::OutputFileName(const QString& fileName) const
+{
+    const TAudioFileFormat format = FileFormat();
+    if (format == TAudioFileFormat::afMp3 || format == TAudioFileFormat::afFlac)
+        return ChangeFileExt(fileName, AudioFileExtension(format));
+    return fileName;
 }
 
 // The chunk loop of one range as steps posted to whatever event loop runs: each reads one chunk, feeds it

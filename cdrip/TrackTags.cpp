@@ -9,28 +9,13 @@
 #include "cdrip/FlacTags.h"
 #include "cdrip/Id3v2Tags.h"
 #include "cdrip/TagWriting.h"
+#include "coder/AudioFileFormat.h"
 #include "framework/Exception.h"
-
-namespace {
-
-enum class TTagKind { tkNone, tkId3v2, tkVorbis };
-
-TTagKind KindOf(const QString& fileName)
-{
-    const QString suffix = QFileInfo(fileName).suffix().toLower();
-    if (suffix == QLatin1String("mp3"))
-        return TTagKind::tkId3v2;
-    if (suffix == QLatin1String("flac"))
-        return TTagKind::tkVorbis;
-    return TTagKind::tkNone;
-}
-
-}  // namespace
 
 void WriteTrackTags(const QString& fileName, const TDiscMetadata& disc, int track, const QString& encoder)
 {
-    const TTagKind kind = KindOf(fileName);
-    if (kind == TTagKind::tkNone || disc.IsEmpty())
+    const std::optional<TAudioFileFormat> format = AudioFileFormatOf(fileName);
+    if ((format != TAudioFileFormat::afMp3 && format != TAudioFileFormat::afFlac) || disc.IsEmpty())
         return;
     // The tagged file is written beside the old one and takes its place only when every byte was written; a rename
     // within the folder replaces it in one step. Not synced to the disk: the ripped file was not either, and
@@ -43,7 +28,7 @@ void WriteTrackTags(const QString& fileName, const TDiscMetadata& disc, int trac
             FailTagging(in.errorString());
         if (!out.open())
             FailTagging(out.errorString());
-        if (kind == TTagKind::tkId3v2)
+        if (format == TAudioFileFormat::afMp3)
             WriteId3v2Tagged(in, out, disc, track, encoder);
         else
             WriteFlacTagged(in, out, disc, track, encoder);

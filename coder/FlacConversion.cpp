@@ -16,7 +16,7 @@ constexpr std::int64_t kBlockFrames = 65536;
 
 }  // namespace
 
-TFlacConversion ConvertToFlac(const QString& input, const QString& output, int level,
+TFileConversion ConvertToFlac(const QString& input, const QString& output, int level,
                               const std::function<bool(std::uint16_t percent)>& progress)
 {
     if (IsSameFile(output, input))
@@ -33,7 +33,7 @@ TFlacConversion ConvertToFlac(const QString& input, const QString& output, int l
     TFlacEncoder encoder(out, sampleRate, channels, level, static_cast<std::uint64_t>(frames));
     std::vector<std::int16_t> block(static_cast<std::size_t>(kBlockFrames * channels));
     in.SetPosition(layout.DataOffset);
-    TFlacConversion result;
+    TFileConversion result;
     for (std::int64_t done = 0; done < frames;) {
         const std::int64_t count = std::min(kBlockFrames, frames - done);
         if (in.Read(block.data(), count * frameBytes) < count * frameBytes)

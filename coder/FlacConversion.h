@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <functional>
 
-struct TFlacConversion {
+// How the conversion of one file ended.
+struct TFileConversion {
     bool Finished = false;     // false: the progress callback asked to stop; the FLAC file holds what came before
     bool ShortInput = false;   // the WAV file ends before its header says; the audio it holds was converted
 };
@@ -12,5 +13,5 @@ struct TFlacConversion {
 // Converts input (a 16-bit PCM WAV file, or raw 44100 Hz stereo PCM) into output at the compression level.
 // progress gets the percent done after each block and answers whether to go on. Raises ELameError for input that
 // cannot be read and EFlacError for output that cannot be written; output is never the input.
-TFlacConversion ConvertToFlac(const QString& input, const QString& output, int level,
+TFileConversion ConvertToFlac(const QString& input, const QString& output, int level,
                               const std::function<bool(std::uint16_t percent)>& progress);

@@ -307,6 +307,13 @@ void TLameCoder::Process()
     if (TRunningJob::Active())
         return;
     RefuseOverwritingInputs();
+    ProcessRefused();
+}
+
+void TLameCoder::ProcessRefused()
+{
+    if (TRunningJob::Active())
+        return;
     cancelled_ = false;
     shortInputs_.clear();
     bool whole = false;

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "coder/AudioFileFormat.h"
 #include "coder/LameError.h"
 #include "coder/LameVersion.h"
 #include "coder/ProgressEvent.h"
@@ -112,15 +113,19 @@ public:
     // another job (a conversion or a rip) runs; an output that is one of the input files is refused
     // before any file is opened.
     void Process();
+    // Process without refusing the outputs again, for a caller that converts the files one at a time after
+    // RefuseOverwritingInputs refused them all together.
+    void ProcessRefused();
     // The input files of the last Process whose audio ended before their WAV header said; what was
     // there was converted.
     const QStringList& ShortInputs() const { return shortInputs_; }
     // Ends a running Process after its current chunk.
     void Cancel() { cancelled_ = true; }
+    // Raises ELameError when an OutputFiles entry is one of the InputFiles.
+    void RefuseOverwritingInputs() const;
 
 private:
     TPcmFormat OwnFormat() const;
-    void RefuseOverwritingInputs() const;
     class TConversion;
 
     std::uint32_t sampleRate_ = 44100;
@@ -138,7 +143,7 @@ private:
     QStringList inputFiles_;
     QStringList outputFiles_;
     std::unique_ptr<TLameVersion> lameVersion_;
-    QString defaultExt_ = QStringLiteral(".mp3");
+    QString defaultExt_ = AudioFileExtension(TAudioFileFormat::afMp3);
     QString mp3FileName_;
 
     TNotifyEvent onBeginProcess_;

@@ -191,4 +191,32 @@ TEST_F(CDRIPCreation, SelectingADriveReadsItsTracks)
     EXPECT_EQ(cdrip.TrackList().size(), 3);
 }
 
+// Encoding goes before FLAC and FLAC before WAV; an MP3 or FLAC rip takes its format's extension, a WAV or raw one keeps
+// the name it is given.
+TEST_F(CDRIPCreation, TheOutputFlagsChooseTheFileFormatAndTheNameWritten)
+{
+    Script(Disc(2).c_str());
+    TCDRIP cdrip(nullptr);
+    const struct {
+        bool Encode;
+        bool Flac;
+        bool WriteWAV;
+        TAudioFileFormat Format;
+        QString Written;
+    } cases[] = {
+        {true, true, true, TAudioFileFormat::afMp3, "out.d/Track01.mp3"},
+        {false, true, true, TAudioFileFormat::afFlac, "out.d/Track01.flac"},
+        {false, false, true, TAudioFileFormat::afWav, "out.d/Track01.wav"},
+        {false, false, false, TAudioFileFormat::afPcm, "out.d/Track01.wav"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Written.toStdString());
+        cdrip.SetEncode(c.Encode);
+        cdrip.SetFlac(c.Flac);
+        cdrip.SetWriteWAV(c.WriteWAV);
+        EXPECT_EQ(cdrip.FileFormat(), c.Format);
+        EXPECT_EQ(cdrip.OutputFileName("out.d/Track01.wav"), c.Written);
+    }
+}
+
 }  // namespace
