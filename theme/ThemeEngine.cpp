@@ -22,7 +22,7 @@ void TakeDeltaOff(int (TteTheme::*get)() const, void (TteTheme::*set)(int))
 
 }  // namespace
 
-TTeThemeEngine::TTeThemeEngine(TComponent* owner) : TComponent(owner), themeBuilding_(NoThemeText())
+TTeThemeEngine::TTeThemeEngine(TComponent* owner) : TComponent(owner)
 {
     AddThemeNotification(this);
 }
@@ -74,13 +74,12 @@ void TTeThemeEngine::SetDeltaBrightness(int delta)
 
 void TTeThemeEngine::SetThemeFile(const QString& fileName)
 {
-    themeFile_ = fileName;
+    selection_.File = fileName;
     if (TteTheme* theme = LoadThemeFromFile(fileName)) {
         SetCurrentTheme(theme);
         ApplyDeltas();
-        themeIndex_ = -1;
-        themeBuilding_ = NoThemeText();
-    } else if (themeIndex_ == -1) {
+        selection_.FileChosen();
+    } else if (selection_.Index == -1) {
         ClearCurrentTheme();
     }
 }
@@ -94,56 +93,52 @@ void TTeThemeEngine::SetThemeList(TTeThemeList* list)
 {
     themeList_ = list;
     if (list == nullptr)
-        themeIndex_ = -1;
+        selection_.Index = -1;
 }
 
 void TTeThemeEngine::ThemeListFreed()
 {
     ClearCurrentTheme();
-    themeIndex_ = -1;
+    selection_.Index = -1;
 }
 
 void TTeThemeEngine::SetThemeIndex(int index)
 {
-    themeIndex_ = index;
+    selection_.Index = index;
     if (themeList_ != nullptr && themeList_->Themes().Count() > 0 && index >= 0) {
-        themeIndex_ = std::min(index, themeList_->Themes().Count() - 1);
-        const int chosen = themeIndex_;
+        selection_.Index = std::min(index, themeList_->Themes().Count() - 1);
+        const int chosen = selection_.Index;
         if (TteTheme* theme = LoadItemTheme(*themeList_->Themes().Items(chosen))) {
             SetCurrentTheme(theme);
             ApplyDeltas();
-            themeFile_.clear();
-            themeBuilding_ = NoThemeText();
             // The change handler picks the first item of the theme's name; the item asked for wins.
-            themeIndex_ = chosen;
+            selection_.ItemChosen(chosen);
         }
-    } else if (themeFile_.isEmpty()) {
+    } else if (selection_.File.isEmpty()) {
         ClearCurrentTheme();
     }
 }
 
 void TTeThemeEngine::SetThemeBuilding(const QString& name)
 {
-    themeBuilding_ = name;
+    selection_.Building = name;
     if (name == NoThemeText())
         return;
     const TteThemeClass* themeClass = FindBuiltInThemeClass(name);
     if (themeClass == nullptr) {
-        themeBuilding_ = NoThemeText();
+        selection_.Building = NoThemeText();
         return;
     }
     SetCurrentTheme(themeClass->Create().release());
     ApplyDeltas();
-    themeFile_.clear();
-    themeIndex_ = -1;
-    themeBuilding_ = themeClass->GetThemeKindName();
+    selection_.BuildingChosen(themeClass->GetThemeKindName());
 }
 
 void TTeThemeEngine::Loaded()
 {
     TComponent::Loaded();
-    if (themeList_ != nullptr && themeIndex_ >= 0)
-        SetThemeIndex(themeIndex_);
+    if (themeList_ != nullptr && selection_.Index >= 0)
+        SetThemeIndex(selection_.Index);
 }
 
 void TTeThemeEngine::Dispatch(TMessage& message)
@@ -162,20 +157,17 @@ void TTeThemeEngine::ThemeChanged(std::intptr_t change)
         if (TteTheme* theme = CurrentTheme(); theme != nullptr && !LoadingOrDesigning()) {
             const TteThemeClass& themeClass = theme->ThemeClass();
             if (themeClass.GetThemeConfig().BuiltIn) {
-                themeBuilding_ = themeClass.GetThemeKindName();
-                themeIndex_ = -1;
-                themeFile_.clear();
+                selection_.BuildingChosen(themeClass.GetThemeKindName());
             } else {
-                themeBuilding_ = NoThemeText();
-                if (themeFile_.isEmpty() && !theme->FileName().isEmpty()) {
-                    themeFile_ = theme->FileName();
-                    themeIndex_ = -1;
+                selection_.Building = NoThemeText();
+                if (selection_.File.isEmpty() && !theme->FileName().isEmpty()) {
+                    selection_.File = theme->FileName();
+                    selection_.FileChosen();
                 } else if (themeList_ != nullptr) {
                     const TTeThemeCollection& themes = themeList_->Themes();
                     for (int i = 0; i < themes.Count(); ++i) {
                         if (themes.Items(i)->Name() == theme->Name()) {
-                            themeFile_.clear();
-                            themeIndex_ = i;
+                            selection_.ItemChosen(i);
                             break;
                         }
                     }
@@ -184,11 +176,8 @@ void TTeThemeEngine::ThemeChanged(std::intptr_t change)
         }
         break;
     case TteThemeChange::ktcRemoved:
-        if (!LoadingOrDesigning()) {
-            themeFile_.clear();
-            themeBuilding_ = NoThemeText();
-            themeIndex_ = -1;
-        }
+        if (!LoadingOrDesigning())
+            selection_.Clear();
         break;
     default:
         return;

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "framework/ComponentRef.h"
+#include "theme/ThemeSelection.h"
 
 class TTeThemeList;
 
@@ -16,17 +17,17 @@ public:
     void SetDeltaHue(int delta);
     int DeltaBrightness() const { return deltaBrightness_; }
     void SetDeltaBrightness(int delta);
-    const QString& ThemeFile() const { return themeFile_; }
+    const QString& ThemeFile() const { return selection_.File; }
     // Loads the file; when no theme comes of it, an engine without an index clears the current theme.
     void SetThemeFile(const QString& fileName);
     TTeThemeList* ThemeList() const;
     // An empty reference also sets ThemeIndex to -1.
     void SetThemeList(TTeThemeList* list);
-    int ThemeIndex() const { return themeIndex_; }
+    int ThemeIndex() const { return selection_.Index; }
     // Makes the list's item (the last one for a larger index) the current theme; without a list
     // item, and without a file, clears the current theme.
     void SetThemeIndex(int index);
-    const QString& ThemeBuilding() const { return themeBuilding_; }
+    const QString& ThemeBuilding() const { return selection_.Building; }
     // Makes a theme of the built-in kind of that name current; "No theme" when there is none.
     void SetThemeBuilding(const QString& name);
     QString Version() const { return QStringLiteral("6.0"); }
@@ -47,10 +48,8 @@ private:
 
     int deltaHue_ = 0;
     int deltaBrightness_ = 0;
-    QString themeFile_;
+    TteThemeSelection selection_;
     TComponentRef<TTeThemeList> themeList_{[this] { ThemeListFreed(); }};
-    int themeIndex_ = -1;
-    QString themeBuilding_;
 };
 
 void RegisterThemeEngineProperties();

@@ -6,7 +6,7 @@
 #include "theme/ThemeList.h"
 #include "theme/ThemeManager.h"
 
-TTeThemeLink::TTeThemeLink(TComponent* owner) : TteCustomThemeLink(owner), themeBuilding_(NoThemeText()) {}
+TTeThemeLink::TTeThemeLink(TComponent* owner) : TteCustomThemeLink(owner) {}
 
 TTeThemeLink::~TTeThemeLink() = default;
 
@@ -41,29 +41,26 @@ void TTeThemeLink::SetDeltaBrightness(int delta)
 
 void TTeThemeLink::SetThemeFile(const QString& fileName)
 {
-    themeFile_ = fileName;
+    selection_.File = fileName;
     TteTheme* theme = LoadThemeFromFile(fileName);
     if (theme == nullptr)
         return;
-    themeBuilding_ = NoThemeText();
-    themeIndex_ = -1;
+    selection_.FileChosen();
     Replace(theme);
 }
 
 void TTeThemeLink::SetThemeBuilding(const QString& name)
 {
-    themeBuilding_ = name;
+    selection_.Building = name;
     if (name == NoThemeText())
         return;
     const TteThemeClass* themeClass = FindBuiltInThemeClass(name);
     if (themeClass == nullptr) {
-        themeBuilding_ = NoThemeText();
+        selection_.Building = NoThemeText();
         return;
     }
-    themeFile_.clear();
-    themeIndex_ = -1;
+    selection_.BuildingChosen(themeClass->GetThemeKindName());
     Replace(themeClass->Create().release());
-    themeBuilding_ = themeClass->GetThemeKindName();
 }
 
 TTeThemeList* TTeThemeLink::ThemeList() const
@@ -75,17 +72,16 @@ void TTeThemeLink::SetThemeList(TTeThemeList* list)
 {
     themeList_ = list;
     if (list == nullptr)
-        themeIndex_ = -1;
+        selection_.Index = -1;
 }
 
 void TTeThemeLink::SetThemeIndex(int index)
 {
-    themeIndex_ = index;
+    selection_.Index = index;
     if (themeList_ != nullptr && themeList_->Themes().Count() > 0 && index >= 0) {
-        themeIndex_ = std::min(index, themeList_->Themes().Count() - 1);
-        if (TteTheme* theme = LoadItemTheme(*themeList_->Themes().Items(themeIndex_))) {
-            themeFile_.clear();
-            themeBuilding_ = NoThemeText();
+        selection_.Index = std::min(index, themeList_->Themes().Count() - 1);
+        if (TteTheme* theme = LoadItemTheme(*themeList_->Themes().Items(selection_.Index))) {
+            selection_.ItemChosen(selection_.Index);
             Replace(theme);
         }
     } else if (!ComponentState().Contains(TComponentStateFlag::csLoading) && theme_) {
@@ -97,8 +93,8 @@ void TTeThemeLink::SetThemeIndex(int index)
 void TTeThemeLink::Loaded()
 {
     TteCustomThemeLink::Loaded();
-    if (themeList_ != nullptr && themeIndex_ >= 0)
-        SetThemeIndex(themeIndex_);
+    if (themeList_ != nullptr && selection_.Index >= 0)
+        SetThemeIndex(selection_.Index);
 }
 
 void RegisterThemeLinkProperties()

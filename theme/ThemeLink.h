@@ -6,6 +6,7 @@
 
 #include "framework/ComponentRef.h"
 #include "theme/CustomThemeLink.h"
+#include "theme/ThemeSelection.h"
 
 class TTeThemeList;
 
@@ -21,15 +22,15 @@ public:
     void SetDeltaHue(int delta);
     int DeltaBrightness() const { return deltaBrightness_; }
     void SetDeltaBrightness(int delta);
-    const QString& ThemeFile() const { return themeFile_; }
+    const QString& ThemeFile() const { return selection_.File; }
     // A file that yields no theme leaves the link's theme as it is.
     void SetThemeFile(const QString& fileName);
-    const QString& ThemeBuilding() const { return themeBuilding_; }
+    const QString& ThemeBuilding() const { return selection_.Building; }
     void SetThemeBuilding(const QString& name);
     TTeThemeList* ThemeList() const;
     // An empty reference also sets ThemeIndex to -1; the link keeps its theme.
     void SetThemeList(TTeThemeList* list);
-    int ThemeIndex() const { return themeIndex_; }
+    int ThemeIndex() const { return selection_.Index; }
     // Loads the list's item (the last one for a larger index); without a list item the link drops its theme.
     void SetThemeIndex(int index);
 
@@ -41,11 +42,9 @@ private:
     void ApplyDeltas();
 
     std::unique_ptr<TteTheme> theme_;
-    QString themeFile_;
-    QString themeBuilding_;
-    int themeIndex_ = -1;
+    TteThemeSelection selection_;
     // The link keeps its theme when its list is freed.
-    TComponentRef<TTeThemeList> themeList_{[this] { themeIndex_ = -1; }};
+    TComponentRef<TTeThemeList> themeList_{[this] { selection_.Index = -1; }};
     int deltaHue_ = 0;
     int deltaBrightness_ = 0;
 };

@@ -11,6 +11,40 @@
 
 using enum TteThemeColor;
 
+namespace {
+
+// Kinds past the last the flat kind knows draw nothing.
+constexpr TteButtonKind kLastButtonKind{9};
+
+constexpr TteEnumTable<TteButtonState, TteThemeColor> kButtonFaces{
+    ktcButtonNormal,
+    {{TteButtonState::kbsHot, ktcButtonHot},
+     {TteButtonState::kbsPressed, ktcButtonPressed},
+     {TteButtonState::kbsDisabled, ktcButtonDisabled},
+     {TteButtonState::kbsFocused, ktcButtonFocused},
+     {TteButtonState::kbsDefault, ktcButtonFocused}}};
+
+constexpr TteEnumTable<TteButtonKind, unsigned> kSpinArrows{0,
+                                                            {{TteButtonKind::kbkSpinUp, DFCS_SCROLLUP},
+                                                             {TteButtonKind::kbkSpinDown, DFCS_SCROLLDOWN},
+                                                             {TteButtonKind::kbkSpinLeft, DFCS_SCROLLLEFT},
+                                                             {TteButtonKind::kbkSpinRight, DFCS_SCROLLRIGHT}}};
+
+// Scroll bars: pressed comes before hot.
+constexpr TteEnumTable<TteScrollBarState, TteThemeColor> kScrollFaces{
+    ktcButtonNormal,
+    {{TteScrollBarState::ksbsPressed, ktcButtonFocused},
+     {TteScrollBarState::ksbsHot, ktcButtonHot},
+     {TteScrollBarState::ksbsDisabled, ktcButtonDisabled}}};
+
+constexpr TteEnumTable<TteEditButtonState, TteThemeColor> kEditButtonFaces{
+    ktcButtonNormal,
+    {{TteEditButtonState::kebsHot, ktcButtonHot},
+     {TteEditButtonState::kebsPressed, ktcButtonPressed},
+     {TteEditButtonState::kebsDisabled, ktcButtonDisabled}}};
+
+}  // namespace
+
 TTeFlatTheme::TTeFlatTheme() : TTeFlatTheme(0) {}
 
 TTeFlatTheme::TTeFlatTheme(int popupGutterWidth) : popupGutterWidth_(popupGutterWidth) {}
@@ -90,24 +124,17 @@ bool TTeFlatTheme::IsButtonTransparent(TteKind, const QString&) { return true; }
 
 void TTeFlatTheme::DrawButton(TteKind kind, TCanvas& canvas, const TteElementInfo& info, const QString&)
 {
-    if (kind > 9)
+    using enum TteButtonKind;
+    const auto button = ThemeEnum<TteButtonKind>(kind);
+    if (button > kLastButtonKind)
         return;
-    TteThemeColor face = ktcButtonNormal;
-    switch (info.State) {
-    case 1: face = ktcButtonHot; break;
-    case 2: face = ktcButtonPressed; break;
-    case 3: face = ktcButtonDisabled; break;
-    case 4:
-    case 6: face = ktcButtonFocused; break;
-    default: break;
-    }
-    DrawBoxIn(canvas, info.Rect, Color(face));
-    if (kind == 2) {
+    const auto state = ThemeEnum<TteButtonState>(info.State);
+    DrawBoxIn(canvas, info.Rect, Color(kButtonFaces[state]));
+    if (button == kbkDefaultButton) {
         FillRoundRect(canvas, CenterRect(TRect{0, 0, 5, 5}, info.Rect), 3, clRed);
-    } else if (kind >= 4 && kind <= 7) {
-        static constexpr unsigned kArrows[] = {DFCS_SCROLLUP, DFCS_SCROLLDOWN, DFCS_SCROLLLEFT, DFCS_SCROLLRIGHT};
-        const TRect r = info.State == 2 ? OffsetRectBy(info.Rect, 1, 1) : info.Rect;
-        DrawArrow(canvas, r, kArrows[kind - 4], Color(ktcBorder));
+    } else if (button >= kbkSpinUp && button <= kbkSpinRight) {
+        const TRect r = state == TteButtonState::kbsPressed ? OffsetRectBy(info.Rect, 1, 1) : info.Rect;
+        DrawArrow(canvas, r, kSpinArrows[button], Color(ktcBorder));
     }
 }
 
@@ -125,34 +152,37 @@ bool TTeFlatTheme::IsCheckBoxTransparent(TteKind, const QString&) { return true;
 
 void TTeFlatTheme::DrawCheckBox(TteKind kind, TCanvas& canvas, const TteElementInfo& info, const QString&)
 {
+    using enum TteCheckRow;
+    using enum TteCheckColumn;
     const TRect& r = info.Rect;
     const TColor border = Color(ktcBorder);
+    const auto box = ThemeEnum<TteCheckBoxKind>(kind);
+    const auto state = ThemeEnum<TteCheckState>(info.State);
+    const TteCheckRow row = CheckRowOf(state);
+    const TteCheckColumn column = CheckColumnOf(state);
     // The mark of an enabled box takes the ink of its text: in the Border colour, the colour of the
     // outline, every box looked disabled. A disabled box keeps the Border mark.
-    const bool disabled = info.State == 3 || info.State == 8 || info.State == 13;
-    const TteThemeFont text = kind == 0 ? TteThemeFont::ktfCheckBoxTextNormal : TteThemeFont::ktfRadioButtonTextNormal;
+    const bool disabled = row <= kcrMixed && column == kccDisabled;
+    const TteThemeFont text = box == TteCheckBoxKind::kcbkCheckBox ? TteThemeFont::ktfCheckBoxTextNormal
+                                                                   : TteThemeFont::ktfRadioButtonTextNormal;
     const TColor mark = disabled ? border : Fonts()->GetFont(static_cast<int>(text))->Color();
-    TteThemeColor face = ktcButtonNormal;
-    if (kind == 0) {
-        switch (info.State) {
-        case 1: case 6: case 11: face = ktcButtonHot; break;
-        case 2: case 7: case 12: face = ktcButtonFocused; break;
-        default: break;
-        }
-        DrawBoxIn(canvas, r, Color(face));
-        if (info.State <= 3)
+    // The mark shows in the row's four produced columns only.
+    const auto marked = [&](TteCheckRow markedRow) { return row == markedRow && column != kccNotProduced; };
+    const auto face = [&](TteCheckRow lastRow) {
+        if (row > lastRow)
+            return ktcButtonNormal;
+        return column == kccHot ? ktcButtonHot : column == kccPressed ? ktcButtonFocused : ktcButtonNormal;
+    };
+    if (box == TteCheckBoxKind::kcbkCheckBox) {
+        DrawBoxIn(canvas, r, Color(face(kcrMixed)));
+        if (marked(kcrChecked))
             DrawCheckMarkAt(canvas, {(r.Left + r.Right) / 2 - 1, (r.Top + r.Bottom) / 2 + 1}, mark);
-        else if (info.State >= 10 && info.State <= 13)
+        else if (marked(kcrMixed))
             FillRectColor(canvas, InflateRectBy(r, -3), mark);
-    } else if (kind == 1) {
-        switch (info.State) {
-        case 1: case 6: face = ktcButtonHot; break;
-        case 2: case 7: face = ktcButtonFocused; break;
-        default: break;
-        }
-        FillRoundRect(canvas, r, 10, Color(face));
+    } else if (box == TteCheckBoxKind::kcbkRadioButton) {
+        FillRoundRect(canvas, r, 10, Color(face(kcrUnchecked)));
         DrawRoundFrame(canvas, r, 10, border);
-        if (info.State <= 3)
+        if (marked(kcrChecked))
             FillRoundRect(canvas, InflateRectBy(r, -3), 10, mark);
     }
 }
@@ -169,26 +199,19 @@ void TTeFlatTheme::DrawSplitter(TteKind, TCanvas& canvas, const TRect& rect, con
 
 // Scroll bar.
 
-bool TTeFlatTheme::IsScrollBarAvailable(TteKind kind, const QString&) { return kind == 0; }
+bool TTeFlatTheme::IsScrollBarAvailable(TteKind kind, const QString&) { return kind == kThemeOnlyKind; }
 bool TTeFlatTheme::IsScrollBarTransparent(TteKind, const QString&) { return false; }
 void TTeFlatTheme::DrawScrollBarFrame(TteKind, TCanvas&, const TRect&, const QString&) {}
 
 void TTeFlatTheme::DrawScrollBarPart(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
 {
-    // Scroll-bar states: 1 pressed, 2 hot.
-    TteThemeColor face = ktcButtonNormal;
-    switch (info.State) {
-    case 1: face = ktcButtonFocused; break;
-    case 2: face = ktcButtonHot; break;
-    case 3: face = ktcButtonDisabled; break;
-    default: break;
-    }
-    DrawBoxIn(canvas, info.Rect, Color(face));
-    switch (info.Part) {
-    case 0: DrawArrow(canvas, info.Rect, DFCS_SCROLLUP, Color(ktcBorder)); break;
-    case 1: DrawArrow(canvas, info.Rect, DFCS_SCROLLDOWN, Color(ktcBorder)); break;
-    case 4: DrawArrow(canvas, info.Rect, DFCS_SCROLLLEFT, Color(ktcBorder)); break;
-    case 5: DrawArrow(canvas, info.Rect, DFCS_SCROLLRIGHT, Color(ktcBorder)); break;
+    DrawBoxIn(canvas, info.Rect, Color(kScrollFaces[ThemeEnum<TteScrollBarState>(info.State)]));
+    using enum TteScrollBarPart;
+    switch (ThemeEnum<TteScrollBarPart>(info.Part)) {
+    case ksbpUpArrow: DrawArrow(canvas, info.Rect, DFCS_SCROLLUP, Color(ktcBorder)); break;
+    case ksbpDownArrow: DrawArrow(canvas, info.Rect, DFCS_SCROLLDOWN, Color(ktcBorder)); break;
+    case ksbpLeftArrow: DrawArrow(canvas, info.Rect, DFCS_SCROLLLEFT, Color(ktcBorder)); break;
+    case ksbpRightArrow: DrawArrow(canvas, info.Rect, DFCS_SCROLLRIGHT, Color(ktcBorder)); break;
     default: break;
     }
 }
@@ -205,9 +228,11 @@ bool TTeFlatTheme::IsProgressBarTransparent(TteKind, const QString&) { return fa
 
 void TTeFlatTheme::DrawProgressBar(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
 {
-    if (info.Part <= 1)
+    using enum TteProgressBarPart;
+    const auto part = ThemeEnum<TteProgressBarPart>(info.Part);
+    if (part <= kpbpHorzFrame)
         DrawBoxIn(canvas, info.Rect, Color(ktcButtonNormal));
-    else if (info.Part <= 5)
+    else if (part <= kpbpHorzSmooth)
         DrawBoxIn(canvas, info.Rect, Color(ktcButtonHot));
 }
 
@@ -224,7 +249,9 @@ void TTeFlatTheme::DrawTrackBarTrack(TteKind, TCanvas& canvas, const TtePartInfo
 
 void TTeFlatTheme::DrawTrackBarThumb(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
 {
-    const bool lit = info.State == 1 || info.State == 2;
+    using enum TteTrackBarThumbState;
+    const auto state = ThemeEnum<TteTrackBarThumbState>(info.State);
+    const bool lit = state == ktbtsHot || state == ktbtsPressed;
     DrawBoxIn(canvas, info.Rect, Color(lit ? ktcButtonHot : ktcButtonNormal));
 }
 
@@ -240,11 +267,12 @@ void TTeFlatTheme::DrawHeader(TteKind, TCanvas& canvas, const TRect& rect, const
 
 void TTeFlatTheme::DrawHeaderSection(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
 {
-    switch (info.State) {
-    case 0: DrawBoxIn(canvas, info.Rect, Color(ktcButtonNormal)); break;
-    case 1: case 5: DrawBoxIn(canvas, info.Rect, Color(ktcButtonFocused)); break;
-    case 2: case 6: DrawBoxIn(canvas, info.Rect, Color(ktcButtonDisabled)); break;
-    case 3: case 4: DrawBoxIn(canvas, info.Rect, Color(ktcButtonHot)); break;
+    using enum TteHeaderState;
+    switch (ThemeEnum<TteHeaderState>(info.State)) {
+    case khsNormal: DrawBoxIn(canvas, info.Rect, Color(ktcButtonNormal)); break;
+    case khsPressed: case khsUnderDrag: DrawBoxIn(canvas, info.Rect, Color(ktcButtonFocused)); break;
+    case khsDraggedOut: case khsDisabled: DrawBoxIn(canvas, info.Rect, Color(ktcButtonDisabled)); break;
+    case khsDragging: case khsHot: DrawBoxIn(canvas, info.Rect, Color(ktcButtonHot)); break;
     default: DrawFrameRect(canvas, info.Rect, Color(ktcBorder)); break;
     }
 }
@@ -253,7 +281,7 @@ void TTeFlatTheme::DrawHeaderSectionText(TteKind, TCanvas& canvas, const TtePart
                                          const QString&)
 {
     TteTextInfo moved = text;
-    if (info.State == 4)
+    if (ThemeEnum<TteHeaderState>(info.State) == TteHeaderState::khsHot)
         moved.Rect = OffsetRectBy(moved.Rect, -1, -1);
     DrawText(canvas, moved);
 }
@@ -263,7 +291,8 @@ void TTeFlatTheme::DrawHeaderSectionGlyph(TteKind, TCanvas& canvas, const TtePar
 {
     if (glyph.Glyph == nullptr)
         return;
-    const TRect r = info.State == 4 ? OffsetRectBy(glyph.Rect, -1, -1) : glyph.Rect;
+    const TRect r =
+        ThemeEnum<TteHeaderState>(info.State) == TteHeaderState::khsHot ? OffsetRectBy(glyph.Rect, -1, -1) : glyph.Rect;
     glyph.Glyph->Draw(canvas, r);
 }
 
@@ -287,11 +316,12 @@ void TTeFlatTheme::DrawStatusPanel(TteKind, TCanvas& canvas, const TteElementInf
     const TColor face = Color(ktcButtonNormal);
     const TColor shade = OffsetColorRGB(face, -40);
     FillRectColor(canvas, info.Rect, face);
-    if (info.State == 3) {
+    const auto panel = ThemeEnum<TteStatusPanel>(info.State);
+    if (panel == TteStatusPanel::kspGrip) {
         const TRect r = OffsetRectBy(InflateRectBy(info.Rect, -5), 3, 3);
         FillPolygon(canvas, {{r.Right, r.Top - 2}, {r.Right, r.Top}, {r.Left, r.Bottom}, {r.Left - 2, r.Bottom}}, shade);
         FillPolygon(canvas, {{r.Right, r.Top + 2}, {r.Right, r.Bottom}, {r.Left + 2, r.Bottom}}, shade);
-    } else if (info.State <= 1) {
+    } else if (panel <= TteStatusPanel::kspNotProduced1) {
         const int x = info.Rect.Right - 2;
         FillRectColor(canvas, x, info.Rect.Top + 1, x + 1, info.Rect.Bottom - 1, shade);
     }
@@ -316,7 +346,7 @@ TRect TTeFlatTheme::GetEditClientRect(TteKind, TCanvas&, const TteElementInfo& i
 
 void TTeFlatTheme::DrawEdit(TteKind, TCanvas& canvas, const TteElementInfo& info, const QString&)
 {
-    if (info.State == 6)
+    if (ThemeEnum<TteEditState>(info.State) == TteEditState::kesSelection)
         FillRectColor(canvas, info.Rect, Color(ktcEditSelection));
     else
         DrawBoxIn(canvas, info.Rect, Color(ktcEditNormal));
@@ -325,17 +355,12 @@ void TTeFlatTheme::DrawEdit(TteKind, TCanvas& canvas, const TteElementInfo& info
 void TTeFlatTheme::DrawEditButton(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
 {
     // Here Part carries the button's state and State its arrow.
-    TteThemeColor face = ktcButtonNormal;
-    switch (info.Part) {
-    case 1: face = ktcButtonHot; break;
-    case 2: face = ktcButtonPressed; break;
-    case 4: face = ktcButtonDisabled; break;
-    default: break;
-    }
-    DrawBoxIn(canvas, info.Rect, Color(face));
-    if (info.State == 0 || info.State == 3)
+    using enum TteEditButtonArrow;
+    DrawBoxIn(canvas, info.Rect, Color(kEditButtonFaces[ThemeEnum<TteEditButtonState>(info.Part)]));
+    const auto arrow = ThemeEnum<TteEditButtonArrow>(info.State);
+    if (arrow == kebaDropDown || arrow == kebaDown)
         DrawArrow(canvas, info.Rect, DFCS_SCROLLDOWN, Color(ktcBorder));
-    else if (info.State == 2)
+    else if (arrow == kebaUp)
         DrawArrow(canvas, info.Rect, DFCS_SCROLLUP, Color(ktcBorder));
 }
 

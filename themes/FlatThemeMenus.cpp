@@ -14,12 +14,12 @@ constexpr TColor kGray = 0x00808080;
 constexpr TRect kBox16{0, 0, 16, 16};
 
 // Glyph kinds 2, 3 and 4, which menus and tool bars draw alike.
-void DrawSharedGlyph(TCanvas& canvas, const TtePartInfo& info, const TteGlyphInfo& glyph)
+void DrawSharedGlyph(TCanvas& canvas, bool lit, const TteGlyphInfo& glyph)
 {
     if (glyph.GlyphKind == TteGlyphKind::kgkSubMenuArrow)
         DrawFrameGlyph(canvas, CenterRect(kBox16, glyph.Rect), DFC_MENU, DFCS_MENUARROW, canvas.Font()->Color());
     else
-        DrawMenuImageGlyph(canvas, info.State, glyph);
+        DrawMenuImageGlyph(canvas, lit, glyph);
 }
 
 } // namespace
@@ -33,9 +33,10 @@ TRect TTeFlatTheme::GetMenuClientRect(TteKind, const TRect& rect, const QString&
 void TTeFlatTheme::DrawMenu(TteKind kind, TCanvas& canvas, const TRect& rect, const QString&)
 {
     const TColor face = Color(ktcButtonNormal);
-    if (kind == 0) {
+    const auto menu = ThemeEnum<TteMenuKind>(kind);
+    if (menu == TteMenuKind::kmkBar) {
         FillRectColor(canvas, rect, face);
-    } else if (kind == 1) {
+    } else if (menu == TteMenuKind::kmkPopup) {
         FillRectColor(canvas, rect, clWhite);
         FillRectColor(canvas, rect.Left, rect.Top, rect.Left + popupGutterWidth_ + 2, rect.Bottom, face);
         DrawFrameRect(canvas, rect, kGray);
@@ -44,45 +45,50 @@ void TTeFlatTheme::DrawMenu(TteKind kind, TCanvas& canvas, const TRect& rect, co
 
 void TTeFlatTheme::DrawMenuItem(TteKind kind, TCanvas& canvas, const TtePartInfo& info, const QString&)
 {
+    using enum TteMenuItemPart;
+    using enum TteMenuItemState;
     const TRect& r = info.Rect;
     const TColor face = Color(ktcButtonNormal);
-    const bool lit = info.State == 1 || info.State == 2;
+    const auto state = ThemeEnum<TteMenuItemState>(info.State);
+    const bool lit = IsLit(state);
     const auto whiteWithGutter = [&] {
         FillRectColor(canvas, r, clWhite);
         FillRectColor(canvas, r.Left, r.Top, r.Left + popupGutterWidth_, r.Bottom, face);
     };
-    switch (info.Part) {
-    case 0:
-        if (kind == 1) {
+    const auto part = ThemeEnum<TteMenuItemPart>(info.Part);
+    switch (part) {
+    case kmipItem:
+        if (ThemeEnum<TteMenuKind>(kind) == TteMenuKind::kmkPopup) {
             if (lit)
                 DrawBoxIn(canvas, r, Color(ktcButtonHot));
             else
                 whiteWithGutter();
-        } else if (info.State == 1) {
+        } else if (state == kmisHot) {
             DrawBoxIn(canvas, r, Color(ktcButtonHot));
         } else {
             FillRectColor(canvas, r, face);
-            if (info.State == 2)
+            if (state == kmisSelected)
                 DrawFrameRect(canvas, r, kGray);
         }
         break;
-    case 1: {
+    case kmipSeparator: {
         whiteWithGutter();
         TRect line = InsetRect(r, 5, r.Height() / 2);
         line.Left += popupGutterWidth_ + 2;
         FillRectColor(canvas, line, kGray);
         break;
     }
-    case 3:
-    case 4:
+    case kmipScrollUp:
+    case kmipScrollDown:
         whiteWithGutter();
         if (lit)
             DrawFrameRect(canvas, r, kGray);
-        DrawArrow(canvas, CenterRect(TRect{0, 0, 14, 14}, r), info.Part == 3 ? DFCS_SCROLLUP : DFCS_SCROLLDOWN, kGray);
+        DrawArrow(canvas, CenterRect(TRect{0, 0, 14, 14}, r), part == kmipScrollUp ? DFCS_SCROLLUP : DFCS_SCROLLDOWN,
+                  kGray);
         break;
-    case 7: DrawCaptionGlyph(canvas, r, DFCS_CAPTIONMIN, clBlack); break;
-    case 8: DrawCaptionGlyph(canvas, r, DFCS_CAPTIONRESTORE, clBlack); break;
-    case 9: DrawCaptionGlyph(canvas, r, DFCS_CAPTIONCLOSE, clBlack); break;
+    case kmipMinimize: DrawCaptionGlyph(canvas, r, DFCS_CAPTIONMIN, clBlack); break;
+    case kmipRestore: DrawCaptionGlyph(canvas, r, DFCS_CAPTIONRESTORE, clBlack); break;
+    case kmipClose: DrawCaptionGlyph(canvas, r, DFCS_CAPTIONCLOSE, clBlack); break;
     default: break;
     }
 }
@@ -98,7 +104,7 @@ void TTeFlatTheme::DrawMenuItemGlyph(TteKind, TCanvas& canvas, const TtePartInfo
     case TteGlyphKind::kgkRadio:
         FillRoundRect(canvas, CenterRect(TRect{0, 0, 6, 6}, glyph.Rect), 3, clBlack);
         break;
-    default: DrawSharedGlyph(canvas, info, glyph); break;
+    default: DrawSharedGlyph(canvas, IsLit(ThemeEnum<TteMenuItemState>(info.State)), glyph); break;
     }
 }
 
@@ -118,7 +124,7 @@ bool TTeFlatTheme::IsToolBarAvailable(TteKind, const QString&) { return true; }
 
 void TTeFlatTheme::DrawToolBar(TteKind kind, TCanvas& canvas, const TRect& rect, const QString&)
 {
-    if (kind == 2) {
+    if (ThemeEnum<TteToolBarKind>(kind) == TteToolBarKind::ktbkPopupMenu) {
         FillRectColor(canvas, rect, clWhite);
         DrawFrameRect(canvas, rect, kGray);
         return;
@@ -130,37 +136,40 @@ void TTeFlatTheme::DrawToolBar(TteKind kind, TCanvas& canvas, const TRect& rect,
 
 void TTeFlatTheme::DrawToolButton(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
 {
+    using enum TteToolButtonPart;
+    using enum TteToolButtonState;
     const TRect& r = info.Rect;
     const auto background = [&] {
-        switch (info.State) {
-        case 1:
-        case 6: DrawBoxIn(canvas, r, Color(ktcButtonHot)); break;
-        case 2: DrawBoxIn(canvas, r, Color(ktcButtonPressed)); break;
-        case 5: DrawBoxIn(canvas, r, OffsetColorRGB(Color(ktcButtonPressed), 10)); break;
+        switch (ThemeEnum<TteToolButtonState>(info.State)) {
+        case ktbsHot:
+        case ktbsHotChecked: DrawBoxIn(canvas, r, Color(ktcButtonHot)); break;
+        case ktbsPressed: DrawBoxIn(canvas, r, Color(ktcButtonPressed)); break;
+        case ktbsAlsoChecked: DrawBoxIn(canvas, r, OffsetColorRGB(Color(ktcButtonPressed), 10)); break;
         default: break;
         }
     };
-    switch (info.Part) {
-    case 0:
-    case 3:
-    case 4:
-    case 5:
-    case 8:
+    const auto part = ThemeEnum<TteToolButtonPart>(info.Part);
+    switch (part) {
+    case ktbpButton:
+    case ktbpSplitButton:
+    case ktbpSplitDropDown:
+    case ktbpDropDown:
+    case ktbpNotProduced8:
         background();
-        if (info.Part == 4)
+        if (part == ktbpSplitDropDown)
             DrawArrow(canvas, InsetRect(r, -2, 0), DFCS_SCROLLDOWN, Color(ktcBorder));
         break;
-    case 1: {
+    case ktbpSeparator: {
         TRect line = InsetRect(r, 5, r.Width() / 2);
         line.Right = line.Left + 1;
         FillRectColor(canvas, line, kGray);
         break;
     }
-    case 10: DrawCaptionGlyph(canvas, r, DFCS_CAPTIONMIN, clBlack); break;
-    case 11: DrawCaptionGlyph(canvas, r, DFCS_CAPTIONRESTORE, clBlack); break;
-    case 12: DrawCaptionGlyph(canvas, r, DFCS_CAPTIONCLOSE, clBlack); break;
-    case 13:
-    case 14: DrawBoxIn(canvas, InflateRectBy(r, -1), Color(ktcButtonHot)); break;
+    case ktbpMinimize: DrawCaptionGlyph(canvas, r, DFCS_CAPTIONMIN, clBlack); break;
+    case ktbpRestore: DrawCaptionGlyph(canvas, r, DFCS_CAPTIONRESTORE, clBlack); break;
+    case ktbpClose: DrawCaptionGlyph(canvas, r, DFCS_CAPTIONCLOSE, clBlack); break;
+    case ktbpGripper:
+    case ktbpVertGripper: DrawBoxIn(canvas, InflateRectBy(r, -1), Color(ktcButtonHot)); break;
     default: break;
     }
 }
@@ -168,5 +177,5 @@ void TTeFlatTheme::DrawToolButton(TteKind, TCanvas& canvas, const TtePartInfo& i
 void TTeFlatTheme::DrawToolButtonGlyph(TteKind, TCanvas& canvas, const TtePartInfo& info, const TteGlyphInfo& glyph,
                                        const QString&)
 {
-    DrawSharedGlyph(canvas, info, glyph);
+    DrawSharedGlyph(canvas, IsLit(ThemeEnum<TteToolButtonState>(info.State)), glyph);
 }

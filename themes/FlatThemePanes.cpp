@@ -10,16 +10,14 @@ using enum TteThemeColor;
 
 namespace {
 
-// Fill colour of small buttons by state: 0 normal, 1 hot, 2 pressed, 3 disabled.
-TteThemeColor ButtonFace(std::uint8_t state)
-{
-    switch (state) {
-    case 1: return ktcButtonHot;
-    case 2: return ktcButtonPressed;
-    case 3: return ktcButtonDisabled;
-    default: return ktcButtonNormal;
-    }
-}
+// Fill colour of small buttons (roll-panel and tab-row scroll buttons) by state.
+constexpr TteEnumTable<TteSmallButtonState, TteThemeColor> kSmallButtonFaces{
+    ktcButtonNormal,
+    {{TteSmallButtonState::ksbsHot, ktcButtonHot},
+     {TteSmallButtonState::ksbsPressed, ktcButtonPressed},
+     {TteSmallButtonState::ksbsDisabled, ktcButtonDisabled}}};
+
+TteThemeColor SmallButtonFace(std::uint8_t state) { return kSmallButtonFaces[ThemeEnum<TteSmallButtonState>(state)]; }
 
 } // namespace
 
@@ -56,12 +54,13 @@ void TTeFlatTheme::DrawRollPanelCaption(TteKind, TCanvas& canvas, const TteEleme
 
 void TTeFlatTheme::DrawRollPanelButton(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
 {
+    using enum TteRollPanelButton;
     const TColor border = Color(ktcBorder);
-    DrawBoxIn(canvas, info.Rect, Color(ButtonFace(info.State)));
-    switch (info.Part) {
-    case 1: DrawArrow(canvas, info.Rect, DFCS_SCROLLUP, border); break;
-    case 2: DrawArrow(canvas, info.Rect, DFCS_SCROLLDOWN, border); break;
-    case 3: DrawCaptionGlyph(canvas, info.Rect, DFCS_CAPTIONCLOSE, border); break;
+    DrawBoxIn(canvas, info.Rect, Color(SmallButtonFace(info.State)));
+    switch (ThemeEnum<TteRollPanelButton>(info.Part)) {
+    case krpbRollUp: DrawArrow(canvas, info.Rect, DFCS_SCROLLUP, border); break;
+    case krpbRollDown: DrawArrow(canvas, info.Rect, DFCS_SCROLLDOWN, border); break;
+    case krpbHide: DrawCaptionGlyph(canvas, info.Rect, DFCS_CAPTIONCLOSE, border); break;
     default: break;
     }
 }
@@ -79,19 +78,23 @@ void TTeFlatTheme::DrawTabPane(TteKind, TCanvas& canvas, const TRect& rect, cons
 
 void TTeFlatTheme::DrawTab(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
 {
+    using enum TteTabPart;
+    using enum TteTabState;
     const TRect& r = info.Rect;
-    FillRectColor(canvas, r, Color(info.State == 1 ? ktcButtonHot : ktcButtonNormal));
+    const auto state = ThemeEnum<TteTabState>(info.State);
+    FillRectColor(canvas, r, Color(state == ktsHot ? ktcButtonHot : ktcButtonNormal));
     // A selected tab opens into the pane: its outline leaves out the edge that faces the pane. The
     // exclusion is undone afterwards, so later drawing on a shared buffer is not clipped by it.
     const int saved = canvas.SaveDC();
-    if (info.State >= 3 && info.State <= 5) {
-        if (info.Part <= 2)
+    if (state >= ktsSelected && state <= ktsSelectedDisabled) {
+        const auto part = ThemeEnum<TteTabPart>(info.Part);
+        if (part <= ktpTopLast)
             canvas.ExcludeClipRect({r.Left, r.Bottom - 1, r.Right, r.Bottom});
-        else if (info.Part <= 5)
+        else if (part <= ktpLeftLast)
             canvas.ExcludeClipRect({r.Right - 1, r.Top, r.Right, r.Bottom});
-        else if (info.Part <= 8)
+        else if (part <= ktpRightLast)
             canvas.ExcludeClipRect({r.Left, r.Top, r.Left + 1, r.Bottom});
-        else if (info.Part <= 11)
+        else if (part <= ktpBottomLast)
             canvas.ExcludeClipRect({r.Left, r.Top, r.Right, r.Top + 1});
     }
     DrawFrameRect(canvas, r, Color(ktcBorder));
@@ -100,14 +103,15 @@ void TTeFlatTheme::DrawTab(TteKind, TCanvas& canvas, const TtePartInfo& info, co
 
 void TTeFlatTheme::DrawTabScrollButton(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
 {
+    using enum TteTabScrollButton;
     const TColor border = Color(ktcBorder);
-    DrawBoxIn(canvas, info.Rect, Color(ButtonFace(info.State)));
-    switch (info.Part) {
-    case 0: DrawCaptionGlyph(canvas, info.Rect, DFCS_CAPTIONCLOSE, border); break;
-    case 1: DrawArrow(canvas, info.Rect, DFCS_SCROLLLEFT, border); break;
-    case 2: DrawArrow(canvas, info.Rect, DFCS_SCROLLDOWN, border); break;
-    case 3: DrawArrow(canvas, info.Rect, DFCS_SCROLLUP, border); break;
-    case 4: DrawArrow(canvas, info.Rect, DFCS_SCROLLRIGHT, border); break;
+    DrawBoxIn(canvas, info.Rect, Color(SmallButtonFace(info.State)));
+    switch (ThemeEnum<TteTabScrollButton>(info.Part)) {
+    case ktsbClose: DrawCaptionGlyph(canvas, info.Rect, DFCS_CAPTIONCLOSE, border); break;
+    case ktsbLeft: DrawArrow(canvas, info.Rect, DFCS_SCROLLLEFT, border); break;
+    case ktsbDown: DrawArrow(canvas, info.Rect, DFCS_SCROLLDOWN, border); break;
+    case ktsbUp: DrawArrow(canvas, info.Rect, DFCS_SCROLLUP, border); break;
+    case ktsbRight: DrawArrow(canvas, info.Rect, DFCS_SCROLLRIGHT, border); break;
     default: break;
     }
 }
@@ -133,9 +137,10 @@ void TTeFlatTheme::DrawListBoxPart(TteKind, TCanvas&, const TRect&, const QStrin
 
 void TTeFlatTheme::DrawListBoxItem(TteKind, TCanvas& canvas, const TteElementInfo& info, const QString&)
 {
-    switch (info.State) {
-    case 0: case 1: case 4: FillRectColor(canvas, info.Rect, Color(ktcList)); break;
-    case 2: case 3: DrawBoxIn(canvas, info.Rect, Color(ktcButtonHot)); break;
+    using enum TteListItemState;
+    switch (ThemeEnum<TteListItemState>(info.State)) {
+    case klisNormal: case klisHot: case klisDisabled: FillRectColor(canvas, info.Rect, Color(ktcList)); break;
+    case klisSelected: case klisFocused: DrawBoxIn(canvas, info.Rect, Color(ktcButtonHot)); break;
     default: break;
     }
 }
@@ -150,10 +155,12 @@ void TTeFlatTheme::DrawListBoxItemCheck(TteKind, TCanvas& canvas, const TteEleme
         }
         return;
     }
+    using enum TteListItemState;
+    const auto state = ThemeEnum<TteListItemState>(info.State);
     TteThemeColor face = ktcButtonNormal;
-    if (info.State == 1)
+    if (state == klisHot)
         face = ktcButtonHot;
-    else if (info.State == 2 || info.State == 3)
+    else if (state == klisSelected || state == klisFocused)
         face = ktcButtonFocused;
     const TRect box = CenterRect(TRect{0, 0, 13, 13}, check.Rect);
     const TColor border = Color(ktcBorder);
@@ -177,9 +184,11 @@ void TTeFlatTheme::DrawTree(TteKind, TCanvas& canvas, const TRect& rect, const Q
 
 void TTeFlatTheme::DrawTreeItem(TteKind, TCanvas& canvas, const TteElementInfo& info, const QString&)
 {
-    if (info.State == 2 || info.State == 3)
+    using enum TteListItemState;
+    const auto state = ThemeEnum<TteListItemState>(info.State);
+    if (state == klisSelected || state == klisFocused)
         FillRectColor(canvas, info.Rect, Color(ktcButtonHot));
-    else if (info.State == 0 || info.State == 1 || info.State == 4)
+    else if (state == klisNormal || state == klisHot || state == klisDisabled)
         FillRectColor(canvas, info.Rect, Color(ktcTree));
     DrawFrameRect(canvas, info.Rect, Color(ktcBorder));
 }
@@ -198,14 +207,15 @@ void TTeFlatTheme::DrawGrid(TteKind, TCanvas& canvas, const TRect& rect, const Q
 void TTeFlatTheme::DrawGridCell(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
 {
     // Here Part carries the cell's state and State whether it is a fixed cell.
-    if (info.State == 1) {
+    using enum TteGridCellState;
+    if (ThemeEnum<TteGridCellKind>(info.State) == TteGridCellKind::kgckFixed) {
         FillRectColor(canvas, info.Rect, Color(ktcButtonNormal));
         return;
     }
-    switch (info.Part) {
-    case 0: case 4: FillRectColor(canvas, info.Rect, Color(ktcGrid)); break;
-    case 1: FillRectColor(canvas, info.Rect, Color(ktcButtonHot)); break;
-    case 2: case 3: DrawBoxIn(canvas, info.Rect, Color(ktcButtonFocused)); break;
+    switch (ThemeEnum<TteGridCellState>(info.Part)) {
+    case kgcsNormal: case kgcsDisabled: FillRectColor(canvas, info.Rect, Color(ktcGrid)); break;
+    case kgcsSelected: FillRectColor(canvas, info.Rect, Color(ktcButtonHot)); break;
+    case kgcsNotProduced2: case kgcsHighlighted: DrawBoxIn(canvas, info.Rect, Color(ktcButtonFocused)); break;
     default: break;
     }
 }

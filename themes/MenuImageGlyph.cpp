@@ -10,14 +10,14 @@ constexpr TColor kShadow = 0x00808080;
 
 }  // namespace
 
-void DrawMenuImageGlyph(TCanvas& canvas, std::uint8_t state, const TteGlyphInfo& glyph)
+void DrawMenuImageGlyph(TCanvas& canvas, bool lit, const TteGlyphInfo& glyph)
 {
     if (glyph.GlyphKind != TteGlyphKind::kgkShadowedImage && glyph.GlyphKind != TteGlyphKind::kgkImage)
         return;
     if (glyph.Glyph == nullptr || glyph.Glyph->Empty())
         return;
     TRect place = CenterRect(glyph.Glyph->BoundsRect(), glyph.Rect);
-    if (glyph.GlyphKind == TteGlyphKind::kgkShadowedImage && (state == 1 || state == 2)) {
+    if (glyph.GlyphKind == TteGlyphKind::kgkShadowedImage && lit) {
         // The shadow is cut from an opaque copy, so the caller's image keeps its own alpha.
         place = {place.Left - 1, place.Top - 1, place.Right - 1, place.Bottom - 1};
         TteBitmap shadow;

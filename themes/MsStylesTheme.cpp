@@ -24,6 +24,7 @@
 #include "themes/MsStylesElements.h"
 #include "themes/MsuxThemeObject.h"
 #include "themes/MsuxValueForms.h"
+#include "themes/StoredFlag.h"
 
 namespace {
 
@@ -31,19 +32,6 @@ const QString kSysMetrics = QStringLiteral("SysMetrics");
 
 // The smallest bitmap record: empty name, width, height, the name again, two flag bytes.
 constexpr std::int64_t kMinBitmapRecord = 4 + 4 + 4 + 4 + 1 + 1;
-
-bool ReadFlag(TStream& stream)
-{
-    char flag = 0;
-    stream.ReadBuffer(&flag, 1);
-    return flag != 0;
-}
-
-void WriteFlag(TStream& stream, bool value)
-{
-    const char flag = value ? 1 : 0;
-    stream.WriteBuffer(&flag, 1);
-}
 
 // The whole inflated body; reading it to its end lets zlib verify the checksum before anything is used.
 // A few kilobytes can inflate to gigabytes, so the body is held to what a style can sensibly need.
@@ -273,8 +261,8 @@ void TTeThemeMsStyles::ReadBody(TStream& body)
             auto bitmap = std::make_unique<TteBitmap>();
             bitmap->LoadFromStream(body);
             bitmap->SetName(ReadStoredString(body));
-            bitmap->SetTransparent(ReadFlag(body));
-            bitmap->SetAlphaBlend(ReadFlag(body));
+            bitmap->SetTransparent(ReadStoredFlag(body));
+            bitmap->SetAlphaBlend(ReadStoredFlag(body));
             bitmaps->Add(std::move(bitmap));
         }
     } catch (const EReadError& error) {
@@ -313,8 +301,8 @@ void TTeThemeMsStyles::WriteBody(TStream& body) const
         const TteBitmap* bitmap = bitmaps_->GetBitmap(i);
         bitmap->SaveToStream(body);
         WriteStoredString(body, bitmap->Name());
-        WriteFlag(body, bitmap->Transparent());
-        WriteFlag(body, bitmap->AlphaBlend());
+        WriteStoredFlag(body, bitmap->Transparent());
+        WriteStoredFlag(body, bitmap->AlphaBlend());
     }
 }
 

@@ -1,5 +1,7 @@
 // The visual-style theme's bars: scroll bars with their squeezable thumbs and grippers, progress bars,
 // track bars, headers and status bars.
+#include <optional>
+
 #include "graphics/Bitmap.h"
 #include "graphics/BitmapLink.h"
 #include "graphics/RectUtils.h"
@@ -10,18 +12,12 @@ using enum TMsElement;
 
 namespace {
 
-// Scroll-bar states (0 normal, 1 pressed, 2 hot, 3 disabled) to the frames of a strip ordered normal,
-// hot, pressed, disabled.
-int ScrollStateFrame(std::uint8_t state)
-{
-    switch (state) {
-    case 0: return 1;
-    case 1: return 3;
-    case 2: return 2;
-    case 3: return 4;
-    default: return 0;
-    }
-}
+// Scroll-bar states to the frames of a strip ordered normal, hot, pressed, disabled.
+constexpr TteEnumTable<TteScrollBarState, int> kScrollFrames{0,
+                                                             {{TteScrollBarState::ksbsNormal, 1},
+                                                              {TteScrollBarState::ksbsPressed, 3},
+                                                              {TteScrollBarState::ksbsHot, 2},
+                                                              {TteScrollBarState::ksbsDisabled, 4}}};
 
 // What a thumb squeezed below its frame's width (or height) starts from where the thumb leaves it
 // uncovered.
@@ -29,13 +25,38 @@ constexpr TteColor kSqueezedThumbGround = 0x99999900;
 
 bool HasPicture(const TteBitmapLink& link) { return link.Bitmap() != nullptr && !link.Bitmap()->Empty(); }
 
-// The thumb of track bar part 0-5; null for other parts.
+// The thumb of a track bar part; null for bytes that name none.
 TmsuxThemeObject* ThumbOfPart(const TTeThemeMsStyles& theme, std::uint8_t part)
 {
-    static constexpr TMsElement kThumbs[] = {TrackBarThumbVert,   TrackBarThumbRight,  TrackBarThumbLeft,
-                                             TrackBarThumb,       TrackBarThumbBottom, TrackBarThumbTop};
-    return part < std::size(kThumbs) ? &theme.Element(kThumbs[part]) : nullptr;
+    using enum TteTrackBarThumb;
+    static constexpr TteEnumTable<TteTrackBarThumb, std::optional<TMsElement>> kThumbs{
+        std::nullopt,
+        {{ktbtVertBoth, TrackBarThumbVert},
+         {ktbtVertRight, TrackBarThumbRight},
+         {ktbtVertLeft, TrackBarThumbLeft},
+         {ktbtHorzBoth, TrackBarThumb},
+         {ktbtHorzDown, TrackBarThumbBottom},
+         {ktbtHorzUp, TrackBarThumbTop}}};
+    const std::optional<TMsElement> thumb = kThumbs[ThemeEnum<TteTrackBarThumb>(part)];
+    return thumb ? &theme.Element(*thumb) : nullptr;
 }
+
+// Thumb states are the strip's frames in order.
+constexpr TteEnumTable<TteTrackBarThumbState, int> kThumbFrames{0,
+                                                                {{TteTrackBarThumbState::ktbtsNormal, 1},
+                                                                 {TteTrackBarThumbState::ktbtsHot, 2},
+                                                                 {TteTrackBarThumbState::ktbtsPressed, 3},
+                                                                 {TteTrackBarThumbState::ktbtsFocused, 4},
+                                                                 {TteTrackBarThumbState::ktbtsDisabled, 5}}};
+
+constexpr TteEnumTable<TteHeaderState, int> kHeaderFrames{0,
+                                                          {{TteHeaderState::khsNormal, 1},
+                                                           {TteHeaderState::khsDraggedOut, 1},
+                                                           {TteHeaderState::khsDisabled, 1},
+                                                           {TteHeaderState::khsDragging, 2},
+                                                           {TteHeaderState::khsHot, 2},
+                                                           {TteHeaderState::khsPressed, 3},
+                                                           {TteHeaderState::khsUnderDrag, 3}}};
 
 }  // namespace
 
@@ -54,23 +75,24 @@ void TTeThemeMsStyles::DrawScrollBarFrame(TteKind, TCanvas&, const TRect&, const
 
 void TTeThemeMsStyles::DrawScrollBarPart(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
 {
-    const int frame = ScrollStateFrame(info.State);
+    using enum TteScrollBarPart;
+    const int frame = kScrollFrames[ThemeEnum<TteScrollBarState>(info.State)];
     if (frame == 0)
         return;
     // "ScrollBar.ArrowBtn" holds four rows of four states: up, down, left, right.
-    switch (info.Part) {
-    case 0: DrawElementFrame(Element(ScrollBarArrowBtn), canvas, info.Rect, frame); break;
-    case 1: DrawElementFrame(Element(ScrollBarArrowBtn), canvas, info.Rect, frame + 4); break;
-    case 4: DrawElementFrame(Element(ScrollBarArrowBtn), canvas, info.Rect, frame + 8); break;
-    case 5: DrawElementFrame(Element(ScrollBarArrowBtn), canvas, info.Rect, frame + 12); break;
-    case 8: case 9: DrawScrollThumb(canvas, info, frame); break;
+    switch (ThemeEnum<TteScrollBarPart>(info.Part)) {
+    case ksbpUpArrow: DrawElementFrame(Element(ScrollBarArrowBtn), canvas, info.Rect, frame); break;
+    case ksbpDownArrow: DrawElementFrame(Element(ScrollBarArrowBtn), canvas, info.Rect, frame + 4); break;
+    case ksbpLeftArrow: DrawElementFrame(Element(ScrollBarArrowBtn), canvas, info.Rect, frame + 8); break;
+    case ksbpRightArrow: DrawElementFrame(Element(ScrollBarArrowBtn), canvas, info.Rect, frame + 12); break;
+    case ksbpHorzThumb: case ksbpVertThumb: DrawScrollThumb(canvas, info, frame); break;
     default: break;
     }
 }
 
 void TTeThemeMsStyles::DrawScrollThumb(TCanvas& canvas, const TtePartInfo& info, int frame)
 {
-    const bool horizontal = info.Part == 8;
+    const bool horizontal = ThemeEnum<TteScrollBarPart>(info.Part) == TteScrollBarPart::ksbpHorzThumb;
     const TRect& rect = info.Rect;
     if (rect.IsEmpty())
         return;
@@ -101,9 +123,10 @@ void TTeThemeMsStyles::DrawScrollThumb(TCanvas& canvas, const TtePartInfo& info,
 
 void TTeThemeMsStyles::DrawScrollBarTrack(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
 {
-    if (info.Part == 0)
+    const auto track = ThemeEnum<TteScrollBarTrack>(info.Part);
+    if (track == TteScrollBarTrack::ksbtVertical)
         DrawElementFrame(Element(ScrollBarUpperTrackVert), canvas, info.Rect, 1);
-    else if (info.Part == 1)
+    else if (track == TteScrollBarTrack::ksbtHorizontal)
         DrawElementFrame(Element(ScrollBarUpperTrackHorz), canvas, info.Rect, 1);
 }
 
@@ -115,10 +138,17 @@ bool TTeThemeMsStyles::IsProgressBarTransparent(TteKind, const QString&) { retur
 void TTeThemeMsStyles::DrawProgressBar(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
 {
     // Chunked and smooth fills look alike.
-    static constexpr TMsElement kParts[] = {ProgressBarVert,   ProgressBar,       ProgressChunkVert,
-                                            ProgressChunk,     ProgressChunkVert, ProgressChunk};
-    if (info.Part < std::size(kParts))
-        DrawElementFrame(Element(kParts[info.Part]), canvas, info.Rect, 1);
+    using enum TteProgressBarPart;
+    static constexpr TteEnumTable<TteProgressBarPart, std::optional<TMsElement>> kParts{
+        std::nullopt,
+        {{kpbpVertFrame, ProgressBarVert},
+         {kpbpHorzFrame, ProgressBar},
+         {kpbpVertChunks, ProgressChunkVert},
+         {kpbpHorzChunks, ProgressChunk},
+         {kpbpVertSmooth, ProgressChunkVert},
+         {kpbpHorzSmooth, ProgressChunk}}};
+    if (const std::optional<TMsElement> element = kParts[ThemeEnum<TteProgressBarPart>(info.Part)])
+        DrawElementFrame(Element(*element), canvas, info.Rect, 1);
 }
 
 // Track bar.
@@ -129,17 +159,18 @@ void TTeThemeMsStyles::DrawTrackBar(TteKind, TCanvas&, const TRect&, const QStri
 
 void TTeThemeMsStyles::DrawTrackBarTrack(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
 {
-    if (info.Part == 0)
+    const auto track = ThemeEnum<TteTrackBarTrack>(info.Part);
+    if (track == TteTrackBarTrack::ktbtVertical)
         DrawElementFrame(Element(TrackBarTrackVert), canvas, info.Rect, 1);
-    else if (info.Part == 1)
+    else if (track == TteTrackBarTrack::ktbtHorizontal)
         DrawElementFrame(Element(TrackBarTrack), canvas, info.Rect, 1);
 }
 
 void TTeThemeMsStyles::DrawTrackBarThumb(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
 {
-    // States 0 normal, 1 hot, 2 pressed, 3 focused, 4 disabled are the strip's frames in order.
-    if (TmsuxThemeObject* thumb = ThumbOfPart(*this, info.Part); thumb != nullptr && info.State <= 4)
-        DrawElementFrame(*thumb, canvas, info.Rect, info.State + 1);
+    const int frame = kThumbFrames[ThemeEnum<TteTrackBarThumbState>(info.State)];
+    if (TmsuxThemeObject* thumb = ThumbOfPart(*this, info.Part); thumb != nullptr && frame != 0)
+        DrawElementFrame(*thumb, canvas, info.Rect, frame);
 }
 
 TPoint TTeThemeMsStyles::GetTrackBarThumbSize(TteKind, TCanvas&, const TtePartInfo& info, const QString&)
@@ -162,15 +193,8 @@ void TTeThemeMsStyles::DrawHeader(TteKind, TCanvas& canvas, const TRect& rect, c
 
 void TTeThemeMsStyles::DrawHeaderSection(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
 {
-    // States 0 normal, 1 pressed, 2 dragged out, 3 dragging, 4 hot, 5 under drag, 6 disabled.
-    int frame = 0;
-    switch (info.State) {
-    case 0: case 2: case 6: frame = 1; break;
-    case 3: case 4: frame = 2; break;
-    case 1: case 5: frame = 3; break;
-    default: break;
-    }
-    DrawElementFrame(Element(HeaderHeaderitem), canvas, info.Rect, frame);
+    DrawElementFrame(Element(HeaderHeaderitem), canvas, info.Rect,
+                     kHeaderFrames[ThemeEnum<TteHeaderState>(info.State)]);
 }
 
 // Status bar.
@@ -189,11 +213,12 @@ void TTeThemeMsStyles::DrawStatusBar(TteKind, TCanvas& canvas, const TRect& rect
 
 void TTeThemeMsStyles::DrawStatusPanel(TteKind, TCanvas& canvas, const TteElementInfo& info, const QString&)
 {
-    // The state byte is the panel kind: 0 and 1 panel, 2 panel holding the grip, 3 the grip.
-    switch (info.State) {
-    case 0: case 1: DrawElementFrame(Element(StatusPane), canvas, info.Rect, 1); break;
-    case 2: DrawElementFrame(Element(StatusGripperpane), canvas, info.Rect, 1); break;
-    case 3: DrawElementFrame(Element(StatusGripper), canvas, info.Rect, 1); break;
+    // The state byte is the panel kind.
+    using enum TteStatusPanel;
+    switch (ThemeEnum<TteStatusPanel>(info.State)) {
+    case kspPanel: case kspNotProduced1: DrawElementFrame(Element(StatusPane), canvas, info.Rect, 1); break;
+    case kspGripPanel: DrawElementFrame(Element(StatusGripperpane), canvas, info.Rect, 1); break;
+    case kspGrip: DrawElementFrame(Element(StatusGripper), canvas, info.Rect, 1); break;
     default: break;
     }
 }

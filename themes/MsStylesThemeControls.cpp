@@ -14,29 +14,38 @@ using enum TMsElement;
 
 namespace {
 
-// Push and spin buttons: 0 normal, 1 hot, 2 pressed, 3 disabled, 4 focused, 6 default.
-int ButtonFrame(std::uint8_t state)
-{
-    switch (state) {
-    case 0: return 1;
-    case 1: case 5: case 7: return 2;
-    case 3: case 9: return 4;
-    case 4: case 6: return 5;
-    default: return 3;
-    }
-}
+// Push and spin buttons; a state without a frame of its own shows the pressed one.
+constexpr TteEnumTable<TteButtonState, int> kButtonFrames{3,
+                                                          {{TteButtonState::kbsNormal, 1},
+                                                           {TteButtonState::kbsHot, 2},
+                                                           {TteButtonState::kbsPressed, 3},
+                                                           {TteButtonState::kbsNotProduced5, 2},
+                                                           {TteButtonState::kbsNotProduced7, 2},
+                                                           {TteButtonState::kbsDisabled, 4},
+                                                           {TteButtonState::kbsNotProduced9, 4},
+                                                           {TteButtonState::kbsFocused, 5},
+                                                           {TteButtonState::kbsDefault, 5}}};
 
 // The strip holds unchecked frames 1-4, checked 5-8 and mixed 9-12 (normal, hot, pressed, disabled),
-// while the states count checked 0-4, unchecked 5-9 and mixed 10-14; the fifth state of a row shows
-// the row's normal frame.
-int CheckBoxFrame(std::uint8_t state)
+// while the states count checked, unchecked and mixed rows; the fifth column of a row shows the
+// row's normal frame.
+int CheckBoxFrame(std::uint8_t byte)
 {
-    if (state > 14)
+    using enum TteCheckRow;
+    using enum TteCheckColumn;
+    static constexpr TteEnumTable<TteCheckRow, int> kRowStart{0, {{kcrChecked, 5}, {kcrUnchecked, 1}, {kcrMixed, 9}}};
+    static constexpr TteEnumTable<TteCheckColumn, int> kColumnOffset{
+        0, {{kccNormal, 0}, {kccHot, 1}, {kccPressed, 2}, {kccDisabled, 3}, {kccNotProduced, 0}}};
+    const auto state = ThemeEnum<TteCheckState>(byte);
+    if (CheckRowOf(state) > kcrMixed)
         return 0;
-    static constexpr int kRowStart[] = {5, 1, 9};
-    const int column = state % 5;
-    return kRowStart[state / 5] + (column == 4 ? 0 : column);
+    return kRowStart[CheckRowOf(state)] + kColumnOffset[CheckColumnOf(state)];
 }
+
+constexpr TteEnumTable<TteEditButtonState, int> kEditButtonFrames{1,
+                                                                  {{TteEditButtonState::kebsHot, 2},
+                                                                   {TteEditButtonState::kebsPressed, 3},
+                                                                   {TteEditButtonState::kebsDisabled, 4}}};
 
 // Lends an element another element's fill colour for one drawing; its own colour comes back even
 // when the drawing raises.
@@ -97,16 +106,13 @@ bool TTeThemeMsStyles::IsButtonTransparent(TteKind, const QString&) { return Ele
 
 void TTeThemeMsStyles::DrawButton(TteKind kind, TCanvas& canvas, const TteElementInfo& info, const QString&)
 {
-    // The horizontal spin arrows are drawn from each other's section: kind 6 (left) shows "Spin.Downhorz".
-    TMsElement element = ButtonPushbutton;
-    switch (kind) {
-    case 4: element = SpinUp; break;
-    case 5: element = SpinDown; break;
-    case 6: element = SpinDownhorz; break;
-    case 7: element = SpinUphorz; break;
-    default: break;
-    }
-    DrawElementFrame(Element(element), canvas, info.Rect, ButtonFrame(info.State));
+    // The horizontal spin arrows are drawn from each other's section: the left arrow shows "Spin.Downhorz".
+    using enum TteButtonKind;
+    static constexpr TteEnumTable<TteButtonKind, TMsElement> kElements{
+        ButtonPushbutton,
+        {{kbkSpinUp, SpinUp}, {kbkSpinDown, SpinDown}, {kbkSpinLeft, SpinDownhorz}, {kbkSpinRight, SpinUphorz}}};
+    DrawElementFrame(Element(kElements[ThemeEnum<TteButtonKind>(kind)]), canvas, info.Rect,
+                     kButtonFrames[ThemeEnum<TteButtonState>(info.State)]);
 }
 
 // Check box.
@@ -116,10 +122,11 @@ bool TTeThemeMsStyles::IsCheckBoxTransparent(TteKind, const QString&) { return t
 
 void TTeThemeMsStyles::DrawCheckBox(TteKind kind, TCanvas& canvas, const TteElementInfo& info, const QString&)
 {
-    if (kind > 1)
+    const auto box = ThemeEnum<TteCheckBoxKind>(kind);
+    if (box > TteCheckBoxKind::kcbkRadioButton)
         return;
-    DrawElementFrame(Element(kind == 0 ? ButtonCheckbox : ButtonRadiobutton), canvas, info.Rect,
-                     CheckBoxFrame(info.State));
+    DrawElementFrame(Element(box == TteCheckBoxKind::kcbkCheckBox ? ButtonCheckbox : ButtonRadiobutton), canvas,
+                     info.Rect, CheckBoxFrame(info.State));
 }
 
 // Splitter.
@@ -142,18 +149,22 @@ TRect TTeThemeMsStyles::GetEditClientRect(TteKind, TCanvas&, const TteElementInf
 
 void TTeThemeMsStyles::DrawEdit(TteKind kind, TCanvas& canvas, const TteElementInfo& info, const QString&)
 {
-    const bool combo = kind >= 4 && kind <= 6;
+    using enum TteEditState;
+    const auto edit = ThemeEnum<TteEditKind>(kind);
+    const bool combo = edit >= TteEditKind::kekCombo && edit <= TteEditKind::kekComboButtonRight;
     TmsuxThemeObject& element = Element(combo ? Combobox : Edit);
-    switch (info.State) {
-    case 0: case 1: case 2: case 3: DrawElementFrame(element, canvas, info.Rect, 1); break;
-    case 4:
+    switch (ThemeEnum<TteEditState>(info.State)) {
+    case kesNormal: case kesHot: case kesFocused: case kesNotProduced3:
+        DrawElementFrame(element, canvas, info.Rect, 1);
+        break;
+    case kesDisabled:
         DrawWithFillOf(element, Element(combo ? ComboboxDisabled : EditEdittextDisabled), canvas, info.Rect);
         break;
-    case 5:
+    case kesReadOnly:
         if (!combo)
             DrawWithFillOf(element, Element(EditEdittextReadonly), canvas, info.Rect);
         break;
-    case 6:
+    case kesSelection:
         if (!combo)
             FillRectColor(canvas, info.Rect, SysColor(clHighlight));
         break;
@@ -163,15 +174,9 @@ void TTeThemeMsStyles::DrawEdit(TteKind kind, TCanvas& canvas, const TteElementI
 
 void TTeThemeMsStyles::DrawEditButton(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
 {
-    // Here Part carries the button's state: 0 normal, 1 hot, 2 pressed, 4 disabled.
-    int frame = 1;
-    switch (info.Part) {
-    case 1: frame = 2; break;
-    case 2: frame = 3; break;
-    case 4: frame = 4; break;
-    default: break;
-    }
-    DrawElementFrame(Element(ComboboxDropDownButton), canvas, info.Rect, frame);
+    // Here Part carries the button's state.
+    DrawElementFrame(Element(ComboboxDropDownButton), canvas, info.Rect,
+                     kEditButtonFrames[ThemeEnum<TteEditButtonState>(info.Part)]);
 }
 
 // Group box.
@@ -202,12 +207,13 @@ TRect TTeThemeMsStyles::GetMemoClientRect(TteKind, TCanvas&, const TRect& rect, 
 
 void TTeThemeMsStyles::DrawMemo(TteKind, TCanvas& canvas, const TteElementInfo& info, const QString&)
 {
+    using enum TteMemoState;
     TmsuxThemeObject& edit = Element(Edit);
-    switch (info.State) {
-    case 0: case 1: case 2: DrawElementFrame(edit, canvas, info.Rect, 1); break;
-    case 3: DrawWithFillOf(edit, Element(EditEdittextDisabled), canvas, info.Rect); break;
-    case 4: DrawWithFillOf(edit, Element(EditEdittextReadonly), canvas, info.Rect); break;
-    case 5: FillRectColor(canvas, info.Rect, SysColor(clHighlight)); break;
+    switch (ThemeEnum<TteMemoState>(info.State)) {
+    case kmsNormal: case kmsHot: case kmsFocused: DrawElementFrame(edit, canvas, info.Rect, 1); break;
+    case kmsDisabled: DrawWithFillOf(edit, Element(EditEdittextDisabled), canvas, info.Rect); break;
+    case kmsReadOnly: DrawWithFillOf(edit, Element(EditEdittextReadonly), canvas, info.Rect); break;
+    case kmsSelection: FillRectColor(canvas, info.Rect, SysColor(clHighlight)); break;
     default: break;
     }
 }

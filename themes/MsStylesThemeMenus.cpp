@@ -13,32 +13,22 @@ namespace {
 constexpr TColor kScrollArrow = 0x00808080;
 constexpr TRect kScrollArrowBox{0, 0, 14, 14};
 
-// Menu items: 0 normal, 1 hot, 2 selected, 3 disabled; hot and selected share a frame.
-int MenuButtonFrame(std::uint8_t state)
-{
-    switch (state) {
-    case 0: return 1;
-    case 1: case 2: return 2;
-    case 3: return 3;
-    default: return 0;
-    }
-}
+// The child-window buttons of the menu bar: hot and selected share a frame.
+constexpr TteEnumTable<TteMenuItemState, int> kMenuButtonFrames{0,
+                                                                {{TteMenuItemState::kmisNormal, 1},
+                                                                 {TteMenuItemState::kmisHot, 2},
+                                                                 {TteMenuItemState::kmisSelected, 2},
+                                                                 {TteMenuItemState::kmisDisabled, 3}}};
 
-// Tool buttons: 0 normal, 1 hot, 2 pressed, 3 disabled, 4 and 5 checked, 6 hot and checked, 7 as pressed.
-int ToolButtonFrame(std::uint8_t state)
-{
-    switch (state) {
-    case 0: return 1;
-    case 1: return 2;
-    case 2: case 7: return 3;
-    case 3: return 4;
-    case 4: case 5: return 5;
-    case 6: return 6;
-    default: return 0;
-    }
-}
-
-bool IsLit(std::uint8_t state) { return state == 1 || state == 2; }
+constexpr TteEnumTable<TteToolButtonState, int> kToolButtonFrames{0,
+                                                                  {{TteToolButtonState::ktbsNormal, 1},
+                                                                   {TteToolButtonState::ktbsHot, 2},
+                                                                   {TteToolButtonState::ktbsPressed, 3},
+                                                                   {TteToolButtonState::ktbsAsPressed, 3},
+                                                                   {TteToolButtonState::ktbsDisabled, 4},
+                                                                   {TteToolButtonState::ktbsChecked, 5},
+                                                                   {TteToolButtonState::ktbsAlsoChecked, 5},
+                                                                   {TteToolButtonState::ktbsHotChecked, 6}}};
 
 }  // namespace
 
@@ -49,39 +39,44 @@ bool TTeThemeMsStyles::IsMenuTransparent(TteKind, const QString&) { return false
 
 TRect TTeThemeMsStyles::GetMenuClientRect(TteKind kind, const TRect& rect, const QString&)
 {
-    return kind == 1 ? InflateRectBy(rect, -2) : rect;
+    return ThemeEnum<TteMenuKind>(kind) == TteMenuKind::kmkPopup ? InflateRectBy(rect, -2) : rect;
 }
 
 void TTeThemeMsStyles::DrawMenu(TteKind kind, TCanvas& canvas, const TRect& rect, const QString&)
 {
-    if (kind > 1)
+    const auto menu = ThemeEnum<TteMenuKind>(kind);
+    if (menu > TteMenuKind::kmkPopup)
         return;
     FillRectColor(canvas, rect, MenuColor());
-    if (kind == 1)
+    if (menu == TteMenuKind::kmkPopup)
         DrawFrameRect(canvas, rect, MenuHilightColor());
 }
 
 void TTeThemeMsStyles::DrawMenuItem(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
 {
+    using enum TteMenuItemPart;
     const TRect& r = info.Rect;
-    switch (info.Part) {
-    case 0: FillRectColor(canvas, r, IsLit(info.State) ? MenuHilightColor() : MenuColor()); break;
-    case 1:
+    const auto state = ThemeEnum<TteMenuItemState>(info.State);
+    const int frame = kMenuButtonFrames[state];
+    const auto part = ThemeEnum<TteMenuItemPart>(info.Part);
+    switch (part) {
+    case kmipItem: FillRectColor(canvas, r, IsLit(state) ? MenuHilightColor() : MenuColor()); break;
+    case kmipSeparator:
         FillRectColor(canvas, r, MenuColor());
         FillRectColor(canvas, r.Left + 5, r.Top + r.Height() / 2, r.Right - 5, r.Bottom - r.Height() / 2,
                       MenuHilightColor());
         break;
-    case 3:
-    case 4:
+    case kmipScrollUp:
+    case kmipScrollDown:
         FillRectColor(canvas, r, MenuColor());
-        if (IsLit(info.State))
+        if (IsLit(state))
             DrawRoundFrame(canvas, r, 3, MenuHilightColor());
         DrawFrameGlyph(canvas, CenterRect(kScrollArrowBox, r), DFC_SCROLL,
-                       info.Part == 3 ? DFCS_SCROLLUP : DFCS_SCROLLDOWN, kScrollArrow);
+                       part == kmipScrollUp ? DFCS_SCROLLUP : DFCS_SCROLLDOWN, kScrollArrow);
         break;
-    case 7: DrawElementFrame(Element(WindowMDIMinButton), canvas, r, MenuButtonFrame(info.State)); break;
-    case 8: DrawElementFrame(Element(WindowMDIRestoreButton), canvas, r, MenuButtonFrame(info.State)); break;
-    case 9: DrawElementFrame(Element(WindowMDICloseButton), canvas, r, MenuButtonFrame(info.State)); break;
+    case kmipMinimize: DrawElementFrame(Element(WindowMDIMinButton), canvas, r, frame); break;
+    case kmipRestore: DrawElementFrame(Element(WindowMDIRestoreButton), canvas, r, frame); break;
+    case kmipClose: DrawElementFrame(Element(WindowMDICloseButton), canvas, r, frame); break;
     default: break;
     }
 }
@@ -90,7 +85,7 @@ void TTeThemeMsStyles::DrawMenuItemGlyph(TteKind kind, TCanvas& canvas, const Tt
                                          const TteGlyphInfo& glyph, const QString& objectName)
 {
     if (glyph.GlyphKind == TteGlyphKind::kgkShadowedImage || glyph.GlyphKind == TteGlyphKind::kgkImage)
-        DrawMenuImageGlyph(canvas, info.State, glyph);
+        DrawMenuImageGlyph(canvas, IsLit(ThemeEnum<TteMenuItemState>(info.State)), glyph);
     else
         TteTheme::DrawMenuItemGlyph(kind, canvas, info, glyph, objectName);
 }
@@ -111,26 +106,27 @@ bool TTeThemeMsStyles::IsToolBarAvailable(TteKind, const QString&) { return Elem
 
 void TTeThemeMsStyles::DrawToolBar(TteKind kind, TCanvas& canvas, const TRect& rect, const QString& objectName)
 {
-    // Kind 2 is a tool bar that stands in for a popup menu.
-    if (kind == 2)
-        DrawMenu(1, canvas, rect, objectName);
+    if (ThemeEnum<TteToolBarKind>(kind) == TteToolBarKind::ktbkPopupMenu)
+        DrawMenu(ThemeByte(TteMenuKind::kmkPopup), canvas, rect, objectName);
     else
         DrawBevel(canvas, rect, true);
 }
 
 void TTeThemeMsStyles::DrawToolButton(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
 {
+    using enum TteToolButtonPart;
     const auto button = [&](TMsElement element) {
-        DrawElementFrame(Element(element), canvas, info.Rect, ToolButtonFrame(info.State));
+        DrawElementFrame(Element(element), canvas, info.Rect,
+                         kToolButtonFrames[ThemeEnum<TteToolButtonState>(info.State)]);
     };
-    switch (info.Part) {
-    case 0: case 6: case 7: case 8: button(ToolbarButton); break;
-    case 1: button(ToolbarSeparator); break;
-    case 3: button(ToolbarSplitbutton); break;
-    case 4: button(ToolbarSplitbuttondropdown); break;
-    case 5: button(ToolbarDropdownbutton); break;
-    case 13: DrawElementFrame(Element(RebarGripper), canvas, info.Rect, 1); break;
-    case 14: DrawElementFrame(Element(RebarGrippervert), canvas, info.Rect, 1); break;
+    switch (ThemeEnum<TteToolButtonPart>(info.Part)) {
+    case ktbpButton: case ktbpNotProduced6: case ktbpNotProduced7: case ktbpNotProduced8: button(ToolbarButton); break;
+    case ktbpSeparator: button(ToolbarSeparator); break;
+    case ktbpSplitButton: button(ToolbarSplitbutton); break;
+    case ktbpSplitDropDown: button(ToolbarSplitbuttondropdown); break;
+    case ktbpDropDown: button(ToolbarDropdownbutton); break;
+    case ktbpGripper: DrawElementFrame(Element(RebarGripper), canvas, info.Rect, 1); break;
+    case ktbpVertGripper: DrawElementFrame(Element(RebarGrippervert), canvas, info.Rect, 1); break;
     default: break;
     }
 }

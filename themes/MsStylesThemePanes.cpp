@@ -10,28 +10,32 @@ using enum TMsElement;
 
 namespace {
 
-// Roll-panel buttons: 0 normal, 1 hot, 2 pressed, 3 disabled (drawn as normal).
-int RollButtonFrame(std::uint8_t state)
-{
-    switch (state) {
-    case 0: case 3: return 1;
-    case 1: return 2;
-    case 2: return 3;
-    default: return 0;
-    }
-}
+// Roll-panel buttons; disabled is drawn as normal.
+constexpr TteEnumTable<TteSmallButtonState, int> kRollButtonFrames{0,
+                                                                   {{TteSmallButtonState::ksbsNormal, 1},
+                                                                    {TteSmallButtonState::ksbsDisabled, 1},
+                                                                    {TteSmallButtonState::ksbsHot, 2},
+                                                                    {TteSmallButtonState::ksbsPressed, 3}}};
 
-// Tabs: 0 normal, 1 hot, 2 disabled, 3 selected, 4 selected hot, 5 selected disabled.
-int TabFrame(std::uint8_t state)
-{
-    switch (state) {
-    case 0: return 1;
-    case 1: return 2;
-    case 2: case 5: return 4;
-    case 3: case 4: return 5;
-    default: return 0;
-    }
-}
+constexpr TteEnumTable<TteTabState, int> kTabFrames{0,
+                                                    {{TteTabState::ktsNormal, 1},
+                                                     {TteTabState::ktsHot, 2},
+                                                     {TteTabState::ktsDisabled, 4},
+                                                     {TteTabState::ktsSelectedDisabled, 4},
+                                                     {TteTabState::ktsSelected, 5},
+                                                     {TteTabState::ktsSelectedHot, 5}}};
+
+// The rows of the scroll bar's arrow strip that the tab-row scroll buttons show; the close button
+// and other bytes show the first.
+constexpr TteEnumTable<TteTabScrollButton, int> kTabScrollRows{
+    0, {{TteTabScrollButton::ktsbLeft, 2}, {TteTabScrollButton::ktsbDown, 1}, {TteTabScrollButton::ktsbRight, 3}}};
+
+// The strip's frames of the small-button states in order.
+constexpr TteEnumTable<TteSmallButtonState, int> kSmallButtonFrames{0,
+                                                                    {{TteSmallButtonState::ksbsNormal, 1},
+                                                                     {TteSmallButtonState::ksbsHot, 2},
+                                                                     {TteSmallButtonState::ksbsPressed, 3},
+                                                                     {TteSmallButtonState::ksbsDisabled, 4}}};
 
 }  // namespace
 
@@ -71,18 +75,19 @@ void TTeThemeMsStyles::DrawRollPanelCaption(TteKind, TCanvas& canvas, const TteE
 
 void TTeThemeMsStyles::DrawRollPanelButton(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
 {
+    using enum TteRollPanelButton;
     TmsuxThemeObject* button = nullptr;
-    switch (info.Part) {
-    case 1: button = &Element(ExplorerbarNormalGroupCollapse); break;
-    case 2: button = &Element(ExplorerbarNormalGroupExpand); break;
-    case 3:
+    switch (ThemeEnum<TteRollPanelButton>(info.Part)) {
+    case krpbRollUp: button = &Element(ExplorerbarNormalGroupCollapse); break;
+    case krpbRollDown: button = &Element(ExplorerbarNormalGroupExpand); break;
+    case krpbHide:
         // A style without a close button of its own lends the window's.
         button = Element(ExplorerbarHeaderclose).IsLoaded() ? &Element(ExplorerbarHeaderclose)
                                                              : &Element(WindowCloseButton);
         break;
     default: return;
     }
-    DrawElementFrame(*button, canvas, info.Rect, RollButtonFrame(info.State));
+    DrawElementFrame(*button, canvas, info.Rect, kRollButtonFrames[ThemeEnum<TteSmallButtonState>(info.State)]);
 }
 
 // Tab.
@@ -97,24 +102,20 @@ void TTeThemeMsStyles::DrawTabPane(TteKind, TCanvas& canvas, const TRect& rect, 
 
 void TTeThemeMsStyles::DrawTab(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
 {
-    // Position code 1 is the first tab on top, which has a left edge of its own.
-    DrawElementFrame(Element(info.Part == 1 ? TabToptabitemleftedge : TabToptabitem), canvas, info.Rect,
-                     TabFrame(info.State));
+    // The first tab on top has a left edge of its own.
+    const bool firstOnTop = ThemeEnum<TteTabPart>(info.Part) == TteTabPart::ktpTopFirst;
+    DrawElementFrame(Element(firstOnTop ? TabToptabitemleftedge : TabToptabitem), canvas, info.Rect,
+                     kTabFrames[ThemeEnum<TteTabState>(info.State)]);
 }
 
 void TTeThemeMsStyles::DrawTabScrollButton(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
 {
     // The scroll bar's arrow strip: rows up, down, left, right of the states normal, hot, pressed, disabled.
-    if (info.State > 3)
+    const int frame = kSmallButtonFrames[ThemeEnum<TteSmallButtonState>(info.State)];
+    if (frame == 0)
         return;
-    int row = 0;
-    switch (info.Part) {
-    case 1: row = 2; break;
-    case 2: row = 1; break;
-    case 4: row = 3; break;
-    default: break;
-    }
-    DrawElementFrame(Element(ScrollBarArrowBtn), canvas, info.Rect, info.State + 1 + 4 * row);
+    DrawElementFrame(Element(ScrollBarArrowBtn), canvas, info.Rect,
+                     frame + 4 * kTabScrollRows[ThemeEnum<TteTabScrollButton>(info.Part)]);
 }
 
 void TTeThemeMsStyles::DrawTabText(TteKind kind, TCanvas& canvas, const TtePartInfo& info, const TteTextInfo& text,
@@ -134,10 +135,10 @@ void TTeThemeMsStyles::DrawListBox(TteKind, TCanvas& canvas, const TRect& rect, 
 
 void TTeThemeMsStyles::DrawItem(TCanvas& canvas, const TteElementInfo& info) const
 {
-    // 0 normal, 1 hot, 2 selected, 3 focused, 4 disabled.
-    switch (info.State) {
-    case 0: case 1: case 4: FillRectColor(canvas, info.Rect, SysColor(clWindow)); break;
-    case 2: case 3: FillRectColor(canvas, info.Rect, SysColor(clHighlight)); break;
+    using enum TteListItemState;
+    switch (ThemeEnum<TteListItemState>(info.State)) {
+    case klisNormal: case klisHot: case klisDisabled: FillRectColor(canvas, info.Rect, SysColor(clWindow)); break;
+    case klisSelected: case klisFocused: FillRectColor(canvas, info.Rect, SysColor(clHighlight)); break;
     default: break;
     }
 }
@@ -187,16 +188,17 @@ void TTeThemeMsStyles::DrawGrid(TteKind, TCanvas& canvas, const TRect& rect, con
 
 void TTeThemeMsStyles::DrawGridCell(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString&)
 {
-    // Here State tells a fixed cell (1) and Part carries the cell's state.
-    if (info.State == 1) {
+    // Here State tells a fixed cell and Part carries the cell's state.
+    using enum TteGridCellState;
+    if (ThemeEnum<TteGridCellKind>(info.State) == TteGridCellKind::kgckFixed) {
         FillRectColor(canvas, info.Rect, SysColor(clBtnFace));
         DrawBevel(canvas, info.Rect, true);
         return;
     }
-    switch (info.Part) {
-    case 0: case 4: FillRectColor(canvas, info.Rect, SysColor(clWindow)); break;
-    case 1: FillRectColor(canvas, info.Rect, SysColor(clBtnFace)); break;
-    case 2: case 3: FillRectColor(canvas, info.Rect, SysColor(clHighlight)); break;
+    switch (ThemeEnum<TteGridCellState>(info.Part)) {
+    case kgcsNormal: case kgcsDisabled: FillRectColor(canvas, info.Rect, SysColor(clWindow)); break;
+    case kgcsSelected: FillRectColor(canvas, info.Rect, SysColor(clBtnFace)); break;
+    case kgcsNotProduced2: case kgcsHighlighted: FillRectColor(canvas, info.Rect, SysColor(clHighlight)); break;
     default: break;
     }
 }

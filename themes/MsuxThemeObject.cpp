@@ -8,6 +8,7 @@
 #include "graphics/Bitmap.h"
 #include "graphics/BitmapList.h"
 #include "graphics/CanvasDraw.h"
+#include "graphics/NineLattice.h"
 #include "graphics/Pixel.h"
 #include "graphics/RectUtils.h"
 #include "themes/MsuxBitmapSource.h"
@@ -26,39 +27,7 @@ bool Clipped(const TRect& part, const TRect& clipRect)
     return !clipRect.IsEmpty() && !Meets(part, clipRect);
 }
 
-// A part cut down to no width or height still shows one pixel row or column of its edge.
-void Widen(TRect& part, const TRect& whole)
-{
-    if (part.Width() == 0) {
-        if (part.Right < whole.Right)
-            ++part.Right;
-        else if (part.Left > whole.Left)
-            --part.Left;
-    }
-    if (part.Height() == 0) {
-        if (part.Bottom < whole.Bottom)
-            ++part.Bottom;
-        else if (part.Top > whole.Top)
-            --part.Top;
-    }
-}
-
-struct TNineParts {
-    TRect centre, left, top, right, bottom;
-};
-
-TNineParts CutParts(const TRect& whole, const TRect& m)
-{
-    const TRect inner{whole.Left + m.Left, whole.Top + m.Top, whole.Right - m.Right, whole.Bottom - m.Bottom};
-    TNineParts p{inner,
-                 {whole.Left, inner.Top, inner.Left, inner.Bottom},
-                 {inner.Left, whole.Top, inner.Right, inner.Top},
-                 {inner.Right, inner.Top, whole.Right, inner.Bottom},
-                 {inner.Left, inner.Bottom, inner.Right, whole.Bottom}};
-    for (TRect* part : {&p.centre, &p.left, &p.top, &p.right, &p.bottom})
-        Widen(*part, whole);
-    return p;
-}
+TteCellFill Fill(bool stretch) { return stretch ? TteCellFill::kcfStretch : TteCellFill::kcfTile; }
 
 // Keeps the bitmap's drawing flags as they were, whatever the drawing in between does.
 class TFlagsGuard {
@@ -353,34 +322,12 @@ void TmsuxThemeObject::DrawImage(TCanvas& canvas, const TRect& rect, int imageIn
 void TmsuxThemeObject::DrawNineParts(TCanvas& canvas, const TteBitmap& bitmap, const TRect& rect, const TRect& src,
                                      bool stretchCentre, bool stretchBands, const TRect& clipRect) const
 {
-    const TRect& m = SizingMargins;
-    const TNineParts d = CutParts(rect, m);
-    const TNineParts s = CutParts(src, m);
-    // A destination smaller than the margins turns parts inside out; they have nothing to show.
-    const auto part = [&](const TRect& dest, const TRect& from, bool stretch) {
-        if (Clipped(dest, clipRect) || dest.IsEmpty() || from.IsEmpty())
-            return;
-        if (stretch)
-            bitmap.Draw(canvas, dest, from);
-        else
-            bitmap.Tile(canvas, dest, from);
-    };
-    part(d.centre, s.centre, stretchCentre);
-    part(d.top, s.top, stretchBands);
-    part(d.bottom, s.bottom, stretchBands);
-    part(d.left, s.left, stretchBands);
-    part(d.right, s.right, stretchBands);
-
-    const auto corner = [&](int x, int y, const TRect& from) {
-        if (!from.IsEmpty())
-            bitmap.Draw(canvas, x, y, from);
-    };
-    const int rightX = rect.Left + rect.Width() - m.Right;
-    const int bottomY = rect.Top + rect.Height() - m.Bottom;
-    corner(rect.Left, rect.Top, {src.Left, src.Top, src.Left + m.Left, src.Top + m.Top});
-    corner(rightX, rect.Top, {src.Right - m.Right, src.Top, src.Right, src.Top + m.Top});
-    corner(rect.Left, bottomY, {src.Left, src.Bottom - m.Bottom, src.Left + m.Left, src.Bottom});
-    corner(rightX, bottomY, {src.Right - m.Right, src.Bottom - m.Bottom, src.Right, src.Bottom});
+    // Corners are drawn whatever the clip rectangle.
+    DrawNineLattice(canvas, bitmap, TteNineLattice::KeepingSlivers(rect, SizingMargins),
+                    TteNineLattice::KeepingSlivers(src, SizingMargins), {Fill(stretchCentre), Fill(stretchBands)},
+                    [&](TteLatticeCell cell, const TRect& dest) {
+                        return TteNineLattice::IsCorner(cell) || !Clipped(dest, clipRect);
+                    });
 }
 
 void TmsuxThemeObject::DrawGlyph(TCanvas& canvas, const TRect& rect, int imageIndex, const TRect& clipRect)

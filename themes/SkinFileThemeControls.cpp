@@ -14,17 +14,26 @@ namespace {
 
 using namespace SkinState;
 
-// The skin state of an element state, by a table indexed with the element state; states past the
-// table are normal.
-template <std::size_t N>
-std::uint8_t Translate(const std::uint8_t (&table)[N], std::uint8_t state)
+// The skin state of each element state of a family; states the table does not list are normal.
+template <class E>
+using TSkinStates = TteEnumTable<E, std::uint8_t>;
+
+// Small buttons: roll-panel and tab-row scroll buttons.
+constexpr TSkinStates<TteSmallButtonState> kSmallButton{Normal,
+                                                        {{TteSmallButtonState::ksbsHot, Hot},
+                                                         {TteSmallButtonState::ksbsPressed, Pressed},
+                                                         {TteSmallButtonState::ksbsDisabled, Disabled}}};
+
+TSkinEntry CheckBoxEntry(TteKind kind)
 {
-    return state < N ? table[state] : Normal;
+    return ThemeEnum<TteCheckBoxKind>(kind) == TteCheckBoxKind::kcbkRadioButton ? TSkinEntry::RadioButton
+                                                                                 : TSkinEntry::Checkbox;
 }
 
-// Small buttons (roll panel, tab scroll buttons, edit buttons by their 0-4 states): normal, hot,
-// pressed, disabled.
-constexpr std::uint8_t kSmallButton[] = {Normal, Hot, Pressed, Disabled};
+TSkinEntry MenuEntry(TteKind kind)
+{
+    return ThemeEnum<TteMenuKind>(kind) == TteMenuKind::kmkPopup ? TSkinEntry::PopupMenu : TSkinEntry::MenuBar;
+}
 
 void FillTriangle(TCanvas& canvas, const TRect& rect, bool up, TColor color)
 {
@@ -89,7 +98,7 @@ bool TTeSkinFile::IsButtonAvailable(TteKind kind, const QString& objectName)
 {
     if (Names(objectName))
         return true;
-    const auto button = static_cast<TteButtonKind>(kind);
+    const auto button = ThemeEnum<TteButtonKind>(kind);
     if (button == TteButtonKind::kbkPushButton)
         return Entry(TSkinEntry::Button) != nullptr;
     if (button == TteButtonKind::kbkSpinUp || button == TteButtonKind::kbkSpinDown)
@@ -104,7 +113,7 @@ bool TTeSkinFile::IsButtonTransparent(TteKind, const QString& objectName)
 
 void TTeSkinFile::DrawButton(TteKind kind, TCanvas& canvas, const TteElementInfo& info, const QString& objectName)
 {
-    const auto button = static_cast<TteButtonKind>(kind);
+    const auto button = ThemeEnum<TteButtonKind>(kind);
     const TSkinEntry entry = button == TteButtonKind::kbkSpinUp || button == TteButtonKind::kbkSpinDown
                                  ? TSkinEntry::SpinButton
                              : button == TteButtonKind::kbkSpinLeft || button == TteButtonKind::kbkSpinRight
@@ -120,8 +129,17 @@ void TTeSkinFile::DrawButton(TteKind kind, TCanvas& canvas, const TteElementInfo
     } else if (TSeSkinObject* face = ChildOf(object, {"Face"})) {
         object = face;
     }
-    constexpr std::uint8_t kStates[] = {Normal, Hot, Pressed, Disabled, Focused, Hot, Focused, Hot, Pressed};
-    PaintObject(object, canvas, info.Rect, Translate(kStates, info.State));
+    using enum TteButtonState;
+    static constexpr TSkinStates<TteButtonState> kStates{Normal,
+                                                         {{kbsHot, Hot},
+                                                          {kbsPressed, Pressed},
+                                                          {kbsDisabled, Disabled},
+                                                          {kbsFocused, Focused},
+                                                          {kbsNotProduced5, Hot},
+                                                          {kbsDefault, Focused},
+                                                          {kbsNotProduced7, Hot},
+                                                          {kbsNotProduced8, Pressed}}};
+    PaintObject(object, canvas, info.Rect, kStates[ThemeEnum<TteButtonState>(info.State)]);
     if (entry == TSkinEntry::SpinButton)
         FillTriangle(canvas, info.Rect, button == TteButtonKind::kbkSpinUp,
                      Fonts()->GetFont(TteThemeFont::ktfButtonTextNormal)->Color());
@@ -129,24 +147,28 @@ void TTeSkinFile::DrawButton(TteKind kind, TCanvas& canvas, const TteElementInfo
 
 bool TTeSkinFile::IsCheckBoxAvailable(TteKind kind, const QString& objectName)
 {
-    return Available(objectName, kind == 1 ? TSkinEntry::RadioButton : TSkinEntry::Checkbox);
+    return Available(objectName, CheckBoxEntry(kind));
 }
 
 void TTeSkinFile::DrawCheckBox(TteKind kind, TCanvas& canvas, const TteElementInfo& info, const QString& objectName)
 {
-    const bool radio = kind == static_cast<TteKind>(TteCheckBoxKind::kcbkRadioButton);
-    const char* child = info.State < 5 ? "Checked" : info.State < 10 ? "Unchecked" : "Mixed";
-    if (radio && info.State >= 10)
+    using enum TteCheckRow;
+    using enum TteCheckColumn;
+    const bool radio = ThemeEnum<TteCheckBoxKind>(kind) == TteCheckBoxKind::kcbkRadioButton;
+    const auto state = ThemeEnum<TteCheckState>(info.State);
+    const TteCheckRow row = CheckRowOf(state);
+    const char* child = row == kcrChecked ? "Checked" : row == kcrUnchecked ? "Unchecked" : "Mixed";
+    if (radio && row >= kcrMixed)
         return;
-    constexpr std::uint8_t kPosition[] = {Normal, Hot, Pressed, Disabled, Normal};
+    static constexpr TSkinStates<TteCheckColumn> kColumns{
+        Normal, {{kccHot, Hot}, {kccPressed, Pressed}, {kccDisabled, Disabled}}};
     PaintChild(objectName, radio ? TSkinEntry::RadioButton : TSkinEntry::Checkbox, {child}, canvas, info.Rect,
-               kPosition[info.State % 5], true);
+               kColumns[CheckColumnOf(state)], true);
 }
 
 TSize TTeSkinFile::GetCheckBoxSize(TteKind kind, const QString& objectName)
 {
-    if (const TSeSkinObject* checked = ChildOf(Pick(objectName, kind == 1 ? TSkinEntry::RadioButton : TSkinEntry::Checkbox),
-                                               {"Checked"}))
+    if (const TSeSkinObject* checked = ChildOf(Pick(objectName, CheckBoxEntry(kind)), {"Checked"}))
         return {checked->Width(), checked->Height()};
     return TteTheme::GetCheckBoxSize(kind, objectName);
 }
@@ -170,14 +192,17 @@ void TTeSkinFile::DrawScrollBarFrame(TteKind, TCanvas& canvas, const TRect& rect
 
 namespace {
 
-constexpr std::uint8_t kScrollStates[] = {Normal, Pressed, Hot, Disabled};
+constexpr TSkinStates<TteScrollBarState> kScrollStates{Normal,
+                                                       {{TteScrollBarState::ksbsPressed, Pressed},
+                                                        {TteScrollBarState::ksbsHot, Hot},
+                                                        {TteScrollBarState::ksbsDisabled, Disabled}}};
 
 }  // namespace
 
 void TTeSkinFile::DrawScrollBarPart(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString& objectName)
 {
     const char* child = nullptr;
-    switch (static_cast<TteScrollBarPart>(info.Part)) {
+    switch (ThemeEnum<TteScrollBarPart>(info.Part)) {
     case TteScrollBarPart::ksbpUpArrow: child = "TopButton"; break;
     case TteScrollBarPart::ksbpDownArrow: child = "BottomButton"; break;
     case TteScrollBarPart::ksbpLeftArrow: child = "LeftButton"; break;
@@ -186,14 +211,15 @@ void TTeSkinFile::DrawScrollBarPart(TteKind, TCanvas& canvas, const TtePartInfo&
     case TteScrollBarPart::ksbpVertThumb: child = "VertSlider"; break;
     default: return;
     }
-    PaintChild(objectName, TSkinEntry::ScrollBar, {child}, canvas, info.Rect, Translate(kScrollStates, info.State));
+    PaintChild(objectName, TSkinEntry::ScrollBar, {child}, canvas, info.Rect,
+               kScrollStates[ThemeEnum<TteScrollBarState>(info.State)]);
 }
 
 void TTeSkinFile::DrawScrollBarTrack(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString& objectName)
 {
-    const bool horizontal = info.Part == static_cast<std::uint8_t>(TteScrollBarTrack::ksbtHorizontal);
+    const bool horizontal = ThemeEnum<TteScrollBarTrack>(info.Part) == TteScrollBarTrack::ksbtHorizontal;
     PaintChild(objectName, TSkinEntry::ScrollBar, {horizontal ? "HorzFrame" : "VertFrame"}, canvas, info.Rect,
-               Translate(kScrollStates, info.State));
+               kScrollStates[ThemeEnum<TteScrollBarState>(info.State)]);
 }
 
 bool TTeSkinFile::IsProgressBarAvailable(TteKind, const QString& objectName)
@@ -210,7 +236,7 @@ void TTeSkinFile::DrawProgressBar(TteKind, TCanvas& canvas, const TtePartInfo& i
 {
     TSeSkinObject* bar = Pick(objectName, TSkinEntry::ProgressBar);
     TSeSkinObject* child = nullptr;
-    switch (static_cast<TteProgressBarPart>(info.Part)) {
+    switch (ThemeEnum<TteProgressBarPart>(info.Part)) {
     case TteProgressBarPart::kpbpVertFrame: child = ChildOf(bar, {"FrameVert", "Frame"}); break;
     case TteProgressBarPart::kpbpHorzFrame: child = ChildOf(bar, {"FrameHorz", "Frame"}); break;
     case TteProgressBarPart::kpbpVertChunks: child = ChildOf(bar, {"BarVert", "Bar"}); break;
@@ -233,21 +259,33 @@ void TTeSkinFile::DrawTrackBar(TteKind, TCanvas&, const TRect&, const QString&) 
 
 void TTeSkinFile::DrawTrackBarTrack(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString& objectName)
 {
-    const bool vertical = info.Part == static_cast<std::uint8_t>(TteTrackBarTrack::ktbtVertical);
+    const bool vertical = ThemeEnum<TteTrackBarTrack>(info.Part) == TteTrackBarTrack::ktbtVertical;
+    const bool disabled = ThemeEnum<TteTrackBarTrackState>(info.State) == TteTrackBarTrackState::ktbtsDisabled;
     PaintChild(objectName, TSkinEntry::TrackBar, {vertical ? "TrackVert" : "TrackHorz", "Track"}, canvas, info.Rect,
-               info.State == 1 ? Disabled : Normal);
+               disabled ? Disabled : Normal);
 }
 
 void TTeSkinFile::DrawTrackBarThumb(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString& objectName)
 {
-    static const char* const kThumbs[] = {"ThumbVertBoth", "ThumbVertRight", "ThumbVertLeft",
-                                          "ThumbHorzBoth", "ThumbHorzBottom", "ThumbHorzTop"};
-    if (info.Part >= std::size(kThumbs))
+    using enum TteTrackBarThumb;
+    static constexpr TteEnumTable<TteTrackBarThumb, const char*> kThumbs{nullptr,
+                                                                        {{ktbtVertBoth, "ThumbVertBoth"},
+                                                                         {ktbtVertRight, "ThumbVertRight"},
+                                                                         {ktbtVertLeft, "ThumbVertLeft"},
+                                                                         {ktbtHorzBoth, "ThumbHorzBoth"},
+                                                                         {ktbtHorzDown, "ThumbHorzBottom"},
+                                                                         {ktbtHorzUp, "ThumbHorzTop"}}};
+    const auto thumb = ThemeEnum<TteTrackBarThumb>(info.Part);
+    if (kThumbs[thumb] == nullptr)
         return;
-    const char* family = info.Part < 3 ? "ThumbVert" : "ThumbHorz";
-    constexpr std::uint8_t kStates[] = {Normal, Hot, Pressed, Focused, Disabled};
-    PaintChild(objectName, TSkinEntry::TrackBar, {kThumbs[info.Part], family, "Thumb"}, canvas, info.Rect,
-               Translate(kStates, info.State), true);
+    const char* family = thumb <= ktbtVertLeft ? "ThumbVert" : "ThumbHorz";
+    static constexpr TSkinStates<TteTrackBarThumbState> kStates{Normal,
+                                                                {{TteTrackBarThumbState::ktbtsHot, Hot},
+                                                                 {TteTrackBarThumbState::ktbtsPressed, Pressed},
+                                                                 {TteTrackBarThumbState::ktbtsFocused, Focused},
+                                                                 {TteTrackBarThumbState::ktbtsDisabled, Disabled}}};
+    PaintChild(objectName, TSkinEntry::TrackBar, {kThumbs[thumb], family, "Thumb"}, canvas, info.Rect,
+               kStates[ThemeEnum<TteTrackBarThumbState>(info.State)], true);
 }
 
 // --- header, status bar ---
@@ -267,11 +305,20 @@ void TTeSkinFile::DrawHeader(TteKind kind, TCanvas& canvas, const TRect& rect, c
 
 void TTeSkinFile::DrawHeaderSection(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString& objectName)
 {
-    const char* first = info.Part == static_cast<std::uint8_t>(TteHeaderPart::khpFirst)  ? "SectionFirst"
-                        : info.Part == static_cast<std::uint8_t>(TteHeaderPart::khpLast) ? "SectionLast"
-                                                                                          : "Section";
-    constexpr std::uint8_t kStates[] = {Normal, Pressed, Disabled, Hot, Hot, Pressed, Disabled};
-    PaintChild(objectName, TSkinEntry::Header, {first, "Section"}, canvas, info.Rect, Translate(kStates, info.State));
+    using enum TteHeaderState;
+    const auto part = ThemeEnum<TteHeaderPart>(info.Part);
+    const char* first = part == TteHeaderPart::khpFirst  ? "SectionFirst"
+                        : part == TteHeaderPart::khpLast ? "SectionLast"
+                                                         : "Section";
+    static constexpr TSkinStates<TteHeaderState> kStates{Normal,
+                                                         {{khsPressed, Pressed},
+                                                          {khsDraggedOut, Disabled},
+                                                          {khsDragging, Hot},
+                                                          {khsHot, Hot},
+                                                          {khsUnderDrag, Pressed},
+                                                          {khsDisabled, Disabled}}};
+    PaintChild(objectName, TSkinEntry::Header, {first, "Section"}, canvas, info.Rect,
+               kStates[ThemeEnum<TteHeaderState>(info.State)]);
 }
 
 bool TTeSkinFile::IsStatusBarAvailable(TteKind, const QString& objectName)
@@ -286,14 +333,15 @@ void TTeSkinFile::DrawStatusBar(TteKind, TCanvas& canvas, const TRect& rect, con
 
 void TTeSkinFile::DrawStatusPanel(TteKind, TCanvas& canvas, const TteElementInfo& info, const QString& objectName)
 {
-    if (info.State == static_cast<std::uint8_t>(TteStatusPanel::kspGrip)) {
+    const auto panel = ThemeEnum<TteStatusPanel>(info.State);
+    if (panel == TteStatusPanel::kspGrip) {
         PaintChild(objectName, TSkinEntry::StatusBar, {"Gripper"}, canvas, info.Rect, Normal);
         return;
     }
-    if (info.State > static_cast<std::uint8_t>(TteStatusPanel::kspGripPanel))
+    if (panel > TteStatusPanel::kspGripPanel)
         return;
     TRect rect = info.Rect;
-    if (info.State == static_cast<std::uint8_t>(TteStatusPanel::kspGripPanel))
+    if (panel == TteStatusPanel::kspGripPanel)
         rect.Right += 7;
     PaintChild(objectName, TSkinEntry::StatusBar, {"Panel"}, canvas, rect, Normal);
 }
@@ -321,31 +369,33 @@ TRect TTeSkinFile::GetEditClientRect(TteKind, TCanvas&, const TteElementInfo& in
 
 void TTeSkinFile::DrawEdit(TteKind, TCanvas& canvas, const TteElementInfo& info, const QString& objectName)
 {
-    if (info.State == static_cast<std::uint8_t>(TteEditState::kesSelection)) {
+    const auto state = ThemeEnum<TteEditState>(info.State);
+    if (state == TteEditState::kesSelection) {
         FillRectColor(canvas, info.Rect, Colors()->GetColor(TteThemeColor::ktcEditSelection));
         return;
     }
-    const std::uint8_t state = info.State == static_cast<std::uint8_t>(TteEditState::kesDisabled) ? Disabled
-                               : info.State == static_cast<std::uint8_t>(TteEditState::kesHot)    ? Hot
-                                                                                                  : Normal;
-    PaintChild(objectName, TSkinEntry::Edit, {"Frame"}, canvas, info.Rect, state);
+    static constexpr TSkinStates<TteEditState> kStates{
+        Normal, {{TteEditState::kesDisabled, Disabled}, {TteEditState::kesHot, Hot}}};
+    PaintChild(objectName, TSkinEntry::Edit, {"Frame"}, canvas, info.Rect, kStates[state]);
 }
 
 void TTeSkinFile::DrawEditButton(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString& objectName)
 {
     // The arrow is in State, the button state in Part.
+    using enum TteEditButtonArrow;
+    const auto arrow = ThemeEnum<TteEditButtonArrow>(info.State);
     TSkinEntry entry;
-    if (info.State == static_cast<std::uint8_t>(TteEditButtonArrow::kebaDropDown))
+    if (arrow == kebaDropDown)
         entry = TSkinEntry::ComboBox;
-    else if (info.State >= 2 && info.State <= 9)
+    else if (arrow >= kebaUp && arrow <= kebaNotProduced9)
         entry = TSkinEntry::Edit;
     else
         return;
-    const std::uint8_t state = info.Part == static_cast<std::uint8_t>(TteEditButtonState::kebsDisabled) ? Disabled
-                               : info.Part == static_cast<std::uint8_t>(TteEditButtonState::kebsPressed) ? Pressed
-                               : info.Part == static_cast<std::uint8_t>(TteEditButtonState::kebsHot)     ? Hot
-                                                                                                         : Normal;
-    PaintChild(objectName, entry, {"Button"}, canvas, info.Rect, state);
+    static constexpr TSkinStates<TteEditButtonState> kStates{Normal,
+                                                             {{TteEditButtonState::kebsDisabled, Disabled},
+                                                              {TteEditButtonState::kebsPressed, Pressed},
+                                                              {TteEditButtonState::kebsHot, Hot}}};
+    PaintChild(objectName, entry, {"Button"}, canvas, info.Rect, kStates[ThemeEnum<TteEditButtonState>(info.Part)]);
 }
 
 bool TTeSkinFile::IsGroupBoxAvailable(TteKind, const QString& objectName)
@@ -366,7 +416,8 @@ void TTeSkinFile::DrawGroupBox(TteKind, TCanvas& canvas, const TteGroupBoxInfo& 
     QImage under;
     if (!info.CaptionRect.IsEmpty())
         under = canvas.CopyImage(info.CaptionRect);
-    PaintObject(frame != nullptr ? frame : box, canvas, info.Rect, info.State == 1 ? Disabled : Normal);
+    const bool disabled = ThemeEnum<TteGroupBoxState>(info.State) == TteGroupBoxState::kgbsDisabled;
+    PaintObject(frame != nullptr ? frame : box, canvas, info.Rect, disabled ? Disabled : Normal);
     if (!under.isNull())
         canvas.Draw(info.CaptionRect.Left, info.CaptionRect.Top, under);
 }
@@ -380,7 +431,8 @@ TRect TTeSkinFile::GetMemoClientRect(TteKind, TCanvas&, const TRect& rect, const
 
 void TTeSkinFile::DrawMemo(TteKind, TCanvas& canvas, const TteElementInfo& info, const QString& objectName)
 {
-    PaintChild(objectName, TSkinEntry::Edit, {"Frame"}, canvas, info.Rect, info.State == 3 ? Disabled : Normal);
+    const bool disabled = ThemeEnum<TteMemoState>(info.State) == TteMemoState::kmsDisabled;
+    PaintChild(objectName, TSkinEntry::Edit, {"Frame"}, canvas, info.Rect, disabled ? Disabled : Normal);
 }
 
 // The box is drawn as the memo is.
@@ -400,37 +452,41 @@ void TTeSkinFile::DrawBox(TteKind kind, TCanvas& canvas, const TteElementInfo& i
 
 bool TTeSkinFile::IsMenuAvailable(TteKind kind, const QString& objectName)
 {
-    return Available(objectName, kind == 1 ? TSkinEntry::PopupMenu : TSkinEntry::MenuBar);
+    return Available(objectName, MenuEntry(kind));
 }
 
 bool TTeSkinFile::IsMenuTransparent(TteKind kind, const QString& objectName)
 {
-    return FrameMasked(objectName, kind == 1 ? TSkinEntry::PopupMenu : TSkinEntry::MenuBar);
+    return FrameMasked(objectName, MenuEntry(kind));
 }
 
 TRect TTeSkinFile::GetMenuClientRect(TteKind kind, const TRect& rect, const QString& objectName)
 {
-    return ShrunkByMargins(ChildOf(Pick(objectName, kind == 1 ? TSkinEntry::PopupMenu : TSkinEntry::MenuBar), {"Frame"}),
-                           rect);
+    return ShrunkByMargins(ChildOf(Pick(objectName, MenuEntry(kind)), {"Frame"}), rect);
 }
 
 void TTeSkinFile::DrawMenu(TteKind kind, TCanvas& canvas, const TRect& rect, const QString& objectName)
 {
-    PaintChild(objectName, kind == 1 ? TSkinEntry::PopupMenu : TSkinEntry::MenuBar, {"Frame"}, canvas, rect, Normal);
+    PaintChild(objectName, MenuEntry(kind), {"Frame"}, canvas, rect, Normal);
 }
 
 void TTeSkinFile::DrawMenuItem(TteKind kind, TCanvas& canvas, const TtePartInfo& info, const QString& objectName)
 {
-    const bool popup = kind == static_cast<TteKind>(TteMenuKind::kmkPopup);
+    using enum TteMenuItemPart;
+    using enum TteMenuItemState;
+    const bool popup = ThemeEnum<TteMenuKind>(kind) == TteMenuKind::kmkPopup;
     TSeSkinObject* menu = popup ? Entry(TSkinEntry::PopupMenu) : Entry(TSkinEntry::MenuBar);
     TSeSkinObject* named = Names(objectName) ? working_->FindObject(objectName) : nullptr;
-    constexpr std::uint8_t kStates[] = {Normal, Hot, Focused, Disabled};
-    const std::uint8_t state = Translate(kStates, info.State);
-    switch (static_cast<TteMenuItemPart>(info.Part)) {
-    case TteMenuItemPart::kmipItem:
+    static constexpr TSkinStates<TteMenuItemState> kStates{
+        Normal, {{kmisHot, Hot}, {kmisSelected, Focused}, {kmisDisabled, Disabled}}};
+    const auto itemState = ThemeEnum<TteMenuItemState>(info.State);
+    const std::uint8_t state = kStates[itemState];
+    const auto part = ThemeEnum<TteMenuItemPart>(info.Part);
+    switch (part) {
+    case kmipItem:
         PaintObject(named != nullptr ? named : ChildOf(menu, {"Item"}), canvas, info.Rect, state);
         break;
-    case TteMenuItemPart::kmipSeparator: {
+    case kmipSeparator: {
         TSeSkinObject* separator = popup && named != nullptr ? named
                                    : popup                   ? ChildOf(menu, {"Separator", "Item"})
                                                              : ChildOf(menu, {"Separator", "Item"});
@@ -442,23 +498,24 @@ void TTeSkinFile::DrawMenuItem(TteKind kind, TCanvas& canvas, const TtePartInfo&
         separator->SetText(text);
         break;
     }
-    case TteMenuItemPart::kmipScrollUp:
-    case TteMenuItemPart::kmipScrollDown: {
-        const bool up = info.Part == static_cast<std::uint8_t>(TteMenuItemPart::kmipScrollUp);
+    case kmipScrollUp:
+    case kmipScrollDown: {
+        const bool up = part == kmipScrollUp;
         PaintObject(popup ? ChildOf(menu, {up ? "UpButton" : "DownButton", "Item"}) : ChildOf(menu, {"Item"}), canvas,
                     info.Rect, state);
-        static constexpr TteThemeFont kInk[] = {TteThemeFont::ktfMenuItemTextNormal, TteThemeFont::ktfMenuItemTextHot,
-                                                TteThemeFont::ktfMenuItemTextSelected,
-                                                TteThemeFont::ktfMenuItemTextDisabled};
-        FillTriangle(canvas, info.Rect, up, Fonts()->GetFont(kInk[std::min<int>(info.State, 3)])->Color());
+        // States past disabled take its ink.
+        static constexpr TteEnumTable<TteMenuItemState, TteThemeFont> kInk{
+            TteThemeFont::ktfMenuItemTextDisabled,
+            {{kmisNormal, TteThemeFont::ktfMenuItemTextNormal},
+             {kmisHot, TteThemeFont::ktfMenuItemTextHot},
+             {kmisSelected, TteThemeFont::ktfMenuItemTextSelected}}};
+        FillTriangle(canvas, info.Rect, up, Fonts()->GetFont(kInk[itemState])->Color());
         break;
     }
-    case TteMenuItemPart::kmipMinimize:
-    case TteMenuItemPart::kmipRestore:
-    case TteMenuItemPart::kmipClose: {
-        const char* name = info.Part == static_cast<std::uint8_t>(TteMenuItemPart::kmipMinimize)  ? "Min"
-                           : info.Part == static_cast<std::uint8_t>(TteMenuItemPart::kmipRestore) ? "Restore"
-                                                                                                   : "Close";
+    case kmipMinimize:
+    case kmipRestore:
+    case kmipClose: {
+        const char* name = part == kmipMinimize ? "Min" : part == kmipRestore ? "Restore" : "Close";
         const unsigned symbol = name[0] == 'M' ? DFCS_CAPTIONMIN : name[0] == 'R' ? DFCS_CAPTIONRESTORE : DFCS_CAPTIONCLOSE;
         if (TSeSkinObject* button = ChildOf(menu, {name}))
             PaintObject(button, canvas, info.Rect, state, true);
@@ -488,17 +545,23 @@ bool TTeSkinFile::IsToolBarAvailable(TteKind, const QString& objectName)
 
 void TTeSkinFile::DrawToolBar(TteKind kind, TCanvas& canvas, const TRect& rect, const QString& objectName)
 {
-    if (kind == 2)
-        DrawMenu(static_cast<TteKind>(TteMenuKind::kmkPopup), canvas, rect, objectName);
+    if (ThemeEnum<TteToolBarKind>(kind) == TteToolBarKind::ktbkPopupMenu)
+        DrawMenu(ThemeByte(TteMenuKind::kmkPopup), canvas, rect, objectName);
     else
         PaintChild(objectName, TSkinEntry::ControlBar, {"Frame"}, canvas, rect, Normal);
 }
 
 void TTeSkinFile::DrawToolButton(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString& objectName)
 {
-    constexpr std::uint8_t kStates[] = {Normal, Hot, Pressed, Disabled, Normal, Pressed, Pressed};
-    const std::uint8_t state = Translate(kStates, info.State);
-    switch (static_cast<TteToolButtonPart>(info.Part)) {
+    using enum TteToolButtonState;
+    static constexpr TSkinStates<TteToolButtonState> kStates{Normal,
+                                                             {{ktbsHot, Hot},
+                                                              {ktbsPressed, Pressed},
+                                                              {ktbsDisabled, Disabled},
+                                                              {ktbsAlsoChecked, Pressed},
+                                                              {ktbsHotChecked, Pressed}}};
+    const std::uint8_t state = kStates[ThemeEnum<TteToolButtonState>(info.State)];
+    switch (ThemeEnum<TteToolButtonPart>(info.Part)) {
     case TteToolButtonPart::ktbpButton:
     case TteToolButtonPart::ktbpSplitButton:
     case TteToolButtonPart::ktbpDropDown: {
@@ -563,9 +626,12 @@ void TTeSkinFile::DrawRollPanelCaption(TteKind, TCanvas& canvas, const TteElemen
 
 void TTeSkinFile::DrawRollPanelButton(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString& objectName)
 {
-    const char* child = info.Part == 1 ? "ButtonRollup" : info.Part == 2 ? "ButtonRollDown" : info.Part == 3 ? "ButtonHide" : nullptr;
-    if (child != nullptr)
-        PaintChild(objectName, TSkinEntry::Panel, {child}, canvas, info.Rect, Translate(kSmallButton, info.State));
+    using enum TteRollPanelButton;
+    static constexpr TteEnumTable<TteRollPanelButton, const char*> kChildren{
+        nullptr, {{krpbRollUp, "ButtonRollup"}, {krpbRollDown, "ButtonRollDown"}, {krpbHide, "ButtonHide"}}};
+    if (const char* child = kChildren[ThemeEnum<TteRollPanelButton>(info.Part)])
+        PaintChild(objectName, TSkinEntry::Panel, {child}, canvas, info.Rect,
+                   kSmallButton[ThemeEnum<TteSmallButtonState>(info.State)]);
 }
 
 // --- tabs ---
@@ -581,10 +647,14 @@ void TTeSkinFile::DrawTabPane(TteKind, TCanvas& canvas, const TRect& rect, const
 
 void TTeSkinFile::DrawTab(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString& objectName)
 {
+    using enum TteTabPart;
     TSeSkinObject* tabs = Pick(objectName, TSkinEntry::Tabs);
-    const char* own = info.Part <= 2 ? "TabTop" : info.Part <= 5 ? "TabLeft" : "TabRight";
-    constexpr std::uint8_t kStates[] = {Normal, Hot, Disabled, Focused};
-    const std::uint8_t state = Translate(kStates, info.State);
+    const auto part = ThemeEnum<TteTabPart>(info.Part);
+    const char* own = part <= ktpTopLast ? "TabTop" : part <= ktpLeftLast ? "TabLeft" : "TabRight";
+    static constexpr TSkinStates<TteTabState> kStates{
+        Normal,
+        {{TteTabState::ktsHot, Hot}, {TteTabState::ktsDisabled, Disabled}, {TteTabState::ktsSelected, Focused}}};
+    const std::uint8_t state = kStates[ThemeEnum<TteTabState>(info.State)];
     if (TSeSkinObject* tab = ChildOf(tabs, {own})) {
         PaintObject(tab, canvas, info.Rect, state);
         return;
@@ -592,21 +662,21 @@ void TTeSkinFile::DrawTab(TteKind, TCanvas& canvas, const TtePartInfo& info, con
     TSeSkinObject* tab = ChildOf(tabs, {"Tab"});
     if (tab == nullptr || info.Rect.IsEmpty())
         return;
-    if (info.Part <= 2) {
+    if (part <= ktpTopLast) {
         PaintObject(tab, canvas, info.Rect, state);
         return;
     }
     // Tabs at the sides and bottom are the top tab turned: drawn unturned, then copied turned.
-    const bool sideways = info.Part <= 8;
+    const bool sideways = part <= ktpRightLast;
     const int w = sideways ? info.Rect.Height() : info.Rect.Width();
     const int h = sideways ? info.Rect.Width() : info.Rect.Height();
     TteBitmap unturned;
     unturned.SetSize(w, h);
     PaintObject(tab, unturned.Canvas(), {0, 0, w, h}, state);
     QImage turned = unturned.ToImage();
-    if (info.Part <= 5)
+    if (part <= ktpLeftLast)
         turned = turned.transformed(QTransform().rotate(-90));
-    else if (info.Part <= 8)
+    else if (part <= ktpRightLast)
         turned = turned.transformed(QTransform().rotate(90));
     else
         turned = turned.mirrored(false, true);
@@ -615,9 +685,9 @@ void TTeSkinFile::DrawTab(TteKind, TCanvas& canvas, const TtePartInfo& info, con
 
 void TTeSkinFile::DrawTabScrollButton(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString& objectName)
 {
-    PaintChild(objectName, TSkinEntry::Tabs,
-               {info.Part == static_cast<std::uint8_t>(TteTabScrollButton::ktsbLeft) ? "LeftButton" : "RightButton"},
-               canvas, info.Rect, Translate(kSmallButton, info.State));
+    const bool left = ThemeEnum<TteTabScrollButton>(info.Part) == TteTabScrollButton::ktsbLeft;
+    PaintChild(objectName, TSkinEntry::Tabs, {left ? "LeftButton" : "RightButton"},
+               canvas, info.Rect, kSmallButton[ThemeEnum<TteSmallButtonState>(info.State)]);
 }
 
 // --- list box, tree, grid ---
@@ -639,13 +709,17 @@ void TTeSkinFile::DrawListBox(TteKind, TCanvas& canvas, const TRect& rect, const
 
 namespace {
 
-constexpr std::uint8_t kItemStates[] = {Normal, Normal, Focused, Focused, Disabled};
+constexpr TSkinStates<TteListItemState> kItemStates{Normal,
+                                                    {{TteListItemState::klisSelected, Focused},
+                                                     {TteListItemState::klisFocused, Focused},
+                                                     {TteListItemState::klisDisabled, Disabled}}};
 
 }  // namespace
 
 void TTeSkinFile::DrawListBoxItem(TteKind, TCanvas& canvas, const TteElementInfo& info, const QString& objectName)
 {
-    PaintChild(objectName, TSkinEntry::ListBox, {"Item"}, canvas, info.Rect, Translate(kItemStates, info.State));
+    PaintChild(objectName, TSkinEntry::ListBox, {"Item"}, canvas, info.Rect,
+               kItemStates[ThemeEnum<TteListItemState>(info.State)]);
 }
 
 void TTeSkinFile::DrawListBoxItemCheck(TteKind kind, TCanvas& canvas, const TteElementInfo& info,
@@ -706,8 +780,11 @@ void TTeSkinFile::DrawGrid(TteKind, TCanvas& canvas, const TRect& rect, const QS
 void TTeSkinFile::DrawGridCell(TteKind, TCanvas& canvas, const TtePartInfo& info, const QString& objectName)
 {
     // The cell's state is in Part and its kind in State.
-    constexpr std::uint8_t kStates[] = {Normal, Hot, Focused, Focused, Disabled};
-    const bool fixed = info.State == static_cast<std::uint8_t>(TteGridCellKind::kgckFixed);
+    using enum TteGridCellState;
+    static constexpr TSkinStates<TteGridCellState> kStates{
+        Normal,
+        {{kgcsSelected, Hot}, {kgcsNotProduced2, Focused}, {kgcsHighlighted, Focused}, {kgcsDisabled, Disabled}}};
+    const bool fixed = ThemeEnum<TteGridCellKind>(info.State) == TteGridCellKind::kgckFixed;
     PaintChild(objectName, TSkinEntry::Grid, {fixed ? "Fixed" : "Cell"}, canvas, info.Rect,
-               Translate(kStates, info.Part));
+               kStates[ThemeEnum<TteGridCellState>(info.Part)]);
 }

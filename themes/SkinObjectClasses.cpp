@@ -4,6 +4,7 @@
 #include "framework/TextLayout.h"
 #include "graphics/Bitmap.h"
 #include "graphics/CanvasDraw.h"
+#include "graphics/NineLattice.h"
 #include "graphics/Pixel.h"
 #include "graphics/RectUtils.h"
 #include "graphics/WideText.h"
@@ -54,50 +55,30 @@ private:
     bool saved_;
 };
 
-// One part of a nine-part picture: stretched, one to one at the destination's top-left, or tiled.
-void DrawPart(TCanvas& canvas, TteBitmap& bitmap, const TRect& dest, const TRect& src, TscTileStyle style,
-              bool transparent)
+// How a tile style fills a part of a nine-part picture: stretched, one to one at the part's
+// top-left, or tiled.
+TteCellFill FillOf(TscTileStyle style)
 {
-    if (src.IsEmpty() || dest.IsEmpty())
-        return;
-    TTransparencyScope scope(bitmap, transparent);
     if (Stretches(style))
-        bitmap.Draw(canvas, dest, src);
-    else if (style == TscTileStyle::tsCenter)
-        bitmap.Draw(canvas, dest.Left, dest.Top, src);
-    else
-        bitmap.Tile(canvas, dest, src);
+        return TteCellFill::kcfStretch;
+    return style == TscTileStyle::tsCenter ? TteCellFill::kcfOneToOne : TteCellFill::kcfTile;
 }
 
-// The link's picture cut by the margins m into nine parts laid into d.
+// The link's picture cut by the margins m into nine parts laid into d, the centre, the edges and the
+// corners each drawn with the transparency asked for them.
 void DrawNineParts(TCanvas& canvas, const TteBitmapLink& link, const TRect& m, const TRect& d, TscTileStyle center,
                    TscTileStyle border, bool centerTransparent, bool borderTransparent, bool cornerTransparent)
 {
     TteBitmap& bitmap = *link.Bitmap();
-    const TRect& l = link.Rect();
-    const auto part = [&](const TRect& dest, const TRect& src, TscTileStyle style, bool transparent) {
-        DrawPart(canvas, bitmap, dest, src, style, transparent);
-    };
-    part({d.Left + m.Left, d.Top + m.Top, d.Right - m.Right, d.Bottom - m.Bottom},
-         {l.Left + m.Left, l.Top + m.Top, l.Right - m.Right, l.Bottom - m.Bottom}, center, centerTransparent);
-    part({d.Left + m.Left, d.Top, d.Right - m.Right, d.Top + m.Top},
-         {l.Left + m.Left, l.Top, l.Right - m.Right, l.Top + m.Top}, border, borderTransparent);
-    part({d.Left + m.Left, d.Bottom - m.Bottom, d.Right - m.Right, d.Bottom},
-         {l.Left + m.Left, l.Bottom - m.Bottom, l.Right - m.Right, l.Bottom}, border, borderTransparent);
-    part({d.Left, d.Top + m.Top, d.Left + m.Left, d.Bottom - m.Bottom},
-         {l.Left, l.Top + m.Top, l.Left + m.Left, l.Bottom - m.Bottom}, border, borderTransparent);
-    part({d.Right - m.Right, d.Top + m.Top, d.Right, d.Bottom - m.Bottom},
-         {l.Right - m.Right, l.Top + m.Top, l.Right, l.Bottom - m.Bottom}, border, borderTransparent);
-    const auto corner = [&](int x, int y, const TRect& src) {
-        if (!src.IsEmpty()) {
-            TTransparencyScope scope(bitmap, cornerTransparent);
-            bitmap.Draw(canvas, x, y, src);
-        }
-    };
-    corner(d.Left, d.Top, {l.Left, l.Top, l.Left + m.Left, l.Top + m.Top});
-    corner(d.Right - m.Right, d.Top, {l.Right - m.Right, l.Top, l.Right, l.Top + m.Top});
-    corner(d.Left, d.Bottom - m.Bottom, {l.Left, l.Bottom - m.Bottom, l.Left + m.Left, l.Bottom});
-    corner(d.Right - m.Right, d.Bottom - m.Bottom, {l.Right - m.Right, l.Bottom - m.Bottom, l.Right, l.Bottom});
+    // The picture's own flag comes back once the parts have set theirs.
+    const TTransparencyScope restore(bitmap, bitmap.Transparent());
+    DrawNineLattice(canvas, bitmap, TteNineLattice(d, m), TteNineLattice(link.Rect(), m),
+                    {FillOf(center), FillOf(border)}, [&](TteLatticeCell cell, const TRect&) {
+                        bitmap.SetTransparent(cell == TteLatticeCell::klcCentre ? centerTransparent
+                                              : TteNineLattice::IsCorner(cell) ? cornerTransparent
+                                                                               : borderTransparent);
+                        return true;
+                    });
 }
 
 // The frame a style lays the link's picture into: the whole bounds, the picture's size centred, or

@@ -18,6 +18,7 @@
 #include "theme/ThemeSysColors.h"
 #include "themes/SkinFilters.h"
 #include "themes/SkinObjects.h"
+#include "themes/StoredFlag.h"
 
 namespace {
 
@@ -51,19 +52,6 @@ void KeyBitmap(TteBitmap& bitmap)
         RowKernels().KeyNear(bitmap.Bits(), static_cast<std::size_t>(bitmap.Width()) * bitmap.Height());
     bitmap.SetTransparent((found & kRowKeyed) != 0);
     bitmap.SetAlphaBlend((found & kRowBlended) != 0);
-}
-
-bool ReadFlag(TStream& stream)
-{
-    char flag = 0;
-    stream.ReadBuffer(&flag, 1);
-    return flag != 0;
-}
-
-void WriteFlag(TStream& stream, bool value)
-{
-    const char flag = value ? 1 : 0;
-    stream.WriteBuffer(&flag, 1);
 }
 
 // A bitmap stored as a platform bitmap file image.
@@ -270,8 +258,8 @@ void TSeSkinSource::ReadBody(TStream& body, bool binary)
             auto bitmap = std::make_unique<TteBitmap>();
             bitmap->LoadFromStream(body);
             if (flagged) {
-                bitmap->SetTransparent(ReadFlag(body));
-                bitmap->SetAlphaBlend(ReadFlag(body));
+                bitmap->SetTransparent(ReadStoredFlag(body));
+                bitmap->SetAlphaBlend(ReadStoredFlag(body));
             } else {
                 KeyBitmap(*bitmap);
             }
@@ -316,8 +304,8 @@ void TSeSkinSource::WriteBody(TStream& body, bool binary) const
         const TteBitmap& bitmap = *bitmaps_->GetBitmap(i);
         bitmap.SaveToStream(body);
         if (binary) {
-            WriteFlag(body, bitmap.Transparent());
-            WriteFlag(body, bitmap.AlphaBlend());
+            WriteStoredFlag(body, bitmap.Transparent());
+            WriteStoredFlag(body, bitmap.AlphaBlend());
         }
     }
     WriteInt32(body, ObjectCount() | kAllTablesMark);
