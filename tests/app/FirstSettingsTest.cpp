@@ -2,9 +2,9 @@
 // holds them, so the stored controls cannot drift from the one definition both read.
 #include "cdrip/StoredRipSettings.h"
 #include "coder/LameCoder.h"
-#include "controls/TeCheckBox.h"
-#include "controls/TeSComboBox.h"
-#include "controls/TeTrackBar.h"
+#include "controls/widgets/TeCheckBox.h"
+#include "controls/widgets/TeSComboBox.h"
+#include "controls/widgets/TeTrackBar.h"
 #include "tests/app/MainWindowFixture.h"
 
 namespace {
