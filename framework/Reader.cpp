@@ -426,14 +426,6 @@ std::int64_t TReader::ReadInteger()
     return in_.ReadIntegerBody(in_.ReadType());
 }
 
-bool TReader::ReadBoolean()
-{
-    const TValueType type = in_.ReadType();
-    if (type != TValueType::vaTrue && type != TValueType::vaFalse)
-        TValueReader::Invalid(QStringLiteral("%1 where a boolean was expected").arg(ValueTypeDescription(type)));
-    return type == TValueType::vaTrue;
-}
-
 QString TReader::ReadString()
 {
     const TValueType type = in_.ReadType();
@@ -442,22 +434,6 @@ QString TReader::ReadString()
     if (type == TValueType::vaWString)
         return in_.ReadWStringBody();
     TValueReader::Invalid(QStringLiteral("%1 where a string was expected").arg(ValueTypeDescription(type)));
-}
-
-double TReader::ReadFloat()
-{
-    const TValueType type = in_.ReadType();
-    if (type == TValueType::vaDouble)
-        return in_.ReadDoubleBody();
-    return static_cast<double>(in_.ReadIntegerBody(type));
-}
-
-QString TReader::ReadIdent()
-{
-    const TValueType type = in_.ReadType();
-    if (type != TValueType::vaIdent)
-        TValueReader::Invalid(QStringLiteral("%1 where an identifier was expected").arg(ValueTypeDescription(type)));
-    return in_.ReadIdentBody();
 }
 
 void TReader::ReadListBegin()
