@@ -190,10 +190,10 @@ bool TTeThemeMsStyles::LoadFromModule(const QString& fileName)
     const QStringList colorNames = names("COLORNAMES");
     const QStringList sizeNames = names("SIZENAMES");
     const QStringList fileResNames = names("FILERESNAMES");
-    const qint64 variant = qint64(sizeNames.size()) * colorIndex_ + sizeIndex_;
-    if (colorNames.isEmpty() || sizeNames.isEmpty() || fileResNames.isEmpty() || variant >= fileResNames.size())
+    if (colorNames.isEmpty() || sizeNames.isEmpty() || fileResNames.isEmpty())
         return false;
-    const QString resName = fileResNames[static_cast<int>(variant)];
+    // The style texts are listed by colour scheme, each in every size; the first is the one read.
+    const QString resName = fileResNames.first();
     const std::optional<QByteArray> text = module->Find(QStringLiteral("TEXTFILE"), resName);
     if (!text)
         throw EModuleError(QStringLiteral("The visual style %1 has no TEXTFILE resource %2").arg(fileName, resName));
