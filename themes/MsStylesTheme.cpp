@@ -32,19 +32,6 @@ const QString kSysMetrics = QStringLiteral("SysMetrics");
 // The smallest bitmap record: empty name, width, height, the name again, two flag bytes.
 constexpr std::int64_t kMinBitmapRecord = 4 + 4 + 4 + 4 + 1 + 1;
 
-bool ReadFlag(TStream& stream)
-{
-    char flag = 0;
-    stream.ReadBuffer(&flag, 1);
-    return flag != 0;
-}
-
-void WriteFlag(TStream& stream, bool value)
-{
-    const char flag = value ? 1 : 0;
-    stream.WriteBuffer(&flag, 1);
-}
-
 // The whole inflated body; reading it to its end lets zlib verify the checksum before anything is used.
 // A few kilobytes can inflate to gigabytes, so the body is held to what a style can sensibly need.
 void Inflate(TStream& source, TMemoryStream& body)
@@ -273,8 +260,7 @@ void TTeThemeMsStyles::ReadBody(TStream& body)
             auto bitmap = std::make_unique<TteBitmap>();
             bitmap->LoadFromStream(body);
             bitmap->SetName(ReadStoredString(body));
-            bitmap->SetTransparent(ReadFlag(body));
-            bitmap->SetAlphaBlend(ReadFlag(body));
+            bitmap->LoadDrawFlags(body);
             bitmaps->Add(std::move(bitmap));
         }
     } catch (const EReadError& error) {
@@ -313,8 +299,7 @@ void TTeThemeMsStyles::WriteBody(TStream& body) const
         const TteBitmap* bitmap = bitmaps_->GetBitmap(i);
         bitmap->SaveToStream(body);
         WriteStoredString(body, bitmap->Name());
-        WriteFlag(body, bitmap->Transparent());
-        WriteFlag(body, bitmap->AlphaBlend());
+        bitmap->SaveDrawFlags(body);
     }
 }
 

@@ -53,19 +53,6 @@ void KeyBitmap(TteBitmap& bitmap)
     bitmap.SetAlphaBlend((found & kRowBlended) != 0);
 }
 
-bool ReadFlag(TStream& stream)
-{
-    char flag = 0;
-    stream.ReadBuffer(&flag, 1);
-    return flag != 0;
-}
-
-void WriteFlag(TStream& stream, bool value)
-{
-    const char flag = value ? 1 : 0;
-    stream.WriteBuffer(&flag, 1);
-}
-
 // A bitmap stored as a platform bitmap file image.
 std::unique_ptr<TteBitmap> ReadBitmapFile(TStream& stream)
 {
@@ -262,8 +249,7 @@ void TSeSkinSource::ReadBody(TStream& body, bool binary)
             auto bitmap = std::make_unique<TteBitmap>();
             bitmap->LoadFromStream(body);
             if (flagged) {
-                bitmap->SetTransparent(ReadFlag(body));
-                bitmap->SetAlphaBlend(ReadFlag(body));
+                bitmap->LoadDrawFlags(body);
             } else {
                 KeyBitmap(*bitmap);
             }
@@ -308,8 +294,7 @@ void TSeSkinSource::WriteBody(TStream& body, bool binary) const
         const TteBitmap& bitmap = *bitmaps_->GetBitmap(i);
         bitmap.SaveToStream(body);
         if (binary) {
-            WriteFlag(body, bitmap.Transparent());
-            WriteFlag(body, bitmap.AlphaBlend());
+            bitmap.SaveDrawFlags(body);
         }
     }
     WriteInt32(body, ObjectCount() | kAllTablesMark);
