@@ -156,14 +156,8 @@ void TReader::ReadComponentBody(TComponent& component, int depth)
         return component.Name().isEmpty() ? StreamClassName(typeid(component)) : component.Name();
     });
     ReadProperties(component, path, depth);
-    for (;;) {
-        const std::uint8_t marker = in_.ReadByte();
-        if (marker == 0)
-            break;
-        if (marker != 1)
-            TValueReader::Invalid(QStringLiteral("bad child marker %1").arg(marker));
+    while (in_.ReadChildMarker())
         ReadComponent(&component, depth + 1);
-    }
 }
 
 void TReader::ReadProperties(TPersistent& object, const TReadPath& path, int depth)

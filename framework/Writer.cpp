@@ -21,10 +21,10 @@ void TWriter::WriteComponent(const TComponent& component)
     WriteProperties(component, QString());
     out_.WriteName(QString());
     component.GetChildren([this](TComponent* child) {
-        out_.WriteByte(1);
+        out_.WriteChildMarker(true);
         WriteComponent(*child);
     });
-    out_.WriteByte(0);
+    out_.WriteChildMarker(false);
 }
 
 void TWriter::WriteProperties(const TPersistent& object, const QString& prefix)
