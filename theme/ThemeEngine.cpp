@@ -106,9 +106,8 @@ void TTeThemeEngine::ThemeListFreed()
 void TTeThemeEngine::SetThemeIndex(int index)
 {
     themeIndex_ = index;
-    if (themeList_ != nullptr && themeList_->Themes().Count() > 0 && index >= 0) {
-        themeIndex_ = std::min(index, themeList_->Themes().Count() - 1);
-        const int chosen = themeIndex_;
+    if (const int chosen = ChosenThemeIndex(themeList_, index); chosen >= 0) {
+        themeIndex_ = chosen;
         if (TteTheme* theme = LoadItemTheme(*themeList_->Themes().Items(chosen))) {
             SetCurrentTheme(theme);
             ApplyDeltas();

@@ -81,8 +81,8 @@ void TTeThemeLink::SetThemeList(TTeThemeList* list)
 void TTeThemeLink::SetThemeIndex(int index)
 {
     themeIndex_ = index;
-    if (themeList_ != nullptr && themeList_->Themes().Count() > 0 && index >= 0) {
-        themeIndex_ = std::min(index, themeList_->Themes().Count() - 1);
+    if (const int chosen = ChosenThemeIndex(themeList_, index); chosen >= 0) {
+        themeIndex_ = chosen;
         if (TteTheme* theme = LoadItemTheme(*themeList_->Themes().Items(themeIndex_))) {
             themeFile_.clear();
             themeBuilding_ = NoThemeText();
