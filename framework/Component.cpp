@@ -46,11 +46,6 @@ void TComponent::BeforeDestruction()
     refsCleared_ = true;
     while (refs_ != nullptr)
         refs_->Cleared();
-    while (!freeNotifies_.isEmpty()) {
-        TComponent* other = freeNotifies_.takeLast();
-        other->RemoveFreeNotification(this);
-        other->Notification(this, TOperation::opRemove);
-    }
     DestroyComponents();
     if (owner_ != nullptr)
         owner_->RemoveComponent(this);
@@ -208,28 +203,8 @@ void TComponent::Loaded()
     state_.Exclude(TComponentStateFlag::csLoading);
 }
 
-void TComponent::FreeNotification(TComponent* component)
-{
-    if (component == nullptr || component == this)
-        return;
-    // The link goes both ways, so either side's destruction tells the other.
-    if (!freeNotifies_.contains(component))
-        freeNotifies_.append(component);
-    if (!component->freeNotifies_.contains(this))
-        component->freeNotifies_.append(this);
-}
-
-void TComponent::RemoveFreeNotification(TComponent* component)
-{
-    freeNotifies_.removeOne(component);
-    if (component != nullptr)
-        component->freeNotifies_.removeOne(this);
-}
-
 void TComponent::Notification(TComponent* component, TOperation operation)
 {
-    if (operation == TOperation::opRemove && component != nullptr)
-        RemoveFreeNotification(component);
     for (TComponent* owned : components_)
         owned->Notification(component, operation);
 }

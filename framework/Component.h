@@ -24,12 +24,12 @@ using TNotifyEvent = TMethod<void(TObject* sender)>;
 // How a component dies. A C++ destructor runs after the derived parts are gone, too late for a
 // derived Destroying or for a watcher that wants the derived type. So a component dies through
 // Free: csDestroying is set, the virtual Destroying runs (on the owned components too), the
-// references to it are cleared and its watchers told, its owned components are freed (the last
+// references to it are cleared and their holders told, its owned components are freed (the last
 // created first), its owner lets it go, and only then is it deleted. Everything that deletes a
 // component goes this way: `delete` of a TComponent* is Free (a destroying operator delete), and
 // TOwned<T> frees through Free, so no deletion path can skip the teardown.
 // A component with automatic storage (a local, a member) ends in its destructors instead, which
-// still clear references, tell watchers and free the owned components, but only as a TComponent:
+// still clear references, tell their holders and free the owned components, but only as a TComponent:
 // its own Destroying does not run. That is fine for a component kept in a scope that outlives
 // everything it is told about (tests, headless jobs). A class whose end needs the whole object
 // (a window, a control) declares its destructor protected: the compiler then refuses it on the
@@ -81,13 +81,10 @@ public:
     // it as into its parent. Nothing by default.
     virtual void SetParentComponent(TComponent* /*container*/) {}
 
-    // Asks to be told (Notification with opRemove) when component is destroyed.
-    void FreeNotification(TComponent* component);
-    void RemoveFreeNotification(TComponent* component);
-
 protected:
-    // Told when a component is inserted into or removed from this component's tree, or when a
-    // component this one asked about is destroyed. The base forwards to the owned components.
+    // Told when a component is inserted into or removed from this component's tree. The base
+    // forwards to the owned components. A component not in the tree is followed with a
+    // TComponentRef, whose onFree tells of its end.
     virtual void Notification(TComponent* component, TOperation operation);
     // The first step of Free, while the whole tree is still whole: sets csDestroying here and on
     // every owned component, whose Destroying runs too. Overrides call the base first.
@@ -106,7 +103,6 @@ private:
     QString name_;
     int tag_ = 0;
     QList<TComponent*> components_;
-    QList<TComponent*> freeNotifies_;
     TComponentState state_;
     // The references to this component (a list through the references themselves).
     TComponentRefBase* refs_ = nullptr;

@@ -76,9 +76,7 @@ public:
     virtual void DefineBinaryProperty(const QString& name, const TStreamProc& readData, const TStreamProc& writeData,
                                       bool hasData) = 0;
 
-    // The root component of the description being read or written.
-    TComponent* Root() const { return root_; }
-
 protected:
+    // The root component of the description being read or written.
     TComponent* root_ = nullptr;
 };

@@ -97,14 +97,8 @@ private:
         Line(indent, name.isEmpty() ? QStringLiteral("object ") + className
                                     : QStringLiteral("object %1: %2").arg(CheckedIdent(name), className));
         ConvertProperties(indent + 1);
-        for (;;) {
-            const std::uint8_t marker = in_.ReadByte();
-            if (marker == 0)
-                break;
-            if (marker != 1)
-                TValueReader::Invalid(QStringLiteral("bad child marker %1").arg(marker));
+        while (in_.ReadChildMarker())
             ConvertObject(indent + 1);
-        }
         Line(indent, QStringLiteral("end"));
     }
 
@@ -413,13 +407,13 @@ private:
         ParseProperties(depth);
         out_.WriteName(QString());
         while (IsKeyword("object")) {
-            out_.WriteByte(1);
+            out_.WriteChildMarker(true);
             ParseObject(depth + 1);
         }
         if (!IsKeyword("end"))
             Expected(QStringLiteral("'end'"));
         Next();
-        out_.WriteByte(0);
+        out_.WriteChildMarker(false);
     }
 
     void ParseProperties(int depth)

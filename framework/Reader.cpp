@@ -156,14 +156,8 @@ void TReader::ReadComponentBody(TComponent& component, int depth)
         return component.Name().isEmpty() ? StreamClassName(typeid(component)) : component.Name();
     });
     ReadProperties(component, path, depth);
-    for (;;) {
-        const std::uint8_t marker = in_.ReadByte();
-        if (marker == 0)
-            break;
-        if (marker != 1)
-            TValueReader::Invalid(QStringLiteral("bad child marker %1").arg(marker));
+    while (in_.ReadChildMarker())
         ReadComponent(&component, depth + 1);
-    }
 }
 
 void TReader::ReadProperties(TPersistent& object, const TReadPath& path, int depth)
@@ -426,14 +420,6 @@ std::int64_t TReader::ReadInteger()
     return in_.ReadIntegerBody(in_.ReadType());
 }
 
-bool TReader::ReadBoolean()
-{
-    const TValueType type = in_.ReadType();
-    if (type != TValueType::vaTrue && type != TValueType::vaFalse)
-        TValueReader::Invalid(QStringLiteral("%1 where a boolean was expected").arg(ValueTypeDescription(type)));
-    return type == TValueType::vaTrue;
-}
-
 QString TReader::ReadString()
 {
     const TValueType type = in_.ReadType();
@@ -442,22 +428,6 @@ QString TReader::ReadString()
     if (type == TValueType::vaWString)
         return in_.ReadWStringBody();
     TValueReader::Invalid(QStringLiteral("%1 where a string was expected").arg(ValueTypeDescription(type)));
-}
-
-double TReader::ReadFloat()
-{
-    const TValueType type = in_.ReadType();
-    if (type == TValueType::vaDouble)
-        return in_.ReadDoubleBody();
-    return static_cast<double>(in_.ReadIntegerBody(type));
-}
-
-QString TReader::ReadIdent()
-{
-    const TValueType type = in_.ReadType();
-    if (type != TValueType::vaIdent)
-        TValueReader::Invalid(QStringLiteral("%1 where an identifier was expected").arg(ValueTypeDescription(type)));
-    return in_.ReadIdentBody();
 }
 
 void TReader::ReadListBegin()

@@ -22,12 +22,8 @@ public:
     TComponent* ReadRootComponent(TComponent* root, TComponent* owner);
 
     // One value each, for the readers of DefineProperty.
-    TValueType NextValue() { return in_.PeekType(); }
     std::int64_t ReadInteger();
-    bool ReadBoolean();
     QString ReadString();
-    double ReadFloat();
-    QString ReadIdent();
     // A list of values: begin, then values until EndOfList, then end.
     void ReadListBegin();
     bool EndOfList() { return in_.PeekType() == TValueType::vaNull; }

@@ -26,9 +26,11 @@ public:
     void WriteIdent(const QString& ident);
     void WriteSet(const QStringList& names);
     void WriteBinary(const QByteArray& bytes);
-    void WriteByte(std::uint8_t byte);
+    // Before each child of an object (true) and after the last one (false).
+    void WriteChildMarker(bool childFollows) { WriteByte(childFollows ? 1 : 0); }
 
 private:
+    void WriteByte(std::uint8_t byte);
     void WriteInt32(std::int32_t value);
     void WriteRaw(const void* data, std::int64_t count) { stream_.WriteBuffer(data, count); }
 
@@ -52,14 +54,14 @@ public:
     // The same without making a string: valid until the next read (read in place from a memory
     // stream, else copied).
     QLatin1String ReadNameView();
-    // Inline: a component's every value starts with one.
-    std::uint8_t ReadByte()
+    // True when another child of an object follows, false after the last one; raises for any
+    // other marker.
+    bool ReadChildMarker()
     {
-        if (peeked_ < 0 && memory_ != nullptr && left_ > 0) {
-            --left_;
-            return static_cast<std::uint8_t>(memory_[position_++]);
-        }
-        return ReadByteSlowly();
+        const std::uint8_t marker = ReadByte();
+        if (marker > 1)
+            Invalid(QStringLiteral("bad child marker %1").arg(marker));
+        return marker == 1;
     }
     // The value after an integer tag.
     std::int64_t ReadIntegerBody(TValueType type);
@@ -80,6 +82,15 @@ public:
     [[noreturn]] static void Invalid(const QString& what);
 
 private:
+    // Inline: a component's every value starts with one.
+    std::uint8_t ReadByte()
+    {
+        if (peeked_ < 0 && memory_ != nullptr && left_ > 0) {
+            --left_;
+            return static_cast<std::uint8_t>(memory_[position_++]);
+        }
+        return ReadByteSlowly();
+    }
     std::uint8_t ReadByteSlowly();
     void ReadRaw(void* data, std::int64_t count);
     std::int32_t ReadLength();

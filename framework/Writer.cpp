@@ -21,10 +21,10 @@ void TWriter::WriteComponent(const TComponent& component)
     WriteProperties(component, QString());
     out_.WriteName(QString());
     component.GetChildren([this](TComponent* child) {
-        out_.WriteByte(1);
+        out_.WriteChildMarker(true);
         WriteComponent(*child);
     });
-    out_.WriteByte(0);
+    out_.WriteChildMarker(false);
 }
 
 void TWriter::WriteProperties(const TPersistent& object, const QString& prefix)
@@ -186,29 +186,9 @@ void TWriter::WriteInteger(std::int64_t value)
     ++values_;
 }
 
-void TWriter::WriteBoolean(bool value)
-{
-    out_.WriteType(value ? TValueType::vaTrue : TValueType::vaFalse);
-    ++values_;
-}
-
 void TWriter::WriteString(const QString& value)
 {
     out_.WriteString(value);
-    ++values_;
-}
-
-void TWriter::WriteFloat(double value)
-{
-    if (!std::isfinite(value))
-        throw EFilerError(QStringLiteral("%1 is not a finite number").arg(value));
-    out_.WriteDouble(value);
-    ++values_;
-}
-
-void TWriter::WriteIdent(const QString& ident)
-{
-    out_.WriteIdent(ident);
     ++values_;
 }
 

@@ -19,10 +19,7 @@ public:
 
     // One value each, for the writers of DefineProperty.
     void WriteInteger(std::int64_t value);
-    void WriteBoolean(bool value);
     void WriteString(const QString& value);
-    void WriteFloat(double value);
-    void WriteIdent(const QString& ident);
     // A list of values counts as one value: begin, the values, end.
     void WriteListBegin();
     void WriteListEnd();

@@ -101,6 +101,10 @@ public:
     // One stored bitmap record: name, width, height, pixels top row first.
     void LoadFromStream(TStream& stream);
     void SaveToStream(TStream& stream) const;
+    // Transparent, then AlphaBlend, one byte each, as packed themes and skins store them beside a
+    // record; any byte but 0 reads as set.
+    void LoadDrawFlags(TStream& stream);
+    void SaveDrawFlags(TStream& stream) const;
     // Loads the image named resourceName (".png" or ".bmp") from the folder or Qt resource
     // prefix moduleName; a missing image changes nothing.
     void LoadFromResource(const QString& moduleName, const QString& resourceName);

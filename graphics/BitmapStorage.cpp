@@ -111,6 +111,20 @@ void TteBitmap::SaveToStream(TStream& stream) const
         stream.WriteBuffer(bits_.get(), static_cast<std::int64_t>(width_) * height_ * 4);
 }
 
+void TteBitmap::LoadDrawFlags(TStream& stream)
+{
+    char flags[2] = {};
+    stream.ReadBuffer(flags, sizeof flags);
+    transparent_ = flags[0] != 0;
+    alphaBlend_ = flags[1] != 0;
+}
+
+void TteBitmap::SaveDrawFlags(TStream& stream) const
+{
+    const char flags[2] = {transparent_ ? char(1) : char(0), alphaBlend_ ? char(1) : char(0)};
+    stream.WriteBuffer(flags, sizeof flags);
+}
+
 void TteBitmap::LoadFromResource(const QString& moduleName, const QString& resourceName)
 {
     const QDir module(moduleName);

@@ -105,9 +105,8 @@ void TTeThemeEngine::ThemeListFreed()
 void TTeThemeEngine::SetThemeIndex(int index)
 {
     selection_.Index = index;
-    if (themeList_ != nullptr && themeList_->Themes().Count() > 0 && index >= 0) {
-        selection_.Index = std::min(index, themeList_->Themes().Count() - 1);
-        const int chosen = selection_.Index;
+    if (const int chosen = ChosenThemeIndex(themeList_, index); chosen >= 0) {
+        selection_.Index = chosen;
         if (TteTheme* theme = LoadItemTheme(*themeList_->Themes().Items(chosen))) {
             SetCurrentTheme(theme);
             ApplyDeltas();

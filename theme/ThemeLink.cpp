@@ -78,10 +78,10 @@ void TTeThemeLink::SetThemeList(TTeThemeList* list)
 void TTeThemeLink::SetThemeIndex(int index)
 {
     selection_.Index = index;
-    if (themeList_ != nullptr && themeList_->Themes().Count() > 0 && index >= 0) {
-        selection_.Index = std::min(index, themeList_->Themes().Count() - 1);
-        if (TteTheme* theme = LoadItemTheme(*themeList_->Themes().Items(selection_.Index))) {
-            selection_.ItemChosen(selection_.Index);
+    if (const int chosen = ChosenThemeIndex(themeList_, index); chosen >= 0) {
+        selection_.Index = chosen;
+        if (TteTheme* theme = LoadItemTheme(*themeList_->Themes().Items(chosen))) {
+            selection_.ItemChosen(chosen);
             Replace(theme);
         }
     } else if (!ComponentState().Contains(TComponentStateFlag::csLoading) && theme_) {

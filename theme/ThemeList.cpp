@@ -1,5 +1,7 @@
 #include "theme/ThemeList.h"
 
+#include <algorithm>
+
 #include "framework/ClassRegistry.h"
 #include "framework/Filer.h"
 #include "framework/PropInfo.h"
@@ -110,6 +112,13 @@ void TTeThemeList::Loaded()
     TComponent::Loaded();
     for (int i = 0; i < themes_.Count(); ++i)
         themes_.Items(i)->FreeTemporaryTheme();
+}
+
+int ChosenThemeIndex(const TTeThemeList* list, int index)
+{
+    if (list == nullptr || list->Themes().Count() == 0 || index < 0)
+        return -1;
+    return std::min(index, list->Themes().Count() - 1);
 }
 
 TteTheme* LoadItemTheme(TTeThemeStream& item)

@@ -75,6 +75,10 @@ private:
     TTeThemeCollection themes_;
 };
 
+// The item an index chooses in list: the last one for a larger index; -1 without a list, with no
+// items, or for a negative index.
+int ChosenThemeIndex(const TTeThemeList* list, int index);
+
 // The theme of the item's data, loaded by the first registered kind that recognises it; nullptr
 // when the item holds no data or no kind reads it. The caller owns the theme.
 TteTheme* LoadItemTheme(TTeThemeStream& item);

@@ -24,7 +24,6 @@
 #include "themes/MsStylesElements.h"
 #include "themes/MsuxThemeObject.h"
 #include "themes/MsuxValueForms.h"
-#include "themes/StoredFlag.h"
 
 namespace {
 
@@ -178,10 +177,10 @@ bool TTeThemeMsStyles::LoadFromModule(const QString& fileName)
     const QStringList colorNames = names("COLORNAMES");
     const QStringList sizeNames = names("SIZENAMES");
     const QStringList fileResNames = names("FILERESNAMES");
-    const qint64 variant = qint64(sizeNames.size()) * colorIndex_ + sizeIndex_;
-    if (colorNames.isEmpty() || sizeNames.isEmpty() || fileResNames.isEmpty() || variant >= fileResNames.size())
+    if (colorNames.isEmpty() || sizeNames.isEmpty() || fileResNames.isEmpty())
         return false;
-    const QString resName = fileResNames[static_cast<int>(variant)];
+    // The style texts are listed by colour scheme, each in every size; the first is the one read.
+    const QString resName = fileResNames.first();
     const std::optional<QByteArray> text = module->Find(QStringLiteral("TEXTFILE"), resName);
     if (!text)
         throw EModuleError(QStringLiteral("The visual style %1 has no TEXTFILE resource %2").arg(fileName, resName));
@@ -261,8 +260,7 @@ void TTeThemeMsStyles::ReadBody(TStream& body)
             auto bitmap = std::make_unique<TteBitmap>();
             bitmap->LoadFromStream(body);
             bitmap->SetName(ReadStoredString(body));
-            bitmap->SetTransparent(ReadStoredFlag(body));
-            bitmap->SetAlphaBlend(ReadStoredFlag(body));
+            bitmap->LoadDrawFlags(body);
             bitmaps->Add(std::move(bitmap));
         }
     } catch (const EReadError& error) {
@@ -301,8 +299,7 @@ void TTeThemeMsStyles::WriteBody(TStream& body) const
         const TteBitmap* bitmap = bitmaps_->GetBitmap(i);
         bitmap->SaveToStream(body);
         WriteStoredString(body, bitmap->Name());
-        WriteStoredFlag(body, bitmap->Transparent());
-        WriteStoredFlag(body, bitmap->AlphaBlend());
+        bitmap->SaveDrawFlags(body);
     }
 }
 

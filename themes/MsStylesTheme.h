@@ -40,9 +40,9 @@ public:
     bool LoadFromStream(TStream& stream) override;
     bool SaveToStream(TStream& stream) override;
     // A ".theme" file holds a packed stream (false when it does not start with the magic); any other
-    // file is read as a visual-style module: false when its name lists are empty or name no style text
-    // for the variant, EModuleError when it is no module or lacks a resource. A refused file changes
-    // nothing.
+    // file is read as a visual-style module in its first style (its first colour scheme at its first
+    // size; the program offers no choice among them): false when its name lists are empty,
+    // EModuleError when it is no module or lacks a resource. A refused file changes nothing.
     bool LoadFromFile(const QString& fileName) override;
     // Only to a ".theme" file (any letter case); any other name answers false and writes nothing.
     bool SaveToFile(const QString& fileName) override;
@@ -270,9 +270,6 @@ private:
 
     QString msStylesFileName_;
     QString themeName_;
-    // The variant of a module's styles; nothing chooses another one yet.
-    int sizeIndex_ = 0;
-    int colorIndex_ = 0;
     QStringList colorNames_;
     QStringList sizeNames_;
     QStringList fileResNames_;

@@ -311,7 +311,8 @@ void TmsuxThemeObject::DrawImage(TCanvas& canvas, const TRect& rect, int imageIn
             break;
         }
         default:
-            // Tiling along one axis only is recognised but has no drawing of its own yet.
+            // Tiling along one axis only draws no image, just the glyph below; the stored styles
+            // never ask for it.
             break;
         }
     }

@@ -62,11 +62,7 @@ void TSeSkinObject::BindBitmaps(TteBitmapList* bitmaps, bool detect)
         Child(i)->BindBitmaps(bitmaps, detect);
 }
 
-void TSeSkinObject::Notification(TComponent* component, TOperation operation)
-{
-    if (operation == TOperation::opRemove && component != nullptr)
-        RemoveFreeNotification(component);
-}
+void TSeSkinObject::Notification(TComponent*, TOperation) {}
 
 TSeSkinObject* TSeSkinObject::Clone(TComponent* owner) const
 {

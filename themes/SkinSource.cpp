@@ -18,7 +18,6 @@
 #include "theme/ThemeSysColors.h"
 #include "themes/SkinFilters.h"
 #include "themes/SkinObjects.h"
-#include "themes/StoredFlag.h"
 
 namespace {
 
@@ -141,11 +140,7 @@ void TSeSkinSource::UnmaskClients()
 void TSeSkinSource::TakeFrom(TSeSkinSource& other)
 {
     Clear();
-    skinName_ = other.skinName_;
-    skinVersion_ = other.skinVersion_;
-    author_ = other.author_;
-    authorEMail_ = other.authorEMail_;
-    authorURL_ = other.authorURL_;
+    description_ = other.description_;
     std::swap(bitmaps_, other.bitmaps_);
     std::swap(colors_, other.colors_);
     std::swap(sysColors_, other.sysColors_);
@@ -196,11 +191,7 @@ void TSeSkinSource::CopyFrom(const TSeSkinSource& other, bool shareBitmaps)
     if (&other == this)
         return;
     Clear();
-    skinName_ = other.skinName_;
-    skinVersion_ = other.skinVersion_;
-    author_ = other.author_;
-    authorEMail_ = other.authorEMail_;
-    authorURL_ = other.authorURL_;
+    description_ = other.description_;
     if (shareBitmaps) {
         bitmaps_->AddShared(*other.bitmaps_);
     } else {
@@ -237,11 +228,11 @@ void TSeSkinSource::ChangeBrightness(int delta)
 void TSeSkinSource::ReadBody(TStream& body, bool binary)
 {
     try {
-        skinName_ = ReadStoredString(body);
-        skinVersion_ = ReadStoredString(body);
-        author_ = ReadStoredString(body);
-        authorEMail_ = ReadStoredString(body);
-        authorURL_ = ReadStoredString(body);
+        description_.Name = ReadStoredString(body);
+        description_.Version = ReadStoredString(body);
+        description_.Author = ReadStoredString(body);
+        description_.AuthorEMail = ReadStoredString(body);
+        description_.AuthorURL = ReadStoredString(body);
 
         const std::int32_t bitmapWord = ReadInt32(body);
         const bool flagged = binary && HasMark(bitmapWord, kFlaggedBitmapsMark);
@@ -258,8 +249,7 @@ void TSeSkinSource::ReadBody(TStream& body, bool binary)
             auto bitmap = std::make_unique<TteBitmap>();
             bitmap->LoadFromStream(body);
             if (flagged) {
-                bitmap->SetTransparent(ReadStoredFlag(body));
-                bitmap->SetAlphaBlend(ReadStoredFlag(body));
+                bitmap->LoadDrawFlags(body);
             } else {
                 KeyBitmap(*bitmap);
             }
@@ -291,11 +281,11 @@ void TSeSkinSource::ReadBody(TStream& body, bool binary)
 
 void TSeSkinSource::WriteBody(TStream& body, bool binary) const
 {
-    WriteStoredString(body, skinName_);
-    WriteStoredString(body, skinVersion_);
-    WriteStoredString(body, author_);
-    WriteStoredString(body, authorEMail_);
-    WriteStoredString(body, authorURL_);
+    WriteStoredString(body, description_.Name);
+    WriteStoredString(body, description_.Version);
+    WriteStoredString(body, description_.Author);
+    WriteStoredString(body, description_.AuthorEMail);
+    WriteStoredString(body, description_.AuthorURL);
     const int bitmapCount = bitmaps_->Count();
     if (binary && bitmapCount >= 0x1000)
         throw EWriteError(QStringLiteral("A skin in the binary form holds at most 4095 bitmaps, not %1").arg(bitmapCount));
@@ -304,8 +294,7 @@ void TSeSkinSource::WriteBody(TStream& body, bool binary) const
         const TteBitmap& bitmap = *bitmaps_->GetBitmap(i);
         bitmap.SaveToStream(body);
         if (binary) {
-            WriteStoredFlag(body, bitmap.Transparent());
-            WriteStoredFlag(body, bitmap.AlphaBlend());
+            bitmap.SaveDrawFlags(body);
         }
     }
     WriteInt32(body, ObjectCount() | kAllTablesMark);

@@ -20,16 +20,16 @@ public:
     explicit TSeSkinSource(TComponent* owner = nullptr);
     ~TSeSkinSource() override;
 
-    const QString& SkinName() const { return skinName_; }
-    void SetSkinName(const QString& value) { skinName_ = value; }
-    const QString& SkinVersion() const { return skinVersion_; }
-    void SetSkinVersion(const QString& value) { skinVersion_ = value; }
-    const QString& Author() const { return author_; }
-    void SetAuthor(const QString& value) { author_ = value; }
-    const QString& AuthorEMail() const { return authorEMail_; }
-    void SetAuthorEMail(const QString& value) { authorEMail_ = value; }
-    const QString& AuthorURL() const { return authorURL_; }
-    void SetAuthorURL(const QString& value) { authorURL_ = value; }
+    const QString& SkinName() const { return description_.Name; }
+    void SetSkinName(const QString& value) { description_.Name = value; }
+    const QString& SkinVersion() const { return description_.Version; }
+    void SetSkinVersion(const QString& value) { description_.Version = value; }
+    const QString& Author() const { return description_.Author; }
+    void SetAuthor(const QString& value) { description_.Author = value; }
+    const QString& AuthorEMail() const { return description_.AuthorEMail; }
+    void SetAuthorEMail(const QString& value) { description_.AuthorEMail = value; }
+    const QString& AuthorURL() const { return description_.AuthorURL; }
+    void SetAuthorURL(const QString& value) { description_.AuthorURL = value; }
 
     // The top-level objects, owned, in the order read or added. They have no owner component: a
     // component tree tells every member of each insertion, and skins are read and copied often.
@@ -79,18 +79,21 @@ public:
 
 private:
     void CopyFrom(const TSeSkinSource& other, bool shareBitmaps);
-
-private:
     // Takes over everything another source holds.
     void TakeFrom(TSeSkinSource& other);
     // Objects of kind skClient are part of the window's shape only through their parents.
     void UnmaskClients();
 
-    QString skinName_ = QStringLiteral("RorezAzizad Theme");
-    QString skinVersion_ = QStringLiteral("6.0");
-    QString author_ = QStringLiteral("Trackwell");
-    QString authorEMail_;
-    QString authorURL_;
+    // What the skin says about itself; it goes with the skin whenever one is copied or taken over.
+    struct TDescription {
+        QString Name = QStringLiteral("RorezAzizad Theme");
+        QString Version = QStringLiteral("6.0");
+        QString Author = QStringLiteral("Trackwell");
+        QString AuthorEMail;
+        QString AuthorURL;
+    };
+
+    TDescription description_;
     std::vector<TOwned<TSeSkinObject>> objects_;
     std::unique_ptr<TteBitmapList> bitmaps_;
     std::unique_ptr<TteThemeColors> colors_;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "framework/Component.h"
 #include "framework/ComponentRef.h"
 #include "framework/Exception.h"
@@ -7,22 +9,20 @@
 
 namespace {
 
-// Records what it is told about other components.
+// Follows a component it does not own, as the theme engine follows its theme list.
 class Watcher : public TComponent {
 public:
     using TComponent::TComponent;
-    QStringList log;
-    TComponent* watched = nullptr;
-
-protected:
-    void Notification(TComponent* component, TOperation operation) override
+    void Watch(TComponent* component)
     {
-        TComponent::Notification(component, operation);
-        if (operation == TOperation::opRemove && component == watched) {
-            log << QStringLiteral("removed ") + component->Name();
-            watched = nullptr;
-        }
+        watchedName_ = component->Name();
+        watched = component;
     }
+    QStringList log;
+    TComponentRef<TComponent> watched{[this] { log << QStringLiteral("removed ") + watchedName_; }};
+
+private:
+    QString watchedName_;
 };
 
 class Counted : public TComponent {
@@ -62,6 +62,18 @@ private:
     QStringList& log_;
 };
 
+// Holds a reference to a part it does not own and logs, when told of the part's end, whether the
+// part was still whole then.
+struct TPartFollower {
+    TPartFollower(QStringList& log, TComponent* part) : log(log), part(part) { ref = part; }
+    QStringList& log;
+    TComponent* part;
+    TComponentRef<TComponent> ref{[this] {
+        log << QStringLiteral("Watcher told of %1%2")
+                   .arg(part->Name(), dynamic_cast<TPart*>(part) != nullptr ? "" : " (not whole)");
+    }};
+};
+
 }  // namespace
 
 TEST(Component, EveryWayToFreeRunsTheTeardownWhileTheComponentIsWhole)
@@ -81,8 +93,7 @@ TEST(Component, EveryWayToFreeRunsTheTeardownWhileTheComponentIsWhole)
         QStringList log;
         auto* owner = new TComponent(nullptr);
         auto* part = new TPart(owner, log, "Part");
-        const TOwned<TPart> watcher = MakeOwned<TPart>(nullptr, log, "Watcher");
-        part->FreeNotification(watcher.get());
+        TPartFollower watcher(log, part);
         const TComponentRef<TPart> ref(part);
         const TComponentRef<TComponent> ownerRef(owner);
         c.free(part, owner);
@@ -116,10 +127,9 @@ TEST(Component, AnOwnedTreeFreesChildrenFirstTheLastCreatedFirstEachToldWhileWho
 
 TEST(Component, FreeingAgainWhileBeingFreedIsLeftToTheFirstFree)
 {
-    QStringList log;
-    auto* part = new TPart(nullptr, log, "Part");
-    // A watcher that frees what it is told of, as a careless handler might.
-    struct TFreeing : TComponent {
+    // Whoever is told of the end frees what it is told of, as a careless handler might: the holder
+    // of a reference, or the owner told that the part leaves its tree.
+    struct TFreeingOwner : TComponent {
         using TComponent::TComponent;
         void Notification(TComponent* component, TOperation operation) override
         {
@@ -127,10 +137,18 @@ TEST(Component, FreeingAgainWhileBeingFreedIsLeftToTheFirstFree)
             if (operation == TOperation::opRemove)
                 component->Free();
         }
-    } freeing(nullptr);
-    part->FreeNotification(&freeing);
-    part->Free();
-    EXPECT_EQ(log.count("deleted Part"), 1);
+    };
+    for (const bool byOwner : {false, true}) {
+        SCOPED_TRACE(byOwner ? "owner" : "reference");
+        QStringList log;
+        TFreeingOwner owner(nullptr);
+        auto* part = new TPart(byOwner ? &owner : nullptr, log, "Part");
+        TComponentRef<TPart> careless([&part] { part->Free(); });
+        if (!byOwner)
+            careless = part;
+        part->Free();
+        EXPECT_EQ(log.count("deleted Part"), 1);
+    }
 }
 
 TEST(ComponentRef, ClearedWhenTheComponentIsFreedAndNeverBefore)
@@ -205,25 +223,50 @@ TEST(Component, NamesMustBeIdentifiersAndUniquePerOwner)
     EXPECT_EQ(second->Name(), "Button2");
 }
 
-TEST(Component, FreeNotificationTellsWatcherOfDestruction)
+TEST(ComponentRef, AComponentFollowingAnotherIsToldOfItsEnd)
 {
     Watcher watcher(nullptr);
     auto* target = new TComponent(nullptr);
     target->SetName("Target");
-    watcher.watched = target;
-    target->FreeNotification(&watcher);
+    watcher.Watch(target);
     delete target;
     EXPECT_EQ(watcher.log, QStringList{"removed Target"});
-    EXPECT_EQ(watcher.watched, nullptr);
+    EXPECT_EQ(watcher.watched.Get(), nullptr);
 }
 
-TEST(Component, WatcherDestroyedFirstLeavesNoDanglingLink)
+TEST(ComponentRef, AHolderThatLetsGoFirstIsNeverToldAndTheOthersStillAre)
 {
-    auto* watcher = new Watcher(nullptr);
-    TComponent target(nullptr);
-    target.FreeNotification(watcher);
-    delete watcher;  // target must not tell a destroyed watcher later
-    SUCCEED();
+    // Three holders of one target; the one that lets go first, by going or by turning to another
+    // component, is taken out of the target's list wherever it stands in it, so the target's Free
+    // neither tells nor clears it and still reaches every other holder once.
+    for (const bool destroyed : {false, true}) {
+        for (int first = 0; first < 3; ++first) {
+            SCOPED_TRACE(testing::Message() << "holder " << first << (destroyed ? " destroyed" : " turned away"));
+            TComponent other(nullptr);
+            auto* target = new TComponent(nullptr);
+            int told[3] = {};
+            std::optional<TComponentRef<TComponent>> holders[3];
+            for (int i = 0; i < 3; ++i) {
+                holders[i].emplace([&told, i] { ++told[i]; });
+                *holders[i] = target;
+            }
+            if (destroyed)
+                holders[first].reset();
+            else
+                *holders[first] = &other;
+            target->Free();
+            for (int i = 0; i < 3; ++i) {
+                if (i == first)
+                    continue;
+                EXPECT_EQ(holders[i]->Get(), nullptr) << i;
+                EXPECT_EQ(told[i], 1) << i;
+            }
+            EXPECT_EQ(told[first], 0);
+            if (!destroyed) {
+                EXPECT_EQ(holders[first]->Get(), &other);
+            }
+        }
+    }
 }
 
 TEST(Component, LoadingFlagClearedByLoaded)

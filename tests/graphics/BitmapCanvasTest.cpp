@@ -61,7 +61,7 @@ TEST(BitmapCanvasTest, DestroyingTheBitmapEndsAnOpenCanvasPainter)
     bitmap->SetSize(8, 8);
     bitmap->Canvas().FillRect({0, 0, 8, 8});
     ASSERT_TRUE(bitmap->Canvas().Handle()->Painting());
-    bitmap.reset();  // under the sanitizers a painter left open would touch freed memory here
+    bitmap.reset();  // a painter left open would be ended on freed memory here: the run crashes
 }
 
 // Every drawing form through a canvas with a window origin lands where the same drawing goes

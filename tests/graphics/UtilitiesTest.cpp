@@ -1,10 +1,8 @@
-// Platform probes, monitor rectangles, keyboard timing, mouse capture, rectangles, tokens and code pages.
+// Platform probes, monitor rectangles, keyboard timing, rectangles and tokens.
 #include <gtest/gtest.h>
 
 #include <QWidget>
 
-#include "graphics/AnsiText.h"
-#include "graphics/MouseCapture.h"
 #include "graphics/Platform.h"
 #include "graphics/RectUtils.h"
 #include "graphics/Tokens.h"
@@ -124,59 +122,6 @@ TEST(PlatformTest, MonitorRectangles)
     window.setGeometry(1400, 100, 200, 100);
     EXPECT_EQ(GetMonitorRectFromWindow(&window, true), second.WorkArea);
     EXPECT_EQ(GetMonitorRectFromWindow(nullptr, true), primary.WorkArea);
-}
-
-TEST(MouseCaptureTest, NestedCapturesReleaseAtTheLastEnd)
-{
-    QWidget first, second;
-    first.show();
-    second.show();
-    BeginMouseCapture(&first);
-    BeginMouseCapture(&second);  // nested: the first window keeps the capture
-    EXPECT_EQ(QWidget::mouseGrabber(), &first);
-    EXPECT_EQ(MouseCaptureDepth(), 2);
-    EndMouseCapture();
-    EXPECT_EQ(QWidget::mouseGrabber(), &first);
-    EndMouseCapture();
-    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
-    EXPECT_EQ(MouseCaptureDepth(), 0);
-
-    // An unbalanced end does not leave a debt that would keep the next capture for ever.
-    EndMouseCapture();
-    BeginMouseCapture(&first);
-    EndMouseCapture();
-    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
-}
-
-TEST(MouseCaptureTest, ACaptureTakenOverByAnotherWindowIsNotReleased)
-{
-    QWidget first, second;
-    first.show();
-    second.show();
-    BeginMouseCapture(&first);
-    second.grabMouse();
-    EndMouseCapture();
-    EXPECT_EQ(QWidget::mouseGrabber(), &second);
-    second.releaseMouse();
-}
-
-TEST(AnsiTextTest, DecodesInTheCodePageThenTheSystemEncodingThenQuestionMarks)
-{
-    struct Case {
-        unsigned codePage;
-        QByteArray text;
-        QString expected;
-    } cases[] = {
-        {1252, "Caf\xe9 \x80", QString::fromUtf8("Café €")},
-        {1251, "\xcf\xf0\xe8", QString::fromUtf8("При")},
-        {437, "\x82\x01", QString::fromUtf8("é\x01")},
-        {CP_UTF8, "\xc3\xa9", QString::fromUtf8("é")},
-        {99999, "plain", "plain"},             // unknown code page: the system encoding
-        {CP_UTF8, "a\xff\xfe", "???"},         // invalid there and in the system encoding
-        {1252, "", ""},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(AnsiToWide(c.codePage, c.text), c.expected) << c.codePage;
 }
 
 }  // namespace

@@ -323,6 +323,22 @@ TEST(MsuxThemeObject, TilingRepeatsTheCentreWhereStretchingWidensIt)
     }
 }
 
+TEST(MsuxThemeObject, TilingAlongOneAxisOnlyDrawsNoImage)
+{
+    for (const char* sizing : {"tilevertical", "tilehorizontal"}) {
+        SCOPED_TRACE(sizing);
+        TStyle style;
+        const auto object = style.Element({"ImageFile = nine.bmp", "SizingMargins = 3,3,3,3",
+                                           QStringLiteral("SizingType = %1").arg(QLatin1String(sizing))});
+        TSurface surface(14, 12);
+        object->Draw(surface.bitmap.Canvas(), Rect(1, 1, 13, 11), 1, {});
+        for (int y = 0; y < 12; ++y)
+            for (int x = 0; x < 14; ++x)
+                ASSERT_EQ(surface.bitmap.GetPixel(x, y), kBack) << x << "," << y;
+        EXPECT_EQ(object->LastImage, &object->ImageFile);
+    }
+}
+
 TEST(MsuxThemeObject, ClipRectSkipsPartsButNeverCorners)
 {
     TStyle style;
